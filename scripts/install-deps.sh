@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs every build, run and test dependency from Debian 12's own packages.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config git
+  # Qt 6.4 and QCoro 0.8
+  qt6-base-dev qt6-declarative-dev qt6-svg-dev qcoro-qt6-dev libqt6svg6
+  qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
+  qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
+  qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qtqml
+  # the in-process duration and stream probe
+  libavformat-dev libavcodec-dev libavutil-dev
+  # ffmpeg is run as a child process, never linked
+  ffmpeg
+  # headless UI, session bus and desktop-file checks used by the tests
+  xvfb xauth dbus-daemon dbus-bin desktop-file-utils appstream
+  # fonts for a readable window
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update
+  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi

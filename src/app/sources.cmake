@@ -1,0 +1,1 @@
+# Files of the app subsystem, included from src/CMakeLists.txt.

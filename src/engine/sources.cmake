@@ -1,0 +1,1 @@
+# Files of the engine subsystem, included from src/CMakeLists.txt.

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "engine/ffmpegrunner.h"
+#include "queue/filelistmodel.h"
+#include "queue/inputfile.h"
+#include "queue/outputformat.h"
+#include "queue/platformservices.h"
+
+#include <QCoroTask>
+#include <QObject>
+#include <QUrl>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+
+// The one observable model behind the window: the queue, the chosen container and destination,
+// and the batch driver that converts the queued files one at a time. Confined to the main thread.
+class RemuxViewModel : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("The application creates the one model")
+
+    Q_PROPERTY(FileListModel *files READ fileModel CONSTANT)
+    // Raw value of the chosen OutputFormat ("mkv", "mp4", "mov", "webm", "mpegts").
+    Q_PROPERTY(QString outputFormat READ outputFormatId WRITE setOutputFormatId NOTIFY outputFormatChanged)
+    // Every format in display order, as { id, displayName } maps for the format row.
+    Q_PROPERTY(QVariantList formatChoices READ formatChoices CONSTANT)
+    Q_PROPERTY(QUrl outputDirectory READ outputDirectory NOTIFY outputDirectoryChanged)
+    Q_PROPERTY(bool hasOutputDirectory READ hasOutputDirectory NOTIFY outputDirectoryChanged)
+    Q_PROPERTY(QString outputDirectoryPath READ outputDirectoryPath NOTIFY outputDirectoryChanged)
+    Q_PROPERTY(QString outputDirectoryName READ outputDirectoryName NOTIFY outputDirectoryChanged)
+    Q_PROPERTY(bool sameAsInput READ sameAsInput WRITE setSameAsInput NOTIFY sameAsInputChanged)
+    Q_PROPERTY(bool keepOriginal READ keepOriginal CONSTANT)
+    Q_PROPERTY(bool isConverting READ isConverting NOTIFY isConvertingChanged)
+    Q_PROPERTY(int currentIndex READ currentIndex NOTIFY currentIndexChanged)
+    // Empty when there is no message.
+    Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
+    Q_PROPERTY(bool hasErrorMessage READ hasErrorMessage NOTIFY errorMessageChanged)
+    // Derived values share one signal, emitted when a recount differs.
+    Q_PROPERTY(int doneCount READ doneCount NOTIFY derivedValuesChanged)
+    Q_PROPERTY(int failedCount READ failedCount NOTIFY derivedValuesChanged)
+    Q_PROPERTY(int droppedTrackCount READ droppedTrackCount NOTIFY derivedValuesChanged)
+    Q_PROPERTY(bool isBatchFinished READ isBatchFinished NOTIFY derivedValuesChanged)
+    Q_PROPERTY(double overallProgress READ overallProgress NOTIFY derivedValuesChanged)
+
+public:
+    // A monotonic clock and a sleeper, injectable so tests of the minimum visible duration are
+    // exact instead of timed.
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    using Sleeper = std::function<QCoro::Task<void>(std::chrono::milliseconds)>;
+
+    struct Dependencies {
+        std::unique_ptr<FFmpegRunner> runner; // default: the real engine
+        std::unique_ptr<FilePicker> picker; // default: the desktop's native dialogs
+        std::unique_ptr<FileRevealer> revealer; // default: the desktop's file manager
+        Clock clock; // default: std::chrono::steady_clock::now
+        Sleeper sleeper; // default: QCoro::sleepFor
+    };
+
+    explicit RemuxViewModel(QObject *parent = nullptr);
+    explicit RemuxViewModel(Dependencies dependencies, QObject *parent = nullptr);
+    ~RemuxViewModel() override;
+
+    // State
+    [[nodiscard]] const QList<InputFile> &files() const;
+    [[nodiscard]] FileListModel *fileModel() const;
+    [[nodiscard]] OutputFormat outputFormat() const;
+    void setOutputFormat(OutputFormat format);
+    [[nodiscard]] QString outputFormatId() const;
+    void setOutputFormatId(const QString &id); // unknown ids are ignored
+    [[nodiscard]] QVariantList formatChoices() const;
+    [[nodiscard]] std::optional<QUrl> outputDirectoryUrl() const;
+    [[nodiscard]] QUrl outputDirectory() const; // empty when none
+    [[nodiscard]] bool hasOutputDirectory() const;
+    [[nodiscard]] QString outputDirectoryPath() const;
+    [[nodiscard]] QString outputDirectoryName() const;
+    [[nodiscard]] bool sameAsInput() const;
+    void setSameAsInput(bool sameAsInput);
+    [[nodiscard]] bool keepOriginal() const;
+    [[nodiscard]] bool isConverting() const;
+    [[nodiscard]] int currentIndex() const;
+    [[nodiscard]] QString errorMessage() const;
+    [[nodiscard]] bool hasErrorMessage() const;
+    [[nodiscard]] FFmpegRunner &runner() const;
+    static constexpr std::chrono::milliseconds minVisibleDuration{400};
+
+    // Derived values, recomputed from the list at every read.
+    [[nodiscard]] int doneCount() const;
+    [[nodiscard]] int failedCount() const;
+    [[nodiscard]] int droppedTrackCount() const;
+    [[nodiscard]] bool isBatchFinished() const;
+    [[nodiscard]] double overallProgress() const;
+
+    // Whether an ffmpeg executable can be found now; never cached.
+    Q_INVOKABLE [[nodiscard]] bool ffmpegAvailable() const;
+
+    // Converts every queued file, one after another. Never fails; outcomes land in the statuses.
+    QCoro::Task<void> convert();
+    // Starts convert() without waiting for it (the Convert button).
+    Q_INVOKABLE void startConvert();
+
+    // Where the file for `source` is written: a name that does not exist yet.
+    [[nodiscard]] QUrl outputURL(const QUrl &source) const;
+
+    Q_INVOKABLE void chooseOutputFolder();
+    Q_INVOKABLE void presentAddFilesPanel();
+    Q_INVOKABLE void addFiles(const QList<QUrl> &urls);
+    void remove(const QUuid &id);
+    Q_INVOKABLE void removeFile(const QString &id); // remove(id:) from QML, the id as text
+    Q_INVOKABLE void clearFinished();
+    void reveal(const InputFile &file);
+    Q_INVOKABLE void revealFile(const QString &id); // reveal(_:) of the listed record with this id
+
+    // The extensions addFiles accepts: every format's file extension, then a fixed list.
+    [[nodiscard]] static QStringList acceptedInputExtensions();
+
+Q_SIGNALS:
+    void outputFormatChanged();
+    void outputDirectoryChanged();
+    void sameAsInputChanged();
+    void isConvertingChanged();
+    void currentIndexChanged();
+    void errorMessageChanged();
+    void derivedValuesChanged();
+    // Emitted when a convert() started by startConvert() has finished (for tests and tools).
+    void batchFinished();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

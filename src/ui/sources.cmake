@@ -1,0 +1,1 @@
+# Files of the ui subsystem, included from src/CMakeLists.txt.
