@@ -11,10 +11,10 @@
 #include <QUrl>
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
-
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The one observable model behind the window: the queue, the chosen container and destination,
 // and the batch driver that converts the queued files one at a time. Confined to the main thread.
@@ -86,7 +86,7 @@ public:
     [[nodiscard]] QString errorMessage() const;
     [[nodiscard]] bool hasErrorMessage() const;
     [[nodiscard]] FFmpegRunner &runner() const;
-    static constexpr std::chrono::milliseconds minVisibleDuration{400};
+    static constexpr std::chrono::milliseconds minVisibleDuration { 400 };
 
     // Derived values, recomputed from the list at every read.
     [[nodiscard]] int doneCount() const;
@@ -130,6 +130,12 @@ Q_SIGNALS:
     void batchFinished();
 
 private:
+    void setConverting(bool converting);
+    void setCurrentIndex(int index);
+    void setErrorMessage(const std::optional<QString> &message);
+    void setOutputDirectory(const std::optional<QUrl> &directory);
+    void recountDerived();
+
     struct Private;
     std::unique_ptr<Private> d;
 };
