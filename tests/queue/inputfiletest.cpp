@@ -1,4 +1,5 @@
 #include "queue/inputfile.h"
+
 #include "queue/outputformat.h"
 
 #include <QSet>
@@ -81,11 +82,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("raw");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("extension");
-        QTest::addRow("mkv") << OutputFormat::mkv << "mkv" << "MKV" << "mkv";
-        QTest::addRow("mp4") << OutputFormat::mp4 << "mp4" << "MP4" << "mp4";
-        QTest::addRow("mov") << OutputFormat::mov << "mov" << "MOV" << "mov";
-        QTest::addRow("webm") << OutputFormat::webm << "webm" << "WEBM" << "webm";
-        QTest::addRow("mpegts") << OutputFormat::mpegts << "mpegts" << "TS" << "ts";
+        QTest::addRow("mkv") << OutputFormat::mkv << "mkv"
+                             << "MKV"
+                             << "mkv";
+        QTest::addRow("mp4") << OutputFormat::mp4 << "mp4"
+                             << "MP4"
+                             << "mp4";
+        QTest::addRow("mov") << OutputFormat::mov << "mov"
+                             << "MOV"
+                             << "mov";
+        QTest::addRow("webm") << OutputFormat::webm << "webm"
+                              << "WEBM"
+                              << "webm";
+        QTest::addRow("mpegts") << OutputFormat::mpegts << "mpegts"
+                                << "TS"
+                                << "ts";
     }
 
     void formats()
@@ -104,7 +115,7 @@ private Q_SLOTS:
 
     void formatOrder()
     {
-        const QList<OutputFormat> expected{OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov, OutputFormat::webm, OutputFormat::mpegts};
+        const QList<OutputFormat> expected { OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov, OutputFormat::webm, OutputFormat::mpegts };
         QCOMPARE(OutputFormats::allCases(), expected);
     }
 
