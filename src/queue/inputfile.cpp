@@ -12,7 +12,8 @@ bool sameUrlText(const QUrl &a, const QUrl &b)
 }
 
 // An optional contributes 0 when absent, else 1 followed by its value.
-template<typename T> size_t hashOptional(size_t seed, const std::optional<T> &value)
+template<typename T>
+size_t hashOptional(size_t seed, const std::optional<T> &value)
 {
     seed = QtPrivate::QHashCombine()(seed, value.has_value() ? 1 : 0);
     if (value) {
@@ -29,26 +30,27 @@ bool InputFile::FileStatus::Done::operator==(const Done &other) const
 
 InputFile::FileStatus::FileStatus(Value value)
     : m_value(std::move(value))
-{ }
+{
+}
 
 InputFile::FileStatus InputFile::FileStatus::queued()
 {
-    return FileStatus(Queued {});
+    return FileStatus(Queued{});
 }
 
 InputFile::FileStatus InputFile::FileStatus::converting(std::optional<double> fraction, std::optional<double> speed)
 {
-    return FileStatus(Converting { fraction, speed });
+    return FileStatus(Converting{fraction, speed});
 }
 
 InputFile::FileStatus InputFile::FileStatus::done(const QUrl &outputURL, std::optional<QString> note)
 {
-    return FileStatus(Done { outputURL, std::move(note) });
+    return FileStatus(Done{outputURL, std::move(note)});
 }
 
 InputFile::FileStatus InputFile::FileStatus::failed(const QString &reason)
 {
-    return FileStatus(Failed { reason });
+    return FileStatus(Failed{reason});
 }
 
 InputFile::FileStatus::Case InputFile::FileStatus::statusCase() const
@@ -99,7 +101,8 @@ const InputFile::FileStatus::Failed *InputFile::FileStatus::asFailed() const
 InputFile::InputFile(const QUrl &url)
     : m_id(QUuid::createUuid())
     , m_url(url)
-{ }
+{
+}
 
 QUuid InputFile::id() const
 {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 #include <QUuid>
+
 #include <optional>
 #include <variant>
 

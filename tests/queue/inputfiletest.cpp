@@ -1,5 +1,4 @@
 #include "queue/inputfile.h"
-
 #include "queue/outputformat.h"
 
 #include <QSet>
@@ -82,21 +81,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("raw");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("extension");
-        QTest::addRow("mkv") << OutputFormat::mkv << "mkv"
-                             << "MKV"
-                             << "mkv";
-        QTest::addRow("mp4") << OutputFormat::mp4 << "mp4"
-                             << "MP4"
-                             << "mp4";
-        QTest::addRow("mov") << OutputFormat::mov << "mov"
-                             << "MOV"
-                             << "mov";
-        QTest::addRow("webm") << OutputFormat::webm << "webm"
-                              << "WEBM"
-                              << "webm";
-        QTest::addRow("mpegts") << OutputFormat::mpegts << "mpegts"
-                                << "TS"
-                                << "ts";
+        QTest::addRow("mkv") << OutputFormat::mkv << "mkv" << "MKV" << "mkv";
+        QTest::addRow("mp4") << OutputFormat::mp4 << "mp4" << "MP4" << "mp4";
+        QTest::addRow("mov") << OutputFormat::mov << "mov" << "MOV" << "mov";
+        QTest::addRow("webm") << OutputFormat::webm << "webm" << "WEBM" << "webm";
+        QTest::addRow("mpegts") << OutputFormat::mpegts << "mpegts" << "TS" << "ts";
     }
 
     void formats()
@@ -115,7 +104,7 @@ private Q_SLOTS:
 
     void formatOrder()
     {
-        const QList<OutputFormat> expected { OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov, OutputFormat::webm, OutputFormat::mpegts };
+        const QList<OutputFormat> expected{OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov, OutputFormat::webm, OutputFormat::mpegts};
         QCOMPARE(OutputFormats::allCases(), expected);
     }
 
