@@ -60,7 +60,8 @@ public:
     void append(const QList<InputFile> &records);
     void setStatus(int row, const InputFile::FileStatus &status);
     // Removes every record for which `pred` holds, keeping the order of the others.
-    template<typename Pred> void removeIf(Pred pred);
+    template<typename Pred>
+    void removeIf(Pred pred);
     // Tells the views that the list was touched even when nothing was appended.
     void touch();
 
@@ -90,7 +91,8 @@ private:
     QHash<QString, int> m_urlCounts;
 };
 
-template<typename Pred> void FileListModel::removeIf(Pred pred)
+template<typename Pred>
+void FileListModel::removeIf(Pred pred)
 {
     // Walks backwards and removes each run of matching rows at once, so rows not yet visited
     // keep their positions.

@@ -11,6 +11,7 @@
 #include <QUrl>
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -86,7 +87,7 @@ public:
     [[nodiscard]] QString errorMessage() const;
     [[nodiscard]] bool hasErrorMessage() const;
     [[nodiscard]] FFmpegRunner &runner() const;
-    static constexpr std::chrono::milliseconds minVisibleDuration { 400 };
+    static constexpr std::chrono::milliseconds minVisibleDuration{400};
 
     // Derived values, recomputed from the list at every read.
     [[nodiscard]] int doneCount() const;
