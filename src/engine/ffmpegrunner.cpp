@@ -313,7 +313,14 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> FFmpegRunner::run(
     }
 
     if (process->error() == QProcess::FailedToStart || readFailed) {
-        co_return RunError::platformError(process->errorString());
+        const QString reason = process->errorString();
+        if (process->state() != QProcess::NotRunning) {
+            // Neither wait for nor stop a child whose output broke off: it is let go, and its
+            // QProcess goes once it has exited.
+            QObject::connect(process.get(), &QProcess::finished, process.get(), &QObject::deleteLater);
+            process.release();
+        }
+        co_return RunError::platformError(reason);
     }
     drainOutput();
     if (const auto tail = splitter.finish()) {

@@ -78,7 +78,9 @@ std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path)
 QCoro::Task<std::optional<MediaProbe::Info>> MediaProbe::probe(QUrl file)
 {
     const QString path = file.isLocalFile() ? file.toLocalFile() : QString();
-    co_return co_await QtConcurrent::run([path] { return probeFile(path); });
+    QFuture<std::optional<Info>> future = QtConcurrent::run([path] { return probeFile(path); });
+    std::optional<Info> info = co_await qCoro(future).waitForFinished();
+    co_return info;
 }
 
 QString MediaProbe::kindName(StreamKind kind)
