@@ -228,6 +228,16 @@ int main(int argc, char **argv)
         outputProbe.seconds << timer.nsecsElapsed() / 1e9;
     }
     QFile::remove(output);
+
+    // The launch itself, without ffmpeg's own work: a program that does nothing, run by run()
+    // and by a bare spawn. Far less noisy than the clip on a busy machine.
+    const QUrl trueProgram = QUrl::fromLocalFile(QStringLiteral("/bin/true"));
+    const auto launches = interleave(
+        { { "b spawn /bin/true", [] { return spawnAndWait("/bin/true", {}); } },
+            { "c run() /bin/true",
+                [&runner, &trueProgram] { return !QCoro::waitFor(runner.run(trueProgram, {}, std::nullopt, [](const FFmpegRunner::Progress &) {})); } } },
+        100, output);
+    report(launches, 1000.0, "ms");
     out << QStringLiteral("  in-process probe, median of 50: input %1 ms, output %2 ms")
                .arg(inputProbe.median() * 1000.0, 0, 'f', 2)
                .arg(outputProbe.median() * 1000.0, 0, 'f', 2)
