@@ -9,6 +9,13 @@ mkdir -p "$wrapper"
 cat > "$wrapper/CMakeLists.txt" <<CMAKE
 cmake_minimum_required(VERSION 3.25)
 project(KestruneQueueBench LANGUAGES CXX)
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+# Imported targets are visible only below the folder that found them: find them here too.
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Concurrent Gui Widgets Qml Quick QuickControls2 DBus Network Svg Test QuickTest)
+find_package(QCoro6 REQUIRED COMPONENTS Core Network DBus)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(LIBAV REQUIRED IMPORTED_TARGET libavformat libavcodec libavutil)
 set(KESTRUNE_BUILD_TESTS OFF CACHE BOOL "" FORCE)
 set(KESTRUNE_BUILD_BENCH OFF CACHE BOOL "" FORCE)
 add_subdirectory("$root" kestrune)

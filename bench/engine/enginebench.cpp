@@ -18,6 +18,8 @@
 #include <fcntl.h>
 #include <functional>
 #include <map>
+#include <numeric>
+#include <random>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -72,13 +74,19 @@ struct Series {
 
 using Contender = std::function<bool()>;
 
-// Runs every contender once per round, in a rotating order, and collects the wall times.
+// Runs every contender once per round, in a shuffled order (a plain rotation would have each
+// one follow the same neighbour every time, and inherit its write-back), and collects the wall
+// times.
 std::map<QString, Series> interleave(const QList<std::pair<QString, Contender>> &contenders, int rounds, const QString &clearPath)
 {
     std::map<QString, Series> results;
+    std::mt19937 random(20261206);
+    QList<qsizetype> order(contenders.size());
+    std::iota(order.begin(), order.end(), 0);
     for (int round = 0; round < rounds; ++round) {
-        for (qsizetype i = 0; i < contenders.size(); ++i) {
-            const auto &[name, run] = contenders[(i + round) % contenders.size()];
+        std::shuffle(order.begin(), order.end(), random);
+        for (const qsizetype index : order) {
+            const auto &[name, run] = contenders[index];
             QFile::remove(clearPath);
             ::sync();
             QElapsedTimer timer;
@@ -228,6 +236,16 @@ int main(int argc, char **argv)
         outputProbe.seconds << timer.nsecsElapsed() / 1e9;
     }
     QFile::remove(output);
+
+    // The launch itself, without ffmpeg's own work: a program that does nothing, run by run()
+    // and by a bare spawn. Far less noisy than the clip on a busy machine.
+    const QUrl trueProgram = QUrl::fromLocalFile(QStringLiteral("/bin/true"));
+    const auto launches = interleave(
+        { { "b spawn /bin/true", [] { return spawnAndWait("/bin/true", {}); } },
+            { "c run() /bin/true",
+                [&runner, &trueProgram] { return !QCoro::waitFor(runner.run(trueProgram, {}, std::nullopt, [](const FFmpegRunner::Progress &) {})); } } },
+        100, output);
+    report(launches, 1000.0, "ms");
     out << QStringLiteral("  in-process probe, median of 50: input %1 ms, output %2 ms")
                .arg(inputProbe.median() * 1000.0, 0, 'f', 2)
                .arg(outputProbe.median() * 1000.0, 0, 'f', 2)

@@ -405,17 +405,28 @@ void RemuxViewModel::addFiles(const QList<QUrl> &urls)
     // The duplicate test looks only at records listed before this call, so a URL given twice
     // here is added twice.
     QList<InputFile> records;
+    QStringList texts;
     for (const QUrl &url : urls) {
         if (!url.isLocalFile()) {
             continue;
         }
-        const QString extension = splitExtension(url.adjusted(QUrl::StripTrailingSlash).fileName()).extension.toLower();
-        if (extension.isEmpty() || !accepted.contains(extension) || d->files->containsUrl(url)) {
+        // A folder URL may end in a slash; its name is then the component before it.
+        QString name = url.fileName();
+        if (name.isEmpty()) {
+            name = url.adjusted(QUrl::StripTrailingSlash).fileName();
+        }
+        const QString extension = splitExtension(name).extension.toLower();
+        if (extension.isEmpty() || !accepted.contains(extension)) {
+            continue;
+        }
+        QString text = FileListModel::urlText(url);
+        if (d->files->containsUrlText(text)) {
             continue;
         }
         records.append(InputFile(url));
+        texts.append(std::move(text));
     }
-    d->files->append(records);
+    d->files->append(records, texts);
 }
 
 void RemuxViewModel::remove(const QUuid &id)
