@@ -16,7 +16,11 @@ class WindowStyle : public QObject
     Q_PROPERTY(QColor windowBackground READ windowBackground CONSTANT)
     Q_PROPERTY(QColor boxFill READ boxFill CONSTANT)
     Q_PROPERTY(QColor primaryText READ primaryText CONSTANT)
+    Q_PROPERTY(QColor labelText READ labelText CONSTANT)
     Q_PROPERTY(QColor secondaryText READ secondaryText CONSTANT)
+    Q_PROPERTY(QColor disabledText READ disabledText CONSTANT)
+    Q_PROPERTY(QColor disabledFill READ disabledFill CONSTANT)
+    Q_PROPERTY(QColor link READ link CONSTANT)
     Q_PROPERTY(QColor separator READ separator CONSTANT)
     Q_PROPERTY(QColor rowSeparator READ rowSeparator CONSTANT)
     Q_PROPERTY(QColor idleOutline READ idleOutline CONSTANT)
@@ -38,7 +42,12 @@ public:
     [[nodiscard]] static QColor windowBackground() { return grey(0.1); }
     [[nodiscard]] static QColor boxFill() { return grey(0.15); }
     [[nodiscard]] static QColor primaryText() { return QColor(255, 255, 255); }
+    // The primary label colour of a dark palette: white, slightly softened.
+    [[nodiscard]] static QColor labelText() { return white(0.85); }
     [[nodiscard]] static QColor secondaryText() { return white(0.65); }
+    [[nodiscard]] static QColor disabledText() { return white(0.3); }
+    [[nodiscard]] static QColor disabledFill() { return white(0.1); }
+    [[nodiscard]] static QColor link() { return QColor(65, 156, 255); }
     [[nodiscard]] static QColor separator() { return white(0.65 * 0.2); }
     [[nodiscard]] static QColor rowSeparator() { return white(0.65 * 0.12); }
     [[nodiscard]] static QColor idleOutline() { return white(0.65 * 0.25); }
