@@ -26,6 +26,11 @@ TestCase {
     }
 
     // Every item below `item` with this objectName, in visual order.
+    // Lets positioners and layouts place what just changed before the test clicks on it.
+    function settle() {
+        wait(30)
+    }
+
     function findAll(item, name) {
         let found = []
         const walk = function (node) {

@@ -47,6 +47,9 @@ ViewTestCase {
         driver.runBatch(["done", "failed for a reason"])
         const slot = find(view, "bannerSlot")
         tryCompare(slot, "visible", true)
+        // Click only once the banner has slid fully into view.
+        tryCompare(find(view, "banner"), "opacity", 1)
+        settle()
         const clear = find(view, "clearButton")
         verify(clear.enabled)
         mouseClick(clear)

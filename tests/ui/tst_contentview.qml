@@ -150,9 +150,10 @@ ViewTestCase {
         driver.addFiles(names)
         compare(scroller.contentHeight <= scroller.height, true, "collapsed list fits")
         view.filesArea.queueExpanded = true
-        verify(scroller.contentHeight > scroller.height, "open list is taller than the window")
+        tryVerify(() => scroller.contentHeight > scroller.height, 1000, "open list is taller than the window")
         compare(view.filesArea.height, view.filesArea.implicitHeight, "the box takes its whole height")
         scroller.contentY = scroller.contentHeight - scroller.height
+        settle()
         const convert = find(view, "convertButton")
         const top = convert.mapToItem(view, 0, 0).y
         verify(top >= 0 && top + convert.height <= view.height, "Convert is on screen after scrolling: " + top)

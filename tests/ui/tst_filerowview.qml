@@ -15,6 +15,7 @@ ViewTestCase {
 
     function rows(view) {
         view.filesArea.queueExpanded = true
+        settle()
         return findAll(view.filesArea, "fileRow")
     }
 
@@ -133,11 +134,13 @@ ViewTestCase {
 
     function test_buttonsCallTheModel() {
         const view = makeView()
-        driver.addFiles(["/m/one.mov", "/m/two.mov"])
+        driver.addFiles(["/m/one.mov"])
         driver.runBatch(["done"])
+        driver.addFiles(["/m/two.mov"])
         let list = rows(view)
         mouseClick(find(list[0], "trailingButton"))
         compare(driver.revealed, ["/m/one.mkv"])
+        settle()
         mouseClick(find(list[1], "trailingButton"))
         compare(vm.files.count, 1)
     }

@@ -82,12 +82,13 @@ ViewTestCase {
         const view = makeView()
         const area = view.filesArea
         driver.addFiles(names(3))
+        settle()
         const disclosure = findAll(area, "disclosure").filter(item => item.parent.visible)[0]
         const closedHeight = area.height
         mouseClick(disclosure)
         verify(area.queueExpanded)
         compare(shownRows(area).length, 3)
-        verify(area.height > closedHeight)
+        tryVerify(() => area.height > closedHeight, 1000, "the box grows when the group opens")
         // Down to one file: the group goes; back to three: it comes back open.
         const open = shownRows(area)
         vm.removeFile(open[2].fileId)
@@ -103,6 +104,7 @@ ViewTestCase {
         const view = makeView()
         const area = view.filesArea
         driver.addFiles(names(2))
+        settle()
         const first = shownRows(area)[0]
         mouseClick(find(first, "trailingButton"))
         const rows = shownRows(area)

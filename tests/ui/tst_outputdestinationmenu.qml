@@ -91,6 +91,7 @@ ViewTestCase {
         const face = find(view, "destinationMenu")
         mouseClick(face)
         tryCompare(face.menu, "opened", true)
+        settle()
         const item = find(face.menu.contentItem, data.pick)
         mouseClick(item)
         tryCompare(face.menu, "visible", false)

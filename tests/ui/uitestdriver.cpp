@@ -1,6 +1,5 @@
 #include "uitestdriver.h"
 
-#include <QCoroSignal>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QQmlContext>
@@ -14,8 +13,7 @@ class ScriptedRunner : public FFmpegRunner
 public:
     explicit ScriptedRunner(UiTestDriver *driver)
         : m_driver(driver)
-    {
-    }
+    { }
 
     [[nodiscard]] std::optional<QUrl> locateFFmpeg() const override
     {
@@ -27,22 +25,21 @@ public:
 
     QCoro::Task<RemuxOutcome> remux(QUrl, QUrl, OutputFormat, ProgressHandler onProgress) override
     {
-        QPointer<UiTestDriver> driver = m_driver;
+        UiTestDriver *driver = m_driver;
         driver->m_handler = std::move(onProgress);
         driver->m_running = true;
         Q_EMIT driver->runningChanged();
-        co_await qCoro(driver.data(), &UiTestDriver::released);
-        if (!driver) {
-            co_return RemuxOutcome{false, RunError::platformError(QStringLiteral("The test driver went away"))};
-        }
+        // Resumed synchronously by finish() or fail(): a queued signal would let the view see the
+        // model between the two, and could resume after the model is gone.
+        co_await UiTestDriver::Release { driver };
         const UiTestDriver::Outcome outcome = driver->m_outcome;
         driver->m_handler = nullptr;
         driver->m_running = false;
         Q_EMIT driver->runningChanged();
         if (outcome.failure) {
-            co_return RemuxOutcome{false, RunError::platformError(*outcome.failure)};
+            co_return RemuxOutcome { false, RunError::platformError(*outcome.failure) };
         }
-        co_return RemuxOutcome{outcome.droppedDataTracks, std::nullopt};
+        co_return RemuxOutcome { outcome.droppedDataTracks, std::nullopt };
     }
 
 private:
@@ -54,8 +51,7 @@ class ScriptedPicker : public FilePicker
 public:
     explicit ScriptedPicker(UiTestDriver *driver)
         : m_driver(driver)
-    {
-    }
+    { }
 
     FilesChoice pickFiles(const QString &prompt) override
     {
@@ -92,8 +88,7 @@ class RecordingRevealer : public FileRevealer
 public:
     explicit RecordingRevealer(UiTestDriver *driver)
         : m_driver(driver)
-    {
-    }
+    { }
 
     void reveal(const QUrl &file) override
     {
@@ -210,14 +205,22 @@ void UiTestDriver::report(const QVariant &fraction, const QVariant &speed)
 
 void UiTestDriver::finish(bool droppedDataTracks)
 {
-    m_outcome = Outcome{droppedDataTracks, std::nullopt};
-    Q_EMIT released();
+    release(Outcome { droppedDataTracks, std::nullopt });
 }
 
 void UiTestDriver::fail(const QString &reason)
 {
-    m_outcome = Outcome{false, reason};
-    Q_EMIT released();
+    release(Outcome { false, reason });
+}
+
+void UiTestDriver::release(const Outcome &outcome)
+{
+    if (!m_waiting) {
+        qWarning("finish() or fail() without a file in work");
+        return;
+    }
+    m_outcome = outcome;
+    std::exchange(m_waiting, {}).resume();
 }
 
 void UiTestDriver::runBatch(const QStringList &outcomes)

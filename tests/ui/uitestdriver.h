@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <QVariant>
-
+#include <coroutine>
 #include <memory>
 
 class QQmlEngine;
@@ -64,8 +64,6 @@ Q_SIGNALS:
     void revealedChanged();
     void promptsChanged();
     void runningChanged();
-    // Internal: lets the waiting remux call go on.
-    void released();
 
 private:
     friend class ScriptedRunner;
@@ -76,12 +74,21 @@ private:
         bool droppedDataTracks = false;
         std::optional<QString> failure;
     };
+    // What a scripted remux awaits: it stays suspended until release() resumes it.
+    struct Release {
+        UiTestDriver *driver;
+        [[nodiscard]] bool await_ready() const noexcept { return false; }
+        void await_suspend(std::coroutine_handle<> handle) const noexcept { driver->m_waiting = handle; }
+        void await_resume() const noexcept { }
+    };
+    void release(const Outcome &outcome);
 
     QQmlEngine *m_engine;
     std::unique_ptr<RemuxViewModel> m_model;
     bool m_ffmpegFound = true;
     bool m_running = false;
     FFmpegRunner::ProgressHandler m_handler;
+    std::coroutine_handle<> m_waiting;
     Outcome m_outcome;
     QStringList m_revealed;
     QStringList m_prompts;

@@ -14,11 +14,11 @@ Shape {
 
     // Centred on the edge; an odd width moves half a pixel inward so the line stays crisp.
     readonly property real inset: (Math.round(lineWidth) % 2) / 2
-    readonly property real left: inset
-    readonly property real top: inset
-    readonly property real right: width - inset
-    readonly property real bottom: height - inset
-    readonly property real r: Math.min(radius, (right - left) / 2, (bottom - top) / 2)
+    readonly property real x0: inset
+    readonly property real y0: inset
+    readonly property real x1: width - inset
+    readonly property real y1: height - inset
+    readonly property real r: Math.min(radius, (x1 - x0) / 2, (y1 - y0) / 2)
 
     antialiasing: true
 
@@ -34,15 +34,15 @@ Shape {
         joinStyle: ShapePath.MiterJoin
         miterLimit: 10
 
-        startX: outline.left + outline.r
-        startY: outline.top
-        PathLine { x: outline.right - outline.r; y: outline.top }
-        PathArc { x: outline.right; y: outline.top + outline.r; radiusX: outline.r; radiusY: outline.r }
-        PathLine { x: outline.right; y: outline.bottom - outline.r }
-        PathArc { x: outline.right - outline.r; y: outline.bottom; radiusX: outline.r; radiusY: outline.r }
-        PathLine { x: outline.left + outline.r; y: outline.bottom }
-        PathArc { x: outline.left; y: outline.bottom - outline.r; radiusX: outline.r; radiusY: outline.r }
-        PathLine { x: outline.left; y: outline.top + outline.r }
-        PathArc { x: outline.left + outline.r; y: outline.top; radiusX: outline.r; radiusY: outline.r }
+        startX: outline.x0 + outline.r
+        startY: outline.y0
+        PathLine { x: outline.x1 - outline.r; y: outline.y0 }
+        PathArc { x: outline.x1; y: outline.y0 + outline.r; radiusX: outline.r; radiusY: outline.r }
+        PathLine { x: outline.x1; y: outline.y1 - outline.r }
+        PathArc { x: outline.x1 - outline.r; y: outline.y1; radiusX: outline.r; radiusY: outline.r }
+        PathLine { x: outline.x0 + outline.r; y: outline.y1 }
+        PathArc { x: outline.x0; y: outline.y1 - outline.r; radiusX: outline.r; radiusY: outline.r }
+        PathLine { x: outline.x0; y: outline.y0 + outline.r }
+        PathArc { x: outline.x0 + outline.r; y: outline.y0; radiusX: outline.r; radiusY: outline.r }
     }
 }
