@@ -1,1 +1,29 @@
 # Files of the ui subsystem, included from src/CMakeLists.txt.
+# The generated QML type registrations include each QML_ELEMENT header by its bare file name.
+target_include_directories(kestrune_lib PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+target_sources(kestrune_lib PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/thememanager.h ${CMAKE_CURRENT_LIST_DIR}/thememanager.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/viewtext.h ${CMAKE_CURRENT_LIST_DIR}/viewtext.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/windowstyle.h ${CMAKE_CURRENT_LIST_DIR}/windowstyle.cpp)
+
+list(APPEND KESTRUNE_QML_FILES
+  ${CMAKE_CURRENT_LIST_DIR}/qml/ContentView.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/FilesArea.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/FileRowView.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/ConvertingReadout.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/OutputDestinationMenu.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/BatchSummaryBanner.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/FCPToolbarButtonStyle.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/ToolbarButton.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/ConvertButton.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/LinkButton.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/IconButton.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/FocusRing.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/DisclosureHeader.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/KeepOriginalCheckBox.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/LinearProgress.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/CircularProgress.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/Spinner.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/RoundedOutline.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/SymbolIcon.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/WindowText.qml)

@@ -1,0 +1,73 @@
+import QtQuick
+import QtQuick.Layouts
+import Kestrune
+
+// The result of a finished batch in one line, tinted by its worst outcome, with a "Clear" link
+// that removes the finished entries.
+Item {
+    id: banner
+
+    readonly property int converted: vm.doneCount
+    readonly property int dropped: vm.droppedTrackCount
+    readonly property int failed: vm.failedCount
+    readonly property string summary: ViewText.summaryText(converted, dropped, failed)
+    readonly property int tone: ViewText.summaryTone(dropped, failed)
+    readonly property color toneColor: tone === ViewText.Failure ? WindowStyle.red : tone === ViewText.Warning ? WindowStyle.orange : WindowStyle.green
+
+    implicitHeight: layout.implicitHeight + 16
+
+    Accessible.role: Accessible.StatusBar
+    Accessible.name: summary
+
+    Rectangle {
+        objectName: "fill"
+        anchors.fill: parent
+        radius: 6
+        color: Qt.rgba(banner.toneColor.r, banner.toneColor.g, banner.toneColor.b, 0.14)
+    }
+    // Stroked centred on the edge.
+    Rectangle {
+        objectName: "outline"
+        anchors.fill: parent
+        anchors.margins: -0.5
+        radius: 6.5
+        color: "transparent"
+        border.width: 1
+        border.color: Qt.rgba(banner.toneColor.r, banner.toneColor.g, banner.toneColor.b, 0.35)
+    }
+
+    RowLayout {
+        id: layout
+        anchors.fill: parent
+        anchors.leftMargin: 12
+        anchors.rightMargin: 12
+        anchors.topMargin: 8
+        anchors.bottomMargin: 8
+        spacing: 8
+
+        SymbolIcon {
+            objectName: "icon"
+            name: ViewText.summarySymbol(banner.dropped, banner.failed)
+            color: banner.toneColor
+            Layout.preferredWidth: 16
+            Layout.preferredHeight: 16
+            Layout.alignment: Qt.AlignVCenter
+        }
+        WindowText {
+            objectName: "summaryText"
+            text: banner.summary
+            color: "white"
+            font.pointSize: WindowStyle.calloutPointSize
+            wrapMode: Text.Wrap
+            Layout.fillWidth: true
+            Layout.alignment: Qt.AlignVCenter
+        }
+        LinkButton {
+            objectName: "clearButton"
+            text: "Clear"
+            enabled: !vm.isConverting
+            Layout.alignment: Qt.AlignVCenter
+            onClicked: vm.clearFinished()
+        }
+    }
+}

@@ -1,0 +1,253 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Kestrune
+
+// The whole content of the window: the file box and the destination, the format row with
+// Convert, the options row with the running counts, then the progress bar, the summary banner,
+// a model message and the ffmpeg warning when they apply. Everything is read from `vm`.
+Item {
+    id: root
+
+    // Searched again whenever anything the window shows changes; never cached.
+    readonly property bool ffmpegAvailable: {
+        vm.files.count
+        vm.isConverting
+        vm.outputFormat
+        vm.doneCount
+        vm.failedCount
+        vm.errorMessage
+        return vm.ffmpegAvailable()
+    }
+    readonly property bool canConvert: vm.files.count > 0 && !vm.isConverting && ffmpegAvailable
+    // Handles for tests and tools.
+    readonly property alias filesArea: filesArea
+    readonly property alias convertButton: convertButton
+
+    implicitWidth: 620
+    implicitHeight: 540
+
+    Rectangle {
+        anchors.fill: parent
+        color: WindowStyle.windowBackground
+    }
+
+    // The list grows with the queue; when it outgrows the window the content scrolls so that
+    // Convert stays reachable.
+    Flickable {
+        id: scroller
+        objectName: "scroller"
+        anchors.fill: parent
+        contentWidth: width
+        contentHeight: page.height
+        boundsBehavior: Flickable.StopAtBounds
+        clip: true
+
+        ScrollBar.vertical: ScrollBar {
+            policy: scroller.contentHeight > scroller.height ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff
+        }
+
+        Column {
+            id: page
+            // Between 540 and 640 wide, centred when the window is wider.
+            width: Math.max(540, Math.min(640, scroller.width))
+            x: Math.max(0, (scroller.width - width) / 2)
+            spacing: 0
+
+            Item {
+                width: 1
+                height: 4
+            }
+            Rectangle {
+                width: parent.width
+                height: 1
+                color: WindowStyle.separator
+            }
+
+            Column {
+                id: body
+                width: parent.width
+                leftPadding: 24
+                rightPadding: 24
+                topPadding: 8
+                bottomPadding: 16
+                spacing: 14
+
+                readonly property real innerWidth: width - leftPadding - rightPadding
+
+                GridLayout {
+                    width: body.innerWidth
+                    columns: 2
+                    columnSpacing: 12
+                    rowSpacing: 12
+
+                    WindowText {
+                        text: "Files to convert:"
+                        topPadding: 6
+                        Layout.alignment: Qt.AlignRight | Qt.AlignTop
+                    }
+                    FilesArea {
+                        id: filesArea
+                        objectName: "filesArea"
+                        Layout.fillWidth: true
+                        Layout.alignment: Qt.AlignTop
+                    }
+                    WindowText {
+                        text: "Output to:"
+                        topPadding: 6
+                        Layout.alignment: Qt.AlignRight | Qt.AlignTop
+                    }
+                    OutputDestinationMenu {
+                        id: destinationMenu
+                        objectName: "destinationMenu"
+                        Layout.fillWidth: true
+                        Layout.alignment: Qt.AlignLeft | Qt.AlignTop
+                    }
+                }
+
+                Rectangle {
+                    width: body.innerWidth
+                    height: 1
+                    color: WindowStyle.separator
+                }
+
+                RowLayout {
+                    objectName: "formatRow"
+                    width: body.innerWidth
+                    spacing: 8
+
+                    WindowText {
+                        text: "Convert to"
+                    }
+                    Repeater {
+                        model: vm.formatChoices
+                        delegate: ToolbarButton {
+                            required property var modelData
+                            objectName: "format_" + modelData.id
+                            text: modelData.displayName
+                            isOn: vm.outputFormat === modelData.id
+                            enabled: !vm.isConverting
+                            onClicked: vm.outputFormat = modelData.id
+                        }
+                    }
+                    Item {
+                        Layout.fillWidth: true
+                        Layout.minimumWidth: 0
+                    }
+                    ConvertButton {
+                        id: convertButton
+                        objectName: "convertButton"
+                        text: vm.isConverting ? "Converting\u2026" : "Convert"
+                        enabled: root.canConvert
+                        onClicked: vm.startConvert()
+                    }
+                }
+
+                RowLayout {
+                    objectName: "optionsRow"
+                    width: body.innerWidth
+                    spacing: 12
+
+                    KeepOriginalCheckBox {}
+                    Item {
+                        Layout.fillWidth: true
+                    }
+                    Row {
+                        id: counts
+                        objectName: "counts"
+                        visible: !vm.isBatchFinished && vm.files.count > 0
+                        spacing: 12
+
+                        WindowText {
+                            objectName: "doneCount"
+                            visible: vm.doneCount > 0
+                            text: vm.doneCount + " done"
+                            color: WindowStyle.green
+                            font.pointSize: WindowStyle.captionPointSize
+                            font.family: WindowStyle.digitsFamily
+                        }
+                        WindowText {
+                            objectName: "failedCount"
+                            visible: vm.failedCount > 0
+                            text: vm.failedCount + " failed"
+                            color: WindowStyle.red
+                            font.pointSize: WindowStyle.captionPointSize
+                            font.family: WindowStyle.digitsFamily
+                        }
+                    }
+                }
+
+                LinearProgress {
+                    objectName: "progressBar"
+                    width: body.innerWidth
+                    visible: vm.isConverting || vm.overallProgress > 0
+                    value: vm.overallProgress
+                }
+
+                // Fades in while sliding down from the top edge, and out the same way.
+                Item {
+                    id: bannerSlot
+                    objectName: "bannerSlot"
+                    readonly property bool shown: vm.isBatchFinished
+                    property real presence: shown ? 1 : 0
+                    Behavior on presence {
+                        NumberAnimation {
+                            duration: 350
+                            easing.type: Easing.InOutQuad
+                        }
+                    }
+                    visible: shown || presence > 0
+                    width: body.innerWidth
+                    height: banner.implicitHeight
+                    clip: true
+
+                    BatchSummaryBanner {
+                        id: banner
+                        objectName: "banner"
+                        width: parent.width
+                        height: implicitHeight
+                        y: -(1 - bannerSlot.presence) * height
+                        opacity: bannerSlot.presence
+                    }
+                }
+
+                WindowText {
+                    objectName: "errorText"
+                    visible: vm.hasErrorMessage
+                    width: body.innerWidth
+                    text: vm.errorMessage
+                    color: WindowStyle.red
+                    font.pointSize: WindowStyle.captionPointSize
+                    wrapMode: Text.Wrap
+                }
+
+                Row {
+                    objectName: "ffmpegWarning"
+                    visible: !root.ffmpegAvailable
+                    spacing: 5
+
+                    SymbolIcon {
+                        name: "exclamationmark.triangle"
+                        color: WindowStyle.orange
+                        width: 14
+                        height: 14
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
+                    WindowText {
+                        text: "ffmpeg not found in app bundle"
+                        color: WindowStyle.orange
+                        font.pointSize: WindowStyle.captionPointSize
+                        anchors.verticalCenter: parent.verticalCenter
+                    }
+                }
+            }
+        }
+    }
+
+    // Return presses Convert when it is enabled.
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        enabled: root.canConvert
+        onActivated: convertButton.clicked()
+    }
+}

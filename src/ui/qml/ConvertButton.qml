@@ -1,0 +1,44 @@
+import QtQuick
+import QtQuick.Templates as T
+import Kestrune
+
+// The window's default button: large, filled with the accent colour.
+T.AbstractButton {
+    id: button
+
+    implicitWidth: Math.max(88, label.implicitWidth) + leftPadding + rightPadding
+    implicitHeight: label.implicitHeight + topPadding + bottomPadding
+    leftPadding: 12
+    rightPadding: 12
+    topPadding: 7
+    bottomPadding: 7
+    focusPolicy: Qt.StrongFocus
+
+    contentItem: Text {
+        id: label
+        text: button.text
+        font.pointSize: WindowStyle.defaultPointSize
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        color: button.enabled ? "white" : WindowStyle.disabledText
+    }
+    background: Rectangle {
+        radius: 6
+        color: button.enabled ? ThemeManager.accentColor : WindowStyle.disabledFill
+
+        Rectangle {
+            anchors.fill: parent
+            radius: parent.radius
+            color: Qt.rgba(0, 0, 0, 0.18)
+            visible: button.down
+        }
+        FocusRing {
+            visible: button.visualFocus
+            radius: 8
+        }
+    }
+
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Accessible.onPressAction: if (enabled) clicked()
+}

@@ -1,0 +1,62 @@
+import QtQuick
+import Kestrune
+
+// The look of a format tile: a small flat rounded tile, accent-filled when it stands for the
+// current choice, faint grey otherwise, darkened and shrunk to 95 % while pressed. It draws only;
+// the button that uses it keeps the action and the enabled state (a disabled tile looks the same).
+Item {
+    id: style
+
+    property bool isOn: false
+    property bool pressed: false
+    property string text
+    property font font: Qt.application.font
+    // The label's frame is at least this wide before the padding.
+    property real minimumLabelWidth: 38
+
+    readonly property color labelColor: isOn ? "white" : WindowStyle.labelText
+    readonly property color fillColor: isOn ? ThemeManager.accentColor : WindowStyle.controlFill
+
+    implicitWidth: Math.max(minimumLabelWidth, label.implicitWidth) + 16
+    implicitHeight: label.implicitHeight + 12
+
+    scale: pressed ? 0.95 : 1.0
+    Behavior on scale {
+        NumberAnimation {
+            duration: 100
+            easing.type: Easing.Bezier
+            easing.bezierCurve: [0.42, 0, 0.58, 1, 1, 1]
+        }
+    }
+
+    Rectangle {
+        id: fill
+        anchors.fill: parent
+        radius: 4
+        color: style.fillColor
+    }
+    Rectangle {
+        id: pressedOverlay
+        anchors.fill: parent
+        radius: 4
+        color: Qt.rgba(0, 0, 0, 0.2)
+        visible: style.pressed
+    }
+    // Stroked centred on the edge: half the line lies outside the tile.
+    Rectangle {
+        id: outline
+        anchors.fill: parent
+        anchors.margins: -0.5
+        radius: 4.5
+        color: "transparent"
+        border.width: 1
+        border.color: Qt.rgba(0, 0, 0, 0.2)
+    }
+    Text {
+        id: label
+        anchors.centerIn: parent
+        text: style.text
+        font: style.font
+        color: style.labelColor
+    }
+}

@@ -1,0 +1,137 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Kestrune
+
+// One queued file: status indicator, name, where it lives or what went wrong, the live readout
+// while it converts, and one trailing button to reveal the result or to remove the entry.
+Item {
+    id: row
+
+    // The record, as the list's roles carry it.
+    property string fileId
+    property string fileName
+    property string folderPath
+    property string status: "queued"
+    property bool hasFraction: false
+    property real fraction: 0
+    property bool hasSpeed: false
+    property real speed: 0
+    property string note
+    property string reason
+
+    readonly property bool isDone: status === "done"
+    readonly property bool isFailed: status === "failed"
+    readonly property bool isConverting: status === "converting"
+    readonly property bool hasNote: isDone && note !== ""
+
+    implicitHeight: layout.implicitHeight + 12
+
+    Accessible.role: Accessible.ListItem
+    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, hasFraction, fraction, note, reason)
+
+    RowLayout {
+        id: layout
+        anchors.fill: parent
+        anchors.leftMargin: 8
+        anchors.rightMargin: 8
+        anchors.topMargin: 6
+        anchors.bottomMargin: 6
+        spacing: 10
+
+        Item {
+            id: indicator
+            objectName: "indicator"
+            // What the indicator shows: a symbol name, "spinner" or "progress".
+            readonly property string kind: row.isConverting ? (row.hasFraction ? "progress" : "spinner") : symbol.name
+            Layout.preferredWidth: 18
+            Layout.preferredHeight: 18
+            Layout.alignment: Qt.AlignVCenter
+
+            SymbolIcon {
+                id: symbol
+                anchors.centerIn: parent
+                width: 16
+                height: 16
+                visible: !row.isConverting
+                name: row.isDone ? "checkmark.circle.fill" : row.isFailed ? "xmark.octagon.fill" : "circle"
+                color: row.isDone ? WindowStyle.green : row.isFailed ? WindowStyle.red : WindowStyle.secondaryText
+            }
+            Spinner {
+                anchors.centerIn: parent
+                visible: row.isConverting && !row.hasFraction
+            }
+            CircularProgress {
+                objectName: "circularProgress"
+                anchors.centerIn: parent
+                visible: row.isConverting && row.hasFraction
+                value: row.fraction
+            }
+        }
+
+        ColumnLayout {
+            spacing: 1
+            Layout.fillWidth: true
+            Layout.alignment: Qt.AlignVCenter
+
+            WindowText {
+                id: title
+                objectName: "title"
+                Layout.fillWidth: true
+                text: row.fileName
+                color: "white"
+                elide: Text.ElideRight
+                maximumLineCount: 1
+
+                HoverHandler {
+                    id: titleHover
+                }
+                ToolTip.visible: titleHover.hovered && title.truncated
+                ToolTip.text: row.fileName
+                ToolTip.delay: 600
+            }
+            WindowText {
+                id: detail
+                objectName: "detail"
+                Layout.fillWidth: true
+                text: row.isFailed ? row.reason : row.hasNote ? row.note : row.folderPath
+                font.pointSize: WindowStyle.captionPointSize
+                color: row.isFailed ? WindowStyle.red : row.hasNote ? WindowStyle.orange : WindowStyle.secondaryText
+                wrapMode: row.isFailed ? Text.Wrap : Text.NoWrap
+                maximumLineCount: row.isFailed ? 2 : 1
+                elide: row.isFailed || row.hasNote ? Text.ElideRight : Text.ElideMiddle
+                // Only a reason or a note carries its full wording as hover help.
+                readonly property string help: row.isFailed ? row.reason : row.hasNote ? row.note : ""
+
+                HoverHandler {
+                    id: detailHover
+                }
+                ToolTip.visible: detailHover.hovered && detail.help !== ""
+                ToolTip.text: detail.help
+                ToolTip.delay: 600
+            }
+        }
+
+        ConvertingReadout {
+            objectName: "readout"
+            visible: row.isConverting
+            Layout.alignment: Qt.AlignVCenter
+            hasFraction: row.hasFraction
+            fraction: row.fraction
+            hasSpeed: row.hasSpeed
+            speed: row.speed
+        }
+
+        IconButton {
+            id: trailing
+            objectName: "trailingButton"
+            readonly property bool reveals: row.isDone
+            visible: row.isDone || !vm.isConverting
+            Layout.alignment: Qt.AlignVCenter
+            symbol: reveals ? "arrow.right.circle" : "xmark.circle.fill"
+            tint: reveals ? ThemeManager.accentColor : WindowStyle.removeButton
+            help: reveals ? "Reveal in Finder" : "Remove from list"
+            onClicked: reveals ? vm.revealFile(row.fileId) : vm.removeFile(row.fileId)
+        }
+    }
+}

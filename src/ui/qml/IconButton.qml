@@ -1,0 +1,38 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Templates as T
+import Kestrune
+
+// An icon alone, no bezel or background; its action is named in hover help and for assistive
+// technologies.
+T.AbstractButton {
+    id: button
+
+    property string symbol
+    property color tint: "white"
+    property string help
+
+    implicitWidth: 16
+    implicitHeight: 16
+    padding: 0
+    focusPolicy: Qt.StrongFocus
+    hoverEnabled: true
+
+    contentItem: SymbolIcon {
+        name: button.symbol
+        color: button.tint
+        opacity: button.down ? 0.6 : 1.0
+    }
+    background: FocusRing {
+        visible: button.visualFocus
+        radius: width / 2
+    }
+
+    ToolTip.visible: hovered && help !== ""
+    ToolTip.text: help
+    ToolTip.delay: 600
+
+    Accessible.role: Accessible.Button
+    Accessible.name: help
+    Accessible.onPressAction: if (enabled) clicked()
+}

@@ -1,0 +1,36 @@
+import QtQuick
+import QtQuick.Templates as T
+import Kestrune
+
+// A text-only button in the link colour, no bezel.
+T.AbstractButton {
+    id: link
+
+    property real pointSize: WindowStyle.defaultPointSize
+
+    implicitWidth: label.implicitWidth
+    implicitHeight: label.implicitHeight
+    padding: 0
+    focusPolicy: Qt.StrongFocus
+    hoverEnabled: true
+
+    contentItem: Text {
+        id: label
+        text: link.text
+        font.pointSize: link.pointSize
+        color: link.enabled ? WindowStyle.link : WindowStyle.disabledText
+        opacity: link.down ? 0.6 : 1.0
+    }
+    background: FocusRing {
+        visible: link.visualFocus
+        radius: 3
+    }
+
+    HoverHandler {
+        cursorShape: link.enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
+    }
+
+    Accessible.role: Accessible.Link
+    Accessible.name: text
+    Accessible.onPressAction: if (enabled) clicked()
+}

@@ -1,0 +1,46 @@
+import QtQuick
+import QtQuick.Shapes
+import Kestrune
+
+// An indeterminate indicator: an open ring that turns while it is shown.
+Item {
+    id: spinner
+
+    implicitWidth: 16
+    implicitHeight: 16
+
+    Accessible.role: Accessible.Animation
+    Accessible.name: "Converting"
+
+    Shape {
+        id: arc
+        anchors.fill: parent
+        antialiasing: true
+
+        readonly property real lineWidth: 2
+        readonly property real radius: (Math.min(spinner.width, spinner.height) - lineWidth) / 2
+
+        ShapePath {
+            fillColor: "transparent"
+            strokeColor: WindowStyle.secondaryText
+            strokeWidth: arc.lineWidth
+            capStyle: ShapePath.RoundCap
+            PathAngleArc {
+                centerX: spinner.width / 2
+                centerY: spinner.height / 2
+                radiusX: arc.radius
+                radiusY: arc.radius
+                startAngle: 0
+                sweepAngle: 270
+            }
+        }
+
+        RotationAnimator on rotation {
+            from: 0
+            to: 360
+            duration: 900
+            loops: Animation.Infinite
+            running: spinner.visible
+        }
+    }
+}

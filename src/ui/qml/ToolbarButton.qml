@@ -1,0 +1,33 @@
+import QtQuick
+import QtQuick.Templates as T
+import Kestrune
+
+// A button drawn with the format tile look.
+T.AbstractButton {
+    id: button
+
+    property bool isOn: false
+
+    implicitWidth: tile.implicitWidth
+    implicitHeight: tile.implicitHeight
+    padding: 0
+    focusPolicy: Qt.StrongFocus
+
+    contentItem: FCPToolbarButtonStyle {
+        id: tile
+        isOn: button.isOn
+        pressed: button.down
+        text: button.text
+        font.pointSize: WindowStyle.defaultPointSize
+    }
+    background: FocusRing {
+        visible: button.visualFocus
+        radius: 5
+    }
+
+    Accessible.role: Accessible.RadioButton
+    Accessible.name: text
+    Accessible.checkable: true
+    Accessible.checked: isOn
+    Accessible.onPressAction: if (enabled) clicked()
+}

@@ -1,0 +1,108 @@
+#include "ui/viewtext.h"
+
+#include <QStringList>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace
+{
+// U+00D7 MULTIPLICATION SIGN, not the letter x.
+const QString timesSign = QStringLiteral("\u00D7");
+
+// Nearest whole number, halves away from zero, without grouping. Adding 0.0 turns a negative zero
+// (from rounding -0.4) into a plain "0".
+QString wholeNumber(double value)
+{
+    return QString::number(std::round(value) + 0.0, 'f', 0);
+}
+}
+
+QString ViewText::percent(double fraction)
+{
+    return wholeNumber(fraction * 100.0) + QLatin1Char('%');
+}
+
+QString ViewText::speed(double speed)
+{
+    // The threshold looks at the raw speed, so 9.96 keeps its decimal and reads "10.0×".
+    if (speed >= 10.0) {
+        return wholeNumber(speed) + timesSign;
+    }
+    // printf's "%.1f" rounding, but independent of the process locale: always a full stop.
+    std::array<char, 512> buffer {};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), speed, std::chars_format::fixed, 1);
+    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data()) + timesSign;
+}
+
+QString ViewText::moreFiles(int count)
+{
+    return QString::number(count) + QStringLiteral(" more file") + (count == 1 ? QString() : QStringLiteral("s"));
+}
+
+QString ViewText::summary(int converted, int dropped, int failed)
+{
+    QStringList phrases;
+    if (converted > 0) {
+        phrases << QString::number(converted) + QStringLiteral(" file") + (converted == 1 ? QString() : QStringLiteral("s")) + QStringLiteral(" converted");
+    }
+    if (dropped > 0) {
+        phrases << QString::number(dropped) + QStringLiteral(" with a dropped track");
+    }
+    if (failed > 0) {
+        phrases << QString::number(failed) + QStringLiteral(" failed");
+    }
+    if (phrases.isEmpty()) {
+        return QStringLiteral("Nothing to convert");
+    }
+    return phrases.join(QStringLiteral("  \u00B7  "));
+}
+
+ViewText::Tone ViewText::tone(int dropped, int failed)
+{
+    if (failed > 0) {
+        return Tone::Failure;
+    }
+    if (dropped > 0) {
+        return Tone::Warning;
+    }
+    return Tone::Success;
+}
+
+QString ViewText::toneSymbol(Tone tone)
+{
+    switch (tone) {
+    case Tone::Failure:
+        return QStringLiteral("xmark.octagon.fill");
+    case Tone::Warning:
+        return QStringLiteral("exclamationmark.triangle.fill");
+    case Tone::Success:
+        break;
+    }
+    return QStringLiteral("checkmark.circle.fill");
+}
+
+QString ViewText::destination(bool sameAsInput, bool hasDirectory, const QString &directoryPath)
+{
+    if (sameAsInput) {
+        return QStringLiteral("Same as input");
+    }
+    if (!hasDirectory) {
+        return QStringLiteral("Choose a folder\u2026");
+    }
+    return directoryPath;
+}
+
+QString ViewText::rowStatus(const QString &status, bool hasFraction, double fraction, const QString &note, const QString &reason)
+{
+    if (status == QLatin1String("converting")) {
+        return hasFraction ? QStringLiteral("Converting, ") + percent(fraction) : QStringLiteral("Converting");
+    }
+    if (status == QLatin1String("done")) {
+        return note.isEmpty() ? QStringLiteral("Converted") : QStringLiteral("Converted: ") + note;
+    }
+    if (status == QLatin1String("failed")) {
+        return QStringLiteral("Failed: ") + reason;
+    }
+    return QStringLiteral("Queued");
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+// The window's fixed palette and type sizes, shared by every view. The window is always dark,
+// whatever the desktop's colour scheme.
+class WindowStyle : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+    Q_PROPERTY(QColor windowBackground READ windowBackground CONSTANT)
+    Q_PROPERTY(QColor boxFill READ boxFill CONSTANT)
+    Q_PROPERTY(QColor primaryText READ primaryText CONSTANT)
+    Q_PROPERTY(QColor labelText READ labelText CONSTANT)
+    Q_PROPERTY(QColor secondaryText READ secondaryText CONSTANT)
+    Q_PROPERTY(QColor disabledText READ disabledText CONSTANT)
+    Q_PROPERTY(QColor disabledFill READ disabledFill CONSTANT)
+    Q_PROPERTY(QColor link READ link CONSTANT)
+    Q_PROPERTY(QColor separator READ separator CONSTANT)
+    Q_PROPERTY(QColor rowSeparator READ rowSeparator CONSTANT)
+    Q_PROPERTY(QColor idleOutline READ idleOutline CONSTANT)
+    Q_PROPERTY(QColor removeButton READ removeButton CONSTANT)
+    Q_PROPERTY(QColor green READ green CONSTANT)
+    Q_PROPERTY(QColor orange READ orange CONSTANT)
+    Q_PROPERTY(QColor red READ red CONSTANT)
+    Q_PROPERTY(QColor menuBackground READ menuBackground CONSTANT)
+    Q_PROPERTY(QColor menuHighlight READ menuHighlight CONSTANT)
+    Q_PROPERTY(QColor controlFill READ controlFill CONSTANT)
+    Q_PROPERTY(qreal defaultPointSize READ defaultPointSize CONSTANT)
+    Q_PROPERTY(qreal captionPointSize READ captionPointSize CONSTANT)
+    Q_PROPERTY(qreal calloutPointSize READ calloutPointSize CONSTANT)
+    Q_PROPERTY(QString digitsFamily READ digitsFamily CONSTANT)
+
+public:
+    using QObject::QObject;
+
+    [[nodiscard]] static QColor windowBackground() { return grey(0.1); }
+    [[nodiscard]] static QColor boxFill() { return grey(0.15); }
+    [[nodiscard]] static QColor primaryText() { return QColor(255, 255, 255); }
+    // The primary label colour of a dark palette: white, slightly softened.
+    [[nodiscard]] static QColor labelText() { return white(0.85); }
+    [[nodiscard]] static QColor secondaryText() { return white(0.65); }
+    [[nodiscard]] static QColor disabledText() { return white(0.3); }
+    [[nodiscard]] static QColor disabledFill() { return white(0.1); }
+    [[nodiscard]] static QColor link() { return QColor(65, 156, 255); }
+    [[nodiscard]] static QColor separator() { return white(0.65 * 0.2); }
+    [[nodiscard]] static QColor rowSeparator() { return white(0.65 * 0.12); }
+    [[nodiscard]] static QColor idleOutline() { return white(0.65 * 0.25); }
+    [[nodiscard]] static QColor removeButton() { return white(0.65 * 0.6); }
+    // The standard named colours of a dark desktop palette.
+    [[nodiscard]] static QColor green() { return QColor(48, 209, 88); }
+    [[nodiscard]] static QColor orange() { return QColor(255, 159, 10); }
+    [[nodiscard]] static QColor red() { return QColor(255, 69, 58); }
+    [[nodiscard]] static QColor menuBackground() { return grey(0.17); }
+    [[nodiscard]] static QColor menuHighlight() { return white(0.12); }
+    // The standard grey at alpha 0.2: the unselected format tile.
+    [[nodiscard]] static QColor controlFill() { return QColor::fromRgbF(0.5f, 0.5f, 0.5f, 0.2f); }
+
+    // The desktop's default size; caption and callout sit below it.
+    [[nodiscard]] static qreal defaultPointSize();
+    [[nodiscard]] static qreal captionPointSize() { return defaultPointSize() - 3; }
+    [[nodiscard]] static qreal calloutPointSize() { return defaultPointSize() - 1; }
+    // A family whose ten digits share one width, so live numbers do not jiggle: the default
+    // family when its digits are already tabular, otherwise the system's fixed-pitch font.
+    [[nodiscard]] static QString digitsFamily();
+    [[nodiscard]] static bool hasEqualWidthDigits(const QFont &font);
+
+private:
+    static QColor grey(double level) { return QColor::fromRgbF(float(level), float(level), float(level), 1.0f); }
+    static QColor white(double opacity) { return QColor::fromRgbF(1.0f, 1.0f, 1.0f, float(opacity)); }
+};
