@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-
 #include <functional>
 #include <optional>
 
@@ -100,6 +99,13 @@ public:
     [[nodiscard]] static QStringList buildArguments(const QUrl &input, const QUrl &output, OutputFormat format, bool dropDataStreams);
     [[nodiscard]] static QString muxerName(OutputFormat format);
     [[nodiscard]] static bool isDataTrackFailure(const QString &stderrText);
+
+    // The input's duration in seconds, read in-process on a worker thread: positive and finite,
+    // or none on any failure. Never blocks the calling thread.
+    [[nodiscard]] static QCoro::Task<std::optional<double>> probeDuration(QUrl input);
+    // The container's name as the user knows it, used in texts: "MKV", "MP4", "MOV", "WebM",
+    // "MPEG-TS".
+    [[nodiscard]] static QString containerName(OutputFormat format);
 
 private:
     Locations m_locations;

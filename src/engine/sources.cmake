@@ -1,1 +1,5 @@
 # Files of the engine subsystem, included from src/CMakeLists.txt.
+target_sources(kestrune_lib PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/progressparser.h ${CMAKE_CURRENT_LIST_DIR}/progressparser.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.h ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.cpp)

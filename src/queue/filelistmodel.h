@@ -3,6 +3,8 @@
 #include "queue/inputfile.h"
 
 #include <QAbstractListModel>
+#include <QHash>
+#include <QUuid>
 #include <QtQml/qqmlregistration.h>
 
 // The queue as the views see it: one row per InputFile, in list order. A status change of one
@@ -40,6 +42,20 @@ public:
     [[nodiscard]] int count() const;
     [[nodiscard]] const QList<InputFile> &files() const;
 
+    // Row of the record with this id, or -1. Constant time: progress reports look rows up by id.
+    [[nodiscard]] int rowOf(const QUuid &id) const;
+    // Whether a record with this source URL is listed (URL equality by full text).
+    [[nodiscard]] bool containsUrl(const QUrl &url) const;
+
+    // Running tallies kept up to date by every mutation, so the derived values of the view model
+    // cost nothing per progress report however long the list is.
+    [[nodiscard]] int doneCount() const { return m_tally.done; }
+    [[nodiscard]] int failedCount() const { return m_tally.failed; }
+    [[nodiscard]] int doneWithNoteCount() const { return m_tally.doneWithNote; }
+    [[nodiscard]] int convertingCount() const { return m_tally.converting; }
+    // Sum of the fractions of the converting records (absent counts as 0).
+    [[nodiscard]] double convertingFractionSum() const { return m_tally.fractionSum; }
+
     // Mutations, used by the RemuxViewModel only.
     void append(const QList<InputFile> &records);
     void setStatus(int row, const InputFile::FileStatus &status);
@@ -55,19 +71,42 @@ Q_SIGNALS:
     void filesChanged();
 
 private:
-    void removeRowAt(int row);
+    struct Tally {
+        int done = 0;
+        int doneWithNote = 0;
+        int failed = 0;
+        int converting = 0;
+        double fractionSum = 0.0;
+    };
+    void tallyStatus(const InputFile::FileStatus &status, int sign);
+    void removeRows(int first, int last);
+    void rebuildIndex() const;
+
     QList<InputFile> m_files;
+    Tally m_tally;
+    // id -> row; rebuilt lazily after removals, which shift rows.
+    mutable QHash<QUuid, int> m_rowById;
+    mutable bool m_indexStale = false;
+    // URL text -> number of records with it (a URL may be listed twice from one call).
+    QHash<QString, int> m_urlCounts;
 };
 
 template<typename Pred>
 void FileListModel::removeIf(Pred pred)
 {
+    // Walks backwards and removes each run of matching rows at once, so rows not yet visited
+    // keep their positions.
     bool removed = false;
     for (int row = int(m_files.size()) - 1; row >= 0; --row) {
-        if (pred(m_files.at(row))) {
-            removeRowAt(row);
-            removed = true;
+        if (!pred(m_files.at(row))) {
+            continue;
         }
+        const int last = row;
+        while (row > 0 && pred(m_files.at(row - 1))) {
+            --row;
+        }
+        removeRows(row, last);
+        removed = true;
     }
     if (removed) {
         Q_EMIT countChanged();

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The one observable model behind the window: the queue, the chosen container and destination,
 // and the batch driver that converts the queued files one at a time. Confined to the main thread.
@@ -130,6 +131,12 @@ Q_SIGNALS:
     void batchFinished();
 
 private:
+    void setConverting(bool converting);
+    void setCurrentIndex(int index);
+    void setErrorMessage(const std::optional<QString> &message);
+    void setOutputDirectory(const std::optional<QUrl> &directory);
+    void recountDerived();
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -1,4 +1,10 @@
 # Files of the queue subsystem, included from src/CMakeLists.txt.
 target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/outputformat.h ${CMAKE_CURRENT_LIST_DIR}/outputformat.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/inputfile.h ${CMAKE_CURRENT_LIST_DIR}/inputfile.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/inputfile.h ${CMAKE_CURRENT_LIST_DIR}/inputfile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.h ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/platformservices.h
+  ${CMAKE_CURRENT_LIST_DIR}/desktopservices.h ${CMAKE_CURRENT_LIST_DIR}/desktopservices.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.h ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.cpp)
+# The generated QML type registration includes headers by bare file name.
+target_include_directories(kestrune_lib PRIVATE ${CMAKE_CURRENT_LIST_DIR})

@@ -1,0 +1,103 @@
+#include "engine/mediaprobe.h"
+
+#include <QCoroFuture>
+#include <QScopeGuard>
+#include <QtConcurrent/QtConcurrentRun>
+#include <cmath>
+#include <mutex>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/log.h>
+}
+
+namespace
+{
+// The library would otherwise print its complaints about bad files on our stderr.
+void silenceLibraryLog()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
+}
+
+MediaProbe::StreamKind kindOf(AVMediaType type)
+{
+    switch (type) {
+    case AVMEDIA_TYPE_VIDEO:
+        return MediaProbe::StreamKind::video;
+    case AVMEDIA_TYPE_AUDIO:
+        return MediaProbe::StreamKind::audio;
+    case AVMEDIA_TYPE_SUBTITLE:
+        return MediaProbe::StreamKind::subtitle;
+    case AVMEDIA_TYPE_DATA:
+        return MediaProbe::StreamKind::data;
+    case AVMEDIA_TYPE_ATTACHMENT:
+        return MediaProbe::StreamKind::attachment;
+    default:
+        return MediaProbe::StreamKind::other;
+    }
+}
+}
+
+std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path)
+{
+    silenceLibraryLog();
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    AVFormatContext *context = nullptr;
+    AVDictionary *options = nullptr;
+    // Enough to find the streams of any container we write; headers carry the rest.
+    av_dict_set(&options, "probesize", "1000000", 0);
+    av_dict_set(&options, "analyzeduration", "1000000", 0);
+    const int opened = avformat_open_input(&context, path.toUtf8().constData(), nullptr, &options);
+    av_dict_free(&options);
+    if (opened < 0) {
+        return std::nullopt;
+    }
+    const auto closeInput = qScopeGuard([&context] { avformat_close_input(&context); });
+    if (avformat_find_stream_info(context, nullptr) < 0) {
+        return std::nullopt;
+    }
+
+    Info info;
+    if (context->duration != AV_NOPTS_VALUE) {
+        const double seconds = static_cast<double>(context->duration) / AV_TIME_BASE;
+        if (std::isfinite(seconds) && seconds > 0) {
+            info.duration = seconds;
+        }
+    }
+    for (unsigned i = 0; i < context->nb_streams; ++i) {
+        const AVCodecParameters *parameters = context->streams[i]->codecpar;
+        info.streams.append({ kindOf(parameters->codec_type), QString::fromLatin1(avcodec_get_name(parameters->codec_id)) });
+    }
+    return info;
+}
+
+QCoro::Task<std::optional<MediaProbe::Info>> MediaProbe::probe(QUrl file)
+{
+    const QString path = file.isLocalFile() ? file.toLocalFile() : QString();
+    QFuture<std::optional<Info>> future = QtConcurrent::run([path] { return probeFile(path); });
+    std::optional<Info> info = co_await qCoro(future).waitForFinished();
+    co_return info;
+}
+
+QString MediaProbe::kindName(StreamKind kind)
+{
+    switch (kind) {
+    case StreamKind::video:
+        return QStringLiteral("video");
+    case StreamKind::audio:
+        return QStringLiteral("audio");
+    case StreamKind::subtitle:
+        return QStringLiteral("subtitle");
+    case StreamKind::data:
+        return QStringLiteral("data");
+    case StreamKind::attachment:
+        return QStringLiteral("attachment");
+    case StreamKind::other:
+        break;
+    }
+    return QStringLiteral("other");
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "queue/platformservices.h"
+
+#include <QDBusConnection>
+#include <optional>
+
+// The real picker: Qt Widgets' file dialog, which takes the desktop's own dialog where the
+// platform theme offers one and Qt's own otherwise. Needs a QApplication.
+class DialogFilePicker : public FilePicker
+{
+public:
+    FilesChoice pickFiles(const QString &prompt) override;
+    FolderChoice pickFolder(const QString &prompt) override;
+};
+
+// The real revealer: asks the file manager over D-Bus to show the file selected, and opens the
+// containing folder instead when no file manager answers.
+class DesktopFileRevealer : public FileRevealer
+{
+public:
+    // The bus is looked up at each reveal unless one is given, so a session bus that appears
+    // after start-up is still used.
+    DesktopFileRevealer() = default;
+    explicit DesktopFileRevealer(const QDBusConnection &bus);
+    void reveal(const QUrl &file) override;
+
+private:
+    std::optional<QDBusConnection> m_bus;
+};
