@@ -17,3 +17,13 @@ set(KESTRUNE_APP_ID org.kestrune.Kestrune)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+target_sources(kestrune_lib PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.h ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.h ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.cpp)
+list(APPEND KESTRUNE_QML_FILES
+  ${CMAKE_CURRENT_LIST_DIR}/qml/Main.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/AboutDialog.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/UpdateDialog.qml)
+# The icon doubles as the window icon and the About dialog's picture.
+list(APPEND KESTRUNE_QML_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.svg)
