@@ -19,6 +19,8 @@ packages=(
   xvfb xauth dbus-daemon dbus-bin desktop-file-utils appstream
   # fonts for a readable window
   fonts-dejavu-core
+  # the German numeric locale the progress parser is tested under
+  locales
 )
 
 missing=()
