@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <array>
 #include <coroutine>
@@ -302,6 +304,8 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> FFmpegRunner::run(
     };
 
     process->start(QIODevice::ReadOnly);
+    m_running.append(process.get());
+    const auto unregister = qScopeGuard([this, child = process.get()] { m_running.removeAll(child); });
     bool readFailed = false;
     while (true) {
         drainOutput();
@@ -388,6 +392,17 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl out
     if (!executable) {
         co_return RemuxOutcome { false, RunError::ffmpegNotFound() };
     }
+    // Only a file this remux brings into being may be removed by stopRunning().
+    const QString outputPath = output.toLocalFile();
+    const bool outputIsNew = !QFileInfo::exists(outputPath) && !QFileInfo(outputPath).isSymLink();
+    if (outputIsNew) {
+        m_partialOutputs.append(outputPath);
+    }
+    const auto finished = qScopeGuard([this, outputPath, outputIsNew] {
+        if (outputIsNew) {
+            m_partialOutputs.removeOne(outputPath);
+        }
+    });
     const auto inputInfo = co_await MediaProbe::probe(input);
     const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
 
@@ -410,4 +425,24 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl out
         }
     }
     co_return RemuxOutcome { droppedDataTracks, std::nullopt };
+}
+
+void FFmpegRunner::stopRunning(std::chrono::milliseconds grace)
+{
+    const QList<QPointer<QProcess>> running = m_running;
+    for (const QPointer<QProcess> &process : running) {
+        if (process && process->state() != QProcess::NotRunning) {
+            process->terminate();
+        }
+    }
+    for (const QPointer<QProcess> &process : running) {
+        if (process && process->state() != QProcess::NotRunning && !process->waitForFinished(int(grace.count()))) {
+            process->kill();
+            process->waitForFinished(int(grace.count()));
+        }
+    }
+    for (const QString &path : std::as_const(m_partialOutputs)) {
+        QFile::remove(path);
+    }
+    m_partialOutputs.clear();
 }

@@ -3,10 +3,13 @@
 #include "queue/outputformat.h"
 
 #include <QCoroTask>
+#include <QList>
+#include <QPointer>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -108,6 +111,15 @@ public:
     // "MPEG-TS".
     [[nodiscard]] static QString containerName(OutputFormat format);
 
+    // Ends every ffmpeg this runner started and has not seen exit (terminate, then kill after
+    // `grace`), and removes the file each unfinished remux was writing when that name was free
+    // before the remux began. For quitting in the middle of a batch: left alone, ffmpeg dies on
+    // its closed progress pipe and leaves a truncated file under a plausible name. A file that
+    // existed before a remux is never removed.
+    void stopRunning(std::chrono::milliseconds grace = std::chrono::seconds(2));
+
 private:
     Locations m_locations;
+    QList<QPointer<QProcess>> m_running;
+    QStringList m_partialOutputs;
 };

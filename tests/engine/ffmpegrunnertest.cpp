@@ -94,6 +94,8 @@ private Q_SLOTS:
     void exitWithoutTrailingLineEnd();
     void launchFailure_data();
     void launchFailure();
+    void stopRunningEndsChildAndRemovesOnlyItsOwnFile_data();
+    void stopRunningEndsChildAndRemovesOnlyItsOwnFile();
 };
 
 std::unique_ptr<FFmpegRunnerTest::Fake> FFmpegRunnerTest::makeFake(const QByteArray &script)
@@ -515,6 +517,49 @@ void FFmpegRunnerTest::launchFailure()
     QCOMPARE(result.error->errorCase(), RunError::Case::platformError);
     QVERIFY(!result.error->errorDescription().isEmpty());
     QVERIFY(result.deliveries.isEmpty());
+}
+
+// Writes part of its output, reports once, then keeps going until it is stopped.
+static const char *const endlessFake = R"(#!/bin/sh
+for last; do :; done
+printf 'partial' > "$last"
+printf 'out_time_us=1000\nprogress=continue\n'
+exec sleep 60
+)";
+
+void FFmpegRunnerTest::stopRunningEndsChildAndRemovesOnlyItsOwnFile_data()
+{
+    QTest::addColumn<bool>("outputExistedBefore");
+    QTest::addRow("fresh name: the partial file goes") << false;
+    QTest::addRow("name already taken: the file stays") << true;
+}
+
+void FFmpegRunnerTest::stopRunningEndsChildAndRemovesOnlyItsOwnFile()
+{
+    QFETCH(bool, outputExistedBefore);
+    const auto fake = makeFake(endlessFake);
+    QVERIFY(fake);
+    const QString source = fake->path(QStringLiteral("in.mov"));
+    const QString output = fake->path(QStringLiteral("out.mkv"));
+    QVERIFY(writeFile(source, "source bytes"));
+    if (outputExistedBefore) {
+        QVERIFY(writeFile(output, "the user's file"));
+    }
+
+    int deliveries = 0;
+    auto task = fake->runner->remux(QUrl::fromLocalFile(source), QUrl::fromLocalFile(output), OutputFormat::mkv, [&](const Progress &) { ++deliveries; });
+    // The child is under way once it has reported.
+    QTRY_COMPARE_WITH_TIMEOUT(deliveries, 1, 10000);
+
+    fake->runner->stopRunning(std::chrono::seconds(5));
+    const auto outcome = QCoro::waitFor(std::move(task));
+
+    QVERIFY(!outcome.succeeded());
+    QCOMPARE(outcome.error->errorCase(), RunError::Case::processFailed);
+    QCOMPARE(QFile::exists(output), outputExistedBefore);
+    QFile kept(source);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("source bytes"));
 }
 
 QTEST_GUILESS_MAIN(FFmpegRunnerTest)
