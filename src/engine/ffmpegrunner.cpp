@@ -403,7 +403,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl out
 
     // ffmpeg exits 0 even when it wrote a stream as private data no player reads back.
     if (inputInfo) {
-        if (const auto outputInfo = co_await MediaProbe::probe(output)) {
+        if (const auto outputInfo = co_await MediaProbe::probe(output, MediaProbe::Depth::header)) {
             if (const QStringList lost = streamsLost(*inputInfo, *outputInfo); !lost.isEmpty()) {
                 co_return RemuxOutcome { false, RunError::streamsNotCarried(lost, containerName(format)) };
             }
