@@ -77,10 +77,10 @@ struct PlainRecord {
 double plainAddMs()
 {
     QList<PlainRecord> list;
-    QSet<QString> listed;
+    QSet<QUrl> listed;
     for (int i = 0; i < listSize; ++i) {
         list.append({ QUuid::createUuid(), sourceUrl(i), {} });
-        listed.insert(list.last().url.toString(QUrl::FullyEncoded));
+        listed.insert(list.last().url);
     }
     QList<QUrl> incoming;
     for (int i = listSize / 2; i < listSize + listSize / 2; ++i) {
@@ -94,12 +94,12 @@ double plainAddMs()
     for (const QUrl &url : incoming) {
         const QString name = url.fileName();
         const QString extension = name.mid(name.lastIndexOf(QLatin1Char('.')) + 1).toLower();
-        if (url.isLocalFile() && accepted.contains(extension) && !listed.contains(url.toString(QUrl::FullyEncoded))) {
+        if (url.isLocalFile() && accepted.contains(extension) && !listed.contains(url)) {
             added.append({ QUuid::createUuid(), url, {} });
         }
     }
     for (const PlainRecord &record : added) {
-        listed.insert(record.url.toString(QUrl::FullyEncoded));
+        listed.insert(record.url);
     }
     list.append(added);
     const double ms = timer.nsecsElapsed() / 1e6;
