@@ -21,6 +21,7 @@
 #include <numeric>
 #include <random>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,6 +75,18 @@ struct Series {
 
 using Contender = std::function<bool()>;
 
+// CPU time of this process (its event loop and probe threads) plus every child waited for. On a
+// busy machine wall times swing with the neighbours' load; the work done does not.
+double cpuSeconds()
+{
+    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
+    rusage self {};
+    rusage children {};
+    getrusage(RUSAGE_SELF, &self);
+    getrusage(RUSAGE_CHILDREN, &children);
+    return seconds(self.ru_utime) + seconds(self.ru_stime) + seconds(children.ru_utime) + seconds(children.ru_stime);
+}
+
 // Runs every contender once per round, in a shuffled order (a plain rotation would have each
 // one follow the same neighbour every time, and inherit its write-back), and collects the wall
 // times.
@@ -89,15 +102,18 @@ std::map<QString, Series> interleave(const QList<std::pair<QString, Contender>> 
             const auto &[name, run] = contenders[index];
             QFile::remove(clearPath);
             ::sync();
+            const double cpuBefore = cpuSeconds();
             QElapsedTimer timer;
             timer.start();
             const bool ok = run();
             const double elapsed = timer.nsecsElapsed() / 1e9;
+            const double cpu = cpuSeconds() - cpuBefore;
             if (!ok) {
                 out << "  " << name << " FAILED in round " << round + 1 << Qt::endl;
                 continue;
             }
             results[name].seconds << elapsed;
+            results[name + QStringLiteral(" (CPU)")].seconds << cpu;
         }
         if ((round + 1) % 10 == 0 || round + 1 == rounds) {
             out << "  round " << round + 1 << "/" << rounds << " done" << Qt::endl;
@@ -130,7 +146,7 @@ void report(const std::map<QString, Series> &results, double scale, const char *
 {
     for (const auto &[name, series] : results) {
         out << QStringLiteral("  %1 median %2 %5  (min %3, max %4, n=%6)")
-                   .arg(name, -22)
+                   .arg(name, -28)
                    .arg(series.median() * scale, 0, 'f', 3)
                    .arg(series.min() * scale, 0, 'f', 3)
                    .arg(series.max() * scale, 0, 'f', 3)
@@ -210,6 +226,9 @@ int main(int argc, char **argv)
                .arg(pairedRatio(largeResults.at("c FFmpegRunner::remux"), largeResults.at("b ffmpeg bare")), 0, 'f', 3)
                .arg(pairedRatio(largeResults.at("c FFmpegRunner::remux"), largeResults.at("a cp")), 0, 'f', 3)
         << Qt::endl;
+    out << QStringLiteral("  CPU: c/b = %1 (median of per-round ratios)")
+               .arg(pairedRatio(largeResults.at("c FFmpegRunner::remux (CPU)"), largeResults.at("b ffmpeg bare (CPU)")), 0, 'f', 3)
+        << Qt::endl;
 
     out << "\nClip " << clip << ", milliseconds per file:" << Qt::endl;
     const auto clipResults
@@ -220,6 +239,9 @@ int main(int argc, char **argv)
     out << QStringLiteral("  remux - bare = %1 ms per file (difference of medians), %2 ms (median of per-round differences)")
                .arg((remuxed.median() - bareRun.median()) * 1000.0, 0, 'f', 1)
                .arg(pairedDifference(remuxed, bareRun) * 1000.0, 0, 'f', 1)
+        << Qt::endl;
+    out << QStringLiteral("  CPU: remux - bare = %1 ms per file (median of per-round differences)")
+               .arg(pairedDifference(clipResults.at("c FFmpegRunner::remux (CPU)"), clipResults.at("b ffmpeg bare (CPU)")) * 1000.0, 0, 'f', 1)
         << Qt::endl;
 
     // Where the per-file cost goes: remux probes the input before and the output after the run.

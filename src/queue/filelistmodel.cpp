@@ -124,35 +124,13 @@ int FileListModel::rowOf(const QUuid &id) const
     return m_rowById.value(id, -1);
 }
 
-QString FileListModel::urlText(const QUrl &url)
-{
-    // The same text InputFile compares by: no normalisation, no link resolution.
-    return url.toString(QUrl::FullyEncoded);
-}
-
 bool FileListModel::containsUrl(const QUrl &url) const
 {
-    return containsUrlText(urlText(url));
-}
-
-bool FileListModel::containsUrlText(const QString &text) const
-{
-    return m_urlCounts.contains(text);
+    return m_urlCounts.contains(url);
 }
 
 void FileListModel::append(const QList<InputFile> &records)
 {
-    QStringList texts;
-    texts.reserve(records.size());
-    for (const InputFile &file : records) {
-        texts.append(urlText(file.url()));
-    }
-    append(records, texts);
-}
-
-void FileListModel::append(const QList<InputFile> &records, const QStringList &urlTexts)
-{
-    Q_ASSERT(records.size() == urlTexts.size());
     if (!records.isEmpty()) {
         const int first = int(m_files.size());
         beginInsertRows({}, first, first + int(records.size()) - 1);
@@ -162,7 +140,7 @@ void FileListModel::append(const QList<InputFile> &records, const QStringList &u
             if (!m_indexStale) {
                 m_rowById.insert(file.id(), row);
             }
-            ++m_urlCounts[urlTexts.at(row - first)];
+            ++m_urlCounts[file.url()];
             tallyStatus(file.status(), +1);
         }
         endInsertRows();
@@ -230,9 +208,8 @@ void FileListModel::removeRows(int first, int last)
     for (int row = first; row <= last; ++row) {
         const InputFile &file = m_files.at(row);
         tallyStatus(file.status(), -1);
-        const QString text = urlText(file.url());
-        if (--m_urlCounts[text] <= 0) {
-            m_urlCounts.remove(text);
+        if (--m_urlCounts[file.url()] <= 0) {
+            m_urlCounts.remove(file.url());
         }
     }
     m_files.remove(first, last - first + 1);

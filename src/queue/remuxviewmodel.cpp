@@ -405,7 +405,6 @@ void RemuxViewModel::addFiles(const QList<QUrl> &urls)
     // The duplicate test looks only at records listed before this call, so a URL given twice
     // here is added twice.
     QList<InputFile> records;
-    QStringList texts;
     for (const QUrl &url : urls) {
         if (!url.isLocalFile()) {
             continue;
@@ -416,17 +415,12 @@ void RemuxViewModel::addFiles(const QList<QUrl> &urls)
             name = url.adjusted(QUrl::StripTrailingSlash).fileName();
         }
         const QString extension = splitExtension(name).extension.toLower();
-        if (extension.isEmpty() || !accepted.contains(extension)) {
-            continue;
-        }
-        QString text = FileListModel::urlText(url);
-        if (d->files->containsUrlText(text)) {
+        if (extension.isEmpty() || !accepted.contains(extension) || d->files->containsUrl(url)) {
             continue;
         }
         records.append(InputFile(url));
-        texts.append(std::move(text));
     }
-    d->files->append(records, texts);
+    d->files->append(records);
 }
 
 void RemuxViewModel::remove(const QUuid &id)

@@ -89,7 +89,7 @@ public:
     [[nodiscard]] FFmpegRunner &runner() const;
     static constexpr std::chrono::milliseconds minVisibleDuration{400};
 
-    // Derived values, recomputed from the list at every read.
+    // Derived values, read from tallies the list keeps up to date, so a read costs nothing.
     [[nodiscard]] int doneCount() const;
     [[nodiscard]] int failedCount() const;
     [[nodiscard]] int droppedTrackCount() const;

@@ -471,6 +471,8 @@ private Q_SLOTS:
         QTest::addRow("ts and m4a are inputs") << QList<QUrl> {} << QList<QUrl> { f("/m/clip.ts"), f("/m/clip.m4a") } << QStringList { "clip.ts", "clip.m4a" };
         QTest::addRow("already listed") << QList<QUrl> { f("/m/a.mkv") } << QList<QUrl> { f("/m/a.mkv") } << QStringList { "a.mkv" };
         QTest::addRow("twice in one call: both added") << QList<QUrl> {} << QList<QUrl> { f("/m/a.mkv"), f("/m/a.mkv") } << QStringList { "a.mkv", "a.mkv" };
+        QTest::addRow("the same text reached another way is listed")
+            << QList<QUrl> { f("/m/a b.mkv") } << QList<QUrl> { QUrl(QStringLiteral("file:///m/a%20b.mkv")) } << QStringList { "a b.mkv" };
         QTest::addRow("a URL text that differs is another file")
             << QList<QUrl> { f("/m/a.mkv") } << QList<QUrl> { f("/m/./a.mkv") } << QStringList { "a.mkv", "a.mkv" };
         QTest::addRow("not a local file") << QList<QUrl> {} << QList<QUrl> { QUrl(QStringLiteral("https://example.org/a.mkv")), f("/m/b.avi") }
