@@ -330,14 +330,18 @@ QStringList countProblems(const RemuxViewModel &vm)
     int done = 0;
     int failed = 0;
     int noted = 0;
+    double converting = 0.0;
     for (const InputFile &file : vm.files()) {
         done += file.status().isDone() ? 1 : 0;
         failed += file.status().isFailed() ? 1 : 0;
         noted += file.status().isDone() && file.status().asDone()->note ? 1 : 0;
+        if (const auto *c = file.status().asConverting()) {
+            converting += c->fraction.value_or(0.0);
+        }
     }
     const int total = int(vm.files().size());
     const bool finished = !vm.isConverting() && total > 0 && done + failed == total;
-    const double progress = total == 0 ? 0.0 : double(done) / total; // nothing is converting now
+    const double progress = total == 0 ? 0.0 : (done + converting) / total;
     QStringList problems;
     if (vm.doneCount() != done || vm.failedCount() != failed || vm.droppedTrackCount() != noted || vm.isBatchFinished() != finished
         || std::abs(vm.overallProgress() - progress) > 1e-9 || vm.fileModel()->rowCount() != total) {
@@ -623,6 +627,9 @@ void SoakTest::observeRun(const QUrl &input, const QUrl &output, OutputFormat fo
     }
     // A name may come round again within a batch when the run given it left nothing there.
     m_batchOutputs.insert(raw(target));
+
+    // The running tallies against a recount, at every file of every batch.
+    m_problems += countProblems(vm);
 
     const Plan plan = m_plans.value(input);
     m_rig.setPlan(plan);
