@@ -32,13 +32,14 @@ using Status = InputFile::FileStatus;
 namespace
 {
 // What the fake ffmpeg does in one remux; "real" hands the run to the installed ffmpeg.
-enum class Fault { success, junk, truncated, exit, sigkill, sigsegv, bigstderr, datastream, real };
-constexpr int faultKinds = 9;
+enum class Fault { success, junk, truncated, exit, sigkill, sigsegv, bigstderr, datastream, lingering, orphan, real };
+constexpr int faultKinds = 11;
 constexpr qsizetype bigStderrBytes = 10 * 1024 * 1024;
 
 const char *faultName(Fault fault)
 {
-    static const char *const names[faultKinds] = { "success", "junk", "truncated", "exit", "sigkill", "sigsegv", "bigstderr", "datastream", "real" };
+    static const char *const names[faultKinds]
+        = { "success", "junk", "truncated", "exit", "sigkill", "sigsegv", "bigstderr", "datastream", "lingering", "orphan", "real" };
     return names[int(fault)];
 }
 
@@ -552,6 +553,8 @@ Plan SoakTest::choosePlan(const Source &source)
         { Fault::sigsegv, 6 },
         { Fault::bigstderr, 3 },
         { Fault::datastream, 10 },
+        { Fault::lingering, 3 },
+        { Fault::orphan, 3 },
     };
     int total = 0;
     for (const Weighted &w : weights) {
@@ -675,6 +678,8 @@ QString SoakTest::outcomeProblem(const InputFile &file, const Call &call) const
     case Fault::success:
     case Fault::junk:
     case Fault::truncated:
+    case Fault::lingering:
+    case Fault::orphan:
         if (!done || done->note || !fakeOutput()) {
             return QStringLiteral("expected done without a note, with the fake's output: ") + what;
         }

@@ -105,6 +105,21 @@ datastream)
     writeOutput
     exit 0
     ;;
+lingering)
+    block 100000 1.0 continue
+    # standard output ends long before the process does
+    exec 1>&-
+    sleep 0.2
+    writeOutput
+    exit 0
+    ;;
+orphan)
+    block 100000 1.0 end
+    writeOutput
+    # a child that outlives this process keeps its output pipes open
+    sleep 1 &
+    exit 0
+    ;;
 esac
 echo "fake ffmpeg: unknown plan $kind" >&2
 exit 72
