@@ -392,6 +392,12 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl out
     if (!executable) {
         co_return RemuxOutcome { false, RunError::ffmpegNotFound() };
     }
+    // A name that is not valid UTF-8 cannot pass through a QString: its bytes decode to U+FFFD
+    // and the path would name another file, or none. Refuse it rather than guess.
+    if (QFile::encodeName(input.toLocalFile()) != QByteArray::fromPercentEncoding(input.path(QUrl::FullyEncoded).toLatin1())) {
+        co_return RemuxOutcome { false,
+            RunError::platformError(QStringLiteral("This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again.")) };
+    }
     // Only a file this remux brings into being may be removed by stopRunning().
     const QString outputPath = output.toLocalFile();
     const bool outputIsNew = !QFileInfo::exists(outputPath) && !QFileInfo(outputPath).isSymLink();
@@ -404,6 +410,13 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl out
         }
     });
     const auto inputInfo = co_await MediaProbe::probe(input);
+    // ffmpeg replaces whatever is at the output path; a file another program put there while the
+    // probe ran is the user's, so the run stops here instead.
+    if (outputIsNew && (QFileInfo::exists(outputPath) || QFileInfo(outputPath).isSymLink())) {
+        co_return RemuxOutcome { false,
+            RunError::platformError(
+                QStringLiteral("%1 appeared while the conversion was starting and was left untouched. Convert the file again.").arg(outputPath)) };
+    }
     const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
 
     bool droppedDataTracks = false;

@@ -287,8 +287,8 @@ QCoro::Task<void> RemuxViewModel::convert()
         setCurrentIndex(i);
 
         // ffmpeg is run with "-y", so the name must be as fresh as possible: it is chosen here,
-        // with the destination and format of this moment, and nothing is awaited between choosing
-        // it and handing it to ffmpeg.
+        // with the destination and format of this moment, right before remux, which checks it
+        // again after its probe and never lets ffmpeg replace a file that appeared meanwhile.
         const QUrl output = outputURL(file.url());
         d->files->setStatus(i, InputFile::FileStatus::converting());
         auto state = std::make_shared<Private::WorkingState>();
@@ -368,8 +368,10 @@ void RemuxViewModel::startConvert()
 
 QUrl RemuxViewModel::outputURL(const QUrl &source) const
 {
-    const QString folder = (!d->sameAsInput && d->outputDirectory) ? d->outputDirectory->toLocalFile() : source.adjusted(QUrl::RemoveFilename).toLocalFile();
-    const QString base = splitExtension(source.fileName()).base;
+    // A folder given as "…/name.mp4/" is named after its last component, not inside itself.
+    const QUrl file = source.adjusted(QUrl::StripTrailingSlash);
+    const QString folder = (!d->sameAsInput && d->outputDirectory) ? d->outputDirectory->toLocalFile() : file.adjusted(QUrl::RemoveFilename).toLocalFile();
+    const QString base = splitExtension(file.fileName()).base;
     const QString extension = OutputFormats::fileExtension(d->outputFormat);
 
     QString candidate = joinPath(folder, base + QLatin1Char('.') + extension);
