@@ -1,9 +1,6 @@
-#include <QCoreApplication>
-#include <QTextStream>
+#include "app/kestruneapp.h"
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-    QTextStream(stdout) << "Kestrune was built; its window is not part of this build yet.\n";
-    return 0;
+    return KestruneApp::run(argc, argv);
 }

@@ -1,1 +1,29 @@
 # Files of the app subsystem, included from src/CMakeLists.txt.
+
+# Where the update checker looks for newer versions. Builds for other channels (or a test
+# server) set it at configure time; nothing at run time can change it.
+set(KESTRUNE_APPCAST_URL "https://kestrune.example/appcast.xml" CACHE STRING "Address of the appcast feed the update checker reads")
+
+target_sources(kestrune_lib PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/updatercontroller.h ${CMAKE_CURRENT_LIST_DIR}/updatercontroller.cpp)
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/updatercontroller.cpp PROPERTIES
+  COMPILE_DEFINITIONS "KESTRUNE_APPCAST_URL=\"${KESTRUNE_APPCAST_URL}\"")
+# The generated QML type registrations include QML-facing headers by bare file name.
+target_include_directories(kestrune_lib PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+
+# Desktop integration: the launcher entry, the software-centre description and the icon, all
+# named after the application id.
+set(KESTRUNE_APP_ID org.kestrune.Kestrune)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+target_sources(kestrune_lib PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.h ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.h ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.cpp)
+list(APPEND KESTRUNE_QML_FILES
+  ${CMAKE_CURRENT_LIST_DIR}/qml/Main.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/AboutDialog.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/UpdateDialog.qml)
+# The icon doubles as the window icon and the About dialog's picture.
+list(APPEND KESTRUNE_QML_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.svg)

@@ -313,7 +313,14 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> FFmpegRunner::run(
     }
 
     if (process->error() == QProcess::FailedToStart || readFailed) {
-        co_return RunError::platformError(process->errorString());
+        const QString reason = process->errorString();
+        if (process->state() != QProcess::NotRunning) {
+            // Neither wait for nor stop a child whose output broke off: it is let go, and its
+            // QProcess goes once it has exited.
+            QObject::connect(process.get(), &QProcess::finished, process.get(), &QObject::deleteLater);
+            process.release();
+        }
+        co_return RunError::platformError(reason);
     }
     drainOutput();
     if (const auto tail = splitter.finish()) {
@@ -396,7 +403,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl out
 
     // ffmpeg exits 0 even when it wrote a stream as private data no player reads back.
     if (inputInfo) {
-        if (const auto outputInfo = co_await MediaProbe::probe(output)) {
+        if (const auto outputInfo = co_await MediaProbe::probe(output, MediaProbe::Depth::header)) {
             if (const QStringList lost = streamsLost(*inputInfo, *outputInfo); !lost.isEmpty()) {
                 co_return RemuxOutcome { false, RunError::streamsNotCarried(lost, containerName(format)) };
             }

@@ -40,7 +40,7 @@ MediaProbe::StreamKind kindOf(AVMediaType type)
 }
 }
 
-std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path)
+std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path, Depth depth)
 {
     silenceLibraryLog();
     if (path.isEmpty()) {
@@ -57,7 +57,7 @@ std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path)
         return std::nullopt;
     }
     const auto closeInput = qScopeGuard([&context] { avformat_close_input(&context); });
-    if (avformat_find_stream_info(context, nullptr) < 0) {
+    if (depth == Depth::full && avformat_find_stream_info(context, nullptr) < 0) {
         return std::nullopt;
     }
 
@@ -75,10 +75,10 @@ std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path)
     return info;
 }
 
-QCoro::Task<std::optional<MediaProbe::Info>> MediaProbe::probe(QUrl file)
+QCoro::Task<std::optional<MediaProbe::Info>> MediaProbe::probe(QUrl file, Depth depth)
 {
     const QString path = file.isLocalFile() ? file.toLocalFile() : QString();
-    QFuture<std::optional<Info>> future = QtConcurrent::run([path] { return probeFile(path); });
+    QFuture<std::optional<Info>> future = QtConcurrent::run([path, depth] { return probeFile(path, depth); });
     std::optional<Info> info = co_await qCoro(future).waitForFinished();
     co_return info;
 }

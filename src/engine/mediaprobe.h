@@ -24,11 +24,16 @@ public:
         QList<Stream> streams; // in file order
     };
 
+    // How far to read. `full` also reads packets, which containers without a stream table in
+    // their header (MPEG program streams) and durations of MPEG-TS need; `header` stops after the
+    // header, enough for the streams of every container we write, and several times faster.
+    enum class Depth { full, header };
+
     // Reads the file at `path`, blocking; none when it cannot be opened as media. Safe to call
     // from any thread.
-    [[nodiscard]] static std::optional<Info> probeFile(const QString &path);
+    [[nodiscard]] static std::optional<Info> probeFile(const QString &path, Depth depth = Depth::full);
     // The same on a worker thread, awaited without blocking the caller's event loop.
-    [[nodiscard]] static QCoro::Task<std::optional<Info>> probe(QUrl file);
+    [[nodiscard]] static QCoro::Task<std::optional<Info>> probe(QUrl file, Depth depth = Depth::full);
 
     [[nodiscard]] static QString kindName(StreamKind kind);
 };

@@ -4,12 +4,6 @@
 
 namespace
 {
-QString urlText(const QUrl &url)
-{
-    // The same text InputFile compares by: no normalisation, no link resolution.
-    return url.toString(QUrl::FullyEncoded);
-}
-
 QString statusName(const InputFile::FileStatus &status)
 {
     switch (status.statusCase()) {
@@ -130,13 +124,35 @@ int FileListModel::rowOf(const QUuid &id) const
     return m_rowById.value(id, -1);
 }
 
+QString FileListModel::urlText(const QUrl &url)
+{
+    // The same text InputFile compares by: no normalisation, no link resolution.
+    return url.toString(QUrl::FullyEncoded);
+}
+
 bool FileListModel::containsUrl(const QUrl &url) const
 {
-    return m_urlCounts.contains(urlText(url));
+    return containsUrlText(urlText(url));
+}
+
+bool FileListModel::containsUrlText(const QString &text) const
+{
+    return m_urlCounts.contains(text);
 }
 
 void FileListModel::append(const QList<InputFile> &records)
 {
+    QStringList texts;
+    texts.reserve(records.size());
+    for (const InputFile &file : records) {
+        texts.append(urlText(file.url()));
+    }
+    append(records, texts);
+}
+
+void FileListModel::append(const QList<InputFile> &records, const QStringList &urlTexts)
+{
+    Q_ASSERT(records.size() == urlTexts.size());
     if (!records.isEmpty()) {
         const int first = int(m_files.size());
         beginInsertRows({}, first, first + int(records.size()) - 1);
@@ -146,7 +162,7 @@ void FileListModel::append(const QList<InputFile> &records)
             if (!m_indexStale) {
                 m_rowById.insert(file.id(), row);
             }
-            ++m_urlCounts[urlText(file.url())];
+            ++m_urlCounts[urlTexts.at(row - first)];
             tallyStatus(file.status(), +1);
         }
         endInsertRows();

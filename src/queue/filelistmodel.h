@@ -46,6 +46,10 @@ public:
     [[nodiscard]] int rowOf(const QUuid &id) const;
     // Whether a record with this source URL is listed (URL equality by full text).
     [[nodiscard]] bool containsUrl(const QUrl &url) const;
+    // The text URLs are compared by. Building it is the dearest step of adding a file, so a
+    // caller that already has it passes it on to append().
+    [[nodiscard]] static QString urlText(const QUrl &url);
+    [[nodiscard]] bool containsUrlText(const QString &text) const;
 
     // Running tallies kept up to date by every mutation, so the derived values of the view model
     // cost nothing per progress report however long the list is.
@@ -58,6 +62,8 @@ public:
 
     // Mutations, used by the RemuxViewModel only.
     void append(const QList<InputFile> &records);
+    // The same, with urlText() of each record already at hand (one per record, in order).
+    void append(const QList<InputFile> &records, const QStringList &urlTexts);
     void setStatus(int row, const InputFile::FileStatus &status);
     // Removes every record for which `pred` holds, keeping the order of the others.
     template<typename Pred>

@@ -318,7 +318,10 @@ QCoro::Task<void> RemuxViewModel::convert()
 
         FFmpegRunner::RemuxOutcome outcome;
         try {
-            outcome = co_await d->runner->remux(file.url(), output, format, onProgress);
+            // The task is made outside the co_await: GCC 12 may destroy temporaries of a
+            // co_await expression twice.
+            QCoro::Task<FFmpegRunner::RemuxOutcome> remuxing = d->runner->remux(file.url(), output, format, onProgress);
+            outcome = co_await remuxing;
         } catch (const std::exception &error) {
             // remux reports its failures in the outcome; anything thrown still ends as this file's failure.
             outcome.error = FFmpegRunner::RunError::platformError(QString::fromLocal8Bit(error.what()));
@@ -341,7 +344,8 @@ QCoro::Task<void> RemuxViewModel::convert()
         // Measured on the monotonic clock: a wall-clock jump must not stretch or skip the hold.
         const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(minVisibleDuration - (d->clock() - state->start));
         if (remaining > std::chrono::milliseconds::zero()) {
-            co_await d->sleeper(remaining);
+            QCoro::Task<void> hold = d->sleeper(remaining);
+            co_await hold;
             if (!self) {
                 co_return;
             }
@@ -401,17 +405,28 @@ void RemuxViewModel::addFiles(const QList<QUrl> &urls)
     // The duplicate test looks only at records listed before this call, so a URL given twice
     // here is added twice.
     QList<InputFile> records;
+    QStringList texts;
     for (const QUrl &url : urls) {
         if (!url.isLocalFile()) {
             continue;
         }
-        const QString extension = splitExtension(url.adjusted(QUrl::StripTrailingSlash).fileName()).extension.toLower();
-        if (extension.isEmpty() || !accepted.contains(extension) || d->files->containsUrl(url)) {
+        // A folder URL may end in a slash; its name is then the component before it.
+        QString name = url.fileName();
+        if (name.isEmpty()) {
+            name = url.adjusted(QUrl::StripTrailingSlash).fileName();
+        }
+        const QString extension = splitExtension(name).extension.toLower();
+        if (extension.isEmpty() || !accepted.contains(extension)) {
+            continue;
+        }
+        QString text = FileListModel::urlText(url);
+        if (d->files->containsUrlText(text)) {
             continue;
         }
         records.append(InputFile(url));
+        texts.append(std::move(text));
     }
-    d->files->append(records);
+    d->files->append(records, texts);
 }
 
 void RemuxViewModel::remove(const QUuid &id)

@@ -91,7 +91,8 @@ public:
             script.duringRun();
         }
         if (script.waitForRelease) {
-            co_await qCoro(&gate, &Gate::released);
+            auto released = qCoro(&gate, &Gate::released);
+            co_await released;
         }
         m_time->now += script.runTime;
         if (script.error) {

@@ -481,6 +481,7 @@ private Q_SLOTS:
                                                << QStringList { "1.avi", "2.m4v", "3.3gp", "4.WMV", "5.m2ts", "6.mpg", "7.mpeg", "8.flv", "9.webm", "10.mp4" };
         QTest::addRow("order of the call is kept after the list")
             << QList<QUrl> { f("/m/z.mkv") } << QList<QUrl> { f("/m/b.mp4"), f("/m/a.mp4") } << QStringList { "z.mkv", "b.mp4", "a.mp4" };
+        QTest::addRow("a folder named like a video passes") << QList<QUrl> {} << QList<QUrl> { f("/m/dir.mkv/") } << QStringList { "" };
         QTest::addRow("hidden name is not an extension") << QList<QUrl> {} << QList<QUrl> { f("/m/.mkv") } << QStringList {};
     }
 

@@ -1,0 +1,254 @@
+// Times FFmpegRunner::remux against its floor: `cp` of the same file (the disk's limit), the
+// very same ffmpeg argument vector run bare (spawn and wait, nothing read), and, for context,
+// mkvmerge writing the same MKV. Rounds are interleaved so drift on the machine hits every
+// contender alike. A second series measures what remux adds per file on a short clip.
+//
+//   enginebench --large FILE --clip FILE --work DIR [--rounds N] [--clip-rounds N] [--mkvmerge PATH]
+#include "engine/ffmpegrunner.h"
+#include "engine/mediaprobe.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <map>
+#include <numeric>
+#include <random>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace
+{
+QTextStream out(stdout);
+
+// Runs a program with stdout and stderr on /dev/null and waits; the fastest honest way to run it.
+bool spawnAndWait(const QString &program, const QStringList &arguments)
+{
+    QList<QByteArray> storage { QFile::encodeName(program) };
+    for (const QString &argument : arguments) {
+        storage << argument.toUtf8();
+    }
+    std::vector<char *> argv;
+    for (QByteArray &item : storage) {
+        argv.push_back(item.data());
+    }
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        return false;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+struct Series {
+    QList<double> seconds;
+    [[nodiscard]] double median() const
+    {
+        QList<double> sorted = seconds;
+        std::sort(sorted.begin(), sorted.end());
+        const qsizetype n = sorted.size();
+        return n == 0 ? 0.0 : (n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2);
+    }
+    [[nodiscard]] double min() const { return *std::min_element(seconds.cbegin(), seconds.cend()); }
+    [[nodiscard]] double max() const { return *std::max_element(seconds.cbegin(), seconds.cend()); }
+};
+
+using Contender = std::function<bool()>;
+
+// Runs every contender once per round, in a shuffled order (a plain rotation would have each
+// one follow the same neighbour every time, and inherit its write-back), and collects the wall
+// times.
+std::map<QString, Series> interleave(const QList<std::pair<QString, Contender>> &contenders, int rounds, const QString &clearPath)
+{
+    std::map<QString, Series> results;
+    std::mt19937 random(20261206);
+    QList<qsizetype> order(contenders.size());
+    std::iota(order.begin(), order.end(), 0);
+    for (int round = 0; round < rounds; ++round) {
+        std::shuffle(order.begin(), order.end(), random);
+        for (const qsizetype index : order) {
+            const auto &[name, run] = contenders[index];
+            QFile::remove(clearPath);
+            ::sync();
+            QElapsedTimer timer;
+            timer.start();
+            const bool ok = run();
+            const double elapsed = timer.nsecsElapsed() / 1e9;
+            if (!ok) {
+                out << "  " << name << " FAILED in round " << round + 1 << Qt::endl;
+                continue;
+            }
+            results[name].seconds << elapsed;
+        }
+        if ((round + 1) % 10 == 0 || round + 1 == rounds) {
+            out << "  round " << round + 1 << "/" << rounds << " done" << Qt::endl;
+        }
+    }
+    QFile::remove(clearPath);
+    return results;
+}
+
+// Rounds are paired, so the median of the per-round ratios cancels most of the machine's drift.
+double pairedRatio(const Series &numerator, const Series &denominator)
+{
+    Series ratios;
+    for (qsizetype i = 0; i < std::min(numerator.seconds.size(), denominator.seconds.size()); ++i) {
+        ratios.seconds << numerator.seconds[i] / denominator.seconds[i];
+    }
+    return ratios.median();
+}
+
+double pairedDifference(const Series &minuend, const Series &subtrahend)
+{
+    Series differences;
+    for (qsizetype i = 0; i < std::min(minuend.seconds.size(), subtrahend.seconds.size()); ++i) {
+        differences.seconds << minuend.seconds[i] - subtrahend.seconds[i];
+    }
+    return differences.median();
+}
+
+void report(const std::map<QString, Series> &results, double scale, const char *unit)
+{
+    for (const auto &[name, series] : results) {
+        out << QStringLiteral("  %1 median %2 %5  (min %3, max %4, n=%6)")
+                   .arg(name, -22)
+                   .arg(series.median() * scale, 0, 'f', 3)
+                   .arg(series.min() * scale, 0, 'f', 3)
+                   .arg(series.max() * scale, 0, 'f', 3)
+                   .arg(QString::fromLatin1(unit))
+                   .arg(series.seconds.size())
+            << Qt::endl;
+    }
+}
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOptions({
+        { "large", "File of at least 1 GB to remux.", "file" },
+        { "clip", "Short clip (about 10 s) for the per-file cost.", "file" },
+        { "work", "Folder for the outputs.", "dir" },
+        { "rounds", "Rounds on the large file.", "n", "5" },
+        { "clip-rounds", "Rounds on the clip.", "n", "30" },
+        { "mkvmerge", "mkvmerge to compare with (optional).", "path" },
+    });
+    parser.process(app);
+    const QString large = parser.value("large");
+    const QString clip = parser.value("clip");
+    const QDir work(parser.value("work"));
+    if (large.isEmpty() || clip.isEmpty() || !work.exists()) {
+        parser.showHelp(1);
+    }
+
+    FFmpegRunner runner;
+    const auto located = runner.locateFFmpeg();
+    if (!located) {
+        out << "no ffmpeg found" << Qt::endl;
+        return 1;
+    }
+    const QString ffmpeg = located->toLocalFile();
+    const QString output = work.filePath("bench-output.mkv");
+    const QUrl outputUrl = QUrl::fromLocalFile(output);
+
+    const auto remux = [&runner, &outputUrl](const QString &input) {
+        return [&runner, &outputUrl, input] {
+            const auto outcome = QCoro::waitFor(runner.remux(QUrl::fromLocalFile(input), outputUrl, OutputFormat::mkv, [](const FFmpegRunner::Progress &) {}));
+            return outcome.succeeded();
+        };
+    };
+    const auto bare = [&ffmpeg, &outputUrl](const QString &input) {
+        const QStringList arguments = FFmpegRunner::buildArguments(QUrl::fromLocalFile(input), outputUrl, OutputFormat::mkv, false);
+        return [&ffmpeg, arguments] { return spawnAndWait(ffmpeg, arguments); };
+    };
+
+    out << "ffmpeg: " << ffmpeg << "\nlarge file: " << large << " (" << QFileInfo(large).size() / 1e9 << " GB)" << Qt::endl;
+    QList<std::pair<QString, Contender>> contenders {
+        { "a cp",
+            [&] {
+                return spawnAndWait("/bin/cp", { large, output });
+            } },
+        { "b ffmpeg bare", bare(large) },
+        { "c FFmpegRunner::remux", remux(large) },
+    };
+    if (parser.isSet("mkvmerge")) {
+        const QString mkvmerge = parser.value("mkvmerge");
+        contenders.append({ "d mkvmerge", [mkvmerge, large, output] { return spawnAndWait(mkvmerge, { "-q", "-o", output, large }); } });
+    }
+    // One untimed pass so every contender starts from a warm page cache.
+    spawnAndWait("/bin/cp", { large, "/dev/null" });
+    const auto largeResults = interleave(contenders, parser.value("rounds").toInt(), output);
+    out << "\nLarge file, seconds:" << Qt::endl;
+    report(largeResults, 1.0, "s");
+    const double a = largeResults.at("a cp").median();
+    const double b = largeResults.at("b ffmpeg bare").median();
+    const double c = largeResults.at("c FFmpegRunner::remux").median();
+    out << QStringLiteral("  c/b = %1   c/a = %2   (medians of per-round ratios: c/b %3, c/a %4)")
+               .arg(c / b, 0, 'f', 3)
+               .arg(c / a, 0, 'f', 3)
+               .arg(pairedRatio(largeResults.at("c FFmpegRunner::remux"), largeResults.at("b ffmpeg bare")), 0, 'f', 3)
+               .arg(pairedRatio(largeResults.at("c FFmpegRunner::remux"), largeResults.at("a cp")), 0, 'f', 3)
+        << Qt::endl;
+
+    out << "\nClip " << clip << ", milliseconds per file:" << Qt::endl;
+    const auto clipResults
+        = interleave({ { "b ffmpeg bare", bare(clip) }, { "c FFmpegRunner::remux", remux(clip) } }, parser.value("clip-rounds").toInt(), output);
+    report(clipResults, 1000.0, "ms");
+    const Series &remuxed = clipResults.at("c FFmpegRunner::remux");
+    const Series &bareRun = clipResults.at("b ffmpeg bare");
+    out << QStringLiteral("  remux - bare = %1 ms per file (difference of medians), %2 ms (median of per-round differences)")
+               .arg((remuxed.median() - bareRun.median()) * 1000.0, 0, 'f', 1)
+               .arg(pairedDifference(remuxed, bareRun) * 1000.0, 0, 'f', 1)
+        << Qt::endl;
+
+    // Where the per-file cost goes: remux probes the input before and the output after the run.
+    remux(clip)();
+    Series inputProbe;
+    Series outputProbe;
+    for (int i = 0; i < 50; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        MediaProbe::probeFile(clip);
+        inputProbe.seconds << timer.nsecsElapsed() / 1e9;
+        timer.restart();
+        MediaProbe::probeFile(output, MediaProbe::Depth::header);
+        outputProbe.seconds << timer.nsecsElapsed() / 1e9;
+    }
+    QFile::remove(output);
+
+    // The launch itself, without ffmpeg's own work: a program that does nothing, run by run()
+    // and by a bare spawn. Far less noisy than the clip on a busy machine.
+    const QUrl trueProgram = QUrl::fromLocalFile(QStringLiteral("/bin/true"));
+    const auto launches = interleave(
+        { { "b spawn /bin/true", [] { return spawnAndWait("/bin/true", {}); } },
+            { "c run() /bin/true",
+                [&runner, &trueProgram] { return !QCoro::waitFor(runner.run(trueProgram, {}, std::nullopt, [](const FFmpegRunner::Progress &) {})); } } },
+        100, output);
+    report(launches, 1000.0, "ms");
+    out << QStringLiteral("  in-process probe, median of 50: input %1 ms, output %2 ms")
+               .arg(inputProbe.median() * 1000.0, 0, 'f', 2)
+               .arg(outputProbe.median() * 1000.0, 0, 'f', 2)
+        << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,119 @@
+#include "app/kestruneapp.h"
+
+#include "app/aboutinfo.h"
+#include "app/updatercontroller.h"
+#include "queue/remuxviewmodel.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QIcon>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <mutex>
+
+extern void qml_register_types_Kestrune();
+
+namespace
+{
+
+constexpr int activateTimeoutMs = 5000;
+
+void registerQmlTypesOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { qml_register_types_Kestrune(); });
+}
+
+} // namespace
+
+KestruneApp::KestruneApp(Options options, QObject *parent)
+    : QObject(parent)
+    , m_options(std::move(options))
+{ }
+
+// The engine is a member, so the views are gone before the model and checker they read, which
+// are children and go last.
+KestruneApp::~KestruneApp() = default;
+
+int KestruneApp::run(int &argc, char **argv)
+{
+    // Qt Quick's own software renderer maps the window faster and in far less memory than
+    // OpenGL through a software rasteriser, and this window has nothing that needs a GPU.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Kestrune"));
+    QApplication::setApplicationName(QStringLiteral("Kestrune"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
+    QGuiApplication::setDesktopFileName(QString(applicationId));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Kestrune/%1.svg").arg(applicationId)));
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+
+    KestruneApp app(Options {});
+    if (!app.start())
+        return 0;
+    if (!app.window()) {
+        qCritical("%s", qPrintable(app.loadErrors()));
+        return 1;
+    }
+    QApplication::exec();
+    return 0;
+}
+
+bool KestruneApp::start()
+{
+    if (m_options.singleInstance && handOverToRunningInstance())
+        return false;
+
+    m_viewModel = new RemuxViewModel(this);
+    m_updaterController
+        = m_options.appcastUrl.isEmpty() ? new UpdaterController(this) : new UpdaterController(m_options.appcastUrl, QStringLiteral(KESTRUNE_VERSION), this);
+    m_aboutInfo = new AboutInfo([model = m_viewModel] { return model->runner().locateFFmpeg(); }, this);
+
+    registerQmlTypesOnce();
+    m_engine.addImportPath(QStringLiteral("qrc:/"));
+    m_engine.rootContext()->setContextProperty(QStringLiteral("vm"), m_viewModel);
+    m_engine.setInitialProperties({
+        { QStringLiteral("updater"), QVariant::fromValue(m_updaterController) },
+        { QStringLiteral("about"), QVariant::fromValue(m_aboutInfo) },
+    });
+    QStringList errors;
+    connect(&m_engine, &QQmlApplicationEngine::warnings, this, [&errors](const QList<QQmlError> &warnings) {
+        for (const auto &warning : warnings)
+            errors << warning.toString();
+    });
+    m_engine.load(QUrl(QStringLiteral("qrc:/Kestrune/Main.qml")));
+    disconnect(&m_engine, &QQmlApplicationEngine::warnings, this, nullptr);
+    m_window = qobject_cast<QQuickWindow *>(m_engine.rootObjects().value(0));
+    if (!m_window)
+        m_loadErrors = errors.isEmpty() ? QStringLiteral("The window could not be loaded.") : errors.join(u'\n');
+    return true;
+}
+
+bool KestruneApp::handOverToRunningInstance()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    // Without a session bus there is nobody to ask, and nobody to answer: just run.
+    if (!bus.isConnected())
+        return false;
+    if (!bus.registerObject(QString(objectPath), this, QDBusConnection::ExportScriptableSlots))
+        return false;
+    if (bus.registerService(QString(applicationId)))
+        return false;
+    bus.unregisterObject(QString(objectPath));
+    QDBusMessage call = QDBusMessage::createMethodCall(QString(applicationId), QString(objectPath), QString(applicationId), QStringLiteral("Activate"));
+    const QDBusMessage reply = bus.call(call, QDBus::Block, activateTimeoutMs);
+    // An owner that does not answer (it may be quitting) must not keep the user from working.
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
+
+void KestruneApp::Activate()
+{
+    if (!m_window)
+        return;
+    if (m_window->visibility() == QWindow::Minimized || !m_window->isVisible())
+        m_window->showNormal();
+    m_window->raise();
+    m_window->requestActivate();
+}

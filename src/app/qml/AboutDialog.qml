@@ -1,0 +1,71 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Kestrune
+
+// Name, version and licence, and which ffmpeg conversions would run now.
+Dialog {
+    id: dialog
+
+    required property AboutInfo about
+
+    objectName: "aboutDialog"
+    title: "About Kestrune"
+    modal: true
+    anchors.centerIn: parent
+    width: Math.min(420, (parent ? parent.width : 420) - 40)
+    standardButtons: Dialog.Close
+    onAboutToShow: about.refresh()
+
+    ColumnLayout {
+        anchors.left: parent.left
+        anchors.right: parent.right
+        spacing: 6
+
+        Image {
+            Layout.alignment: Qt.AlignHCenter
+            source: "qrc:/Kestrune/org.kestrune.Kestrune.svg"
+            sourceSize: Qt.size(64, 64)
+        }
+        Label {
+            Layout.alignment: Qt.AlignHCenter
+            text: dialog.about.applicationName
+            font.bold: true
+            font.pointSize: Qt.application.font.pointSize * 1.4
+        }
+        Label {
+            Layout.alignment: Qt.AlignHCenter
+            text: "Version " + dialog.about.version
+        }
+        Label {
+            Layout.fillWidth: true
+            Layout.topMargin: 6
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            text: "Free software under the GNU General Public License, version 3 or later (" + dialog.about.licence + ")."
+        }
+        Label {
+            objectName: "ffmpegLine"
+            Layout.fillWidth: true
+            Layout.topMargin: 6
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WrapAnywhere
+            color: dialog.about.ffmpegKnown && dialog.about.ffmpegPath === "" ? "orange" : palette.windowText
+            text: {
+                if (dialog.about.ffmpegPath !== "")
+                    return "ffmpeg: " + dialog.about.ffmpegPath;
+                return dialog.about.ffmpegKnown ? "ffmpeg not found" : "Looking for ffmpeg…";
+            }
+        }
+        Label {
+            objectName: "ffmpegVersionLine"
+            Layout.fillWidth: true
+            visible: dialog.about.ffmpegPath !== ""
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            opacity: 0.65
+            font.pointSize: Qt.application.font.pointSize * 0.8
+            text: dialog.about.ffmpegKnown ? dialog.about.ffmpegVersion : "…"
+        }
+    }
+}
