@@ -15,7 +15,9 @@ XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME LC_ALL=C.UTF-8
 
 echo "== frame time, 1000 files converting, group open: offscreen, software scene graph"
-QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames 1000 5
+QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames 1000 5 open
+echo "== the same with the group closed (only the first row is made)"
+QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames 1000 5 closed
 
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
@@ -25,7 +27,7 @@ sleep 1
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 
 echo "== frame time, 1000 files converting, group open: Xvfb, software scene graph"
-QT_QUICK_BACKEND=software "$bin" frames 1000 5
+QT_QUICK_BACKEND=software "$bin" frames 1000 5 open
 
 echo "== first frame and idle RSS under Xvfb, $rounds interleaved rounds"
 declare -A frame rss

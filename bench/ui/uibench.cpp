@@ -108,13 +108,14 @@ int main(int argc, char *argv[])
     // frames
     const int fileCount = args.value(2, QStringLiteral("1000")).toInt();
     const int seconds = args.value(3, QStringLiteral("5")).toInt();
+    const bool groupOpen = args.value(4, QStringLiteral("open")) == QLatin1String("open");
     QStringList names;
     for (int i = 0; i < fileCount; ++i) {
         names << QStringLiteral("/media/clips/clip %1.mov").arg(i);
     }
     view.show();
     driver->addFiles(names);
-    findItem(view.rootObject(), QStringLiteral("filesArea"))->setProperty("queueExpanded", true);
+    findItem(view.rootObject(), QStringLiteral("filesArea"))->setProperty("queueExpanded", groupOpen);
 
     QList<double> frameMs;
     QElapsedTimer frameTimer;
@@ -163,7 +164,7 @@ int main(int argc, char *argv[])
         QTimer::singleShot(seconds * 1000, &app, [&] {
             engine.stop();
             const double elapsed = double(wall.elapsed()) / 1000.0;
-            out << "files=" << fileCount << " group=open seconds=" << QString::number(elapsed, 'f', 1) << Qt::endl;
+            out << "files=" << fileCount << " group=" << (groupOpen ? "open" : "closed") << " seconds=" << QString::number(elapsed, 'f', 1) << Qt::endl;
             out << "model_updates=" << reports << " files_finished=" << finished << " updates_per_s=" << QString::number(reports / elapsed, 'f', 0) << Qt::endl;
             out << "progress_update_ms_p50=" << QString::number(percentile(updateMs, 0.5), 'f', 3)
                 << " p99=" << QString::number(percentile(updateMs, 0.99), 'f', 3) << " max=" << QString::number(percentile(updateMs, 1.0), 'f', 3) << Qt::endl;
