@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
+#include <algorithm>
 
 // The window's fixed palette and type sizes, shared by every view. The window is always dark,
 // whatever the desktop's colour scheme.
@@ -61,10 +62,11 @@ public:
     // The standard grey at alpha 0.2: the unselected format tile.
     [[nodiscard]] static QColor controlFill() { return QColor::fromRgbF(0.5f, 0.5f, 0.5f, 0.2f); }
 
-    // The desktop's default size; caption and callout sit below it.
+    // The desktop's default size; caption and callout sit below it, but never below what stays
+    // legible on a small default (Linux desktops often default to 9 or 10 points).
     [[nodiscard]] static qreal defaultPointSize();
-    [[nodiscard]] static qreal captionPointSize() { return defaultPointSize() - 3; }
-    [[nodiscard]] static qreal calloutPointSize() { return defaultPointSize() - 1; }
+    [[nodiscard]] static qreal captionPointSize() { return std::max(defaultPointSize() - 3, 8.0); }
+    [[nodiscard]] static qreal calloutPointSize() { return std::max(defaultPointSize() - 1, 9.0); }
     // A family whose ten digits share one width, so live numbers do not jiggle: the default
     // family when its digits are already tabular, otherwise the system's fixed-pitch font.
     [[nodiscard]] static QString digitsFamily();

@@ -158,4 +158,23 @@ ViewTestCase {
         const top = convert.mapToItem(view, 0, 0).y
         verify(top >= 0 && top + convert.height <= view.height, "Convert is on screen after scrolling: " + top)
     }
+
+    // Tab walks through every control that can act now, and comes back round.
+    function test_tabReachesEveryControl() {
+        const view = makeView()
+        driver.addFiles(["a.mov", "b.mov"])
+        driver.runBatch(["done", "done"])
+        driver.addFiles(["c.mov"])
+        settle()
+        find(view, "format_mkv").forceActiveFocus()
+        let reached = []
+        for (let i = 0; i < 30; ++i) {
+            const item = testCase.Window.activeFocusItem
+            if (item && item.objectName !== "" && reached.indexOf(item.objectName) < 0)
+                reached.push(item.objectName)
+            keyClick(Qt.Key_Tab)
+        }
+        for (const name of ["browseButton", "trailingButton", "disclosure", "destinationMenu", "format_mkv", "format_mpegts", "convertButton"])
+            verify(reached.indexOf(name) >= 0, name + " is reached by Tab: " + reached.join(", "))
+    }
 }

@@ -87,8 +87,11 @@ ViewTestCase {
         compare(find(row, "title").text, "beach.mov")
         const indicator = find(row, "indicator")
         compare(indicator.kind, data.kind)
-        if (data.iconColor !== undefined)
-            sameColor(indicator.children[0].color, data.iconColor, "status symbol")
+        if (data.iconColor !== undefined) {
+            const symbol = find(indicator, "statusSymbol")
+            compare(symbol.name, data.kind)
+            sameColor(symbol.color, data.iconColor, "status symbol")
+        }
         const detail = find(row, "detail")
         compare(detail.text, data.detail)
         sameColor(detail.color, data.detailColor, "detail line")
@@ -96,12 +99,15 @@ ViewTestCase {
         compare(detail.maximumLineCount, data.state === "failed" ? 2 : 1)
         compare(detail.elide, data.state === "failed" || data.help !== "" ? Text.ElideRight : Text.ElideMiddle)
 
-        const readout = find(row, "readout")
-        compare(readout.visible, data.kind === "spinner" || data.kind === "progress", "readout")
-        const percent = find(readout, "percentSlot")
-        const speed = find(readout, "speedSlot")
-        compare(percent.visible ? percent.text : "", data.percent)
-        compare(speed.visible ? speed.text : "", data.speedText)
+        const converting = data.kind === "spinner" || data.kind === "progress"
+        const readouts = findAll(row, "readout")
+        compare(readouts.length, converting ? 1 : 0, "readout")
+        if (converting) {
+            const percent = find(readouts[0], "percentSlot")
+            const speed = find(readouts[0], "speedSlot")
+            compare(percent.visible ? percent.text : "", data.percent)
+            compare(speed.visible ? speed.text : "", data.speedText)
+        }
 
         const button = find(row, "trailingButton")
         compare(button.visible ? button.help : "", data.button)

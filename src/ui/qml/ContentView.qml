@@ -199,7 +199,6 @@ Item {
                     visible: shown || presence > 0
                     width: body.innerWidth
                     height: banner.implicitHeight
-                    clip: true
 
                     BatchSummaryBanner {
                         id: banner

@@ -24,6 +24,7 @@ Item {
     readonly property bool isFailed: status === "failed"
     readonly property bool isConverting: status === "converting"
     readonly property bool hasNote: isDone && note !== ""
+    readonly property string symbolName: isDone ? "checkmark.circle.fill" : isFailed ? "xmark.octagon.fill" : "circle"
 
     implicitHeight: layout.implicitHeight + 12
 
@@ -39,33 +40,47 @@ Item {
         anchors.bottomMargin: 6
         spacing: 10
 
-        Item {
+        // Only the indicator the status needs is made: a long queue holds one symbol per row,
+        // not a spinner and a ring besides.
+        Loader {
             id: indicator
             objectName: "indicator"
             // What the indicator shows: a symbol name, "spinner" or "progress".
-            readonly property string kind: row.isConverting ? (row.hasFraction ? "progress" : "spinner") : symbol.name
+            readonly property string kind: row.isConverting ? (row.hasFraction ? "progress" : "spinner") : row.symbolName
             Layout.preferredWidth: 18
             Layout.preferredHeight: 18
             Layout.alignment: Qt.AlignVCenter
-
-            SymbolIcon {
-                id: symbol
-                anchors.centerIn: parent
-                width: 16
-                height: 16
-                visible: !row.isConverting
-                name: row.isDone ? "checkmark.circle.fill" : row.isFailed ? "xmark.octagon.fill" : "circle"
-                color: row.isDone ? WindowStyle.green : row.isFailed ? WindowStyle.red : WindowStyle.secondaryText
+            sourceComponent: kind === "progress" ? progressIndicator : kind === "spinner" ? spinnerIndicator : symbolIndicator
+        }
+        Component {
+            id: symbolIndicator
+            Item {
+                SymbolIcon {
+                    objectName: "statusSymbol"
+                    anchors.centerIn: parent
+                    width: 16
+                    height: 16
+                    name: row.symbolName
+                    color: row.isDone ? WindowStyle.green : row.isFailed ? WindowStyle.red : WindowStyle.secondaryText
+                }
             }
-            Spinner {
-                anchors.centerIn: parent
-                visible: row.isConverting && !row.hasFraction
+        }
+        Component {
+            id: spinnerIndicator
+            Item {
+                Spinner {
+                    anchors.centerIn: parent
+                }
             }
-            CircularProgress {
-                objectName: "circularProgress"
-                anchors.centerIn: parent
-                visible: row.isConverting && row.hasFraction
-                value: row.fraction
+        }
+        Component {
+            id: progressIndicator
+            Item {
+                CircularProgress {
+                    objectName: "circularProgress"
+                    anchors.centerIn: parent
+                    value: row.fraction
+                }
             }
         }
 
@@ -112,14 +127,18 @@ Item {
             }
         }
 
-        ConvertingReadout {
-            objectName: "readout"
-            visible: row.isConverting
+        Loader {
+            objectName: "readoutSlot"
+            active: row.isConverting
+            visible: active
             Layout.alignment: Qt.AlignVCenter
-            hasFraction: row.hasFraction
-            fraction: row.fraction
-            hasSpeed: row.hasSpeed
-            speed: row.speed
+            sourceComponent: ConvertingReadout {
+                objectName: "readout"
+                hasFraction: row.hasFraction
+                fraction: row.fraction
+                hasSpeed: row.hasSpeed
+                speed: row.speed
+            }
         }
 
         IconButton {

@@ -120,21 +120,27 @@ Item {
                     width: parent.width - 20
                     visible: entry.inGroup && entry.rowShown
                 }
-                FileRowView {
-                    objectName: "fileRow"
-                    visible: entry.rowShown
+                // Rows in a closed group are not made at all, so a long queue costs little
+                // until the group is opened.
+                Loader {
+                    active: entry.rowShown
+                    visible: active
                     x: entry.inGroup ? 10 : 0
                     width: entry.inGroup ? parent.width - 20 : parent.width
-                    fileId: entry.fileId
-                    fileName: entry.fileName
-                    folderPath: entry.folderPath
-                    status: entry.status
-                    hasFraction: entry.hasFraction
-                    fraction: entry.fraction
-                    hasSpeed: entry.hasSpeed
-                    speed: entry.speed
-                    note: entry.note
-                    reason: entry.reason
+                    height: item ? item.implicitHeight : 0
+                    sourceComponent: FileRowView {
+                        objectName: "fileRow"
+                        fileId: entry.fileId
+                        fileName: entry.fileName
+                        folderPath: entry.folderPath
+                        status: entry.status
+                        hasFraction: entry.hasFraction
+                        fraction: entry.fraction
+                        hasSpeed: entry.hasSpeed
+                        speed: entry.speed
+                        note: entry.note
+                        reason: entry.reason
+                    }
                 }
             }
         }

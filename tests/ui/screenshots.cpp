@@ -1,0 +1,216 @@
+// Renders the window's content at its default size in each state the views distinguish, to PNG
+// files for a person to look at: offscreen, with the software scene graph the app draws with.
+#include "uitestdriver.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QQuickWindow>
+#include <QTextStream>
+#include <functional>
+
+extern void qml_register_types_Kestrune();
+
+namespace
+{
+void pump(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+QQuickItem *findItem(QQuickItem *root, const QString &name)
+{
+    if (root->objectName() == name) {
+        return root;
+    }
+    for (QQuickItem *child : root->childItems()) {
+        if (QQuickItem *found = findItem(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+QStringList clips(int count)
+{
+    QStringList names;
+    for (int i = 1; i <= count; ++i) {
+        names << QStringLiteral("/home/sam/Videos/Holiday 2024/beach day %1.mov").arg(i);
+    }
+    return names;
+}
+}
+
+int main(int argc, char *argv[])
+{
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QGuiApplication app(argc, argv);
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(outDir);
+
+    qml_register_types_Kestrune();
+    QQuickView view;
+    view.engine()->addImportPath(QStringLiteral("qrc:/"));
+    auto *driver = new UiTestDriver(view.engine(), &view);
+    view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.setSource(QUrl(QStringLiteral("qrc:/Kestrune/ContentView.qml")));
+    if (view.status() != QQuickView::Ready) {
+        return 1;
+    }
+    view.resize(620, 540);
+    view.show();
+    QQuickItem *root = view.rootObject();
+    auto item = [root](const char *name) { return findItem(root, QString::fromLatin1(name)); };
+    auto expand = [root](bool open) { findItem(root, QStringLiteral("filesArea"))->setProperty("queueExpanded", open); };
+
+    const QString longReason = QStringLiteral(
+        "ffmpeg exited 1: Could not write header for output file #0 (incorrect codec parameters ?): Invalid argument. Error initializing output stream 0:1");
+    struct Shot {
+        const char *name;
+        std::function<void()> setUp;
+    };
+    const QList<Shot> shots = {
+        { "01-empty", [] {} },
+        { "02-empty-drag-hover", [&] { driver->drag(item("filesArea"), { QStringLiteral("file:///tmp/a.mov") }, QStringLiteral("enter")); } },
+        { "03-one-file", [&] { driver->addFiles(clips(1)); } },
+        { "04-two-files-closed", [&] { driver->addFiles(clips(2)); } },
+        { "05-two-files-open",
+            [&] {
+                driver->addFiles(clips(2));
+                expand(true);
+            } },
+        { "06-five-files-closed", [&] { driver->addFiles(clips(5)); } },
+        { "07-five-files-open",
+            [&] {
+                driver->addFiles(clips(5));
+                expand(true);
+            } },
+        { "08-listing-drag-hover",
+            [&] {
+                driver->addFiles(clips(2));
+                driver->drag(item("filesArea"), { QStringLiteral("file:///tmp/a.mov") }, QStringLiteral("enter"));
+            } },
+        { "09-converting-spinner",
+            [&] {
+                driver->addFiles(clips(3));
+                driver->convert();
+            } },
+        { "10-converting-50-percent",
+            [&] {
+                driver->addFiles(clips(3));
+                driver->convert();
+                driver->report(0.5, 12.5);
+            } },
+        { "11-converting-second-file-open",
+            [&] {
+                driver->addFiles(clips(3));
+                expand(true);
+                driver->convert();
+                driver->report(0.4, 1.5);
+                driver->finish();
+                driver->report(0.125, 9.96);
+            } },
+        { "12-converting-speed-only",
+            [&] {
+                driver->addFiles(clips(1));
+                driver->convert();
+                driver->report({}, 2.0);
+            } },
+        { "13-finished-success",
+            [&] {
+                driver->addFiles(clips(3));
+                driver->runBatch({ QStringLiteral("done"), QStringLiteral("done"), QStringLiteral("done") });
+            } },
+        { "14-finished-dropped-track",
+            [&] {
+                driver->addFiles(clips(3));
+                expand(true);
+                driver->runBatch({ QStringLiteral("done"), QStringLiteral("dropped"), QStringLiteral("done") });
+            } },
+        { "15-finished-with-failure",
+            [&] {
+                driver->addFiles(clips(3));
+                expand(true);
+                driver->runBatch({ QStringLiteral("done"), longReason, QStringLiteral("dropped") });
+            } },
+        { "16-all-failed",
+            [&] {
+                driver->addFiles(clips(2));
+                driver->runBatch({ longReason, QStringLiteral("Broken pipe") });
+            } },
+        { "17-finished-then-one-more",
+            [&] {
+                driver->addFiles(clips(2));
+                driver->runBatch({ QStringLiteral("done"), QStringLiteral("Broken pipe") });
+                driver->addFiles({ QStringLiteral("/home/sam/Videos/new.mkv") });
+            } },
+        { "18-ffmpeg-missing",
+            [&] {
+                driver->setFfmpegFound(false);
+                driver->addFiles(clips(1));
+            } },
+        { "19-folder-chosen",
+            [&] {
+                driver->setNextFolder(QStringLiteral("/media/sam/Archive/Converted/2024/Summer"));
+                driver->model()->chooseOutputFolder();
+                driver->model()->setOutputFormatId(QStringLiteral("webm"));
+            } },
+        { "20-menu-open-start", [&] { item("destinationMenu")->property("menu").value<QObject *>()->setProperty("visible", true); } },
+        { "21-menu-open-folder-remembered",
+            [&] {
+                driver->setNextFolder(QStringLiteral("/Volumes/Work/Out"));
+                driver->model()->chooseOutputFolder();
+                driver->model()->setSameAsInput(true);
+                item("destinationMenu")->property("menu").value<QObject *>()->setProperty("visible", true);
+            } },
+        { "22-menu-open-folder-chosen",
+            [&] {
+                driver->setNextFolder(QStringLiteral("/Volumes/Work/Out"));
+                driver->model()->chooseOutputFolder();
+                item("destinationMenu")->property("menu").value<QObject *>()->setProperty("visible", true);
+            } },
+        { "23-no-folder", [&] { driver->model()->setSameAsInput(false); } },
+        { "24-long-list-scrolled",
+            [&] {
+                driver->addFiles(clips(30));
+                expand(true);
+                pump(100);
+                auto *scroller = item("scroller");
+                scroller->setProperty("contentY", scroller->property("contentHeight").toReal() - scroller->height());
+            } },
+        { "25-long-names",
+            [&] {
+                driver->addFiles({ QStringLiteral("/home/sam/Videos/Some very long folder name that goes on/and on and on and on and on/"
+                                                  "further still/A very long file name of a holiday video that will not fit the row.mov") });
+                driver->setNextFolder(QStringLiteral("/media/sam/An external disk with a long name/Converted videos/2024/Summer holidays/Out"));
+                driver->model()->chooseOutputFolder();
+            } },
+    };
+
+    QTextStream out(stdout);
+    for (const Shot &shot : shots) {
+        driver->reset();
+        expand(false);
+        driver->drag(item("filesArea"), {}, QStringLiteral("leave"));
+        item("scroller")->setProperty("contentY", 0);
+        pump(50);
+        shot.setUp();
+        // Let transitions and eased values settle before the grab.
+        pump(qEnvironmentVariableIntValue("KESTRUNE_SETTLE_MS") > 0 ? qEnvironmentVariableIntValue("KESTRUNE_SETTLE_MS") : 500);
+        const QString file = QDir(outDir).filePath(QString::fromLatin1(shot.name) + QStringLiteral(".png"));
+        view.grabWindow().save(file);
+        out << file << '\n';
+        if (QObject *menu = item("destinationMenu")->property("menu").value<QObject *>()) {
+            menu->setProperty("visible", false);
+        }
+    }
+    return 0;
+}
