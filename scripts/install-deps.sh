@@ -21,6 +21,8 @@ packages=(
   x11-utils xdotool
   # fonts for a readable window
   fonts-dejavu-core
+  # the German numeric locale the progress parser is tested under
+  locales
 )
 
 missing=()
