@@ -17,6 +17,8 @@ packages=(
   ffmpeg
   # headless UI, session bus and desktop-file checks used by the tests
   xvfb xauth dbus-daemon dbus-bin desktop-file-utils appstream
+  # the launch test reads window titles and stacking (xwininfo, xmessage) and types Ctrl+Q
+  x11-utils xdotool
   # fonts for a readable window
   fonts-dejavu-core
   # the German numeric locale the progress parser is tested under

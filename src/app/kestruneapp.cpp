@@ -37,11 +37,11 @@ KestruneApp::KestruneApp(Options options, QObject *parent)
 // are children and go last.
 KestruneApp::~KestruneApp() = default;
 
-int KestruneApp::run(int &argc, char **argv)
+int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi graphicsApi)
 {
     // Qt Quick's own software renderer maps the window faster and in far less memory than
     // OpenGL through a software rasteriser, and this window has nothing that needs a GPU.
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QQuickWindow::setGraphicsApi(graphicsApi);
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
     QApplication::setApplicationName(QStringLiteral("Kestrune"));

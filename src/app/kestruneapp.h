@@ -32,8 +32,9 @@ public:
     explicit KestruneApp(Options options, QObject *parent = nullptr);
     ~KestruneApp() override;
 
-    // The process entry: runs the application loop and returns 0 when it ends.
-    static int run(int &argc, char **argv);
+    // The process entry: runs the application loop and returns 0 when it ends. The window is
+    // drawn by Qt Quick's software renderer; benchmarks pass another to compare.
+    static int run(int &argc, char **argv, QSGRendererInterface::GraphicsApi graphicsApi = QSGRendererInterface::Software);
 
     // Loads the window, unless another instance in this session was asked to show itself
     // instead; then returns false and the caller should leave.

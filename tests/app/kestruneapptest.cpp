@@ -7,7 +7,6 @@
 #include "queue/remuxviewmodel.h"
 
 #include <QQmlContext>
-#include <QQmlEngine>
 #include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickStyle>
@@ -81,10 +80,6 @@ private Q_SLOTS:
     {
         QQuickStyle::setStyle(QStringLiteral("Basic"));
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-#ifdef KESTRUNE_CONTENTVIEW_STANDIN
-        // The main view is not part of this build yet; the window holds a stand-in of its name.
-        qmlRegisterType(QUrl(QStringLiteral("qrc:/standin/ContentView.qml")), "Kestrune", 1, 0, "ContentView");
-#endif
     }
 
     void windowShape()
