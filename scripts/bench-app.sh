@@ -2,12 +2,12 @@
 # Start-to-first-window time and idle resident memory of the real program on a private Xvfb and
 # session bus, interleaved round by round with a peer desktop program (Debian's mkvtoolnix-gui,
 # installed here for the benchmark only) and with Kestrune drawn through OpenGL (Mesa's software
-# rasteriser on Xvfb) to check the choice of renderer. Median of 5 rounds. Prints the figures;
-# asserts nothing. Builds Release in its own folder.
+# rasteriser on Xvfb) to check the choice of renderer. Median of 5 rounds (ROUNDS=n for another
+# count). Prints the figures; asserts nothing. Builds Release in its own folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KESTRUNE_BENCH_BUILD_DIR:-$root/build-bench-app}
-rounds=5
+rounds=${ROUNDS:-5}
 idle_seconds=2
 
 if ! command -v mkvtoolnix-gui >/dev/null; then

@@ -4,10 +4,12 @@
 #     progress every millisecond (offscreen, then on an X server), software scene graph;
 #  2. the renderer choice for a window showing the content: time to first frame and idle RSS,
 #     software scene graph against the default (OpenGL through Mesa), interleaved, median of 5.
+# ROUNDS (default 5) and FRAME_SECONDS (default 5) shorten a run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KESTRUNE_BUILD_DIR:-$root/build}
 rounds=${ROUNDS:-5}
+seconds=${FRAME_SECONDS:-5}
 bash "$root/scripts/build.sh" >/dev/null 2>&1
 bin=$(find "$build" -name kestrune_uibench -type f -perm -u+x | head -n 1)
 [ -x "$bin" ] || { echo "kestrune_uibench was not built" >&2; exit 1; }
@@ -15,9 +17,9 @@ XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME LC_ALL=C.UTF-8
 
 echo "== frame time, 1000 files converting, group open: offscreen, software scene graph"
-QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames 1000 5 open
+QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames 1000 "$seconds" open
 echo "== the same with the group closed (only the first row is made)"
-QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames 1000 5 closed
+QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames 1000 "$seconds" closed
 
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
@@ -27,7 +29,7 @@ sleep 1
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 
 echo "== frame time, 1000 files converting, group open: Xvfb, software scene graph"
-QT_QUICK_BACKEND=software "$bin" frames 1000 5 open
+QT_QUICK_BACKEND=software "$bin" frames 1000 "$seconds" open
 
 echo "== first frame and idle RSS under Xvfb, $rounds interleaved rounds"
 declare -A frame rss

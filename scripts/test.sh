@@ -1,10 +1,32 @@
 #!/usr/bin/env bash
-# From a fresh clone: installs what is missing, builds, and runs the whole suite headless.
+# From a fresh clone: installs what is missing, builds, and runs the whole suite headless:
+#   1. the normal build (build/) and its suite;
+#   2. the same suite built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer
+#      (build-asan/);
+#   3. each libFuzzer target for a bounded time (build-fuzz/, clang).
+# KESTRUNE_QUICK=1 runs only the first, for day-to-day work.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KESTRUNE_BUILD_DIR:-$root/build}
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
-cd "$build"
-ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+jobs=$(nproc)
+
+echo "== normal build"
+bash "$root/scripts/build.sh"
+(cd "$build" && ctest --output-on-failure --parallel "$jobs" --timeout 600)
+
+[ "${KESTRUNE_QUICK:-0}" = 1 ] && exit 0
+
+echo "== sanitizer build"
+asan_build=$root/build-asan
+KESTRUNE_BUILD_DIR=$asan_build KESTRUNE_BUILD_TYPE=Debug bash "$root/scripts/build.sh" \
+  -DKESTRUNE_SANITIZE=ON -DKESTRUNE_BUILD_BENCH=OFF
+# Full unwinding: Qt is built without frame pointers, and suppressions need whole stacks.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0:fast_unwind_on_malloc=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
+(cd "$asan_build" && ctest --output-on-failure --parallel "$jobs" --timeout 900)
+
+echo "== fuzzing"
+KESTRUNE_FUZZ_SECONDS=${KESTRUNE_FUZZ_SECONDS:-30} bash "$root/scripts/fuzz.sh"

@@ -67,6 +67,9 @@ bool KestruneApp::start()
         return false;
 
     m_viewModel = new RemuxViewModel(this);
+    // Quitting mid-batch ends the running ffmpeg and removes its half-written file, rather than
+    // leaving ffmpeg to die on its closed pipe with a truncated file under a plausible name.
+    connect(qApp, &QCoreApplication::aboutToQuit, m_viewModel, [model = m_viewModel] { model->runner().stopRunning(); });
     m_updaterController
         = m_options.appcastUrl.isEmpty() ? new UpdaterController(this) : new UpdaterController(m_options.appcastUrl, QStringLiteral(KESTRUNE_VERSION), this);
     m_aboutInfo = new AboutInfo([model = m_viewModel] { return model->runner().locateFFmpeg(); }, this);

@@ -167,19 +167,8 @@ bool FFmpegRunner::isDataTrackFailure(const QString &stderrText)
 
 QString FFmpegRunner::muxerName(OutputFormat format)
 {
-    switch (format) {
-    case OutputFormat::mkv:
-        return QStringLiteral("matroska");
-    case OutputFormat::mp4:
-        return QStringLiteral("mp4");
-    case OutputFormat::mov:
-        return QStringLiteral("mov");
-    case OutputFormat::webm:
-        return QStringLiteral("webm");
-    case OutputFormat::mpegts:
-        return QStringLiteral("mpegts");
-    }
-    return {};
+    // ffmpeg names its muxers like the formats' raw values, but for Matroska.
+    return format == OutputFormat::mkv ? QStringLiteral("matroska") : OutputFormats::rawValue(format);
 }
 
 QString FFmpegRunner::containerName(OutputFormat format)
