@@ -23,6 +23,8 @@ packages=(
   fonts-dejavu-core
   # the German numeric locale the progress parser is tested under
   locales
+  # the libFuzzer build
+  clang libclang-rt-14-dev
 )
 
 missing=()
