@@ -77,14 +77,14 @@ using Contender = std::function<bool()>;
 
 // CPU time of this process (its event loop and probe threads) plus every child waited for. On a
 // busy machine wall times swing with the neighbours' load; the work done does not.
-double cpuSeconds()
+double cpuSeconds(bool withChildren = true)
 {
     const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
     rusage self {};
     rusage children {};
     getrusage(RUSAGE_SELF, &self);
     getrusage(RUSAGE_CHILDREN, &children);
-    return seconds(self.ru_utime) + seconds(self.ru_stime) + seconds(children.ru_utime) + seconds(children.ru_stime);
+    return seconds(self.ru_utime) + seconds(self.ru_stime) + (withChildren ? seconds(children.ru_utime) + seconds(children.ru_stime) : 0.0);
 }
 
 // Runs every contender once per round, in a shuffled order (a plain rotation would have each
@@ -103,17 +103,21 @@ std::map<QString, Series> interleave(const QList<std::pair<QString, Contender>> 
             QFile::remove(clearPath);
             ::sync();
             const double cpuBefore = cpuSeconds();
+            const double ownCpuBefore = cpuSeconds(false);
             QElapsedTimer timer;
             timer.start();
             const bool ok = run();
             const double elapsed = timer.nsecsElapsed() / 1e9;
             const double cpu = cpuSeconds() - cpuBefore;
+            const double ownCpu = cpuSeconds(false) - ownCpuBefore;
             if (!ok) {
                 out << "  " << name << " FAILED in round " << round + 1 << Qt::endl;
                 continue;
             }
             results[name].seconds << elapsed;
             results[name + QStringLiteral(" (CPU)")].seconds << cpu;
+            // What the benchmark process itself spent: for remux, everything it adds to ffmpeg.
+            results[name + QStringLiteral(" (CPU, own)")].seconds << ownCpu;
         }
         if ((round + 1) % 10 == 0 || round + 1 == rounds) {
             out << "  round " << round + 1 << "/" << rounds << " done" << Qt::endl;
@@ -146,7 +150,7 @@ void report(const std::map<QString, Series> &results, double scale, const char *
 {
     for (const auto &[name, series] : results) {
         out << QStringLiteral("  %1 median %2 %5  (min %3, max %4, n=%6)")
-                   .arg(name, -28)
+                   .arg(name, -34)
                    .arg(series.median() * scale, 0, 'f', 3)
                    .arg(series.min() * scale, 0, 'f', 3)
                    .arg(series.max() * scale, 0, 'f', 3)
@@ -258,6 +262,13 @@ int main(int argc, char **argv)
         outputProbe.seconds << timer.nsecsElapsed() / 1e9;
     }
     QFile::remove(output);
+    Series largeProbe;
+    for (int i = 0; i < 10; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        MediaProbe::probeFile(large);
+        largeProbe.seconds << timer.nsecsElapsed() / 1e9;
+    }
 
     // The launch itself, without ffmpeg's own work: a program that does nothing, run by run()
     // and by a bare spawn. Far less noisy than the clip on a busy machine.
@@ -268,9 +279,10 @@ int main(int argc, char **argv)
                 [&runner, &trueProgram] { return !QCoro::waitFor(runner.run(trueProgram, {}, std::nullopt, [](const FFmpegRunner::Progress &) {})); } } },
         100, output);
     report(launches, 1000.0, "ms");
-    out << QStringLiteral("  in-process probe, median of 50: input %1 ms, output %2 ms")
+    out << QStringLiteral("  in-process probe, median of 50: input %1 ms, output %2 ms; of 10 on the large file: %3 ms")
                .arg(inputProbe.median() * 1000.0, 0, 'f', 2)
                .arg(outputProbe.median() * 1000.0, 0, 'f', 2)
+               .arg(largeProbe.median() * 1000.0, 0, 'f', 2)
         << Qt::endl;
     return 0;
 }

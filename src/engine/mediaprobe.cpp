@@ -3,6 +3,7 @@
 #include <QCoroFuture>
 #include <QScopeGuard>
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -57,7 +58,16 @@ std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path, Depth
         return std::nullopt;
     }
     const auto closeInput = qScopeGuard([&context] { avformat_close_input(&context); });
-    if (depth == Depth::full && avformat_find_stream_info(context, nullptr) < 0) {
+    // Reading packets means decoding a few frames, over 100 ms on a high-bit-rate file; most
+    // containers already declare the duration and every stream's kind in their header.
+    const auto headerSuffices = [context] {
+        if (context->duration == AV_NOPTS_VALUE || context->duration <= 0 || context->nb_streams == 0) {
+            return false;
+        }
+        return std::all_of(context->streams, context->streams + context->nb_streams,
+            [](const AVStream *stream) { return stream->codecpar->codec_type != AVMEDIA_TYPE_UNKNOWN; });
+    };
+    if (depth == Depth::full && !headerSuffices() && avformat_find_stream_info(context, nullptr) < 0) {
         return std::nullopt;
     }
 

@@ -24,9 +24,9 @@ public:
         QList<Stream> streams; // in file order
     };
 
-    // How far to read. `full` also reads packets, which containers without a stream table in
-    // their header (MPEG program streams) and durations of MPEG-TS need; `header` stops after the
-    // header, enough for the streams of every container we write, and several times faster.
+    // How far to read. `full` also reads packets when the header leaves the duration or a
+    // stream's kind open (MPEG program and transport streams); `header` always stops after the
+    // header, which declares the streams of every container we write.
     enum class Depth { full, header };
 
     // Reads the file at `path`, blocking; none when it cannot be opened as media. Safe to call

@@ -70,13 +70,13 @@ private:
     // Remuxes through the recording wrapper; calls are counted in a fresh folder per remux.
     FFmpegRunner::RemuxOutcome remux(const QString &input, const QString &output, OutputFormat format);
     QList<FFmpegRunner::Progress> m_deliveries; // of the latest remux()
-    int calls() const { return QDir(m_log.path()).entryList({ QStringLiteral("call*.args") }).size(); }
+    int calls() const { return QDir(m_work->path()).entryList({ QStringLiteral("call*.args") }).size(); }
     QStringList arguments(int call) const;
 
     QString m_ffmpeg;
     QTemporaryDir m_media;
     QTemporaryDir m_wrapperDir;
-    QTemporaryDir m_log;
+    std::unique_ptr<QTemporaryDir> m_work; // fresh for every test function and row
     std::unique_ptr<FFmpegRunner> m_runner;
 
 private Q_SLOTS:
@@ -147,10 +147,9 @@ void RemuxTest::initTestCase()
 
 void RemuxTest::init()
 {
-    m_log.~QTemporaryDir();
-    new (&m_log) QTemporaryDir();
-    QVERIFY(m_log.isValid());
-    qputenv("KESTRUNE_CALL_LOG", QFile::encodeName(m_log.path()));
+    m_work = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_work->isValid());
+    qputenv("KESTRUNE_CALL_LOG", QFile::encodeName(m_work->path()));
 }
 
 FFmpegRunner::RemuxOutcome RemuxTest::remux(const QString &input, const QString &output, OutputFormat format)
@@ -162,7 +161,7 @@ FFmpegRunner::RemuxOutcome RemuxTest::remux(const QString &input, const QString 
 
 QStringList RemuxTest::arguments(int call) const
 {
-    QFile file(m_log.filePath(QStringLiteral("call%1.args").arg(call)));
+    QFile file(m_work->filePath(QStringLiteral("call%1.args").arg(call)));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
     }
@@ -212,7 +211,7 @@ void RemuxTest::containers()
     QFETCH(QString, detail);
 
     const QString input = media(source);
-    const QString output = m_log.filePath("output." + OutputFormats::fileExtension(format));
+    const QString output = m_work->filePath("output." + OutputFormats::fileExtension(format));
     const QByteArray before = sha256(input);
     const auto outcome = remux(input, output, format);
     QCOMPARE(sha256(input), before);
@@ -270,7 +269,7 @@ void RemuxTest::oddPaths()
     if (m_ffmpeg.isEmpty()) {
         QSKIP("no ffmpeg");
     }
-    QDir folder(m_log.filePath("odd folder ä %41 -x"));
+    QDir folder(m_work->filePath("odd folder ä %41 -x"));
     QVERIFY(folder.mkpath("."));
     const QString input = folder.filePath(name);
     QVERIFY(QFile::copy(media("h264-aac.mp4"), input));
@@ -307,8 +306,8 @@ void RemuxTest::badInput()
     if (m_ffmpeg.isEmpty()) {
         QSKIP("no ffmpeg");
     }
-    QString input = m_log.filePath("x.mp4");
-    QString output = m_log.filePath("x.mkv");
+    QString input = m_work->filePath("x.mp4");
+    QString output = m_work->filePath("x.mkv");
     QFile good(media("h264-aac.mp4"));
     QVERIFY(good.open(QIODevice::ReadOnly));
     const QByteArray goodBytes = good.readAll();
@@ -330,7 +329,7 @@ void RemuxTest::badInput()
         QVERIFY(QFile::remove(input));
     } else {
         QVERIFY(put(goodBytes));
-        const QString folder = m_log.filePath("target");
+        const QString folder = m_work->filePath("target");
         if (what == "file-folder") {
             QFile blocker(folder);
             QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -353,7 +352,7 @@ void RemuxTest::badInput()
     QCOMPARE(sha256(input), before);
     QCOMPARE(calls(), 1);
     if (what == "read-only") {
-        QFile::setPermissions(m_log.filePath("target"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(m_work->filePath("target"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 }
 
