@@ -375,6 +375,25 @@ QStringList streamsLost(const MediaProbe::Info &input, const MediaProbe::Info &o
 }
 }
 
+namespace
+{
+bool readAsContainer(const MediaProbe::Info &info, OutputFormat format)
+{
+    const QStringList demuxers = info.formatName.split(u',');
+    switch (format) {
+    case OutputFormat::mkv:
+    case OutputFormat::webm:
+        return demuxers.contains(QStringLiteral("matroska")) || demuxers.contains(QStringLiteral("webm"));
+    case OutputFormat::mp4:
+    case OutputFormat::mov:
+        return demuxers.contains(QStringLiteral("mov")) || demuxers.contains(QStringLiteral("mp4"));
+    case OutputFormat::mpegts:
+        return demuxers.contains(QStringLiteral("mpegts"));
+    }
+    return false;
+}
+}
+
 QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress)
 {
     const auto executable = locateFFmpeg();
@@ -420,7 +439,10 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl out
 
     // ffmpeg exits 0 even when it wrote a stream as private data no player reads back.
     if (inputInfo) {
-        if (const auto outputInfo = co_await MediaProbe::probe(output, MediaProbe::Depth::header)) {
+        const auto outputInfo = co_await MediaProbe::probe(output, MediaProbe::Depth::header);
+        // Only a file read back as the container that was written tells what it carries; one
+        // that libavformat takes for something else was not understood, so there is no verdict.
+        if (outputInfo && readAsContainer(*outputInfo, format)) {
             if (const QStringList lost = streamsLost(*inputInfo, *outputInfo); !lost.isEmpty()) {
                 co_return RemuxOutcome { false, RunError::streamsNotCarried(lost, containerName(format)) };
             }

@@ -72,6 +72,7 @@ std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path, Depth
     }
 
     Info info;
+    info.formatName = QString::fromLatin1(context->iformat->name);
     if (context->duration != AV_NOPTS_VALUE) {
         const double seconds = static_cast<double>(context->duration) / AV_TIME_BASE;
         if (std::isfinite(seconds) && seconds > 0) {

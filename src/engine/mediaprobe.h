@@ -22,6 +22,7 @@ public:
     struct Info {
         std::optional<double> duration; // seconds; only when positive and finite
         QList<Stream> streams; // in file order
+        QString formatName; // the demuxer that read it, e.g. "matroska,webm" or "mpegts"
     };
 
     // How far to read. `full` also reads packets when the header leaves the duration or a

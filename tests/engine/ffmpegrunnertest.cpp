@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -94,6 +95,7 @@ private Q_SLOTS:
     void exitWithoutTrailingLineEnd();
     void launchFailure_data();
     void launchFailure();
+    void outputNotReadAsItsContainerIsNoVerdict();
     void stopRunningEndsChildAndRemovesOnlyItsOwnFile_data();
     void stopRunningEndsChildAndRemovesOnlyItsOwnFile();
 };
@@ -517,6 +519,30 @@ void FFmpegRunnerTest::launchFailure()
     QCOMPARE(result.error->errorCase(), RunError::Case::platformError);
     QVERIFY(!result.error->errorDescription().isEmpty());
     QVERIFY(result.deliveries.isEmpty());
+}
+
+// Writes something that is not media where the output should go, and reports success.
+static const char *const textWritingFake = R"(#!/bin/sh
+for last; do :; done
+printf 'not a video, just text that some demuxer might still claim\n' > "$last"
+printf 'progress=end\n'
+)";
+
+void FFmpegRunnerTest::outputNotReadAsItsContainerIsNoVerdict()
+{
+    const auto fake = makeFake(textWritingFake);
+    QVERIFY(fake);
+    const QString source = fake->path(QStringLiteral("in.mp4"));
+    QProcess make;
+    make.start(QStringLiteral("ffmpeg"),
+        { "-hide_banner", "-loglevel", "error", "-f", "lavfi", "-i", "testsrc2=size=64x64:rate=10:duration=0.3", "-c:v", "mpeg4", "-y", source });
+    QVERIFY(make.waitForFinished(30000) && make.exitCode() == 0);
+
+    for (const OutputFormat format : OutputFormats::allCases()) {
+        const QString output = fake->path(QStringLiteral("out.") + OutputFormats::fileExtension(format));
+        const auto outcome = QCoro::waitFor(fake->runner->remux(QUrl::fromLocalFile(source), QUrl::fromLocalFile(output), format, {}));
+        QVERIFY2(outcome.succeeded(), qPrintable(stringOf(outcome.error)));
+    }
 }
 
 // Writes part of its output, reports once, then keeps going until it is stopped.
