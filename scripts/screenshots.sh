@@ -9,7 +9,7 @@ bash "$root/scripts/build.sh" >/dev/null
 mkdir -p "$out"
 export XDG_CONFIG_HOME=${XDG_CONFIG_HOME:-$(mktemp -d)}
 QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software LC_ALL=C.UTF-8 \
-  "$build/tests/ui/kestrune_screenshots" "$out"
+  "$build/tools/screenshots/kestrune_screenshots" "$out"
 
 # The real application under an X server, grabbed from the screen (ffmpeg's x11grab).
 if command -v Xvfb >/dev/null && command -v ffmpeg >/dev/null; then

@@ -4,9 +4,7 @@
 // runs the rest on tiny clips made here. Afterwards: no source changed, nothing that existed
 // before a batch changed or was replaced, nothing written outside the runs' output paths, every
 // file done or failed as its fault demands, the counts agree with the list, no batch stuck.
-#include "engine/ffmpegrunner.h"
-#include "queue/platformservices.h"
-#include "queue/remuxviewmodel.h"
+#include "queuefakes.h"
 
 #include <QAbstractItemModelTester>
 #include <QCryptographicHash>
@@ -259,25 +257,11 @@ private:
     Observer m_observer;
 };
 
-class FolderPicker : public FilePicker
-{
-public:
-    QUrl folder;
-    FilesChoice pickFiles(const QString &) override { return {}; }
-    FolderChoice pickFolder(const QString &) override { return { true, folder }; }
-};
-
-class NoRevealer : public FileRevealer
-{
-public:
-    void reveal(const QUrl &) override { }
-};
-
 // The fake ffmpeg in a folder of its own, the engine finding it there, and a model around both.
 struct Rig {
     QTemporaryDir fakeDir;
     ObservedRunner *runner = nullptr;
-    FolderPicker *picker = nullptr;
+    FakePicker *picker = nullptr;
     std::unique_ptr<RemuxViewModel> vm;
 
     bool make(ObservedRunner::Observer observer)
@@ -288,13 +272,13 @@ struct Rig {
             return false;
         }
         auto ownedRunner = std::make_unique<ObservedRunner>(FFmpegRunner::Locations { fakeDir.path(), {} }, std::move(observer));
-        auto ownedPicker = std::make_unique<FolderPicker>();
+        auto ownedPicker = std::make_unique<FakePicker>();
         runner = ownedRunner.get();
         picker = ownedPicker.get();
         RemuxViewModel::Dependencies dependencies;
         dependencies.runner = std::move(ownedRunner);
         dependencies.picker = std::move(ownedPicker);
-        dependencies.revealer = std::make_unique<NoRevealer>();
+        dependencies.revealer = std::make_unique<FakeRevealer>();
         // The minimum visible duration only paces the view; under load it would be most of the
         // soak's time, so the hold ends at once.
         dependencies.sleeper = [](std::chrono::milliseconds) -> QCoro::Task<void> { co_return; };
@@ -343,24 +327,17 @@ QStringList countProblems(const RemuxViewModel &vm)
     const int total = int(vm.files().size());
     const bool finished = !vm.isConverting() && total > 0 && done + failed == total;
     const double progress = total == 0 ? 0.0 : (done + converting) / total;
-    QStringList problems;
-    if (vm.doneCount() != done || vm.failedCount() != failed || vm.droppedTrackCount() != noted || vm.isBatchFinished() != finished
-        || std::abs(vm.overallProgress() - progress) > 1e-9 || vm.fileModel()->rowCount() != total) {
-        problems.append(QStringLiteral("counts: model done %1 failed %2 noted %3 finished %4 progress %5 rows %6; recount %7 %8 %9 %10 %11 %12")
-                            .arg(vm.doneCount())
-                            .arg(vm.failedCount())
-                            .arg(vm.droppedTrackCount())
-                            .arg(vm.isBatchFinished())
-                            .arg(vm.overallProgress())
-                            .arg(vm.fileModel()->rowCount())
-                            .arg(done)
-                            .arg(failed)
-                            .arg(noted)
-                            .arg(finished)
-                            .arg(progress)
-                            .arg(total));
+    const QList<double> model { double(vm.doneCount()), double(vm.failedCount()), double(vm.droppedTrackCount()), double(vm.isBatchFinished()),
+        vm.overallProgress(), double(vm.fileModel()->rowCount()) };
+    const QList<double> recount { double(done), double(failed), double(noted), double(finished), progress, double(total) };
+    for (qsizetype i = 0; i < model.size(); ++i) {
+        if (std::abs(model[i] - recount[i]) > 1e-9) {
+            QString text;
+            QDebug(&text) << "counts (done, failed, noted, finished, progress, rows): model" << model << "recount" << recount;
+            return { text };
+        }
     }
-    return problems;
+    return {};
 }
 
 // Tiny clips made once with the real ffmpeg: the share of runs that use it needs real media.
@@ -540,35 +517,8 @@ Plan SoakTest::choosePlan(const Source &source)
         ++m_realPlans;
         return { Fault::real, raw(m_ffmpeg) };
     }
-    struct Weighted {
-        Fault fault;
-        int weight;
-    };
-    static const Weighted weights[] = {
-        { Fault::success, 30 },
-        { Fault::junk, 10 },
-        { Fault::truncated, 10 },
-        { Fault::exit, 12 },
-        { Fault::sigkill, 6 },
-        { Fault::sigsegv, 6 },
-        { Fault::bigstderr, 3 },
-        { Fault::datastream, 10 },
-        { Fault::lingering, 3 },
-        { Fault::orphan, 3 },
-    };
-    int total = 0;
-    for (const Weighted &w : weights) {
-        total += w.weight;
-    }
-    int pick = int(m_random() % unsigned(total));
-    Fault fault = Fault::success;
-    for (const Weighted &w : weights) {
-        if (pick < w.weight) {
-            fault = w.fault;
-            break;
-        }
-        pick -= w.weight;
-    }
+    // Weights in the order of Fault, the real ffmpeg left out.
+    Fault fault = Fault(std::discrete_distribution<int>({ 30, 10, 10, 12, 6, 6, 3, 10, 3, 3 })(m_random));
     // Each of these keeps 10 MB of text in the model; a handful proves the point.
     if (fault == Fault::bigstderr && ++m_bigStderrPlans > 4) {
         fault = Fault::exit;
@@ -709,6 +659,9 @@ QString SoakTest::outcomeProblem(const InputFile &file, const Call &call) const
 
 void SoakTest::runBatch(int number, std::function<void(int)> hook)
 {
+    if (QTest::currentTestFailed()) {
+        return; // an earlier batch is stuck and reported; the rest would only wait on it
+    }
     m_batch = number;
     m_batchCalls = 0;
     m_hook = std::move(hook);
@@ -900,14 +853,11 @@ void SoakTest::soak()
             });
         }
     });
-    if (QTest::currentTestFailed()) {
-        return;
-    }
 
     // 2: C and part of D as MP4 into a chosen folder; two queued sources vanish, the format
     // and the folder change mid-batch.
     vm.setOutputFormat(OutputFormat::mp4);
-    m_rig.picker->folder = QUrl::fromLocalFile(QFile::decodeName(out1));
+    m_rig.picker->folder = { true, QUrl::fromLocalFile(QFile::decodeName(out1)) };
     vm.chooseOutputFolder();
     enqueue(groupC + doomed + groupD.mid(10, 50));
     runBatch(2, [&](int call) {
@@ -923,14 +873,11 @@ void SoakTest::soak()
         }
         if (call == 40) {
             later([&] {
-                m_rig.picker->folder = QUrl::fromLocalFile(QFile::decodeName(out2));
+                m_rig.picker->folder = { true, QUrl::fromLocalFile(QFile::decodeName(out2)) };
                 vm.chooseOutputFolder();
             });
         }
     });
-    if (QTest::currentTestFailed()) {
-        return;
-    }
 
     // 3: the rest of D and most of E as MOV, switching between beside-the-source and the
     // remembered folder mid-batch.
@@ -948,9 +895,6 @@ void SoakTest::soak()
             later([&] { vm.setOutputFormat(OutputFormat::webm); });
         }
     });
-    if (QTest::currentTestFailed()) {
-        return;
-    }
 
     // 4: after a Clear, earlier outputs become sources, and earlier sources are added again.
     vm.clearFinished();
@@ -966,18 +910,12 @@ void SoakTest::soak()
     enqueue(again + groupA.mid(0, 12) + groupB.mid(0, 8) + groupE.mid(60, 30));
     vm.setOutputFormat(OutputFormat::mpegts);
     runBatch(4, nullptr);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
 
     // 5: the last of E as WebM into the remembered folder.
     vm.setSameAsInput(false);
     vm.setOutputFormat(OutputFormat::webm);
     enqueue(groupE.mid(90));
     runBatch(5, nullptr);
-    if (QTest::currentTestFailed()) {
-        return;
-    }
 
     // Every source still reads exactly as it was made.
     int sourcesVerified = 0;
@@ -1001,29 +939,19 @@ void SoakTest::soak()
     // The fake saw each data-stream fault twice: the retry without data streams happened.
     const QList<QByteArray> log = m_rig.log();
     const auto retries = std::count(log.cbegin(), log.cend(), QByteArray("datastream retry"));
+    const auto finished
+        = [this](bool (Status::*is)() const) { return std::count_if(m_finished.cbegin(), m_finished.cend(), [is](const Status &s) { return (s.*is)(); }); };
     const auto droppedTrack = std::count_if(m_finished.cbegin(), m_finished.cend(), [](const Status &s) { return s.isDone() && s.asDone()->note; });
-    QString figures = QStringLiteral("soak: %1 source files in 7 folders (+%2 earlier outputs as sources), %3 files converted in %4 batches, %5 ffmpeg runs "
-                                     "(%6 processes); ")
-                          .arg(sourcesMade)
-                          .arg(again.size())
-                          .arg(m_records)
-                          .arg(m_batches)
-                          .arg(m_calls)
-                          .arg(log.size() - 1);
     QStringList faults;
     for (int kind = 0; kind < faultKinds; ++kind) {
-        faults.append(QStringLiteral("%1 %2").arg(QLatin1String(faultName(Fault(kind)))).arg(m_faults[kind]));
+        faults.append(QLatin1String(faultName(Fault(kind))) + QLatin1Char(' ') + QString::number(m_faults[kind]));
     }
-    figures += QStringLiteral("runs by kind: ") + faults.join(QStringLiteral(", "));
-    figures += QStringLiteral("; %1 retries without data streams, %2 done with a dropped track; %3 done, %4 failed; %5 sources verified unchanged, "
-                              "%6 pre-existing entries verified unchanged")
-                   .arg(retries)
-                   .arg(droppedTrack)
-                   .arg(std::count_if(m_finished.cbegin(), m_finished.cend(), [](const Status &s) { return s.isDone(); }))
-                   .arg(std::count_if(m_finished.cbegin(), m_finished.cend(), [](const Status &s) { return s.isFailed(); }))
-                   .arg(sourcesVerified)
-                   .arg(m_preexistingVerified);
-    qInfo().noquote() << figures;
+    qInfo().noquote().nospace() << "soak: " << sourcesMade << " source files in 7 folders (+" << again.size() << " earlier outputs as sources), " << m_records
+                                << " files converted in " << m_batches << " batches, " << m_calls << " ffmpeg runs (" << log.size() - 1
+                                << " processes); runs by kind: " << faults.join(QStringLiteral(", ")) << "; " << retries << " retries without data streams, "
+                                << droppedTrack << " done with a dropped track; " << finished(&Status::isDone) << " done, " << finished(&Status::isFailed)
+                                << " failed; " << sourcesVerified << " sources verified unchanged, " << m_preexistingVerified
+                                << " pre-existing entries verified unchanged";
 
     QVERIFY2(m_problems.isEmpty(), qPrintable(m_problems.mid(0, 40).join(u'\n')));
     QVERIFY(m_records >= 300);

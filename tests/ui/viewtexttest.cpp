@@ -110,14 +110,6 @@ private Q_SLOTS:
         QCOMPARE(ViewText::toneSymbol(ViewText::tone(dropped, failed)), symbol);
     }
 
-    void summarySeparatorIsSixBytesOfUtf8()
-    {
-        const QString text = ViewText::summary(1, 0, 1);
-        const QString separator = text.mid(QStringLiteral("1 file converted").size(), 5);
-        QCOMPARE(separator.size(), 5);
-        QCOMPARE(separator.toUtf8(), QByteArray("  \xC2\xB7  "));
-    }
-
     void destination_data()
     {
         QTest::addColumn<bool>("sameAsInput");
