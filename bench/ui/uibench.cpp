@@ -54,18 +54,6 @@ double percentile(QList<double> values, double p)
     return values.at(std::clamp<qsizetype>(index, 0, values.size() - 1));
 }
 
-QQuickItem *findItem(QQuickItem *root, const QString &name)
-{
-    if (root->objectName() == name) {
-        return root;
-    }
-    for (QQuickItem *child : root->childItems()) {
-        if (QQuickItem *found = findItem(child, name)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
 }
 
 int main(int argc, char *argv[])
@@ -115,7 +103,7 @@ int main(int argc, char *argv[])
     }
     view.show();
     driver->addFiles(names);
-    findItem(view.rootObject(), QStringLiteral("filesArea"))->setProperty("queueExpanded", groupOpen);
+    UiTestDriver::findItem(view.rootObject(), QStringLiteral("filesArea"))->setProperty("queueExpanded", groupOpen);
 
     QList<double> frameMs;
     QElapsedTimer frameTimer;

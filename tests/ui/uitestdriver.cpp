@@ -282,3 +282,16 @@ void UiTestDriver::drag(QQuickItem *target, const QStringList &urls, const QStri
         QCoreApplication::sendEvent(window, &drop);
     }
 }
+
+QQuickItem *UiTestDriver::findItem(QQuickItem *root, const QString &name)
+{
+    if (root->objectName() == name) {
+        return root;
+    }
+    for (QQuickItem *child : root->childItems()) {
+        if (QQuickItem *found = findItem(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}

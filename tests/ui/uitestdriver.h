@@ -27,6 +27,9 @@ class UiTestDriver : public QObject
     Q_PROPERTY(bool running READ running NOTIFY runningChanged)
 
 public:
+    // The first item named `name` in the tree under `root`, depth first; null when none.
+    static QQuickItem *findItem(QQuickItem *root, const QString &name);
+
     explicit UiTestDriver(QQmlEngine *engine, QObject *parent = nullptr);
     ~UiTestDriver() override;
 

@@ -26,19 +26,6 @@ void pump(int milliseconds)
     }
 }
 
-QQuickItem *findItem(QQuickItem *root, const QString &name)
-{
-    if (root->objectName() == name) {
-        return root;
-    }
-    for (QQuickItem *child : root->childItems()) {
-        if (QQuickItem *found = findItem(child, name)) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
 QStringList clips(int count)
 {
     QStringList names;
@@ -68,8 +55,8 @@ int main(int argc, char *argv[])
     view.resize(620, 540);
     view.show();
     QQuickItem *root = view.rootObject();
-    auto item = [root](const char *name) { return findItem(root, QString::fromLatin1(name)); };
-    auto expand = [root](bool open) { findItem(root, QStringLiteral("filesArea"))->setProperty("queueExpanded", open); };
+    auto item = [root](const char *name) { return UiTestDriver::findItem(root, QString::fromLatin1(name)); };
+    auto expand = [root](bool open) { UiTestDriver::findItem(root, QStringLiteral("filesArea"))->setProperty("queueExpanded", open); };
 
     const QString longReason = QStringLiteral(
         "ffmpeg exited 1: Could not write header for output file #0 (incorrect codec parameters ?): Invalid argument. Error initializing output stream 0:1");
