@@ -45,6 +45,11 @@ FFmpegRunner::RunError FFmpegRunner::RunError::platformError(const QString &desc
     return RunError(Case::platformError, 0, description, {});
 }
 
+FFmpegRunner::RunError FFmpegRunner::RunError::stopped()
+{
+    return RunError(Case::stopped, 0, {}, {});
+}
+
 FFmpegRunner::RunError::Case FFmpegRunner::RunError::errorCase() const
 {
     return m_case;
@@ -85,6 +90,8 @@ QString FFmpegRunner::RunError::errorDescription() const
     }
     case Case::platformError:
         return m_text.isEmpty() ? QStringLiteral("ffmpeg could not be run.") : m_text;
+    case Case::stopped:
+        return QStringLiteral("Stopped.");
     }
     return {};
 }

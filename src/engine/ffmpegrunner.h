@@ -1,6 +1,6 @@
 #pragma once
 
-#include "queue/outputformat.h"
+#include "engine/outputformat.h"
 
 #include <QCoroTask>
 #include <QList>
@@ -35,6 +35,7 @@ public:
             ffmpegNotFound, // no executable in the resource folder or the fixed paths
             streamsNotCarried, // ffmpeg exited 0 but the output lost video, audio or subtitle streams
             platformError, // ffmpeg could not be launched, or its output could not be read
+            stopped, // stopRunning() ended the run; nothing was written under a real name
         };
 
         static RunError processFailed(int exitCode, const QString &stderrText);
@@ -43,6 +44,7 @@ public:
         static RunError streamsNotCarried(const QStringList &lostStreams, const QString &containerName);
         // A launch or read failure passes the platform's own wording through unchanged.
         static RunError platformError(const QString &description);
+        static RunError stopped();
 
         [[nodiscard]] Case errorCase() const;
         [[nodiscard]] int exitCode() const; // processFailed only
@@ -62,10 +64,14 @@ public:
     };
 
     // The result of remux(): `error` set on failure; otherwise `droppedDataTracks` tells whether
-    // the file was only written on the second attempt, without its data streams.
+    // the file was only written on the second attempt, without its data streams, `output` is the
+    // name the file was finally written under (empty: the name asked for), and `notes` are
+    // sentences for the user about anything else that did not arrive as it was.
     struct RemuxOutcome {
         bool droppedDataTracks = false;
         std::optional<RunError> error;
+        QUrl output;
+        QStringList notes;
         [[nodiscard]] bool succeeded() const { return !error.has_value(); }
     };
 
@@ -116,7 +122,7 @@ public:
     // before the remux began. For quitting in the middle of a batch: left alone, ffmpeg dies on
     // its closed progress pipe and leaves a truncated file under a plausible name. A file that
     // existed before a remux is never removed.
-    void stopRunning(std::chrono::milliseconds grace = std::chrono::seconds(2));
+    virtual void stopRunning(std::chrono::milliseconds grace = std::chrono::seconds(2));
 
 private:
     Locations m_locations;

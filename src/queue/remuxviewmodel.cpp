@@ -1,5 +1,6 @@
 #include "queue/remuxviewmodel.h"
 
+#include "engine/outputnaming.h"
 #include "queue/desktopservices.h"
 
 #include <QCoroTimer>
@@ -22,34 +23,6 @@ QCoro::Task<void> preciseSleep(std::chrono::milliseconds duration)
     timer.setSingleShot(true);
     timer.start(duration);
     co_await timer;
-}
-
-// Splits a file name at its last dot. A leading dot starts a hidden name, not an extension, and
-// a trailing dot leaves no extension.
-struct NameParts {
-    QString base;
-    QString extension;
-};
-
-NameParts splitExtension(const QString &name)
-{
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot <= 0 || dot == name.size() - 1) {
-        return { name, QString() };
-    }
-    return { name.left(dot), name.mid(dot + 1) };
-}
-
-// Taken means anything at all is there: a file, a folder, or a link, even one pointing nowhere.
-bool nameIsTaken(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
-QString joinPath(const QString &folder, const QString &name)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
 QString droppedTrackNote(OutputFormat format)
@@ -90,6 +63,8 @@ struct RemuxViewModel::Private {
     Clock clock;
     Sleeper sleeper;
     Derived derived;
+    bool ffmpegAvailable = false;
+    bool stopRequested = false;
 };
 
 RemuxViewModel::RemuxViewModel(QObject *parent)
@@ -107,6 +82,7 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     d->clock = dependencies.clock ? std::move(dependencies.clock) : [] { return std::chrono::steady_clock::now(); };
     d->sleeper = dependencies.sleeper ? std::move(dependencies.sleeper) : Sleeper(preciseSleep);
     connect(d->files, &FileListModel::filesChanged, this, [this] { recountDerived(); });
+    d->ffmpegAvailable = d->runner->locateFFmpeg().has_value();
 }
 
 RemuxViewModel::~RemuxViewModel() = default;
@@ -264,11 +240,31 @@ double RemuxViewModel::overallProgress() const
 
 bool RemuxViewModel::ffmpegAvailable() const
 {
-    return d->runner->locateFFmpeg().has_value();
+    return d->ffmpegAvailable;
+}
+
+void RemuxViewModel::refreshFfmpegAvailable()
+{
+    const bool available = d->runner->locateFFmpeg().has_value();
+    if (available == d->ffmpegAvailable) {
+        return;
+    }
+    d->ffmpegAvailable = available;
+    Q_EMIT ffmpegAvailableChanged();
+}
+
+void RemuxViewModel::stop()
+{
+    if (!d->isConverting || d->stopRequested) {
+        return;
+    }
+    d->stopRequested = true;
+    d->runner->stopRunning();
 }
 
 QCoro::Task<void> RemuxViewModel::convert()
 {
+    refreshFfmpegAvailable();
     if (d->files->count() == 0 || d->isConverting || !ffmpegAvailable()) {
         co_return;
     }
@@ -279,7 +275,8 @@ QCoro::Task<void> RemuxViewModel::convert()
 
     // Files appended while the batch runs wait for the next one.
     const int positions = d->files->count();
-    for (int i = 0; i < positions && i < d->files->count(); ++i) {
+    d->stopRequested = false;
+    for (int i = 0; i < positions && i < d->files->count() && !d->stopRequested; ++i) {
         const InputFile file = d->files->files().at(i);
         if (!file.status().isQueued()) {
             continue;
@@ -335,6 +332,11 @@ QCoro::Task<void> RemuxViewModel::convert()
         if (row < 0) {
             continue;
         }
+        if (d->stopRequested) {
+            // Stopped: the file waits for the next Convert, whatever its run came to.
+            d->files->setStatus(row, InputFile::FileStatus::queued());
+            break;
+        }
         if (!outcome.succeeded()) {
             d->files->setStatus(row, InputFile::FileStatus::failed(outcome.error->errorDescription()));
             continue;
@@ -354,11 +356,17 @@ QCoro::Task<void> RemuxViewModel::convert()
                 continue;
             }
         }
-        const std::optional<QString> note = outcome.droppedDataTracks ? std::optional<QString>(droppedTrackNote(d->outputFormat)) : std::nullopt;
-        d->files->setStatus(row, InputFile::FileStatus::done(output, note));
+        QStringList notes = outcome.notes;
+        if (outcome.droppedDataTracks) {
+            notes.prepend(droppedTrackNote(d->outputFormat));
+        }
+        const std::optional<QString> note = notes.isEmpty() ? std::nullopt : std::optional<QString>(notes.join(QLatin1Char(' ')));
+        d->files->setStatus(row, InputFile::FileStatus::done(outcome.output.isEmpty() ? output : outcome.output, note));
     }
 
+    d->stopRequested = false;
     setConverting(false);
+    refreshFfmpegAvailable();
 }
 
 void RemuxViewModel::startConvert()
@@ -371,14 +379,10 @@ QUrl RemuxViewModel::outputURL(const QUrl &source) const
     // A folder given as "…/name.mp4/" is named after its last component, not inside itself.
     const QUrl file = source.adjusted(QUrl::StripTrailingSlash);
     const QString folder = (!d->sameAsInput && d->outputDirectory) ? d->outputDirectory->toLocalFile() : file.adjusted(QUrl::RemoveFilename).toLocalFile();
-    const QString base = splitExtension(file.fileName()).base;
+    const QString base = OutputNaming::splitExtension(file.fileName()).base;
     const QString extension = OutputFormats::fileExtension(d->outputFormat);
 
-    QString candidate = joinPath(folder, base + QLatin1Char('.') + extension);
-    for (int k = 1; nameIsTaken(candidate); ++k) {
-        candidate = joinPath(folder, base + QLatin1Char(' ') + QString::number(k) + QLatin1Char('.') + extension);
-    }
-    return QUrl::fromLocalFile(candidate);
+    return QUrl::fromLocalFile(OutputNaming::freePath(folder, base, extension));
 }
 
 void RemuxViewModel::chooseOutputFolder()
@@ -401,6 +405,7 @@ void RemuxViewModel::presentAddFilesPanel()
 
 void RemuxViewModel::addFiles(const QList<QUrl> &urls)
 {
+    refreshFfmpegAvailable();
     const QStringList extensions = acceptedInputExtensions();
     const QSet<QString> accepted(extensions.cbegin(), extensions.cend());
 
@@ -416,7 +421,7 @@ void RemuxViewModel::addFiles(const QList<QUrl> &urls)
         if (name.isEmpty()) {
             name = url.adjusted(QUrl::StripTrailingSlash).fileName();
         }
-        const QString extension = splitExtension(name).extension.toLower();
+        const QString extension = OutputNaming::splitExtension(name).extension.toLower();
         if (extension.isEmpty() || !accepted.contains(extension) || d->files->containsUrl(url)) {
             continue;
         }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/ffmpegrunner.h"
+#include "engine/outputformat.h"
 #include "queue/filelistmodel.h"
 #include "queue/inputfile.h"
-#include "queue/outputformat.h"
 #include "queue/platformservices.h"
 
 #include <QCoroTask>
@@ -11,7 +11,6 @@
 #include <QUrl>
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
-
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -47,6 +46,9 @@ class RemuxViewModel : public QObject
     Q_PROPERTY(int droppedTrackCount READ droppedTrackCount NOTIFY derivedValuesChanged)
     Q_PROPERTY(bool isBatchFinished READ isBatchFinished NOTIFY derivedValuesChanged)
     Q_PROPERTY(double overallProgress READ overallProgress NOTIFY derivedValuesChanged)
+    // Whether an ffmpeg executable can be found; the model looks again when a batch starts or
+    // ends, when files are added and when refreshFfmpegAvailable() is called.
+    Q_PROPERTY(bool ffmpegAvailable READ ffmpegAvailable NOTIFY ffmpegAvailableChanged)
 
 public:
     // A monotonic clock and a sleeper, injectable so tests of the minimum visible duration are
@@ -87,7 +89,7 @@ public:
     [[nodiscard]] QString errorMessage() const;
     [[nodiscard]] bool hasErrorMessage() const;
     [[nodiscard]] FFmpegRunner &runner() const;
-    static constexpr std::chrono::milliseconds minVisibleDuration{400};
+    static constexpr std::chrono::milliseconds minVisibleDuration { 400 };
 
     // Derived values, read from tallies the list keeps up to date, so a read costs nothing.
     [[nodiscard]] int doneCount() const;
@@ -96,13 +98,17 @@ public:
     [[nodiscard]] bool isBatchFinished() const;
     [[nodiscard]] double overallProgress() const;
 
-    // Whether an ffmpeg executable can be found now; never cached.
-    Q_INVOKABLE [[nodiscard]] bool ffmpegAvailable() const;
+    [[nodiscard]] bool ffmpegAvailable() const;
+    // Looks for ffmpeg afresh (the application calls it when the window becomes active).
+    Q_INVOKABLE void refreshFfmpegAvailable();
 
     // Converts every queued file, one after another. Never fails; outcomes land in the statuses.
     QCoro::Task<void> convert();
     // Starts convert() without waiting for it (the Convert button).
     Q_INVOKABLE void startConvert();
+    // Ends the running batch: the file in work goes back to queued with nothing written, the
+    // files after it stay queued and the finished ones stay as they are. Nothing while idle.
+    Q_INVOKABLE void stop();
 
     // Where the file for `source` is written: a name that does not exist yet.
     [[nodiscard]] QUrl outputURL(const QUrl &source) const;
@@ -127,6 +133,7 @@ Q_SIGNALS:
     void currentIndexChanged();
     void errorMessageChanged();
     void derivedValuesChanged();
+    void ffmpegAvailableChanged();
     // Emitted when a convert() started by startConvert() has finished (for tests and tools).
     void batchFinished();
 

@@ -1,5 +1,5 @@
 #include "queue/inputfile.h"
-#include "queue/outputformat.h"
+#include "engine/outputformat.h"
 
 #include <QSet>
 #include <QTest>

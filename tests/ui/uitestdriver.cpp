@@ -166,6 +166,9 @@ void UiTestDriver::reset()
 void UiTestDriver::setFfmpegFound(bool found)
 {
     m_ffmpegFound = found;
+    if (m_model) {
+        m_model->refreshFfmpegAvailable();
+    }
 }
 
 QUrl UiTestDriver::clipUrl(const QString &name)

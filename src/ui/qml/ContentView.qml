@@ -9,16 +9,7 @@ import Kestrune
 Item {
     id: root
 
-    // Searched again whenever anything the window shows changes; never cached.
-    readonly property bool ffmpegAvailable: {
-        vm.files.count
-        vm.isConverting
-        vm.outputFormat
-        vm.doneCount
-        vm.failedCount
-        vm.errorMessage
-        return vm.ffmpegAvailable()
-    }
+    readonly property bool ffmpegAvailable: vm.ffmpegAvailable
     readonly property bool canConvert: vm.files.count > 0 && !vm.isConverting && ffmpegAvailable
     // Handles for tests and tools.
     readonly property alias filesArea: filesArea

@@ -1,4 +1,4 @@
-#include "queue/outputformat.h"
+#include "engine/outputformat.h"
 
 #include <QHash>
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The rule every new file is named by: the source's base name with the container's extension,
+// and when that name is taken, a blank and 1, 2, … before the extension. Shared by the queue,
+// which picks the name when a file starts, and the engine, which picks again if the name was
+// taken while ffmpeg ran.
+namespace OutputNaming
+{
+struct NameParts {
+    QString base;
+    QString extension;
+};
+
+// Splits a file name at its last dot. A leading dot starts a hidden name, not an extension, and
+// a trailing dot leaves no extension.
+[[nodiscard]] NameParts splitExtension(const QString &name);
+
+// Taken means anything at all is there: a file, a folder, or a link, even one pointing nowhere.
+[[nodiscard]] bool isTaken(const QString &path);
+
+[[nodiscard]] QString joinPath(const QString &folder, const QString &name);
+
+// The first free path among "base.extension", "base 1.extension", "base 2.extension", … in
+// `folder`.
+[[nodiscard]] QString freePath(const QString &folder, const QString &base, const QString &extension);
+}
