@@ -10,7 +10,7 @@
 
 namespace
 {
-using Records = QList<FFmpegRunner::Progress>;
+using Records = QList<ProgressParser::Progress>;
 
 Records parse(std::optional<double> duration, const QList<QByteArrayView> &reads)
 {
@@ -65,12 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const uint8_t control = data[0];
     const QByteArrayView output(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
-    static const std::optional<double> durations[] = {std::nullopt, 10.0, 0.0, -1.0, 1e-9, 86400.0, std::nan("")};
+    static const std::optional<double> durations[] = { std::nullopt, 10.0, 0.0, -1.0, 1e-9, 86400.0, std::nan("") };
     const auto duration = durations[control % std::size(durations)];
 
-    const Records whole = parse(duration, {output});
+    const Records whole = parse(duration, { output });
     const qsizetype cut = qsizetype(control) % (output.size() + 1);
-    const Records split = parse(duration, {output.first(cut), output.sliced(cut)});
+    const Records split = parse(duration, { output.first(cut), output.sliced(cut) });
     if (!sameRecords(whole, split)) {
         std::abort();
     }

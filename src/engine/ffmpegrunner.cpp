@@ -1,28 +1,35 @@
 #include "engine/ffmpegrunner.h"
 
-#include "engine/mediaprobe.h"
-#include "engine/progressparser.h"
+#include "engine/outputnaming.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QStringDecoder>
+#include <QTimer>
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <coroutine>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 // RunError
 
-FFmpegRunner::RunError::RunError(Case c, int exitCode, QString text, QStringList lost)
+FFmpegRunner::RunError::RunError(Case c, int exitCode, QString text, QStringList lost, std::optional<OutputFormat> format)
     : m_case(c)
     , m_exitCode(exitCode)
     , m_text(std::move(text))
     , m_lost(std::move(lost))
+    , m_format(format)
 { }
 
 FFmpegRunner::RunError FFmpegRunner::RunError::processFailed(int exitCode, const QString &stderrText)
@@ -35,9 +42,9 @@ FFmpegRunner::RunError FFmpegRunner::RunError::ffmpegNotFound()
     return RunError(Case::ffmpegNotFound, 0, {}, {});
 }
 
-FFmpegRunner::RunError FFmpegRunner::RunError::streamsNotCarried(const QStringList &lostStreams, const QString &containerName)
+FFmpegRunner::RunError FFmpegRunner::RunError::streamsNotCarried(const QStringList &lostStreams, OutputFormat format)
 {
-    return RunError(Case::streamsNotCarried, 0, containerName, lostStreams);
+    return RunError(Case::streamsNotCarried, 0, {}, lostStreams, format);
 }
 
 FFmpegRunner::RunError FFmpegRunner::RunError::platformError(const QString &description)
@@ -70,6 +77,11 @@ QStringList FFmpegRunner::RunError::lostStreams() const
     return m_case == Case::streamsNotCarried ? m_lost : QStringList();
 }
 
+std::optional<OutputFormat> FFmpegRunner::RunError::format() const
+{
+    return m_format;
+}
+
 QString FFmpegRunner::RunError::errorDescription() const
 {
     switch (m_case) {
@@ -81,9 +93,10 @@ QString FFmpegRunner::RunError::errorDescription() const
         QString streams = m_lost.size() > 1 ? QStringList(m_lost.first(m_lost.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ") + m_lost.last()
                                             : m_lost.value(0);
         QString text = QStringLiteral("%1 can't carry the %2 %3 of this file, so the new file lacks %4.")
-                           .arg(m_text, streams, m_lost.size() > 1 ? QStringLiteral("streams") : QStringLiteral("stream"),
+                           .arg(OutputFormats::displayName(m_format.value_or(OutputFormat::mkv)), streams,
+                               m_lost.size() > 1 ? QStringLiteral("streams") : QStringLiteral("stream"),
                                m_lost.size() > 1 ? QStringLiteral("them") : QStringLiteral("it"));
-        if (m_text != containerName(OutputFormat::mkv)) {
+        if (m_format != OutputFormat::mkv) {
             text += QStringLiteral(" Try MKV.");
         }
         return text;
@@ -105,12 +118,6 @@ FFmpegRunner::Locations FFmpegRunner::Locations::platformDefault()
         { QStringLiteral("/usr/local/bin/ffmpeg"), QStringLiteral("/usr/bin/ffmpeg") },
     };
 }
-
-FFmpegRunner::FFmpegRunner(Locations locations)
-    : m_locations(std::move(locations))
-{ }
-
-FFmpegRunner::~FFmpegRunner() = default;
 
 namespace
 {
@@ -136,7 +143,7 @@ std::optional<QUrl> FFmpegRunner::locateFFmpeg() const
             return QUrl::fromLocalFile(bundled);
         }
     }
-    for (const QString &path : m_locations.searchPaths) {
+    for (const QString &path : m_locations.ffmpegSearchPaths) {
         if (isExecutableFile(path)) {
             return QUrl::fromLocalFile(path);
         }
@@ -161,15 +168,28 @@ const QStringList &FFmpegRunner::dataTrackFailureMarkers()
     return markers;
 }
 
+const QStringList &FFmpegRunner::missingTimestampMarkers()
+{
+    static const QStringList markers {
+        QStringLiteral("unknown timestamp"),
+        QStringLiteral("first pts and dts value must be set"),
+        QStringLiteral("timestamps are unset"),
+    };
+    return markers;
+}
+
+namespace
+{
+bool containsAny(const QString &text, const QStringList &markers)
+{
+    const QString lowered = text.toLower();
+    return std::any_of(markers.cbegin(), markers.cend(), [&lowered](const QString &marker) { return lowered.contains(marker); });
+}
+}
+
 bool FFmpegRunner::isDataTrackFailure(const QString &stderrText)
 {
-    const QString lowered = stderrText.toLower();
-    for (const QString &marker : dataTrackFailureMarkers()) {
-        if (lowered.contains(marker)) {
-            return true;
-        }
-    }
-    return false;
+    return containsAny(stderrText, dataTrackFailureMarkers());
 }
 
 QString FFmpegRunner::muxerName(OutputFormat format)
@@ -178,24 +198,7 @@ QString FFmpegRunner::muxerName(OutputFormat format)
     return format == OutputFormat::mkv ? QStringLiteral("matroska") : OutputFormats::rawValue(format);
 }
 
-QString FFmpegRunner::containerName(OutputFormat format)
-{
-    switch (format) {
-    case OutputFormat::mkv:
-        return QStringLiteral("MKV");
-    case OutputFormat::mp4:
-        return QStringLiteral("MP4");
-    case OutputFormat::mov:
-        return QStringLiteral("MOV");
-    case OutputFormat::webm:
-        return QStringLiteral("WebM");
-    case OutputFormat::mpegts:
-        return QStringLiteral("MPEG-TS");
-    }
-    return {};
-}
-
-QStringList FFmpegRunner::buildArguments(const QUrl &input, const QUrl &output, OutputFormat format, bool dropDataStreams)
+QStringList FFmpegRunner::buildArguments(const QUrl &input, const QUrl &output, OutputFormat format, const Retry &retry)
 {
     QStringList arguments {
         QStringLiteral("-hide_banner"),
@@ -204,13 +207,19 @@ QStringList FFmpegRunner::buildArguments(const QUrl &input, const QUrl &output, 
         QStringLiteral("-nostats"),
         QStringLiteral("-progress"),
         QStringLiteral("pipe:1"),
-        QStringLiteral("-i"),
-        input.toLocalFile(),
-        QStringLiteral("-map"),
-        QStringLiteral("0"),
     };
-    if (dropDataStreams) {
+    if (retry.generateTimestamps) {
+        arguments << QStringLiteral("-fflags") << QStringLiteral("+genpts");
+    }
+    arguments << QStringLiteral("-i") << input.toLocalFile() << QStringLiteral("-map") << QStringLiteral("0");
+    if (retry.leaveOut) {
         arguments << QStringLiteral("-map") << QStringLiteral("-0:d");
+        if (retry.leaveOutAttachments) {
+            arguments << QStringLiteral("-map") << QStringLiteral("-0:t");
+        }
+        for (const int index : retry.leftOutIndexes) {
+            arguments << QStringLiteral("-map") << QStringLiteral("-0:%1").arg(index);
+        }
     }
     arguments << QStringLiteral("-c") << QStringLiteral("copy");
     if (format == OutputFormat::mp4 || format == OutputFormat::mov) {
@@ -276,8 +285,76 @@ QString decodeStrictUtf8(const QByteArray &bytes)
 }
 }
 
-QCoro::Task<std::optional<FFmpegRunner::RunError>> FFmpegRunner::run(
-    QUrl executable, QStringList arguments, std::optional<double> duration, ProgressHandler onProgress)
+struct FFmpegRunner::Shared {
+    QList<QPointer<QProcess>> running;
+    QStringList temporaries;
+    QList<std::shared_ptr<MediaProbe::Control>> probes;
+    quint64 stopCount = 0; // a remux that sees this change was stopped
+    std::chrono::milliseconds stallLimit = std::chrono::seconds(10);
+    std::function<void(MediaProbe::Control &)> probeHook;
+};
+
+FFmpegRunner::FFmpegRunner(Locations locations)
+    : m_locations(std::move(locations))
+    , m_shared(std::make_shared<Shared>())
+{ }
+
+// The coroutines in flight keep Shared alive and never touch the runner; what they started is
+// ended here, quickly: a killed ffmpeg is reaped within milliseconds.
+FFmpegRunner::~FFmpegRunner()
+{
+    stopRunning(std::chrono::milliseconds::zero());
+    for (const QPointer<QProcess> &process : std::as_const(m_shared->running)) {
+        if (process) {
+            process->waitForFinished(1000);
+        }
+    }
+    for (const QString &path : std::as_const(m_shared->temporaries)) {
+        QFile::remove(path);
+    }
+}
+
+void FFmpegRunner::setProbeWatch(std::chrono::milliseconds stallLimit, std::function<void(MediaProbe::Control &)> hook)
+{
+    m_shared->stallLimit = stallLimit;
+    m_shared->probeHook = std::move(hook);
+}
+
+void FFmpegRunner::stopRunning(std::chrono::milliseconds grace)
+{
+    Shared &shared = *m_shared;
+    ++shared.stopCount;
+    for (const auto &control : std::as_const(shared.probes)) {
+        control->stop = true;
+    }
+    for (const QPointer<QProcess> &process : std::as_const(shared.running)) {
+        if (!process || process->state() == QProcess::NotRunning) {
+            continue;
+        }
+        if (grace <= std::chrono::milliseconds::zero()) {
+            process->kill();
+            continue;
+        }
+        process->terminate();
+        QTimer::singleShot(grace, process, [process] { process->kill(); });
+    }
+    // ffmpeg may still hold a temporary open, or open it anew before it dies; each remux removes
+    // its own once more when its run has ended.
+    for (const QString &path : std::as_const(shared.temporaries)) {
+        QFile::remove(path);
+    }
+}
+
+namespace
+{
+using Shared = FFmpegRunner::Shared;
+using RunError = FFmpegRunner::RunError;
+using Info = MediaProbe::Info;
+
+// One ffmpeg process: launches it, feeds its progress lines to the parser and decides the
+// outcome from its exit. Returns the error, or none on exit status 0.
+QCoro::Task<std::optional<RunError>> runOnce(
+    std::shared_ptr<Shared> shared, QUrl executable, QStringList arguments, std::optional<double> duration, FFmpegRunner::ProgressHandler onProgress)
 {
     std::unique_ptr<QProcess, DeleteLater> process(new QProcess);
     process->setProgram(executable.toLocalFile());
@@ -300,8 +377,8 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> FFmpegRunner::run(
     };
 
     process->start(QIODevice::ReadOnly);
-    m_running.append(process.get());
-    const auto unregister = qScopeGuard([this, child = process.get()] { m_running.removeAll(child); });
+    shared->running.append(process.get());
+    const auto unregister = qScopeGuard([shared, child = process.get()] { shared->running.removeAll(child); });
     bool readFailed = false;
     while (true) {
         drainOutput();
@@ -335,33 +412,51 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> FFmpegRunner::run(
     co_return RunError::processFailed(status, decodeStrictUtf8(process->readAllStandardError()));
 }
 
-QCoro::Task<std::optional<double>> FFmpegRunner::probeDuration(QUrl input)
+// A probe that Stop interrupts at once and that gives up when reading stalls.
+QCoro::Task<std::optional<Info>> watchedProbe(std::shared_ptr<Shared> shared, QUrl file, MediaProbe::Depth depth, bool *stalled = nullptr)
 {
-    const auto info = co_await MediaProbe::probe(input);
-    co_return info ? info->duration : std::nullopt;
+    auto control = std::make_shared<MediaProbe::Control>();
+    shared->probes.append(control);
+    const quint64 stops = shared->stopCount;
+    // Every awaited task is a named variable: GCC 12 may destroy the temporaries of a co_await
+    // expression twice.
+    auto probing = MediaProbe::probe(file, depth, control, shared->stallLimit, depth == MediaProbe::Depth::full ? shared->probeHook : nullptr);
+    auto info = co_await probing;
+    shared->probes.removeOne(control);
+    if (stalled) {
+        *stalled = control->stop && stops == shared->stopCount;
+    }
+    co_return info;
 }
 
-namespace
+bool isPicture(const MediaProbe::Stream &stream)
 {
+    return stream.kind == MediaProbe::StreamKind::video && stream.attachedPicture;
+}
+
+qsizetype countOf(const Info &info, const std::function<bool(const MediaProbe::Stream &)> &which)
+{
+    return std::count_if(info.streams.cbegin(), info.streams.cend(), which);
+}
+
 // The video, audio and subtitle streams of `input` that `output` does not have, as
-// "kind (codec)". A stream that came back as data is missing; data streams are never counted.
-QStringList streamsLost(const MediaProbe::Info &input, const MediaProbe::Info &output)
+// "kind (codec)". Cover art and data streams are never counted: they carry none of the film.
+QStringList streamsLost(const Info &input, const Info &output)
 {
     QStringList lost;
     for (const auto kind : { MediaProbe::StreamKind::video, MediaProbe::StreamKind::audio, MediaProbe::StreamKind::subtitle }) {
-        QStringList before;
-        QStringList after;
-        for (const auto &stream : input.streams) {
-            if (stream.kind == kind) {
-                before.append(stream.codecName);
+        const auto codecs = [kind](const Info &info) {
+            QStringList names;
+            for (const auto &stream : info.streams) {
+                if (stream.kind == kind && !stream.attachedPicture) {
+                    names.append(stream.codecName);
+                }
             }
-        }
-        for (const auto &stream : output.streams) {
-            if (stream.kind == kind) {
-                after.append(stream.codecName);
-            }
-        }
-        qsizetype missing = before.size() - after.size();
+            return names;
+        };
+        const QStringList before = codecs(input);
+        const QStringList after = codecs(output);
+        const qsizetype missing = before.size() - after.size();
         if (missing <= 0) {
             continue;
         }
@@ -371,20 +466,14 @@ QStringList streamsLost(const MediaProbe::Info &input, const MediaProbe::Info &o
         for (const QString &codec : after) {
             unmatched.removeOne(codec);
         }
-        if (unmatched.size() > missing) {
-            unmatched = unmatched.last(missing);
-        }
-        for (const QString &codec : unmatched) {
+        for (const QString &codec : unmatched.last(std::min(missing, unmatched.size()))) {
             lost.append(QStringLiteral("%1 (%2)").arg(MediaProbe::kindName(kind), codec));
         }
     }
     return lost;
 }
-}
 
-namespace
-{
-bool readAsContainer(const MediaProbe::Info &info, OutputFormat format)
+bool readAsContainer(const Info &info, OutputFormat format)
 {
     const QStringList demuxers = info.formatName.split(u',');
     switch (format) {
@@ -399,81 +488,226 @@ bool readAsContainer(const MediaProbe::Info &info, OutputFormat format)
     }
     return false;
 }
+
+QString seconds(double value)
+{
+    return QString::number(value, 'f', 1) + QStringLiteral(" s");
 }
 
-QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress)
+// What the user should know about a file that arrived with less than its source had.
+QStringList notesOnArrival(const Info &input, const Info &output, OutputFormat format)
 {
-    const auto executable = locateFFmpeg();
-    if (!executable) {
-        co_return RemuxOutcome { false, RunError::ffmpegNotFound() };
+    const QString container = OutputFormats::displayName(format);
+    QStringList notes;
+    if (countOf(output, isPicture) < countOf(input, isPicture)) {
+        notes << QStringLiteral("The cover art couldn't be copied into %1 and was left out.").arg(container);
     }
+    const auto isAttachment = [](const MediaProbe::Stream &s) { return s.kind == MediaProbe::StreamKind::attachment; };
+    if (const qsizetype lost = countOf(input, isAttachment) - countOf(output, isAttachment); lost > 0) {
+        notes << (lost == 1 ? QStringLiteral("An attachment (such as a font) couldn't be copied into %1 and was left out.").arg(container)
+                            : QStringLiteral("%1 attachments (such as fonts) couldn't be copied into %2 and were left out.").arg(lost).arg(container));
+    }
+    if (input.chapters > 0 && output.chapters == 0) {
+        notes << QStringLiteral("The chapters couldn't be copied into %1 and were left out.").arg(container);
+    }
+    if (input.duration && output.duration) {
+        const double shortBy = *input.duration - *output.duration;
+        if (shortBy > 1.0 && shortBy > 0.02 * *input.duration) {
+            notes << QStringLiteral("The source seems damaged: it says it lasts %1, but only %2 could be copied.")
+                         .arg(seconds(*input.duration), seconds(*output.duration));
+        }
+    }
+    return notes;
+}
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Creates the hidden temporary ffmpeg writes into, exclusively, beside the final name.
+std::optional<QString> createTemporary(const QString &folder, const OutputNaming::NameParts &name, int *error)
+{
+    const QString base = u'.' + name.base + QStringLiteral(".kestrune-part");
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = OutputNaming::freePath(folder, base, name.extension);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        if (errno != EEXIST) {
+            *error = errno;
+            return std::nullopt;
+        }
+    }
+    *error = EEXIST;
+    return std::nullopt;
+}
+
+// Moves `from` to `to` only when nothing is at `to`; EEXIST when something is.
+int moveWithoutReplacing(const QString &from, const QString &to)
+{
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+        return errno;
+    }
+    // A hard link can't replace anything either.
+    if (::link(source.constData(), target.constData()) == 0) {
+        ::unlink(source.constData());
+        return 0;
+    }
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) {
+        return errno;
+    }
+    // FAT and exFAT have neither: check, then rename. A file put there between the two would
+    // be replaced; that tiny race remains on those file systems.
+    if (OutputNaming::isTaken(to)) {
+        return EEXIST;
+    }
+    return ::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
+}
+
+// The refusal of a file ffmpeg must not be handed: a name QString can't carry, or no regular file.
+std::optional<RunError> unfitInput(const QUrl &input)
+{
     // A name that is not valid UTF-8 cannot pass through a QString: its bytes decode to U+FFFD
     // and the path would name another file, or none. Refuse it rather than guess.
     if (QFile::encodeName(input.toLocalFile()) != QByteArray::fromPercentEncoding(input.path(QUrl::FullyEncoded).toLatin1())) {
-        co_return RemuxOutcome { false,
-            RunError::platformError(QStringLiteral("This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again.")) };
+        return RunError::platformError(QStringLiteral("This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."));
     }
-    // Only a file this remux brings into being may be removed by stopRunning().
+    // A pipe or a device would be read forever; a missing file is left to ffmpeg's own words.
+    struct stat info {
+    };
+    if (::stat(QFile::encodeName(input.toLocalFile()).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        return RunError::platformError(QStringLiteral("%1 isn't a regular file, so it can't be converted.").arg(input.fileName()));
+    }
+    return std::nullopt;
+}
+
+QCoro::Task<FFmpegRunner::RemuxOutcome> remuxInto(
+    std::shared_ptr<Shared> shared, std::optional<QUrl> executable, QUrl input, QUrl output, OutputFormat format, FFmpegRunner::ProgressHandler onProgress)
+{
+    using Outcome = FFmpegRunner::RemuxOutcome;
+    if (!executable) {
+        co_return Outcome { false, RunError::ffmpegNotFound() };
+    }
+    if (auto refusal = unfitInput(input)) {
+        co_return Outcome { false, refusal };
+    }
+    const quint64 stops = shared->stopCount;
+    const auto stopped = [&] { return shared->stopCount != stops; };
+
+    bool stalled = false;
+    auto probingInput = watchedProbe(shared, input, MediaProbe::Depth::full, &stalled);
+    const auto inputInfo = co_await probingInput;
+    if (stopped()) {
+        co_return Outcome { false, RunError::stopped() };
+    }
+    if (stalled) {
+        co_return Outcome { false,
+            RunError::platformError(QStringLiteral("%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.")
+                                        .arg(input.fileName())) };
+    }
+
     const QString outputPath = output.toLocalFile();
-    const bool outputIsNew = !QFileInfo::exists(outputPath) && !QFileInfo(outputPath).isSymLink();
-    if (outputIsNew) {
-        m_partialOutputs.append(outputPath);
+    const QString folder = QFileInfo(outputPath).path();
+    const auto outputName = OutputNaming::splitExtension(QFileInfo(outputPath).fileName());
+    int error = 0;
+    const auto temporary = createTemporary(folder, outputName, &error);
+    if (!temporary) {
+        co_return Outcome { false, RunError::platformError(QStringLiteral("Can't write into %1: %2.").arg(folder, errnoText(error))) };
     }
-    const auto finished = qScopeGuard([this, outputPath, outputIsNew] {
-        if (outputIsNew) {
-            m_partialOutputs.removeOne(outputPath);
+    shared->temporaries.append(*temporary);
+    bool committed = false;
+    const auto cleanUp = qScopeGuard([shared, path = *temporary, &committed] {
+        shared->temporaries.removeOne(path);
+        if (!committed) {
+            QFile::remove(path);
         }
     });
-    const auto inputInfo = co_await MediaProbe::probe(input);
-    // ffmpeg replaces whatever is at the output path; a file another program put there while the
-    // probe ran is the user's, so the run stops here instead.
-    if (outputIsNew && (QFileInfo::exists(outputPath) || QFileInfo(outputPath).isSymLink())) {
-        co_return RemuxOutcome { false,
-            RunError::platformError(
-                QStringLiteral("%1 appeared while the conversion was starting and was left untouched. Convert the file again.").arg(outputPath)) };
-    }
+    const QUrl temporaryUrl = QUrl::fromLocalFile(*temporary);
     const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
 
+    // Each known cause is retried once, keeping what earlier retries decided.
+    FFmpegRunner::Retry retry;
     bool droppedDataTracks = false;
-    auto error = co_await run(*executable, buildArguments(input, output, format, false), duration, onProgress);
-    if (error && error->errorCase() == RunError::Case::processFailed && isDataTrackFailure(error->stderrText())) {
-        droppedDataTracks = true;
-        error = co_await run(*executable, buildArguments(input, output, format, true), duration, onProgress);
+    bool generatedTimestamps = false;
+    std::optional<RunError> failure;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        auto running = runOnce(shared, *executable, FFmpegRunner::buildArguments(input, temporaryUrl, format, retry), duration, onProgress);
+        failure = co_await running;
+        if (stopped()) {
+            co_return Outcome { false, RunError::stopped() };
+        }
+        if (!failure || failure->errorCase() != RunError::Case::processFailed) {
+            break;
+        }
+        if (!retry.leaveOut && FFmpegRunner::isDataTrackFailure(failure->stderrText())) {
+            retry.leaveOut = true;
+            // Unknown streams: leave out what a type can name, as before the streams were known.
+            droppedDataTracks = !inputInfo || countOf(*inputInfo, [](const auto &s) { return s.kind == MediaProbe::StreamKind::data; }) > 0;
+            retry.leaveOutAttachments = inputInfo && countOf(*inputInfo, [](const auto &s) { return s.kind == MediaProbe::StreamKind::attachment; }) > 0;
+            for (const auto &stream : inputInfo ? inputInfo->streams : QList<MediaProbe::Stream>()) {
+                if (isPicture(stream)) {
+                    retry.leftOutIndexes.append(stream.index);
+                }
+            }
+        } else if (!retry.generateTimestamps && containsAny(failure->stderrText(), FFmpegRunner::missingTimestampMarkers())) {
+            retry.generateTimestamps = generatedTimestamps = true;
+        } else {
+            break;
+        }
     }
-    if (error) {
-        co_return RemuxOutcome { false, error };
+    if (failure) {
+        co_return Outcome { false, failure };
     }
 
-    // ffmpeg exits 0 even when it wrote a stream as private data no player reads back.
+    // ffmpeg exits 0 even when it wrote a stream as private data no player reads back, or
+    // silently left something out.
+    QStringList notes;
+    if (generatedTimestamps) {
+        notes << QStringLiteral("The source lacks timestamps, so new ones were generated.");
+    }
     if (inputInfo) {
-        const auto outputInfo = co_await MediaProbe::probe(output, MediaProbe::Depth::header);
+        auto probingOutput = watchedProbe(shared, temporaryUrl, MediaProbe::Depth::header);
+        const auto outputInfo = co_await probingOutput;
+        if (stopped()) {
+            co_return Outcome { false, RunError::stopped() };
+        }
         // Only a file read back as the container that was written tells what it carries; one
         // that libavformat takes for something else was not understood, so there is no verdict.
         if (outputInfo && readAsContainer(*outputInfo, format)) {
             if (const QStringList lost = streamsLost(*inputInfo, *outputInfo); !lost.isEmpty()) {
-                co_return RemuxOutcome { false, RunError::streamsNotCarried(lost, containerName(format)) };
+                co_return Outcome { false, RunError::streamsNotCarried(lost, format) };
             }
+            notes << notesOnArrival(*inputInfo, *outputInfo, format);
         }
     }
-    co_return RemuxOutcome { droppedDataTracks, std::nullopt };
+
+    // The name asked for, or, when something took it meanwhile, the next free one.
+    const QString base = OutputNaming::splitExtension(input.fileName()).base;
+    QString target = outputPath;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        error = moveWithoutReplacing(*temporary, target);
+        if (error != EEXIST) {
+            break;
+        }
+        target = OutputNaming::freePath(folder, base, outputName.extension);
+    }
+    if (error != 0) {
+        co_return Outcome { false, RunError::platformError(QStringLiteral("The new file couldn't be named %1: %2.").arg(target, errnoText(error))) };
+    }
+    committed = true;
+    co_return Outcome { droppedDataTracks, std::nullopt, QUrl::fromLocalFile(target), notes };
+}
 }
 
-void FFmpegRunner::stopRunning(std::chrono::milliseconds grace)
+QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress)
 {
-    const QList<QPointer<QProcess>> running = m_running;
-    for (const QPointer<QProcess> &process : running) {
-        if (process && process->state() != QProcess::NotRunning) {
-            process->terminate();
-        }
-    }
-    for (const QPointer<QProcess> &process : running) {
-        if (process && process->state() != QProcess::NotRunning && !process->waitForFinished(int(grace.count()))) {
-            process->kill();
-            process->waitForFinished(int(grace.count()));
-        }
-    }
-    for (const QString &path : std::as_const(m_partialOutputs)) {
-        QFile::remove(path);
-    }
-    m_partialOutputs.clear();
+    return remuxInto(m_shared, locateFFmpeg(), std::move(input), std::move(output), format, std::move(onProgress));
 }

@@ -1,11 +1,11 @@
 #include "engine/mediaprobe.h"
 
-#include <QCoroFuture>
+#include <QCoroTimer>
 #include <QScopeGuard>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
 #include <mutex>
+#include <thread>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -41,13 +41,40 @@ MediaProbe::StreamKind kindOf(AVMediaType type)
 }
 }
 
-std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path, Depth depth)
+MediaProbe::Control::Control()
+{
+    touch();
+}
+
+void MediaProbe::Control::touch()
+{
+    lastActivity = std::chrono::steady_clock::now().time_since_epoch().count();
+}
+
+std::chrono::nanoseconds MediaProbe::Control::idleFor() const
+{
+    return std::chrono::steady_clock::now().time_since_epoch() - std::chrono::nanoseconds(lastActivity.load());
+}
+
+std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path, Depth depth, Control *control)
 {
     silenceLibraryLog();
     if (path.isEmpty()) {
         return std::nullopt;
     }
-    AVFormatContext *context = nullptr;
+    AVFormatContext *context = avformat_alloc_context();
+    if (!context) {
+        return std::nullopt;
+    }
+    // The library asks this between its reads; each question is a sign of life.
+    if (control) {
+        context->interrupt_callback = { [](void *opaque) -> int {
+                                           auto *c = static_cast<Control *>(opaque);
+                                           c->touch();
+                                           return c->stop ? 1 : 0;
+                                       },
+            control };
+    }
     AVDictionary *options = nullptr;
     // Enough to find the streams of any container we write; headers carry the rest.
     av_dict_set(&options, "probesize", "1000000", 0);
@@ -79,19 +106,47 @@ std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path, Depth
             info.duration = seconds;
         }
     }
+    info.chapters = int(context->nb_chapters);
     for (unsigned i = 0; i < context->nb_streams; ++i) {
-        const AVCodecParameters *parameters = context->streams[i]->codecpar;
-        info.streams.append({ kindOf(parameters->codec_type), QString::fromLatin1(avcodec_get_name(parameters->codec_id)) });
+        const AVStream *stream = context->streams[i];
+        const AVCodecParameters *parameters = stream->codecpar;
+        info.streams.append({ kindOf(parameters->codec_type), QString::fromLatin1(avcodec_get_name(parameters->codec_id)), int(i),
+            (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0 });
     }
     return info;
 }
 
-QCoro::Task<std::optional<MediaProbe::Info>> MediaProbe::probe(QUrl file, Depth depth)
+QCoro::Task<std::optional<MediaProbe::Info>> MediaProbe::probe(
+    QUrl file, Depth depth, std::shared_ptr<Control> control, std::chrono::milliseconds stallLimit, std::function<void(Control &)> hook)
 {
+    struct Result {
+        std::atomic<bool> ready = false;
+        std::optional<Info> info;
+    };
+    auto result = std::make_shared<Result>();
     const QString path = file.isLocalFile() ? file.toLocalFile() : QString();
-    QFuture<std::optional<Info>> future = QtConcurrent::run([path, depth] { return probeFile(path, depth); });
-    std::optional<Info> info = co_await qCoro(future).waitForFinished();
-    co_return info;
+    control->touch();
+    // A thread of its own rather than a pool's: a read stuck in the kernel must not hold back
+    // other probes, nor make the process wait for it when it quits.
+    std::thread([result, control, path, depth, hook = std::move(hook)] {
+        if (hook) {
+            hook(*control);
+        }
+        result->info = control->stop ? std::nullopt : probeFile(path, depth, control.get());
+        result->ready = true;
+    }).detach();
+    // Short sleeps keep the wait cheap and let Stop and the stall limit act within a moment.
+    auto pause = std::chrono::milliseconds(1);
+    while (!result->ready) {
+        if (control->stop || control->idleFor() > stallLimit) {
+            control->stop = true;
+            co_return std::nullopt;
+        }
+        auto sleeping = QCoro::sleepFor(pause); // named: GCC 12 may destroy a co_await temporary twice
+        co_await sleeping;
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+    }
+    co_return std::move(result->info);
 }
 
 QString MediaProbe::kindName(StreamKind kind)

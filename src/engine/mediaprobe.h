@@ -4,6 +4,10 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
 #include <optional>
 
 // What the engine needs to know about a media file, read in-process with libavformat. The
@@ -16,6 +20,8 @@ public:
     struct Stream {
         StreamKind kind = StreamKind::other;
         QString codecName; // libavcodec's short name, e.g. "h264", "subrip"; "none" when unknown
+        int index = 0; // the stream's number in the file, as ffmpeg's "0:N" names it
+        bool attachedPicture = false; // cover art: a still picture, no part of the film
         bool operator==(const Stream &) const = default;
     };
 
@@ -23,6 +29,7 @@ public:
         std::optional<double> duration; // seconds; only when positive and finite
         QList<Stream> streams; // in file order
         QString formatName; // the demuxer that read it, e.g. "matroska,webm" or "mpegts"
+        int chapters = 0;
     };
 
     // How far to read. `full` also reads packets when the header leaves the duration or a
@@ -30,11 +37,26 @@ public:
     // header, which declares the streams of every container we write.
     enum class Depth { full, header };
 
-    // Reads the file at `path`, blocking; none when it cannot be opened as media. Safe to call
-    // from any thread.
-    [[nodiscard]] static std::optional<Info> probeFile(const QString &path, Depth depth = Depth::full);
-    // The same on a worker thread, awaited without blocking the caller's event loop.
-    [[nodiscard]] static QCoro::Task<std::optional<Info>> probe(QUrl file, Depth depth = Depth::full);
+    // Shared between a probe's reading thread and whoever waits for it: the library reports
+    // each step of its reading here and gives up as soon as `stop` is set.
+    struct Control {
+        std::atomic<bool> stop = false;
+        std::atomic<std::int64_t> lastActivity; // steady-clock nanoseconds
+        Control();
+        void touch();
+        [[nodiscard]] std::chrono::nanoseconds idleFor() const;
+    };
+
+    // Reads the file at `path`, blocking; none when it cannot be opened as media or `control`
+    // stopped it. Safe to call from any thread.
+    [[nodiscard]] static std::optional<Info> probeFile(const QString &path, Depth depth = Depth::full, Control *control = nullptr);
+
+    // The same on a thread of its own, awaited without blocking the caller's event loop. Gives
+    // up, with none, when the reading shows no activity for `stallLimit` or `control->stop` is
+    // set. A read that hangs in the kernel keeps only its own thread: nobody ever joins it.
+    // `hook` runs on that thread before reading; it lets tests stand in for a stalled source.
+    [[nodiscard]] static QCoro::Task<std::optional<Info>> probe(
+        QUrl file, Depth depth, std::shared_ptr<Control> control, std::chrono::milliseconds stallLimit, std::function<void(Control &)> hook = {});
 
     [[nodiscard]] static QString kindName(StreamKind kind);
 };

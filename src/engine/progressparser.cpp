@@ -43,12 +43,12 @@ ProgressParser::ProgressParser(std::optional<double> duration)
     : m_duration(duration)
 { }
 
-std::optional<FFmpegRunner::Progress> ProgressParser::feedLine(QByteArrayView utf8Line)
+std::optional<ProgressParser::Progress> ProgressParser::feedLine(QByteArrayView utf8Line)
 {
     return feedLine(QString::fromUtf8(utf8Line));
 }
 
-std::optional<FFmpegRunner::Progress> ProgressParser::feedLine(QStringView line)
+std::optional<ProgressParser::Progress> ProgressParser::feedLine(QStringView line)
 {
     const qsizetype equals = line.indexOf(u'=');
     if (equals < 0) {
@@ -64,7 +64,7 @@ std::optional<FFmpegRunner::Progress> ProgressParser::feedLine(QStringView line)
     } else if (key == u"speed") {
         m_speed = readNumber(value.endsWith(u'x') ? value.chopped(1) : value);
     } else if (key == u"progress") {
-        return FFmpegRunner::Progress { fraction(), m_speed };
+        return Progress { fraction(), m_speed };
     }
     return std::nullopt;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/ffmpegrunner.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -38,11 +36,18 @@ private:
 class ProgressParser
 {
 public:
+    // One report block of ffmpeg's progress output.
+    struct Progress {
+        std::optional<double> fraction; // 0.0...1.0; absent when the duration or output time is unknown
+        std::optional<double> speed; // multiple of real time; absent when unreported or unreadable
+        bool operator==(const Progress &) const = default;
+    };
+
     explicit ProgressParser(std::optional<double> duration);
 
     // Feeds one line without its terminator; returns a record when the line closes a block.
-    [[nodiscard]] std::optional<FFmpegRunner::Progress> feedLine(QStringView line);
-    [[nodiscard]] std::optional<FFmpegRunner::Progress> feedLine(QByteArrayView utf8Line);
+    [[nodiscard]] std::optional<Progress> feedLine(QStringView line);
+    [[nodiscard]] std::optional<Progress> feedLine(QByteArrayView utf8Line);
 
     // The whole value as one number in the C locale's notation, whatever the process locale is.
     // Empty values, leading white space and trailing characters all fail.

@@ -448,7 +448,8 @@ void SoakTest::initTestCase()
     qInfo("soak seed %u", seed);
     QVERIFY(m_root.dir.isValid());
     m_rootRaw = m_root.path;
-    if (const auto installed = FFmpegRunner(FFmpegRunner::Locations { QString(), FFmpegRunner::Locations::platformDefault().searchPaths }).locateFFmpeg()) {
+    if (const auto installed
+        = FFmpegRunner(FFmpegRunner::Locations { QString(), FFmpegRunner::Locations::platformDefault().ffmpegSearchPaths }).locateFFmpeg()) {
         m_ffmpeg = installed->toLocalFile();
         QTemporaryDir clipDir;
         m_clips = makeClips(m_ffmpeg, clipDir.path());

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/ffmpegrunner.h"
+#include "engine/outputnaming.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <vector>
+
+// Awaits a remux with a time limit, so a hang fails the test in seconds instead of the suite.
+// On a timeout the task is left running; its result goes to storage that outlives the test.
+inline std::optional<FFmpegRunner::RemuxOutcome> finishWithin(QCoro::Task<FFmpegRunner::RemuxOutcome> task, int milliseconds)
+{
+    auto result = std::make_shared<std::optional<FFmpegRunner::RemuxOutcome>>();
+    static std::vector<QCoro::Task<>> abandoned;
+    auto waiter = [](QCoro::Task<FFmpegRunner::RemuxOutcome> t, std::shared_ptr<std::optional<FFmpegRunner::RemuxOutcome>> r) -> QCoro::Task<> {
+        *r = co_await t;
+    }(std::move(task), result);
+    for (QDeadlineTimer deadline(milliseconds); !result->has_value() && !deadline.hasExpired();) {
+        QTest::qWait(5);
+    }
+    if (!result->has_value()) {
+        abandoned.push_back(std::move(waiter));
+    }
+    return *result;
+}
+
+inline bool writeFile(const QString &path, const QByteArray &content, QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.setPermissions(permissions);
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Everything in `folder` but the names given: what a remux left behind.
+inline QStringList leftovers(const QString &folder, const QStringList &expected)
+{
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : expected) {
+        names.removeAll(name);
+    }
+    return names;
+}
+
+inline QString describe(const std::optional<FFmpegRunner::RunError> &error)
+{
+    return error ? error->errorDescription() : QString();
+}
