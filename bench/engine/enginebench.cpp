@@ -6,6 +6,8 @@
 //   enginebench --large FILE --clip FILE --work DIR [--rounds N] [--clip-rounds N] [--mkvmerge PATH]
 #include "engine/ffmpegrunner.h"
 #include "engine/mediaprobe.h"
+#include "engine/outputcommit.h"
+#include "engine/remuxchecks.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -199,7 +201,7 @@ int main(int argc, char **argv)
         };
     };
     const auto bare = [&ffmpeg, &outputUrl](const QString &input) {
-        const QStringList arguments = FFmpegRunner::buildArguments(QUrl::fromLocalFile(input), outputUrl, OutputFormat::mkv, false);
+        const QStringList arguments = FFmpegRunner::buildArguments(QUrl::fromLocalFile(input), outputUrl, OutputFormat::mkv, FFmpegRunner::Retry {});
         return [&ffmpeg, arguments] { return spawnAndWait(ffmpeg, arguments); };
     };
 
@@ -270,15 +272,49 @@ int main(int argc, char **argv)
         largeProbe.seconds << timer.nsecsElapsed() / 1e9;
     }
 
-    // The launch itself, without ffmpeg's own work: a program that does nothing, run by run()
-    // and by a bare spawn. Far less noisy than the clip on a busy machine.
-    const QUrl trueProgram = QUrl::fromLocalFile(QStringLiteral("/bin/true"));
-    const auto launches = interleave(
-        { { "b spawn /bin/true", [] { return spawnAndWait("/bin/true", {}); } },
-            { "c run() /bin/true",
-                [&runner, &trueProgram] { return !QCoro::waitFor(runner.run(trueProgram, {}, std::nullopt, [](const FFmpegRunner::Progress &) {})); } } },
-        100, output);
+    // What remux adds around a run that does nothing: probe, temporary, launch, checks, move.
+    const QString noop = work.filePath("noop");
+    QDir().mkpath(noop);
+    QFile::remove(noop + "/ffmpeg");
+    QFile::link(QStringLiteral("/bin/true"), noop + "/ffmpeg");
+    FFmpegRunner noopRunner({ noop, {} });
+    const auto launches
+        = interleave({ { "b spawn /bin/true", [] { return spawnAndWait("/bin/true", {}); } },
+                         { "c remux() with /bin/true as ffmpeg",
+                             [&] { return QCoro::waitFor(noopRunner.remux(QUrl::fromLocalFile(clip), outputUrl, OutputFormat::mkv, {})).succeeded(); } } },
+            100, output);
     report(launches, 1000.0, "ms");
+
+    // The two steps that keep broken files from real names, each on its own.
+    remux(clip)();
+    const auto source = MediaProbe::probeFile(clip);
+    Series commit;
+    Series checks;
+    for (int i = 0; i < 200 && source; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        int error = 0;
+        const auto temporary = OutputCommit::createTemporary(work.path(), { "bench-commit", "mkv" }, &error);
+        const bool moved = temporary && OutputCommit::moveWithoutReplacing(*temporary, work.filePath("bench-commit.mkv")) == 0;
+        commit.seconds << timer.nsecsElapsed() / 1e9;
+        QFile::remove(work.filePath("bench-commit.mkv"));
+        timer.restart();
+        const auto written = MediaProbe::probeFile(output, MediaProbe::Depth::header);
+        const bool judged = written && RemuxChecks::readAsContainer(*written, OutputFormat::mkv) && RemuxChecks::streamsLost(*source, *written).isEmpty()
+            && RemuxChecks::notesOnArrival(*source, *written, OutputFormat::mkv).isEmpty();
+        checks.seconds << timer.nsecsElapsed() / 1e9;
+        if (!moved || !judged) {
+            out << "  commit or checks FAILED" << Qt::endl;
+            break;
+        }
+    }
+    QFile::remove(output);
+    out << QStringLiteral("  temporary and move, median of 200: %1 ms\n  checks of the new file (header probe and verdicts), median of 200: %2 ms\n"
+                          "  together: %3 ms per file")
+               .arg(commit.median() * 1000.0, 0, 'f', 3)
+               .arg(checks.median() * 1000.0, 0, 'f', 3)
+               .arg((commit.median() + checks.median()) * 1000.0, 0, 'f', 3)
+        << Qt::endl;
     out << QStringLiteral("  in-process probe, median of 50: input %1 ms, output %2 ms; of 10 on the large file: %3 ms")
                .arg(inputProbe.median() * 1000.0, 0, 'f', 2)
                .arg(outputProbe.median() * 1000.0, 0, 'f', 2)

@@ -1,6 +1,8 @@
 #include "engine/ffmpegrunner.h"
 
+#include "engine/outputcommit.h"
 #include "engine/outputnaming.h"
+#include "engine/remuxchecks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -429,147 +431,9 @@ QCoro::Task<std::optional<Info>> watchedProbe(std::shared_ptr<Shared> shared, QU
     co_return info;
 }
 
-bool isPicture(const MediaProbe::Stream &stream)
-{
-    return stream.kind == MediaProbe::StreamKind::video && stream.attachedPicture;
-}
-
-qsizetype countOf(const Info &info, const std::function<bool(const MediaProbe::Stream &)> &which)
-{
-    return std::count_if(info.streams.cbegin(), info.streams.cend(), which);
-}
-
-// The video, audio and subtitle streams of `input` that `output` does not have, as
-// "kind (codec)". Cover art and data streams are never counted: they carry none of the film.
-QStringList streamsLost(const Info &input, const Info &output)
-{
-    QStringList lost;
-    for (const auto kind : { MediaProbe::StreamKind::video, MediaProbe::StreamKind::audio, MediaProbe::StreamKind::subtitle }) {
-        const auto codecs = [kind](const Info &info) {
-            QStringList names;
-            for (const auto &stream : info.streams) {
-                if (stream.kind == kind && !stream.attachedPicture) {
-                    names.append(stream.codecName);
-                }
-            }
-            return names;
-        };
-        const QStringList before = codecs(input);
-        const QStringList after = codecs(output);
-        const qsizetype missing = before.size() - after.size();
-        if (missing <= 0) {
-            continue;
-        }
-        // Name the streams whose codec has no counterpart left; when codecs changed names on the
-        // way, the last ones of the kind stand in.
-        QStringList unmatched = before;
-        for (const QString &codec : after) {
-            unmatched.removeOne(codec);
-        }
-        for (const QString &codec : unmatched.last(std::min(missing, unmatched.size()))) {
-            lost.append(QStringLiteral("%1 (%2)").arg(MediaProbe::kindName(kind), codec));
-        }
-    }
-    return lost;
-}
-
-bool readAsContainer(const Info &info, OutputFormat format)
-{
-    const QStringList demuxers = info.formatName.split(u',');
-    switch (format) {
-    case OutputFormat::mkv:
-    case OutputFormat::webm:
-        return demuxers.contains(QStringLiteral("matroska")) || demuxers.contains(QStringLiteral("webm"));
-    case OutputFormat::mp4:
-    case OutputFormat::mov:
-        return demuxers.contains(QStringLiteral("mov")) || demuxers.contains(QStringLiteral("mp4"));
-    case OutputFormat::mpegts:
-        return demuxers.contains(QStringLiteral("mpegts"));
-    }
-    return false;
-}
-
-QString seconds(double value)
-{
-    return QString::number(value, 'f', 1) + QStringLiteral(" s");
-}
-
-// What the user should know about a file that arrived with less than its source had.
-QStringList notesOnArrival(const Info &input, const Info &output, OutputFormat format)
-{
-    const QString container = OutputFormats::displayName(format);
-    QStringList notes;
-    if (countOf(output, isPicture) < countOf(input, isPicture)) {
-        notes << QStringLiteral("The cover art couldn't be copied into %1 and was left out.").arg(container);
-    }
-    const auto isAttachment = [](const MediaProbe::Stream &s) { return s.kind == MediaProbe::StreamKind::attachment; };
-    if (const qsizetype lost = countOf(input, isAttachment) - countOf(output, isAttachment); lost > 0) {
-        notes << (lost == 1 ? QStringLiteral("An attachment (such as a font) couldn't be copied into %1 and was left out.").arg(container)
-                            : QStringLiteral("%1 attachments (such as fonts) couldn't be copied into %2 and were left out.").arg(lost).arg(container));
-    }
-    if (input.chapters > 0 && output.chapters == 0) {
-        notes << QStringLiteral("The chapters couldn't be copied into %1 and were left out.").arg(container);
-    }
-    if (input.duration && output.duration) {
-        const double shortBy = *input.duration - *output.duration;
-        if (shortBy > 1.0 && shortBy > 0.02 * *input.duration) {
-            notes << QStringLiteral("The source seems damaged: it says it lasts %1, but only %2 could be copied.")
-                         .arg(seconds(*input.duration), seconds(*output.duration));
-        }
-    }
-    return notes;
-}
-
 QString errnoText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Creates the hidden temporary ffmpeg writes into, exclusively, beside the final name.
-std::optional<QString> createTemporary(const QString &folder, const OutputNaming::NameParts &name, int *error)
-{
-    const QString base = u'.' + name.base + QStringLiteral(".kestrune-part");
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = OutputNaming::freePath(folder, base, name.extension);
-        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-            ::close(fd);
-            return path;
-        }
-        if (errno != EEXIST) {
-            *error = errno;
-            return std::nullopt;
-        }
-    }
-    *error = EEXIST;
-    return std::nullopt;
-}
-
-// Moves `from` to `to` only when nothing is at `to`; EEXIST when something is.
-int moveWithoutReplacing(const QString &from, const QString &to)
-{
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0) {
-        return 0;
-    }
-    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
-        return errno;
-    }
-    // A hard link can't replace anything either.
-    if (::link(source.constData(), target.constData()) == 0) {
-        ::unlink(source.constData());
-        return 0;
-    }
-    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) {
-        return errno;
-    }
-    // FAT and exFAT have neither: check, then rename. A file put there between the two would
-    // be replaced; that tiny race remains on those file systems.
-    if (OutputNaming::isTaken(to)) {
-        return EEXIST;
-    }
-    return ::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
 }
 
 // The refusal of a file ffmpeg must not be handed: a name QString can't carry, or no regular file.
@@ -618,7 +482,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> remuxInto(
     const QString folder = QFileInfo(outputPath).path();
     const auto outputName = OutputNaming::splitExtension(QFileInfo(outputPath).fileName());
     int error = 0;
-    const auto temporary = createTemporary(folder, outputName, &error);
+    const auto temporary = OutputCommit::createTemporary(folder, outputName, &error);
     if (!temporary) {
         co_return Outcome { false, RunError::platformError(QStringLiteral("Can't write into %1: %2.").arg(folder, errnoText(error))) };
     }
@@ -650,10 +514,10 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> remuxInto(
         if (!retry.leaveOut && FFmpegRunner::isDataTrackFailure(failure->stderrText())) {
             retry.leaveOut = true;
             // Unknown streams: leave out what a type can name, as before the streams were known.
-            droppedDataTracks = !inputInfo || countOf(*inputInfo, [](const auto &s) { return s.kind == MediaProbe::StreamKind::data; }) > 0;
-            retry.leaveOutAttachments = inputInfo && countOf(*inputInfo, [](const auto &s) { return s.kind == MediaProbe::StreamKind::attachment; }) > 0;
+            droppedDataTracks = !inputInfo || RemuxChecks::countKind(*inputInfo, MediaProbe::StreamKind::data) > 0;
+            retry.leaveOutAttachments = inputInfo && RemuxChecks::countKind(*inputInfo, MediaProbe::StreamKind::attachment) > 0;
             for (const auto &stream : inputInfo ? inputInfo->streams : QList<MediaProbe::Stream>()) {
-                if (isPicture(stream)) {
+                if (RemuxChecks::isPicture(stream)) {
                     retry.leftOutIndexes.append(stream.index);
                 }
             }
@@ -681,11 +545,11 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> remuxInto(
         }
         // Only a file read back as the container that was written tells what it carries; one
         // that libavformat takes for something else was not understood, so there is no verdict.
-        if (outputInfo && readAsContainer(*outputInfo, format)) {
-            if (const QStringList lost = streamsLost(*inputInfo, *outputInfo); !lost.isEmpty()) {
+        if (outputInfo && RemuxChecks::readAsContainer(*outputInfo, format)) {
+            if (const QStringList lost = RemuxChecks::streamsLost(*inputInfo, *outputInfo); !lost.isEmpty()) {
                 co_return Outcome { false, RunError::streamsNotCarried(lost, format) };
             }
-            notes << notesOnArrival(*inputInfo, *outputInfo, format);
+            notes << RemuxChecks::notesOnArrival(*inputInfo, *outputInfo, format);
         }
     }
 
@@ -693,7 +557,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> remuxInto(
     const QString base = OutputNaming::splitExtension(input.fileName()).base;
     QString target = outputPath;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        error = moveWithoutReplacing(*temporary, target);
+        error = OutputCommit::moveWithoutReplacing(*temporary, target);
         if (error != EEXIST) {
             break;
         }

@@ -6,7 +6,7 @@ namespace OutputFormats
 {
 const QList<OutputFormat> &allCases()
 {
-    static const QList<OutputFormat> cases{OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov, OutputFormat::webm, OutputFormat::mpegts};
+    static const QList<OutputFormat> cases { OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov, OutputFormat::webm, OutputFormat::mpegts };
     return cases;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-
 #include <optional>
 
 // The target container the user picks. The order of the cases is the order of the format row.

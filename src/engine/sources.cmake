@@ -4,4 +4,6 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/outputnaming.h ${CMAKE_CURRENT_LIST_DIR}/outputnaming.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/progressparser.h ${CMAKE_CURRENT_LIST_DIR}/progressparser.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.h ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.h ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/remuxchecks.h ${CMAKE_CURRENT_LIST_DIR}/remuxchecks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/outputcommit.h ${CMAKE_CURRENT_LIST_DIR}/outputcommit.cpp)
