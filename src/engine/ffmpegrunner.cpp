@@ -514,13 +514,16 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> remuxInto(
         if (!retry.leaveOut && FFmpegRunner::isDataTrackFailure(failure->stderrText())) {
             retry.leaveOut = true;
             // Unknown streams: leave out what a type can name, as before the streams were known.
-            droppedDataTracks = !inputInfo || RemuxChecks::countKind(*inputInfo, MediaProbe::StreamKind::data) > 0;
             retry.leaveOutAttachments = inputInfo && RemuxChecks::countKind(*inputInfo, MediaProbe::StreamKind::attachment) > 0;
             for (const auto &stream : inputInfo ? inputInfo->streams : QList<MediaProbe::Stream>()) {
                 if (RemuxChecks::isPicture(stream)) {
                     retry.leftOutIndexes.append(stream.index);
                 }
             }
+            // The data-track note is owed when data streams go, or when nothing else left out
+            // explains why the retry got through.
+            droppedDataTracks = !inputInfo || RemuxChecks::countKind(*inputInfo, MediaProbe::StreamKind::data) > 0
+                || (!retry.leaveOutAttachments && retry.leftOutIndexes.isEmpty());
         } else if (!retry.generateTimestamps && containsAny(failure->stderrText(), FFmpegRunner::missingTimestampMarkers())) {
             retry.generateTimestamps = generatedTimestamps = true;
         } else {

@@ -2,8 +2,6 @@
 // row says. Real files come only where the checks after a run need them.
 #include "remuxwait.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
 #include <sys/stat.h>
@@ -124,80 +122,41 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("body"); // the fake's behaviour
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QStringList>("vectors"); // per call: "" plain, "d" leaving out, "g" timestamps
-        QTest::addColumn<QString>("expected"); // the error's description; "" for success
-        QTest::addColumn<QString>("notes");
-        QTest::addColumn<QString>("finalName");
+        QTest::addColumn<QString>("finalName"); // "" when the remux fails
+        QTest::addColumn<QString>("text"); // the notes, or the error's description
+        const auto row = [](const char *name, const QByteArray &body, const QString &setup, const QStringList &vectors, const QString &finalName,
+                             const QString &text) { QTest::addRow("%s", name) << body << setup << vectors << finalName << text; };
         const QByteArray mark = "[ $n = 1 ] && { echo 'COULD NOT Write Header' >&2; exit 1; }";
         const QString lacks = "The source lacks timestamps, so new ones were generated.";
-        QTest::addRow("plain success") << QByteArray() << "" << QStringList { "" } << ""
-                                       << ""
-                                       << "in.mkv";
-        QTest::addRow("exit 0 with a marker") << QByteArray("echo 'could not write header' >&2") << "" << QStringList { "" } << ""
-                                              << ""
-                                              << "in.mkv";
-        QTest::addRow("marker in capitals: one retry leaving out") << mark << "" << QStringList { "", "d" } << ""
-                                                                   << ""
-                                                                   << "in.mkv";
-        QTest::addRow("missing timestamps: one retry generating them")
-            << QByteArray("[ $n = 1 ] && { echo 'first pts and dts value must be set' >&2; exit 1; }") << "" << QStringList { "", "g" } << "" << lacks
-            << "in.mkv";
-        QTest::addRow("both causes: three attempts") << mark + "\n[ $n = 2 ] && { echo 'Timestamps are unset' >&2; exit 1; }"
-                                                     << "" << QStringList { "", "d", "dg" } << "" << lacks << "in.mkv";
-        QTest::addRow("one retry per cause") << QByteArray("echo 'codec not currently supported in container' >&2; exit 1") << "" << QStringList { "", "d" }
-                                             << "ffmpeg exited 1: codec not currently supported in container\n"
-                                             << ""
-                                             << "";
-        QTest::addRow("the retry's own status and text") << mark + "\necho second >&2; exit 69"
-                                                         << "" << QStringList { "", "d" } << "ffmpeg exited 69: second\n"
-                                                         << ""
-                                                         << "";
-        QTest::addRow("unrelated failure, partial output")
-            << QByteArray("echo partial > \"$out\"; echo 'Invalid data' >&2; exit 1") << "" << QStringList { "" } << "ffmpeg exited 1: Invalid data\n"
-            << ""
-            << "";
-        QTest::addRow("empty error text") << QByteArray("exit 234") << "" << QStringList { "" } << "ffmpeg exited 234: "
-                                          << ""
-                                          << "";
-        QTest::addRow("killed by a signal") << QByteArray("echo 'about to die' >&2; kill -KILL $$") << "" << QStringList { "" }
-                                            << "ffmpeg exited 9: about to die\n"
-                                            << ""
-                                            << "";
-        QTest::addRow("error text not UTF-8") << QByteArray("printf 'bad \\377\\n' >&2; exit 1") << "" << QStringList { "" } << "ffmpeg exited 1: "
-                                              << ""
-                                              << "";
-        QTest::addRow("megabytes of error text") << QByteArray("head -c 4194304 /dev/zero | tr '\\000' e >&2; exit 3") << "" << QStringList { "" }
-                                                 << "ffmpeg exited 3: " + QString(4194304, u'e') << ""
-                                                 << "";
-        QTest::addRow("output read back as another format is no verdict")
-            << QByteArray("echo 'just some text' > \"$out\"") << "media" << QStringList { "" } << ""
-            << ""
-            << "in.mkv";
-        QTest::addRow("name taken during the probe") << QByteArray() << "probe" << QStringList { "" } << ""
-                                                     << ""
-                                                     << "in 1.mkv";
-        QTest::addRow("name taken during the run") << QByteArray() << "run" << QStringList { "" } << ""
-                                                   << ""
-                                                   << "in 1.mkv";
-        QTest::addRow("a pipe named like a clip") << QByteArray() << "fifo" << QStringList {} << "in.mov isn't a regular file, so it can't be converted."
-                                                  << ""
-                                                  << "";
-        QTest::addRow("name not valid UTF-8, a look-alike exists")
-            << QByteArray() << "not-utf8" << QStringList {}
-            << "This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."
-            << ""
-            << "";
-        QTest::addRow("no ffmpeg") << QByteArray() << "no-ffmpeg" << QStringList {} << "ffmpeg binary not found in app bundle."
-                                   << ""
-                                   << "";
+        row("plain success", {}, "", { "" }, "in.mkv", "");
+        row("exit 0 with a marker", "echo 'could not write header' >&2", "", { "" }, "in.mkv", "");
+        row("marker in capitals: one retry leaving out", mark, "", { "", "d" }, "in.mkv", "");
+        row("missing timestamps: one retry generating them", "[ $n = 1 ] && { echo 'first pts and dts value must be set' >&2; exit 1; }", "", { "", "g" },
+            "in.mkv", lacks);
+        row("both causes: three attempts", mark + "\n[ $n = 2 ] && { echo 'Timestamps are unset' >&2; exit 1; }", "", { "", "d", "dg" }, "in.mkv", lacks);
+        row("one retry per cause", "echo 'codec not currently supported in container' >&2; exit 1", "", { "", "d" }, "",
+            "ffmpeg exited 1: codec not currently supported in container\n");
+        row("the retry's own status and text", mark + "\necho second >&2; exit 69", "", { "", "d" }, "", "ffmpeg exited 69: second\n");
+        row("unrelated failure, partial output", "echo partial > \"$out\"; echo 'Invalid data' >&2; exit 1", "", { "" }, "", "ffmpeg exited 1: Invalid data\n");
+        row("empty error text", "exit 234", "", { "" }, "", "ffmpeg exited 234: ");
+        row("killed by a signal", "echo 'about to die' >&2; kill -KILL $$", "", { "" }, "", "ffmpeg exited 9: about to die\n");
+        row("error text not UTF-8", "printf 'bad \\377\\n' >&2; exit 1", "", { "" }, "", "ffmpeg exited 1: ");
+        row("megabytes of error text", "head -c 4194304 /dev/zero | tr '\\000' e >&2; exit 3", "", { "" }, "", "ffmpeg exited 3: " + QString(4194304, u'e'));
+        row("output read back as another format is no verdict", "echo 'just some text' > \"$out\"", "media", { "" }, "in.mkv", "");
+        row("name taken during the probe", {}, "probe", { "" }, "in 1.mkv", "");
+        row("name taken during the run", {}, "run", { "" }, "in 1.mkv", "");
+        row("a pipe named like a clip", {}, "fifo", {}, "", "in.mov isn't a regular file, so it can't be converted.");
+        row("name not valid UTF-8, a look-alike exists", {}, "not-utf8", {}, "",
+            "This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again.");
+        row("no ffmpeg", {}, "no-ffmpeg", {}, "", "ffmpeg binary not found in app bundle.");
     }
     void remux()
     {
         QFETCH(QByteArray, body);
         QFETCH(QString, setup);
         QFETCH(QStringList, vectors);
-        QFETCH(QString, expected);
-        QFETCH(QString, notes);
         QFETCH(QString, finalName);
+        QFETCH(QString, text);
         QVERIFY(useFake(body));
         const QString input = m_dir->filePath("in.mov");
         const QString taken = m_dir->filePath("in.mkv");
@@ -232,12 +191,12 @@ private Q_SLOTS:
                                               }),
             20000);
         QVERIFY2(outcome, "remux hung");
-        QCOMPARE(describe(outcome->error), expected);
-        QCOMPARE(outcome->notes.join(u' '), notes);
+        QCOMPARE(describe(outcome->error), finalName.isEmpty() ? text : QString());
+        QCOMPARE(outcome->notes.join(u' '), finalName.isEmpty() ? QString() : text);
         QCOMPARE(calls(), vectors.size());
         QCOMPARE(deliveries, vectors.size());
         QVERIFY(onMainThread);
-        QCOMPARE(outcome->droppedDataTracks, expected.isEmpty() && vectors.contains("d")); // the fake's input has unknown streams
+        QCOMPARE(outcome->droppedDataTracks, !finalName.isEmpty() && vectors.contains("d")); // the fake's input has unknown streams
         for (int call = 1; call <= vectors.size(); ++call) {
             QStringList vector = arguments(call);
             QVERIFY2(vector.size() > 1 && vector.takeLast().startsWith(m_dir->filePath(".in.kestrune-part")), qPrintable(vector.join(u' ')));
@@ -263,29 +222,21 @@ private Q_SLOTS:
     // the remux ends at once and leaves nothing behind.
     void stop_data()
     {
-        QTest::addColumn<QString>("when");
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("when"); // then how: stop, destroy, or wait for the stall limit
         QTest::addColumn<QString>("expected");
-        const QString stalled = "in.mov stopped answering while it was read, so it was skipped. Check that its drive or share is still there.";
-        QTest::addRow("Stop while ffmpeg runs") << "run"
-                                                << "stop"
-                                                << "Stopped.";
-        QTest::addRow("quit while ffmpeg runs") << "run"
-                                                << "destroy"
-                                                << "Stopped.";
-        QTest::addRow("Stop during the probe") << "probe"
-                                               << "stop"
-                                               << "Stopped.";
-        QTest::addRow("quit during the probe") << "probe"
-                                               << "destroy"
-                                               << "Stopped.";
-        QTest::addRow("a source that never answers") << "probe"
-                                                     << "wait" << stalled;
+        const QString stopped = "Stopped.";
+        QTest::addRow("Stop while ffmpeg runs") << QString("run stop") << stopped;
+        QTest::addRow("quit while ffmpeg runs") << QString("run destroy") << stopped;
+        QTest::addRow("Stop during the probe") << QString("probe stop") << stopped;
+        QTest::addRow("quit during the probe") << QString("probe destroy") << stopped;
+        QTest::addRow("a source that never answers") << QString(
+            "probe wait") << "in.mov stopped answering while it was read, so it was skipped. Check that its drive or share is still there.";
     }
     void stop()
     {
         QFETCH(QString, when);
-        QFETCH(QString, how);
+        const QString how = when.section(u' ', 1);
+        when = when.section(u' ', 0, 0);
         QFETCH(QString, expected);
         // ffmpeg that writes part of its output, reports once and then never ends by itself.
         QVERIFY(useFake("echo partial > \"$out\"; exec sleep 60"));

@@ -2,8 +2,6 @@
 // stands in for ffmpeg only to count the calls before it execs the real program.
 #include "remuxwait.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 
 Q_DECLARE_METATYPE(OutputFormat)
 

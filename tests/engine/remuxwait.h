@@ -3,10 +3,11 @@
 #include "engine/ffmpegrunner.h"
 #include "engine/outputnaming.h"
 
-#include <QCoreApplication>
+#include <QProcess>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <vector>
 
