@@ -12,24 +12,18 @@ namespace
 // The records as text, so that NaN speeds compare equal to themselves.
 QString parse(std::optional<double> duration, const QList<QByteArrayView> &reads)
 {
-    LineSplitter splitter;
-    ProgressParser parser(duration);
+    ProgressStream stream(duration);
     QString records;
-    const auto feed = [&](const QByteArray &line) {
-        if (const auto progress = parser.feedLine(QByteArrayView(line))) {
-            if (progress->fraction && !(*progress->fraction >= 0.0 && *progress->fraction <= 1.0)) {
-                std::abort();
-            }
-            records += QString::number(progress->fraction.value_or(-1)) + u'/' + QString::number(progress->speed.value_or(-1)) + u' ';
-        }
-    };
+    QList<ProgressParser::Progress> all;
     for (const QByteArrayView read : reads) {
-        for (const QByteArray &line : splitter.push(read)) {
-            feed(line);
-        }
+        all << stream.push(read);
     }
-    if (const auto tail = splitter.finish()) {
-        feed(*tail);
+    all << stream.finish();
+    for (const auto &progress : all) {
+        if (progress.fraction && !(*progress.fraction >= 0.0 && *progress.fraction <= 1.0)) {
+            std::abort();
+        }
+        records += QString::number(progress.fraction.value_or(-1)) + u'/' + QString::number(progress.speed.value_or(-1)) + u' ';
     }
     return records;
 }

@@ -364,19 +364,15 @@ QCoro::Task<std::optional<RunError>> runOnce(
     // ffmpeg reads keys from a terminal on stdin and changes its modes; it gets nothing to read.
     process->setStandardInputFile(QProcess::nullDevice());
 
-    ProgressParser parser(duration);
-    LineSplitter splitter;
-    const auto deliver = [&](const QByteArray &line) {
-        if (const auto progress = parser.feedLine(line); progress && onProgress) {
-            onProgress(*progress);
+    ProgressStream stream(duration);
+    const auto deliver = [&](const QList<ProgressParser::Progress> &records) {
+        for (const auto &progress : records) {
+            if (onProgress) {
+                onProgress(progress);
+            }
         }
     };
-    const auto drainOutput = [&] {
-        const QByteArray bytes = process->readAllStandardOutput();
-        for (const QByteArray &line : splitter.push(bytes)) {
-            deliver(line);
-        }
-    };
+    const auto drainOutput = [&] { deliver(stream.push(process->readAllStandardOutput())); };
 
     process->start(QIODevice::ReadOnly);
     shared->running.append(process.get());
@@ -402,9 +398,7 @@ QCoro::Task<std::optional<RunError>> runOnce(
         co_return RunError::platformError(reason);
     }
     drainOutput();
-    if (const auto tail = splitter.finish()) {
-        deliver(*tail);
-    }
+    deliver(stream.finish());
 
     // A child ended by a signal reports that signal's number as its status.
     const int status = process->exitCode();

@@ -88,9 +88,9 @@ public:
 
     // What the argument vector leaves out or adds on a retry.
     struct Retry {
-        bool leaveOut = false; // data streams, attachments and the streams in `leftOutIndexes`
+        bool leaveOut = false; // data streams, and the streams in `leftOutIndexes`
         QList<int> leftOutIndexes; // streams no type specifier can name, such as cover art
-        bool leaveOutAttachments = false;
+        bool leaveOutAttachments = false; // with `leaveOut`: attachment streams too
         bool generateTimestamps = false;
     };
 

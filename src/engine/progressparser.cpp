@@ -128,3 +128,25 @@ std::optional<double> ProgressParser::readNumber(QStringView value)
     }
     return number;
 }
+
+ProgressStream::ProgressStream(std::optional<double> duration)
+    : m_parser(duration)
+{ }
+
+QList<ProgressParser::Progress> ProgressStream::push(QByteArrayView bytes)
+{
+    QList<ProgressParser::Progress> records;
+    for (const QByteArray &line : m_splitter.push(bytes)) {
+        if (const auto progress = m_parser.feedLine(QByteArrayView(line))) {
+            records.append(*progress);
+        }
+    }
+    return records;
+}
+
+QList<ProgressParser::Progress> ProgressStream::finish()
+{
+    const auto tail = m_splitter.finish();
+    const auto progress = tail ? m_parser.feedLine(QByteArrayView(*tail)) : std::nullopt;
+    return progress ? QList<ProgressParser::Progress> { *progress } : QList<ProgressParser::Progress> {};
+}

@@ -62,3 +62,17 @@ private:
     std::optional<double> m_outTime;
     std::optional<double> m_speed;
 };
+
+// ffmpeg's standard output as it arrives, in reads cut anywhere: the records the bytes complete.
+class ProgressStream
+{
+public:
+    explicit ProgressStream(std::optional<double> duration);
+    [[nodiscard]] QList<ProgressParser::Progress> push(QByteArrayView bytes);
+    // The record of an unterminated last line, if it closes a block.
+    [[nodiscard]] QList<ProgressParser::Progress> finish();
+
+private:
+    LineSplitter m_splitter;
+    ProgressParser m_parser;
+};

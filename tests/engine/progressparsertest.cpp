@@ -10,22 +10,16 @@ namespace
 // "fraction/speed" per record, "-" for absent, records joined by blanks.
 QString records(std::optional<double> duration, const QList<QByteArrayView> &reads)
 {
-    LineSplitter splitter;
-    ProgressParser parser(duration);
+    ProgressStream stream(duration);
     QStringList out;
-    const auto feed = [&](const QByteArray &line) {
-        if (const auto p = parser.feedLine(QByteArrayView(line))) {
-            const auto text = [](std::optional<double> v) { return v ? QString::number(*v) : QStringLiteral("-"); };
-            out << text(p->fraction) + u'/' + text(p->speed);
-        }
-    };
+    const auto text = [](std::optional<double> v) { return v ? QString::number(*v) : QStringLiteral("-"); };
     for (const QByteArrayView read : reads) {
-        for (const QByteArray &line : splitter.push(read)) {
-            feed(line);
+        for (const auto &p : stream.push(read)) {
+            out << text(p.fraction) + u'/' + text(p.speed);
         }
     }
-    if (const auto tail = splitter.finish()) {
-        feed(*tail);
+    for (const auto &p : stream.finish()) {
+        out << text(p.fraction) + u'/' + text(p.speed);
     }
     return out.join(u' ');
 }
