@@ -179,11 +179,6 @@ void FileListModel::setStatus(int row, const InputFile::FileStatus &status)
     Q_EMIT filesChanged();
 }
 
-void FileListModel::touch()
-{
-    Q_EMIT filesChanged();
-}
-
 void FileListModel::tallyStatus(const InputFile::FileStatus &status, int sign)
 {
     if (status.isDone()) {
