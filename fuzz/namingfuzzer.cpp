@@ -16,9 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static RemuxViewModel vm;
     const QStringList lines = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(u'\n');
     const QString source = lines.first().left(100);
-    if (source.isEmpty() || source.contains(u'/') || source.contains(QChar(0)) || source == u"." || source == u"..") {
+    if (source.isEmpty() || source.contains(u'/') || source.contains(QChar(0)) || source == u"." || source == u"..")
         return 0;
-    }
     QTemporaryDir dir;
     for (const QString &line : lines.mid(1, 20)) {
         const QString name = line.left(100).remove(u'@').remove(QChar(0));

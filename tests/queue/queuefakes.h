@@ -26,14 +26,6 @@ using Status = InputFile::FileStatus;
 using Progress = FFmpegRunner::Progress;
 using RunError = FFmpegRunner::RunError;
 
-// Holds gated runs until the test, or a stop, lets them go.
-class Gate : public QObject
-{
-    Q_OBJECT
-Q_SIGNALS:
-    void released();
-};
-
 // A run is scripted by its source's name: "fail-" exits 1, "drop-" loses a data track, "note-"
 // comes back with a note and a name of the engine's choosing, "gate-" waits for the gate.
 class FakeRunner : public FFmpegRunner
@@ -45,7 +37,7 @@ public:
     std::chrono::steady_clock::time_point *now = nullptr;
     QStringList calls; // source names, in run order
     ProgressHandler lastHandler;
-    Gate gate;
+    QObject gate; // holds gated runs until the test, or a stop, renames it
     bool waiting = false; // a gated run is waiting
     bool stopping = false;
     int stops = 0;
@@ -60,38 +52,35 @@ public:
         const QString name = input.fileName();
         calls.append(name);
         lastHandler = onProgress;
-        for (const Progress &report : std::as_const(reports)) {
+        for (const Progress &report : std::as_const(reports))
             onProgress(report);
-        }
         if (name.contains(QLatin1String("gate-"))) {
             waiting = true;
-            auto released = qCoro(&gate, &Gate::released);
+            auto released = qCoro(&gate, &QObject::objectNameChanged);
             co_await released;
             waiting = false;
         }
         *now += runTime;
-        if (std::exchange(stopping, false)) {
+        if (std::exchange(stopping, false))
             co_return RemuxOutcome { false, RunError::stopped() };
-        }
-        if (name.contains(QLatin1String("fail-"))) {
+        if (name.contains(QLatin1String("fail-")))
             co_return RemuxOutcome { false, RunError::processFailed(1, QStringLiteral("bad\n")) };
-        }
         const bool noted = name.contains(QLatin1String("note-"));
         const QUrl written = noted ? output.resolved(QUrl(QStringLiteral("renamed.mkv"))) : output;
         QFile file(written.toLocalFile());
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             co_return RemuxOutcome { false, RunError::platformError(QStringLiteral("replaced")) };
-        }
         co_return RemuxOutcome { name.contains(QLatin1String("drop-")), std::nullopt, noted ? written : QUrl(),
             noted ? QStringList { QStringLiteral("Subtitles were left out.") } : QStringList() };
     }
 
+    void release() { gate.setObjectName(gate.objectName() + u'.'); }
     void stopRunning(std::chrono::milliseconds) override
     {
         ++stops;
         if (waiting) {
             stopping = true;
-            Q_EMIT gate.released();
+            release();
         }
     }
 };
@@ -130,16 +119,14 @@ struct Harness {
         : engine(givenEngine ? givenEngine : new FakeRunner)
         , runner(dynamic_cast<FakeRunner *>(engine))
     {
-        if (runner) {
+        if (runner)
             runner->now = &now;
-        }
         RemuxViewModel::Dependencies deps { std::unique_ptr<FFmpegRunner>(engine), std::unique_ptr<FilePicker>(picker), std::unique_ptr<FileRevealer>(revealer),
             [this] { return now; },
             [this](std::chrono::milliseconds duration) -> QCoro::Task<void> {
                 sleeps.append(duration);
-                if (onSleep) {
+                if (onSleep)
                     onSleep();
-                }
                 now += duration;
                 co_return;
             } };
@@ -156,15 +143,12 @@ struct Harness {
     {
         const QString name = entry.endsWith(u'/') || entry.endsWith(u'|') || entry.endsWith(u'!') ? entry.chopped(1) : entry.section(u'@', 0, 0);
         QDir().mkpath(QFileInfo(path(name)).path());
-        if (entry.endsWith(u'/')) {
-            QDir().mkpath(path(name));
-        } else if (entry.contains(u'@')) {
-            QFile::link(entry.section(u'@', 1), path(name));
-        } else if (entry.endsWith(u'|')) {
-            ::mkfifo(QFile::encodeName(path(name)).constData(), 0644);
-        } else if (QFile file(path(name)); !entry.endsWith(u'!') && file.open(QIODevice::WriteOnly)) {
-            file.write(content);
-        }
+        QFile file(path(name));
+        entry.endsWith(u'/')        ? QDir().mkpath(path(name))
+            : entry.contains(u'@')  ? QFile::link(entry.section(u'@', 1), path(name))
+            : entry.endsWith(u'|')  ? ::mkfifo(QFile::encodeName(path(name)).constData(), 0644) == 0
+            : !entry.endsWith(u'!') ? file.open(QIODevice::WriteOnly) && file.write(content) >= 0
+                                    : false;
         return url(name);
     }
 
@@ -202,9 +186,8 @@ struct Harness {
             } else if (const auto *done = s.asDone()) {
                 result.append(QStringLiteral("done ") + QDir(dir.path()).relativeFilePath(done->outputURL.toLocalFile())
                     + (done->note ? QStringLiteral(" | ") + *done->note : QString()));
-            } else {
+            } else
                 result.append(s.isFailed() ? QStringLiteral("failed ") + s.asFailed()->reason : QStringLiteral("queued"));
-            }
         }
         return result;
     }
