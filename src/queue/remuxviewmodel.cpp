@@ -427,33 +427,48 @@ QCoro::Task<void> RemuxViewModel::addPending()
         const QList<QUrl> urls = d->pendingAdds.takeFirst();
         const QStringList extensions = acceptedInputExtensions();
         const QSet<QString> accepted(extensions.cbegin(), extensions.cend());
-        if (std::none_of(urls.cbegin(), urls.cend(), &SourceCollector::isFolder)) {
-            appendNew(SourceCollector::collect(urls, accepted));
-            continue;
+        QList<InputFile> records;
+        records.reserve(urls.size());
+        bool hasFolder = false;
+        for (const QUrl &url : urls) {
+            const SourceCollector::Kind kind = SourceCollector::kindOf(url, accepted);
+            hasFolder = hasFolder || kind == SourceCollector::Kind::folder;
+            if (kind == SourceCollector::Kind::file && !hasFolder) {
+                records.append(InputFile(url));
+            }
         }
-        // A folder may hold thousands of files: walked off the GUI thread, listed in one insert.
-        QFuture<QList<QUrl>> walking = QtConcurrent::run(&SourceCollector::collect, urls, accepted);
-        const QList<QUrl> found = co_await walking;
-        if (!self) {
-            co_return;
+        if (hasFolder) {
+            // A folder may hold thousands of files: walked, and its records made, off the GUI
+            // thread; listed in one insert.
+            QFuture<QList<InputFile>> walking = QtConcurrent::run([urls, accepted] {
+                QList<InputFile> found;
+                for (const QUrl &url : SourceCollector::collect(urls, accepted)) {
+                    found.append(InputFile(url));
+                }
+                return found;
+            });
+            records = co_await walking;
+            if (!self) {
+                co_return;
+            }
         }
-        appendNew(found);
+        appendNew(records);
     }
     d->adding = false;
 }
 
-void RemuxViewModel::appendNew(const QList<QUrl> &urls)
+void RemuxViewModel::appendNew(const QList<InputFile> &records)
 {
     // The duplicate test looks only at records listed before this call, so a URL given twice
     // here is added twice.
-    QList<InputFile> records;
-    records.reserve(urls.size());
-    for (const QUrl &url : urls) {
-        if (!d->files->containsUrl(url)) {
-            records.append(InputFile(url));
+    QList<InputFile> fresh;
+    fresh.reserve(records.size());
+    for (const InputFile &record : records) {
+        if (!d->files->containsUrl(record.url())) {
+            fresh.append(record);
         }
     }
-    d->files->append(records);
+    d->files->append(fresh);
     Q_EMIT filesAdded();
 }
 

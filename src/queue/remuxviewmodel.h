@@ -150,7 +150,7 @@ private:
     void setErrorMessage(const std::optional<QString> &message);
     void setOutputDirectory(const std::optional<QUrl> &directory);
     void recountDerived();
-    void appendNew(const QList<QUrl> &urls);
+    void appendNew(const QList<InputFile> &records);
     QCoro::Task<void> addPending();
 
     struct Private;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace
 {
@@ -75,36 +76,44 @@ struct Walk {
 
 namespace SourceCollector
 {
-bool isAcceptableFile(const QUrl &url, const QSet<QString> &acceptedExtensions)
+Kind kindOf(const QUrl &url, const QSet<QString> &acceptedExtensions)
 {
     if (!url.isLocalFile()) {
-        return false;
+        return Kind::ignored;
     }
     const QString path = url.toLocalFile();
-    const QString extension = extensionOf(url.fileName());
-    if (extension.isEmpty() || !acceptedExtensions.contains(extension)) {
-        return false;
+    const QByteArray encoded = QFile::encodeName(path);
+    struct stat info {
+    };
+    if (::stat(encoded.constData(), &info) != 0) {
+        return Kind::ignored;
     }
-    // A dropped name that is not valid text decodes to another name, maybe someone else's file.
-    if (QFile::encodeName(path) != QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())) {
-        return false;
+    if (S_ISDIR(info.st_mode)) {
+        return Kind::folder;
     }
-    return QFileInfo(path).isFile();
-}
-
-bool isFolder(const QUrl &url)
-{
-    return url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir();
+    if (!S_ISREG(info.st_mode) || !acceptedExtensions.contains(extensionOf(url.fileName()))) {
+        return Kind::ignored;
+    }
+    // Bytes that are not text decode to U+FFFD; only then is the full comparison worth its cost.
+    if (path.contains(QChar::ReplacementCharacter) && encoded != QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())) {
+        return Kind::ignored;
+    }
+    return Kind::file;
 }
 
 QList<QUrl> collect(const QList<QUrl> &urls, const QSet<QString> &acceptedExtensions)
 {
     Walk walk(acceptedExtensions);
     for (const QUrl &url : urls) {
-        if (isFolder(url)) {
+        switch (kindOf(url, acceptedExtensions)) {
+        case Kind::folder:
             walk.folder(url.toLocalFile());
-        } else if (isAcceptableFile(url, acceptedExtensions)) {
+            break;
+        case Kind::file:
             walk.found.append(url);
+            break;
+        case Kind::ignored:
+            break;
         }
     }
     return walk.found;

@@ -9,11 +9,12 @@
 // Pure file-system reading with no model in sight, so a folder walk can run on a worker thread.
 namespace SourceCollector
 {
-// The name's extension decides; only regular files, after following links, qualify, and only
-// when the URL's path reaches the file's name exactly (a name whose bytes are not text does not).
-[[nodiscard]] bool isAcceptableFile(const QUrl &url, const QSet<QString> &acceptedExtensions);
+enum class Kind { ignored, file, folder };
 
-[[nodiscard]] bool isFolder(const QUrl &url);
+// One look at the file system per URL. A file qualifies when it is a regular file after following
+// links, its name's extension is accepted, and the URL's path reaches its name exactly (a dropped
+// name whose bytes are not text decodes to another name, maybe someone else's file).
+[[nodiscard]] Kind kindOf(const QUrl &url, const QSet<QString> &acceptedExtensions);
 
 // Every acceptable file, in the order given, each folder replaced by the acceptable files inside
 // it and its subfolders: natural name order ("clip 2" before "clip 10"), a folder's own files
