@@ -171,7 +171,7 @@ private Q_SLOTS:
                    "d/p.mkv|", "d/l.mkv@nowhere" }
             << Names { "d" } << Names { "d/clip 2.mp4", "d/Clip 3.mov", "d/clip 10.mp4", "d/a 9/z.mkv", "d/a 10/y.mkv", "d/b/x.mkv" } << 1;
         QTest::addRow("in the order given, one insert a call")
-            << Names { "d/1.mkv", "e/2.mkv", "f.mkv" } << Names { "e/", "f.mkv|d" } << Names { "e/2.mkv", "f.mkv", "d/1.mkv" } << 2;
+            << Names { "d/1.mkv", "e/2.mkv", "f.mkv" } << Names { "e/", "f.mkv", "d" } << Names { "e/2.mkv", "f.mkv", "d/1.mkv" } << 3;
         QTest::addRow("no link back into a walked folder")
             << Names { "d/a.mkv", "d/s/b.mkv", "d/s/up@..", "d/t@s" } << Names { "d" } << Names { "d/a.mkv", "d/s/b.mkv" } << 1;
         QTest::addRow("a folder named like a video is walked") << Names { "v.mkv/a.mov" } << Names { "v.mkv/" } << Names { "v.mkv/a.mov" } << 1;
