@@ -135,6 +135,8 @@ void FileListModel::append(const QList<InputFile> &records)
         const int first = int(m_files.size());
         beginInsertRows({}, first, first + int(records.size()) - 1);
         m_files.append(records);
+        m_rowById.reserve(m_files.size());
+        m_urlCounts.reserve(m_files.size());
         for (int row = first; row < int(m_files.size()); ++row) {
             const InputFile &file = m_files.at(row);
             if (!m_indexStale) {
@@ -176,11 +178,6 @@ void FileListModel::setStatus(int row, const InputFile::FileStatus &status)
         const QModelIndex at = index(row);
         Q_EMIT dataChanged(at, at, changed);
     }
-    Q_EMIT filesChanged();
-}
-
-void FileListModel::touch()
-{
     Q_EMIT filesChanged();
 }
 

@@ -52,7 +52,6 @@ public:
     [[nodiscard]] int doneCount() const { return m_tally.done; }
     [[nodiscard]] int failedCount() const { return m_tally.failed; }
     [[nodiscard]] int doneWithNoteCount() const { return m_tally.doneWithNote; }
-    [[nodiscard]] int convertingCount() const { return m_tally.converting; }
     // Sum of the fractions of the converting records (absent counts as 0).
     [[nodiscard]] double convertingFractionSum() const { return m_tally.fractionSum; }
 
@@ -60,10 +59,7 @@ public:
     void append(const QList<InputFile> &records);
     void setStatus(int row, const InputFile::FileStatus &status);
     // Removes every record for which `pred` holds, keeping the order of the others.
-    template<typename Pred>
-    void removeIf(Pred pred);
-    // Tells the views that the list was touched even when nothing was appended.
-    void touch();
+    template<typename Pred> void removeIf(Pred pred);
 
 Q_SIGNALS:
     void countChanged();
@@ -93,8 +89,7 @@ private:
     QHash<QUrl, int> m_urlCounts;
 };
 
-template<typename Pred>
-void FileListModel::removeIf(Pred pred)
+template<typename Pred> void FileListModel::removeIf(Pred pred)
 {
     // Walks backwards and removes each run of matching rows at once, so rows not yet visited
     // keep their positions.

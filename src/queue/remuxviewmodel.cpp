@@ -2,12 +2,15 @@
 
 #include "engine/outputnaming.h"
 #include "queue/desktopservices.h"
+#include "queue/sourcecollector.h"
 
+#include <QCoroFuture>
 #include <QCoroTimer>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSet>
 #include <QTimer>
+#include <QtConcurrent>
 #include <exception>
 
 namespace
@@ -65,6 +68,9 @@ struct RemuxViewModel::Private {
     Derived derived;
     bool ffmpegAvailable = false;
     bool stopRequested = false;
+    // addFiles() calls not yet listed, oldest first; while one walks, later ones wait behind it.
+    QList<QList<QUrl>> pendingAdds;
+    bool adding = false;
 };
 
 RemuxViewModel::RemuxViewModel(QObject *parent)
@@ -133,11 +139,6 @@ QVariantList RemuxViewModel::formatChoices() const
         });
     }
     return choices;
-}
-
-std::optional<QUrl> RemuxViewModel::outputDirectoryUrl() const
-{
-    return d->outputDirectory;
 }
 
 QUrl RemuxViewModel::outputDirectory() const
@@ -332,8 +333,9 @@ QCoro::Task<void> RemuxViewModel::convert()
         if (row < 0) {
             continue;
         }
-        if (d->stopRequested) {
-            // Stopped: the file waits for the next Convert, whatever its run came to.
+        if (d->stopRequested && !outcome.succeeded()) {
+            // Stopped: the file waits for the next Convert. A run that had already finished
+            // keeps its file and is marked done below; the loop ends after it.
             d->files->setStatus(row, InputFile::FileStatus::queued());
             break;
         }
@@ -406,28 +408,68 @@ void RemuxViewModel::presentAddFilesPanel()
 void RemuxViewModel::addFiles(const QList<QUrl> &urls)
 {
     refreshFfmpegAvailable();
-    const QStringList extensions = acceptedInputExtensions();
-    const QSet<QString> accepted(extensions.cbegin(), extensions.cend());
+    d->pendingAdds.append(urls);
+    if (!d->adding) {
+        QCoro::connect(addPending(), this, [] {});
+    }
+}
 
+bool RemuxViewModel::isAddingFiles() const
+{
+    return d->adding;
+}
+
+QCoro::Task<void> RemuxViewModel::addPending()
+{
+    const QPointer<RemuxViewModel> self(this);
+    d->adding = true;
+    while (!d->pendingAdds.isEmpty()) {
+        const QList<QUrl> urls = d->pendingAdds.takeFirst();
+        const QStringList extensions = acceptedInputExtensions();
+        const QSet<QString> accepted(extensions.cbegin(), extensions.cend());
+        QList<InputFile> records;
+        records.reserve(urls.size());
+        bool hasFolder = false;
+        for (const QUrl &url : urls) {
+            const SourceCollector::Kind kind = SourceCollector::kindOf(url, accepted);
+            hasFolder = hasFolder || kind == SourceCollector::Kind::folder;
+            if (kind == SourceCollector::Kind::file && !hasFolder) {
+                records.append(InputFile(url));
+            }
+        }
+        if (hasFolder) {
+            // A folder may hold thousands of files: walked, and its records made, off the GUI
+            // thread; listed in one insert.
+            QFuture<QList<InputFile>> walking = QtConcurrent::run([urls, accepted] {
+                QList<InputFile> found;
+                for (const QUrl &url : SourceCollector::collect(urls, accepted)) {
+                    found.append(InputFile(url));
+                }
+                return found;
+            });
+            records = co_await walking;
+            if (!self) {
+                co_return;
+            }
+        }
+        appendNew(records);
+    }
+    d->adding = false;
+}
+
+void RemuxViewModel::appendNew(const QList<InputFile> &records)
+{
     // The duplicate test looks only at records listed before this call, so a URL given twice
     // here is added twice.
-    QList<InputFile> records;
-    for (const QUrl &url : urls) {
-        if (!url.isLocalFile()) {
-            continue;
+    QList<InputFile> fresh;
+    fresh.reserve(records.size());
+    for (const InputFile &record : records) {
+        if (!d->files->containsUrl(record.url())) {
+            fresh.append(record);
         }
-        // A folder URL may end in a slash; its name is then the component before it.
-        QString name = url.fileName();
-        if (name.isEmpty()) {
-            name = url.adjusted(QUrl::StripTrailingSlash).fileName();
-        }
-        const QString extension = OutputNaming::splitExtension(name).extension.toLower();
-        if (extension.isEmpty() || !accepted.contains(extension) || d->files->containsUrl(url)) {
-            continue;
-        }
-        records.append(InputFile(url));
     }
-    d->files->append(records);
+    d->files->append(fresh);
+    Q_EMIT filesAdded();
 }
 
 void RemuxViewModel::remove(const QUuid &id)

@@ -76,7 +76,6 @@ public:
     [[nodiscard]] QString outputFormatId() const;
     void setOutputFormatId(const QString &id); // unknown ids are ignored
     [[nodiscard]] QVariantList formatChoices() const;
-    [[nodiscard]] std::optional<QUrl> outputDirectoryUrl() const;
     [[nodiscard]] QUrl outputDirectory() const; // empty when none
     [[nodiscard]] bool hasOutputDirectory() const;
     [[nodiscard]] QString outputDirectoryPath() const;
@@ -115,7 +114,13 @@ public:
 
     Q_INVOKABLE void chooseOutputFolder();
     Q_INVOKABLE void presentAddFilesPanel();
+    // Lists the acceptable regular files among `urls`, a folder standing for the acceptable
+    // files inside it. Without folders the rows are there on return; a folder is walked on a
+    // worker thread and the call's rows arrive later in one insert. Calls are listed in the order
+    // they were made; filesAdded() follows each.
     Q_INVOKABLE void addFiles(const QList<QUrl> &urls);
+    // Whether an addFiles() call is still walking folders.
+    [[nodiscard]] bool isAddingFiles() const;
     void remove(const QUuid &id);
     Q_INVOKABLE void removeFile(const QString &id); // remove(id:) from QML, the id as text
     Q_INVOKABLE void clearFinished();
@@ -136,6 +141,8 @@ Q_SIGNALS:
     void ffmpegAvailableChanged();
     // Emitted when a convert() started by startConvert() has finished (for tests and tools).
     void batchFinished();
+    // Emitted once the rows of one addFiles() call are in the list (none may have qualified).
+    void filesAdded();
 
 private:
     void setConverting(bool converting);
@@ -143,6 +150,8 @@ private:
     void setErrorMessage(const std::optional<QString> &message);
     void setOutputDirectory(const std::optional<QUrl> &directory);
     void recountDerived();
+    void appendNew(const QList<InputFile> &records);
+    QCoro::Task<void> addPending();
 
     struct Private;
     std::unique_ptr<Private> d;

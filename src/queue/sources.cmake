@@ -3,6 +3,7 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/inputfile.h ${CMAKE_CURRENT_LIST_DIR}/inputfile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.h ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platformservices.h
+  ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.h ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktopservices.h ${CMAKE_CURRENT_LIST_DIR}/desktopservices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.h ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.cpp)
 # The generated QML type registration includes headers by bare file name.

@@ -7,108 +7,82 @@
 #include "queue/platformservices.h"
 #include "queue/remuxviewmodel.h"
 
+#include <QAbstractItemModelTester>
 #include <QCoroSignal>
+#include <QDir>
 #include <QFile>
-#include <QHash>
-#include <QObject>
-#include <chrono>
-#include <functional>
-#include <memory>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
 
 using namespace std::chrono_literals;
 
-// A fake clock that moves only when a run or a sleep says so.
-struct FakeTime {
-    std::chrono::steady_clock::time_point now { std::chrono::hours(1000) };
-    QList<std::chrono::milliseconds> sleeps;
-    std::function<void()> onSleep; // sees the model at the moment the hold begins
-};
-
-inline QCoro::Task<void> fakeSleep(FakeTime *time, std::chrono::milliseconds duration)
+// QFETCH as an expression.
+template<typename T> T fetch(const char *column)
 {
-    time->sleeps.append(duration);
-    if (time->onSleep) {
-        time->onSleep();
-    }
-    time->now += duration;
-    co_return;
+    return *static_cast<const T *>(QTest::qData(column, qMetaTypeId<T>()));
 }
+using Status = InputFile::FileStatus;
+using Progress = FFmpegRunner::Progress;
+using RunError = FFmpegRunner::RunError;
 
-// Holds scripted runs until the test lets them go, so the test can act during a batch.
-class Gate : public QObject
-{
-    Q_OBJECT
-Q_SIGNALS:
-    void released();
-};
-
+// A run is scripted by its source's name: "fail-" exits 1, "drop-" loses a data track, "note-"
+// comes back with a note and a name of the engine's choosing, "gate-" waits for the gate.
 class FakeRunner : public FFmpegRunner
 {
 public:
-    struct Script {
-        QList<Progress> reports; // delivered in order, before the wait
-        bool waitForRelease = false;
-        std::chrono::microseconds runTime { 0 }; // how far the clock moves during the run
-        std::optional<RunError> error;
-        bool droppedDataTracks = false;
-        // Like ffmpeg, a successful run creates the output file (when its folder exists).
-        bool writeOutput = true;
-        // Something another process might do while this file runs.
-        std::function<void()> duringRun;
-    };
-    struct Call {
-        QUrl input;
-        QUrl output;
-        OutputFormat format;
-        bool outputExisted; // whether something was at the output path when remux was called
-    };
-
-    explicit FakeRunner(FakeTime *time)
-        : m_time(time)
-    { }
-
     bool available = true;
-    Script defaultScript;
-    QHash<QString, Script> scripts; // by the source's file name
-    QList<Call> calls;
+    QList<Progress> reports; // delivered at the start of every run
+    std::chrono::microseconds runTime { 0 }; // how far the clock moves during a run
+    std::chrono::steady_clock::time_point *now = nullptr;
+    QStringList calls; // source names, in run order
     ProgressHandler lastHandler;
-    Gate gate;
+    QObject gate; // holds gated runs until the test, or a stop, renames it
+    bool waiting = false; // a gated run is waiting
+    bool stopping = false;
+    int stops = 0;
 
     [[nodiscard]] std::optional<QUrl> locateFFmpeg() const override
     {
-        return available ? std::optional<QUrl>(QUrl::fromLocalFile(QStringLiteral("/fake/ffmpeg"))) : std::nullopt;
+        return available ? std::optional(QUrl(QStringLiteral("file:///fake/ffmpeg"))) : std::nullopt;
     }
 
-    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress) override
+    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat, ProgressHandler onProgress) override
     {
-        calls.append({ input, output, format, QFile::exists(output.toLocalFile()) });
+        const QString name = input.fileName();
+        calls.append(name);
         lastHandler = onProgress;
-        const Script script = scripts.value(input.fileName(), defaultScript);
-        for (const Progress &report : script.reports) {
+        for (const Progress &report : std::as_const(reports))
             onProgress(report);
-        }
-        if (script.duringRun) {
-            script.duringRun();
-        }
-        if (script.waitForRelease) {
-            auto released = qCoro(&gate, &Gate::released);
+        if (name.contains(QLatin1String("gate-"))) {
+            waiting = true;
+            auto released = qCoro(&gate, &QObject::objectNameChanged);
             co_await released;
+            waiting = false;
         }
-        m_time->now += script.runTime;
-        if (script.error) {
-            co_return RemuxOutcome { false, script.error };
-        }
-        if (script.writeOutput) {
-            QFile file(output.toLocalFile());
-            if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-                file.write("remuxed");
-            }
-        }
-        co_return RemuxOutcome { script.droppedDataTracks, std::nullopt };
+        *now += runTime;
+        if (std::exchange(stopping, false))
+            co_return RemuxOutcome { false, RunError::stopped() };
+        if (name.contains(QLatin1String("fail-")))
+            co_return RemuxOutcome { false, RunError::processFailed(1, QStringLiteral("bad\n")) };
+        const bool noted = name.contains(QLatin1String("note-"));
+        const QUrl written = noted ? output.resolved(QUrl(QStringLiteral("renamed.mkv"))) : output;
+        QFile file(written.toLocalFile());
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            co_return RemuxOutcome { false, RunError::platformError(QStringLiteral("replaced")) };
+        co_return RemuxOutcome { name.contains(QLatin1String("drop-")), std::nullopt, noted ? written : QUrl(),
+            noted ? QStringList { QStringLiteral("Subtitles were left out.") } : QStringList() };
     }
 
-private:
-    FakeTime *m_time;
+    void release() { gate.setObjectName(gate.objectName() + u'.'); }
+    void stopRunning(std::chrono::milliseconds) override
+    {
+        ++stops;
+        if (waiting) {
+            stopping = true;
+            release();
+        }
+    }
 };
 
 class FakePicker : public FilePicker
@@ -117,17 +91,8 @@ public:
     FilesChoice files;
     FolderChoice folder;
     QStringList prompts;
-
-    FilesChoice pickFiles(const QString &prompt) override
-    {
-        prompts.append(prompt);
-        return files;
-    }
-    FolderChoice pickFolder(const QString &prompt) override
-    {
-        prompts.append(prompt);
-        return folder;
-    }
+    FilesChoice pickFiles(const QString &prompt) override { return prompts.append(prompt), files; }
+    FolderChoice pickFolder(const QString &prompt) override { return prompts.append(prompt), folder; }
 };
 
 class FakeRevealer : public FileRevealer
@@ -137,39 +102,93 @@ public:
     void reveal(const QUrl &file) override { revealed.append(file); }
 };
 
-// One view model wired to the fakes. Heap-allocated so the clock's address stays put.
+// One view model wired to the fakes, over a scratch folder, watched by the model tester.
 struct Harness {
-    FakeTime time;
-    FakeRunner *runner = nullptr;
-    FakePicker *picker = nullptr;
-    FakeRevealer *revealer = nullptr;
+    QTemporaryDir dir;
+    std::chrono::steady_clock::time_point now { std::chrono::hours(1000) };
+    QList<std::chrono::milliseconds> sleeps;
+    std::function<void()> onSleep; // sees the model at the moment a hold begins
+    FFmpegRunner *engine;
+    FakeRunner *runner; // null when another engine was given
+    FakePicker *picker = new FakePicker;
+    FakeRevealer *revealer = new FakeRevealer;
     std::unique_ptr<RemuxViewModel> vm;
+    std::unique_ptr<QAbstractItemModelTester> tester;
 
-    static std::unique_ptr<Harness> make()
+    explicit Harness(FFmpegRunner *givenEngine = nullptr)
+        : engine(givenEngine ? givenEngine : new FakeRunner)
+        , runner(dynamic_cast<FakeRunner *>(engine))
     {
-        auto h = std::make_unique<Harness>();
-        FakeTime *time = &h->time;
-        RemuxViewModel::Dependencies deps;
-        auto runner = std::make_unique<FakeRunner>(time);
-        auto picker = std::make_unique<FakePicker>();
-        auto revealer = std::make_unique<FakeRevealer>();
-        h->runner = runner.get();
-        h->picker = picker.get();
-        h->revealer = revealer.get();
-        deps.runner = std::move(runner);
-        deps.picker = std::move(picker);
-        deps.revealer = std::move(revealer);
-        deps.clock = [time] { return time->now; };
-        deps.sleeper = [time](std::chrono::milliseconds duration) { return fakeSleep(time, duration); };
-        h->vm = std::make_unique<RemuxViewModel>(std::move(deps));
-        return h;
+        if (runner)
+            runner->now = &now;
+        RemuxViewModel::Dependencies deps { std::unique_ptr<FFmpegRunner>(engine), std::unique_ptr<FilePicker>(picker), std::unique_ptr<FileRevealer>(revealer),
+            [this] { return now; },
+            [this](std::chrono::milliseconds duration) -> QCoro::Task<void> {
+                sleeps.append(duration);
+                if (onSleep)
+                    onSleep();
+                now += duration;
+                co_return;
+            } };
+        vm = std::make_unique<RemuxViewModel>(std::move(deps));
+        tester = std::make_unique<QAbstractItemModelTester>(vm->fileModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QObject::connect(vm->fileModel(), &QAbstractItemModel::modelAboutToBeReset, [] { QFAIL("the list was reset"); });
     }
 
-    // Runs one batch to its end; the fakes never wait on the event loop unless gated.
-    void convert() { QCoro::waitFor(vm->convert()); }
-};
+    [[nodiscard]] QString path(const QString &name) const { return dir.filePath(name); }
+    [[nodiscard]] QUrl url(const QString &name) const { return QUrl::fromLocalFile(path(name)); }
 
-inline QUrl fileUrl(const QString &path)
-{
-    return QUrl::fromLocalFile(path);
-}
+    // "d/" makes a folder, "l@target" a link, "p|" a pipe, "x!" nothing; anything else a file.
+    QUrl make(const QString &entry, const QByteArray &content = {}) const
+    {
+        const QString name = entry.endsWith(u'/') || entry.endsWith(u'|') || entry.endsWith(u'!') ? entry.chopped(1) : entry.section(u'@', 0, 0);
+        QDir().mkpath(QFileInfo(path(name)).path());
+        QFile file(path(name));
+        entry.endsWith(u'/')        ? QDir().mkpath(path(name))
+            : entry.contains(u'@')  ? QFile::link(entry.section(u'@', 1), path(name))
+            : entry.endsWith(u'|')  ? ::mkfifo(QFile::encodeName(path(name)).constData(), 0644) == 0
+            : !entry.endsWith(u'!') ? file.open(QIODevice::WriteOnly) && file.write(content) >= 0
+                                    : false;
+        return url(name);
+    }
+
+    void add(const QStringList &entries) const
+    {
+        QList<QUrl> urls;
+        std::transform(entries.cbegin(), entries.cend(), std::back_inserter(urls), [this](const QString &entry) { return make(entry); });
+        vm->addFiles(urls);
+    }
+
+    // Waits for a batch with a time limit, so a hang fails in seconds.
+    [[nodiscard]] static bool finish(QCoro::Task<void> task, int milliseconds = 5000)
+    {
+        bool done = false;
+        QObject context;
+        QCoro::connect(std::move(task), &context, [&done] { done = true; });
+        return QTest::qWaitFor([&done] { return done; }, milliseconds);
+    }
+    [[nodiscard]] bool convert(int milliseconds = 5000) const { return finish(vm->convert(), milliseconds); }
+    // Waits until every addFiles() call is listed.
+    [[nodiscard]] bool added() const
+    {
+        return QTest::qWaitFor([this] { return !vm->isAddingFiles(); }, 5000);
+    }
+
+    // Each record's status in words, paths relative to the scratch folder.
+    [[nodiscard]] QStringList statuses() const
+    {
+        QStringList result;
+        for (const InputFile &file : vm->files()) {
+            const Status &s = file.status();
+            if (const auto *c = s.asConverting()) {
+                const auto text = [](std::optional<double> v) { return v ? QString::number(*v) : QStringLiteral("-"); };
+                result.append(QStringLiteral("converting %1 %2").arg(text(c->fraction), text(c->speed)));
+            } else if (const auto *done = s.asDone()) {
+                result.append(QStringLiteral("done ") + QDir(dir.path()).relativeFilePath(done->outputURL.toLocalFile())
+                    + (done->note ? QStringLiteral(" | ") + *done->note : QString()));
+            } else
+                result.append(s.isFailed() ? QStringLiteral("failed ") + s.asFailed()->reason : QStringLiteral("queued"));
+        }
+        return result;
+    }
+};
