@@ -22,7 +22,7 @@ public:
         UrlRole, // QUrl of the source
         FileNameRole, // last path component of the source, verbatim
         FolderPathRole, // path of the folder that holds the source
-        StatusRole, // "queued", "converting", "done" or "failed"
+        StatusRole, // int of Status
         HasFractionRole, // converting with a fraction
         FractionRole, // double, 0 when absent
         HasSpeedRole, // converting with a speed
@@ -32,6 +32,10 @@ public:
         ReasonRole, // failed: the reason; empty otherwise
     };
     Q_ENUM(Roles)
+
+    // A row's status as the views branch on it.
+    enum Status { Queued, Converting, Done, Failed };
+    Q_ENUM(Status)
 
     explicit FileListModel(QObject *parent = nullptr);
 
@@ -60,8 +64,7 @@ public:
     void append(const QList<InputFile> &records);
     void setStatus(int row, const InputFile::FileStatus &status);
     // Removes every record for which `pred` holds, keeping the order of the others.
-    template<typename Pred>
-    void removeIf(Pred pred);
+    template<typename Pred> void removeIf(Pred pred);
     // Tells the views that the list was touched even when nothing was appended.
     void touch();
 
@@ -93,8 +96,7 @@ private:
     QHash<QUrl, int> m_urlCounts;
 };
 
-template<typename Pred>
-void FileListModel::removeIf(Pred pred)
+template<typename Pred> void FileListModel::removeIf(Pred pred)
 {
     // Walks backwards and removes each run of matching rows at once, so rows not yet visited
     // keep their positions.

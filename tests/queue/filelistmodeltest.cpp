@@ -96,7 +96,7 @@ private Q_SLOTS:
         QCOMPARE(at.data(FileListModel::FileNameRole).toString(), QStringLiteral("clip é.mov"));
         QCOMPARE(at.data(FileListModel::FolderPathRole).toString(), QStringLiteral("/m/sub dir"));
         QCOMPARE(QUuid::fromString(at.data(FileListModel::FileIdRole).toString()), file.id());
-        QCOMPARE(at.data(FileListModel::StatusRole).toString(), QStringLiteral("queued"));
+        QCOMPARE(at.data(FileListModel::StatusRole).toInt(), int(FileListModel::Queued));
         m_model->setStatus(0, Status::converting(std::nullopt, 1.5));
         QCOMPARE(at.data(FileListModel::HasFractionRole).toBool(), false);
         QCOMPARE(at.data(FileListModel::SpeedRole).toDouble(), 1.5);

@@ -7,6 +7,7 @@ import Kestrune
 Item {
     id: banner
 
+    required property RemuxViewModel vm
     readonly property int converted: vm.doneCount
     readonly property int dropped: vm.droppedTrackCount
     readonly property int failed: vm.failedCount
@@ -56,7 +57,7 @@ Item {
         WindowText {
             objectName: "summaryText"
             text: banner.summary
-            color: "white"
+            color: WindowStyle.text
             font.pointSize: WindowStyle.calloutPointSize
             wrapMode: Text.Wrap
             Layout.fillWidth: true
@@ -65,9 +66,9 @@ Item {
         LinkButton {
             objectName: "clearButton"
             text: "Clear"
-            enabled: !vm.isConverting
+            enabled: !banner.vm.isConverting
             Layout.alignment: Qt.AlignVCenter
-            onClicked: vm.clearFinished()
+            onClicked: banner.vm.clearFinished()
         }
     }
 }

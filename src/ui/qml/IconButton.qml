@@ -9,7 +9,7 @@ T.AbstractButton {
     id: button
 
     property string symbol
-    property color tint: "white"
+    property color tint: WindowStyle.text
     property string help
 
     implicitWidth: 16
@@ -28,9 +28,10 @@ T.AbstractButton {
         radius: width / 2
     }
 
-    ToolTip.visible: hovered && help !== ""
-    ToolTip.text: help
-    ToolTip.delay: 600
+    HelpTip {
+        visible: button.hovered && button.help !== ""
+        text: button.help
+    }
 
     Accessible.role: Accessible.Button
     Accessible.name: help

@@ -18,8 +18,8 @@ Item {
         text: "Keep original files"
         spacing: 5
         padding: 0
-        implicitWidth: indicator.width + spacing + label.implicitWidth
-        implicitHeight: Math.max(indicator.height, label.implicitHeight)
+        implicitWidth: implicitContentWidth
+        implicitHeight: Math.max(implicitIndicatorHeight, implicitContentHeight)
 
         indicator: Rectangle {
             width: 12
@@ -28,7 +28,7 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             color: WindowStyle.disabledFill
             border.width: 1
-            border.color: Qt.rgba(1, 1, 1, 0.12)
+            border.color: WindowStyle.controlBorder
 
             SymbolIcon {
                 anchors.fill: parent
@@ -39,9 +39,9 @@ Item {
             }
         }
         contentItem: Text {
-            id: label
             leftPadding: box.indicator.width + box.spacing
             text: box.text
+            textFormat: Text.PlainText
             font.pointSize: WindowStyle.captionPointSize
             color: WindowStyle.secondaryText
             verticalAlignment: Text.AlignVCenter
@@ -56,10 +56,9 @@ Item {
     HoverHandler {
         id: hover
     }
-    ToolTip {
+    HelpTip {
         id: help
         visible: hover.hovered
-        delay: 600
         text: "This app only writes a new file \u2014 it never deletes your source."
     }
 }
