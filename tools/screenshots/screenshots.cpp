@@ -73,6 +73,14 @@ int main(int argc, char *argv[])
     auto expand = [&item](bool open) { item("filesArea")->setProperty("queueExpanded", open); };
     QMimeData dragData;
 
+    // Three files, the first done, the second at 40 %.
+    const auto secondFileConverting = [&] {
+        driver->addFiles(clips(3));
+        expand(true);
+        driver->convert();
+        driver->finish();
+        driver->report(0.4, 2.5);
+    };
     const QString longReason = QStringLiteral(
         "ffmpeg exited 1: Could not write header for output file #0 (incorrect codec parameters ?): Invalid argument. Error initializing output stream 0:1");
     struct Shot {
@@ -195,21 +203,10 @@ int main(int argc, char *argv[])
                 driver->setNextFolder(QStringLiteral("/media/sam/An external disk with a long name/Converted videos/2024/Summer holidays/Out"));
                 driver->model()->chooseOutputFolder();
             } },
-        { "26-converting-with-stop",
-            [&] {
-                driver->addFiles(clips(3));
-                expand(true);
-                driver->convert();
-                driver->finish();
-                driver->report(0.4, 2.5);
-            } },
+        { "26-converting-with-stop", secondFileConverting },
         { "27-after-stop",
             [&] {
-                driver->addFiles(clips(3));
-                expand(true);
-                driver->convert();
-                driver->finish();
-                driver->report(0.4, 2.5);
+                secondFileConverting();
                 driver->model()->stop();
             } },
         { "28-markup-name",

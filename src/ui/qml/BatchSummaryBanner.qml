@@ -8,9 +8,9 @@ Item {
     id: banner
 
     required property RemuxViewModel vm
-    readonly property int converted: vm.doneCount
-    readonly property int dropped: vm.droppedTrackCount
-    readonly property int failed: vm.failedCount
+    readonly property int converted: banner.vm.doneCount
+    readonly property int dropped: banner.vm.droppedTrackCount
+    readonly property int failed: banner.vm.failedCount
     readonly property string summary: ViewText.summaryText(converted, dropped, failed)
     readonly property int tone: ViewText.summaryTone(dropped, failed)
     readonly property color toneColor: tone === ViewText.Failure ? WindowStyle.red : tone === ViewText.Warning ? WindowStyle.orange : WindowStyle.green
