@@ -15,6 +15,9 @@ jobs=$(nproc)
 echo "== normal build"
 bash "$root/scripts/build.sh"
 (cd "$build" && ctest --output-on-failure --parallel "$jobs" --timeout 600)
+# The QML module must lint clean: any warning fails the run.
+lint=$(cmake --build "$build" --target kestrune_lib_qmllint 2>&1) || { echo "$lint"; exit 1; }
+if grep -qi "warning" <<<"$lint"; then echo "$lint"; exit 1; fi
 
 [ "${KESTRUNE_QUICK:-0}" = 1 ] && exit 0
 

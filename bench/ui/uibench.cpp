@@ -68,6 +68,7 @@ int main(int argc, char *argv[])
     view.engine()->addImportPath(QStringLiteral("qrc:/"));
     auto *driver = new UiTestDriver(view.engine(), &view);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.setInitialProperties({ { QStringLiteral("vm"), QVariant::fromValue(driver->model()) } });
     view.setSource(QUrl(QStringLiteral("qrc:/Kestrune/ContentView.qml")));
     if (view.status() != QQuickView::Ready) {
         return 1;
@@ -103,7 +104,7 @@ int main(int argc, char *argv[])
     }
     view.show();
     driver->addFiles(names);
-    UiTestDriver::findItem(view.rootObject(), QStringLiteral("filesArea"))->setProperty("queueExpanded", groupOpen);
+    view.rootObject()->property("filesArea").value<QObject *>()->setProperty("queueExpanded", groupOpen);
 
     QList<double> frameMs;
     QElapsedTimer frameTimer;

@@ -8,8 +8,6 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/updatercontroller.h ${CMAKE_CURRENT_LIST_DIR}/updatercontroller.cpp)
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/updatercontroller.cpp PROPERTIES
   COMPILE_DEFINITIONS "KESTRUNE_APPCAST_URL=\"${KESTRUNE_APPCAST_URL}\"")
-# The generated QML type registrations include QML-facing headers by bare file name.
-target_include_directories(kestrune_lib PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 
 # Desktop integration: the launcher entry, the software-centre description and the icon, all
 # named after the application id.
@@ -24,6 +22,7 @@ target_sources(kestrune_lib PRIVATE
 list(APPEND KESTRUNE_QML_FILES
   ${CMAKE_CURRENT_LIST_DIR}/qml/Main.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/AboutDialog.qml
-  ${CMAKE_CURRENT_LIST_DIR}/qml/UpdateDialog.qml)
+  ${CMAKE_CURRENT_LIST_DIR}/qml/UpdateDialog.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/UpdaterCommands.qml)
 # The icon doubles as the window icon and the About dialog's picture.
 list(APPEND KESTRUNE_QML_RESOURCES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.svg)

@@ -4,20 +4,20 @@
 
 namespace
 {
-QString statusName(const InputFile::FileStatus &status)
+int statusOf(const InputFile::FileStatus &status)
 {
     switch (status.statusCase()) {
     case InputFile::FileStatus::Case::queued:
-        return QStringLiteral("queued");
+        return FileListModel::Queued;
     case InputFile::FileStatus::Case::converting:
-        return QStringLiteral("converting");
+        return FileListModel::Converting;
     case InputFile::FileStatus::Case::done:
-        return QStringLiteral("done");
+        return FileListModel::Done;
     case InputFile::FileStatus::Case::failed:
-        return QStringLiteral("failed");
+        return FileListModel::Failed;
     }
     Q_UNREACHABLE();
-    return {};
+    return FileListModel::Queued;
 }
 
 // The roles whose value depends on the status alone; only these can change after a record is made.
@@ -39,7 +39,7 @@ QVariant statusValue(const InputFile::FileStatus &status, int role)
     const auto *failed = status.asFailed();
     switch (role) {
     case FileListModel::StatusRole:
-        return statusName(status);
+        return statusOf(status);
     case FileListModel::HasFractionRole:
         return converting != nullptr && converting->fraction.has_value();
     case FileListModel::FractionRole:

@@ -22,7 +22,7 @@ public:
         UrlRole, // QUrl of the source
         FileNameRole, // last path component of the source, verbatim
         FolderPathRole, // path of the folder that holds the source
-        StatusRole, // "queued", "converting", "done" or "failed"
+        StatusRole, // int of Status
         HasFractionRole, // converting with a fraction
         FractionRole, // double, 0 when absent
         HasSpeedRole, // converting with a speed
@@ -32,6 +32,10 @@ public:
         ReasonRole, // failed: the reason; empty otherwise
     };
     Q_ENUM(Roles)
+
+    // A row's status as the views branch on it.
+    enum Status { Queued, Converting, Done, Failed };
+    Q_ENUM(Status)
 
     explicit FileListModel(QObject *parent = nullptr);
 

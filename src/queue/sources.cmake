@@ -6,5 +6,3 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.h ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktopservices.h ${CMAKE_CURRENT_LIST_DIR}/desktopservices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.h ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.cpp)
-# The generated QML type registration includes headers by bare file name.
-target_include_directories(kestrune_lib PRIVATE ${CMAKE_CURRENT_LIST_DIR})

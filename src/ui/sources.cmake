@@ -1,6 +1,4 @@
 # Files of the ui subsystem, included from src/CMakeLists.txt.
-# The generated QML type registrations include each QML_ELEMENT header by its bare file name.
-target_include_directories(kestrune_lib PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/thememanager.h ${CMAKE_CURRENT_LIST_DIR}/thememanager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewtext.h ${CMAKE_CURRENT_LIST_DIR}/viewtext.cpp
@@ -17,6 +15,8 @@ list(APPEND KESTRUNE_QML_FILES
   ${CMAKE_CURRENT_LIST_DIR}/qml/ToolbarButton.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/ConvertButton.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/LinkButton.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/BorderedButton.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/HelpTip.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/IconButton.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FocusRing.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/DisclosureHeader.qml

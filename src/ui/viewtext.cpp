@@ -93,16 +93,17 @@ QString ViewText::destination(bool sameAsInput, bool hasDirectory, const QString
     return directoryPath;
 }
 
-QString ViewText::rowStatus(const QString &status, bool hasFraction, double fraction, const QString &note, const QString &reason)
+QString ViewText::rowStatus(FileListModel::Status status, bool hasFraction, double fraction, const QString &note, const QString &reason)
 {
-    if (status == QLatin1String("converting")) {
+    switch (status) {
+    case FileListModel::Converting:
         return hasFraction ? QStringLiteral("Converting, ") + percent(fraction) : QStringLiteral("Converting");
-    }
-    if (status == QLatin1String("done")) {
+    case FileListModel::Done:
         return note.isEmpty() ? QStringLiteral("Converted") : QStringLiteral("Converted: ") + note;
-    }
-    if (status == QLatin1String("failed")) {
+    case FileListModel::Failed:
         return QStringLiteral("Failed: ") + reason;
+    case FileListModel::Queued:
+        break;
     }
     return QStringLiteral("Queued");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "queue/filelistmodel.h"
+
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
@@ -32,7 +34,7 @@ public:
     // What the destination menu's face reads.
     [[nodiscard]] static QString destination(bool sameAsInput, bool hasDirectory, const QString &directoryPath);
     // A row's status in words, for assistive technologies.
-    [[nodiscard]] static QString rowStatus(const QString &status, bool hasFraction, double fraction, const QString &note, const QString &reason);
+    [[nodiscard]] static QString rowStatus(FileListModel::Status status, bool hasFraction, double fraction, const QString &note, const QString &reason);
 
     Q_INVOKABLE [[nodiscard]] QString percentText(double fraction) const { return percent(fraction); }
     Q_INVOKABLE [[nodiscard]] QString speedText(double value) const { return speed(value); }
@@ -44,8 +46,8 @@ public:
     {
         return destination(sameAsInput, hasDirectory, directoryPath);
     }
-    Q_INVOKABLE [[nodiscard]] QString rowStatusText(const QString &status, bool hasFraction, double fraction, const QString &note, const QString &reason) const
+    Q_INVOKABLE [[nodiscard]] QString rowStatusText(int status, bool hasFraction, double fraction, const QString &note, const QString &reason) const
     {
-        return rowStatus(status, hasFraction, fraction, note, reason);
+        return rowStatus(FileListModel::Status(status), hasFraction, fraction, note, reason);
     }
 };

@@ -2,11 +2,8 @@ import QtQuick
 import QtTest
 import Kestrune
 
-// A test case that shows the window's content at its default size, over a model the driver
-// has just reset.
+// Shows the window's content at its default size, over a model the driver has just reset.
 TestCase {
-    id: testCase
-
     width: 620
     height: 540
     visible: true
@@ -14,37 +11,22 @@ TestCase {
 
     property Component viewComponent: Component {
         ContentView {
-            width: 620
-            height: 540
+            anchors.fill: parent
+            vm: driver.model
         }
+    }
+
+    function init() {
+        driver.reset()
     }
 
     function makeView() {
-        const view = createTemporaryObject(viewComponent, testCase)
-        verify(view, "ContentView is created")
-        return view
+        return createTemporaryObject(viewComponent, this)
     }
 
-    // Every item below `item` with this objectName, in visual order.
-    // Lets positioners and layouts place what just changed before the test clicks on it.
-    function settle() {
-        wait(30)
-    }
-
+    // Every item below `item` with this objectName, depth first.
     function findAll(item, name) {
-        let found = []
-        const walk = function (node) {
-            if (!node)
-                return
-            if (node.objectName === name)
-                found.push(node)
-            const kids = node.children
-            if (kids)
-                for (let i = 0; i < kids.length; ++i)
-                    walk(kids[i])
-        }
-        walk(item)
-        return found
+        return Array.prototype.reduce.call(item.children || [], (found, child) => found.concat(findAll(child, name)), item.objectName === name ? [item] : [])
     }
 
     function find(item, name) {
@@ -53,15 +35,15 @@ TestCase {
         return all[0]
     }
 
-    // Shown means visible itself and through all its ancestors.
-    function shown(item) {
-        return item !== null && item.visible
+    // The rows of the file box with its group open, in list order.
+    function rows(view) {
+        view.filesArea.queueExpanded = true
+        wait(30)
+        return findAll(view.filesArea, "fileRow").filter(row => row.visible)
     }
 
     function sameColor(actual, expected, message) {
-        const a = Qt.color(actual)
-        const e = Qt.color(expected)
-        const close = Math.abs(a.r - e.r) < 0.01 && Math.abs(a.g - e.g) < 0.01 && Math.abs(a.b - e.b) < 0.01 && Math.abs(a.a - e.a) < 0.01
-        verify(close, (message || "colour") + ": " + a + " vs " + e)
+        const a = Qt.color(actual), e = Qt.color(expected)
+        verify(Math.abs(a.r - e.r) + Math.abs(a.g - e.g) + Math.abs(a.b - e.b) + Math.abs(a.a - e.a) < 0.02, message + ": " + a + " vs " + e)
     }
 }

@@ -7,7 +7,7 @@
 extern void qml_register_types_Kestrune();
 
 // Makes the application's QML module importable in every test file's engine, and gives each
-// engine a driver with a fresh model as `vm`.
+// engine a driver with a fresh model.
 class Setup : public QObject
 {
     Q_OBJECT
@@ -17,8 +17,7 @@ public Q_SLOTS:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         engine->addImportPath(QStringLiteral("qrc:/"));
-        auto *driver = new UiTestDriver(engine, engine);
-        engine->rootContext()->setContextProperty(QStringLiteral("driver"), driver);
+        engine->rootContext()->setContextProperty(QStringLiteral("driver"), new UiTestDriver(engine, engine));
     }
 };
 

@@ -3,178 +3,89 @@ import QtTest
 import Kestrune
 
 ViewTestCase {
-    id: testCase
     name: "ContentView"
 
-    function init() {
-        driver.reset()
-    }
-
-    function formatButtons(view) {
-        return ["mkv", "mp4", "mov", "webm", "mpegts"].map(id => find(view, "format_" + id))
-    }
-
-    // Brings the model into one of the window's phases.
-    function enter(phase) {
-        switch (phase) {
-        case "empty":
-            break
-        case "queued":
-            driver.addFiles(["a.mov", "b.mp4"])
-            break
-        case "converting":
-            driver.addFiles(["a.mov", "b.mp4"])
-            driver.convert()
-            driver.report(0.5, 2.0)
-            break
-        case "finished":
-            driver.addFiles(["a.mov", "b.mp4"])
-            driver.runBatch(["done", "broken pipe"])
-            break
-        case "all failed":
-            driver.addFiles(["a.mov", "b.mp4"])
-            driver.runBatch(["bad header", "broken pipe"])
-            break
-        case "finished, then one more":
-            driver.addFiles(["a.mov", "b.mp4"])
-            driver.runBatch(["done", "broken pipe"])
-            driver.addFiles(["c.mkv"])
-            break
-        case "no ffmpeg":
-            driver.setFfmpegFound(false)
-            driver.addFiles(["a.mov"])
-            break
-        }
-    }
-
     function test_phase_data() {
+        const red = "#ff453a", orange = "#ff9f0a", green = "#30d158"
         return [
-            { tag: "empty list", phase: "empty", formats: true, convert: "Convert", convertEnabled: false, counts: false, done: "", failed: "", progress: false, banner: false, warning: false },
-            { tag: "files queued, idle", phase: "queued", formats: true, convert: "Convert", convertEnabled: true, counts: true, done: "", failed: "", progress: false, banner: false, warning: false },
-            { tag: "converting", phase: "converting", formats: false, convert: "Converting\u2026", convertEnabled: false, counts: true, done: "", failed: "", progress: true, banner: false, warning: false },
-            { tag: "batch finished", phase: "finished", formats: true, convert: "Convert", convertEnabled: true, counts: false, done: "", failed: "", progress: true, banner: true, warning: false },
-            { tag: "batch finished, every file failed", phase: "all failed", formats: true, convert: "Convert", convertEnabled: true, counts: false, done: "", failed: "", progress: false, banner: true, warning: false },
-            { tag: "finished, then a file added", phase: "finished, then one more", formats: true, convert: "Convert", convertEnabled: true, counts: true, done: "1 done", failed: "1 failed", progress: true, banner: false, warning: false },
-            { tag: "ffmpeg missing", phase: "no ffmpeg", formats: true, convert: "Convert", convertEnabled: false, counts: true, done: "", failed: "", progress: false, banner: false, warning: true },
+            { tag: "empty list", files: [], formats: true, convert: "Convert", enabled: false, counts: "", progress: false, stop: false, banner: "", warning: false },
+            { tag: "files queued", formats: true, convert: "Convert", enabled: true, counts: "shown", progress: false, stop: false, banner: "", warning: false },
+            { tag: "converting", converting: true, formats: false, convert: "Converting\u2026", enabled: false, counts: "shown", progress: true, stop: true, banner: "", warning: false },
+            { tag: "finished", outcomes: ["done", "broken pipe"], formats: true, convert: "Convert", enabled: true, counts: "", progress: true, stop: false, banner: "1 file converted  \u00b7  1 failed", tone: red, warning: false },
+            { tag: "finished, a track dropped", outcomes: ["done", "dropped"], formats: true, convert: "Convert", enabled: true, counts: "", progress: true, stop: false, banner: "2 files converted  \u00b7  1 with a dropped track", tone: orange, warning: false },
+            { tag: "finished, all converted", outcomes: ["done", "done"], formats: true, convert: "Convert", enabled: true, counts: "", progress: true, stop: false, banner: "2 files converted", tone: green, warning: false },
+            { tag: "every file failed", outcomes: ["bad header", "broken pipe"], formats: true, convert: "Convert", enabled: true, counts: "", progress: false, stop: false, banner: "2 failed", tone: red, warning: false },
+            { tag: "finished, then a file added", outcomes: ["done", "broken pipe"], more: true, formats: true, convert: "Convert", enabled: true, counts: "shown 1 done 1 failed", progress: true, stop: false, banner: "", warning: false },
+            { tag: "ffmpeg missing", ffmpeg: false, formats: true, convert: "Convert", enabled: false, counts: "shown", progress: false, stop: false, banner: "", warning: true },
         ]
     }
 
     function test_phase(data) {
         const view = makeView()
-        enter(data.phase)
-        for (const button of formatButtons(view))
-            compare(button.enabled, data.formats, "format button " + button.text + " enabled")
+        driver.setFfmpegFound(data.ffmpeg !== false)
+        driver.addFiles(data.files || ["a.mov", "b.mp4"])
+        if (data.outcomes)
+            driver.runBatch(data.outcomes)
+        if (data.converting)
+            driver.convert()
+        if (data.more)
+            driver.addFiles(["c.mkv"])
+        for (const id of ["mkv", "mp4", "mov", "webm", "mpegts"])
+            compare(find(view, "format_" + id).enabled, data.formats, id + " enabled")
         const convert = find(view, "convertButton")
         compare(convert.text, data.convert)
-        compare(convert.enabled, data.convertEnabled)
-        compare(find(view, "counts").visible, data.counts, "counts readout")
-        const done = find(view, "doneCount")
-        const failed = find(view, "failedCount")
-        compare(done.visible ? done.text : "", data.done)
-        compare(failed.visible ? failed.text : "", data.failed)
+        compare(convert.enabled, data.enabled)
+        let counts = find(view, "counts").visible ? "shown" : ""
+        for (const name of ["doneCount", "failedCount"])
+            counts += find(view, name).visible ? " " + find(view, name).text : ""
+        compare(counts, data.counts)
         compare(find(view, "progressBar").visible, data.progress, "progress bar")
-        tryCompare(find(view, "bannerSlot"), "visible", data.banner)
+        compare(find(view, "stopButton").visible, data.stop, "Stop")
+        tryCompare(find(view, "bannerSlot"), "visible", data.banner !== "")
+        if (data.banner !== "") {
+            compare(find(view, "banner").Accessible.name, data.banner)
+            sameColor(find(view, "banner").toneColor, data.tone, "banner tone")
+        }
         compare(find(view, "ffmpegWarning").visible, data.warning, "ffmpeg warning")
     }
 
-    function test_formatButtonsAreOneChoice_data() {
-        return [
-            { tag: "start", press: "", on: "mkv" },
-            { tag: "MP4", press: "mp4", on: "mp4" },
-            { tag: "TS", press: "mpegts", on: "mpegts" },
-            { tag: "the selected one again", press: "mkv", on: "mkv" },
-        ]
+    // Stop ends the batch: the file in work waits again, finished files stay, Convert is back.
+    function test_stop_data() {
+        return [{ tag: "Stop button", key: false }, { tag: "Escape", key: true }]
     }
 
-    function test_formatButtonsAreOneChoice(data) {
+    function test_stop(data) {
         const view = makeView()
-        const buttons = formatButtons(view)
-        compare(buttons.map(b => b.text), ["MKV", "MP4", "MOV", "WEBM", "TS"])
-        if (data.press !== "")
-            mouseClick(find(view, "format_" + data.press))
-        compare(vm.outputFormat, data.on)
-        for (const button of buttons)
-            compare(button.isOn, button.objectName === "format_" + data.on, button.text + " selected")
-    }
-
-    function test_convertStartsTheBatchAndReturnPressesIt_data() {
-        return [
-            { tag: "click", how: "click" },
-            { tag: "Return key", how: "return" },
-        ]
-    }
-
-    function test_convertStartsTheBatchAndReturnPressesIt(data) {
-        const view = makeView()
-        driver.addFiles(["a.mov"])
-        if (data.how === "click")
-            mouseClick(find(view, "convertButton"))
+        driver.addFiles(["a.mov", "b.mov", "c.mov"])
+        driver.runBatch(["done"])
+        driver.report(0.5, 1.0)
+        const stop = find(view, "stopButton")
+        compare(stop.Accessible.name, "Stop")
+        if (data.key)
+            keyClick(Qt.Key_Escape)
         else
-            keyClick(Qt.Key_Return)
-        verify(vm.isConverting)
-        verify(driver.running)
-        // A second Return during the batch does nothing.
-        keyClick(Qt.Key_Return)
-        driver.finish()
+            mouseClick(stop)
         verify(!vm.isConverting)
-        compare(vm.doneCount, 1)
+        compare(rows(view).map(row => row.status), [FileListModel.Done, FileListModel.Queued, FileListModel.Queued])
+        verify(find(view, "convertButton").enabled && !stop.visible, "Convert is back, Stop gone")
+        verify(find(view, "progressBar").visible, "one file of three is done")
     }
 
-    function test_keepOriginalCannotBeTurnedOff() {
-        const view = makeView()
-        const box = find(view, "keepOriginal")
-        verify(box.checked)
-        verify(!box.enabled)
-        mouseClick(box)
-        verify(box.checked)
+    // With a long list open, a control that takes focus is scrolled into view.
+    function test_focusScrollsIntoView_data() {
+        return [{ tag: "Convert, below", target: "convertButton", fromBottom: false }, { tag: "Browse, above", target: "browseButton", fromBottom: true }]
     }
 
-    function test_convertButtonTakesTheAccentColour() {
-        const view = makeView()
-        driver.addFiles(["a.mov"])
-        const convert = find(view, "convertButton")
-        sameColor(convert.background.color, ThemeManager.accentColor, "Convert fill")
-        ThemeManager.accentColor = "#cc3366"
-        sameColor(convert.background.color, "#cc3366", "Convert fill after a new accent")
-        sameColor(find(view, "format_mkv").contentItem.fillColor, "#cc3366", "selected format tile")
-        ThemeManager.accentColor = Qt.rgba(0.2, 0.6, 0.9, 1)
-    }
-
-    // The box never scrolls; the window's content does, so Convert stays reachable.
-    function test_longListScrollsTheWindow() {
+    function test_focusScrollsIntoView(data) {
         const view = makeView()
         const scroller = find(view, "scroller")
-        let names = []
-        for (let i = 0; i < 30; ++i)
-            names.push("clip" + i + ".mov")
-        driver.addFiles(names)
-        compare(scroller.contentHeight <= scroller.height, true, "collapsed list fits")
-        view.filesArea.queueExpanded = true
-        tryVerify(() => scroller.contentHeight > scroller.height, 1000, "open list is taller than the window")
-        compare(view.filesArea.height, view.filesArea.implicitHeight, "the box takes its whole height")
-        scroller.contentY = scroller.contentHeight - scroller.height
-        settle()
-        const convert = find(view, "convertButton")
-        const top = convert.mapToItem(view, 0, 0).y
-        verify(top >= 0 && top + convert.height <= view.height, "Convert is on screen after scrolling: " + top)
-    }
-
-    // Tab walks through every control that can act now, and comes back round.
-    function test_tabReachesEveryControl() {
-        const view = makeView()
-        driver.addFiles(["a.mov", "b.mov"])
-        driver.runBatch(["done", "done"])
-        driver.addFiles(["c.mov"])
-        settle()
-        find(view, "format_mkv").forceActiveFocus()
-        let reached = []
-        for (let i = 0; i < 30; ++i) {
-            const item = testCase.Window.activeFocusItem
-            if (item && item.objectName !== "" && reached.indexOf(item.objectName) < 0)
-                reached.push(item.objectName)
-            keyClick(Qt.Key_Tab)
-        }
-        for (const name of ["browseButton", "trailingButton", "disclosure", "destinationMenu", "format_mkv", "format_mpegts", "convertButton"])
-            verify(reached.indexOf(name) >= 0, name + " is reached by Tab: " + reached.join(", "))
+        driver.addFiles(Array.from({ length: 30 }, (_, i) => "clip" + i + ".mov"))
+        rows(view)
+        scroller.contentY = data.fromBottom ? scroller.contentHeight - scroller.height : 0
+        const target = find(view, data.target)
+        const onScreen = () => { const y = target.mapToItem(view, 0, 0).y; return y >= 0 && y + target.height <= view.height }
+        verify(!onScreen(), "starts out of sight")
+        target.forceActiveFocus(Qt.TabFocusReason)
+        verify(onScreen(), data.target + " is scrolled into view")
     }
 }

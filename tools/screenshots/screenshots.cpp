@@ -3,8 +3,10 @@
 #include "uitestdriver.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -24,6 +26,17 @@ void pump(int milliseconds)
     while (timer.elapsed() < milliseconds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
+}
+
+// A drag of one file from the desktop, held over `target`.
+void dragOver(QQuickItem *target, QMimeData *data)
+{
+    data->setUrls({ QUrl(QStringLiteral("file:///tmp/a.mov")) });
+    const QPoint point = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    QDragEnterEvent enter(point, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target->window(), &enter);
+    QDragMoveEvent move(point, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target->window(), &move);
 }
 
 QStringList clips(int count)
@@ -48,6 +61,7 @@ int main(int argc, char *argv[])
     view.engine()->addImportPath(QStringLiteral("qrc:/"));
     auto *driver = new UiTestDriver(view.engine(), &view);
     view.setResizeMode(QQuickView::SizeRootObjectToView);
+    view.setInitialProperties({ { QStringLiteral("vm"), QVariant::fromValue(driver->model()) } });
     view.setSource(QUrl(QStringLiteral("qrc:/Kestrune/ContentView.qml")));
     if (view.status() != QQuickView::Ready) {
         return 1;
@@ -55,9 +69,18 @@ int main(int argc, char *argv[])
     view.resize(620, 540);
     view.show();
     QQuickItem *root = view.rootObject();
-    auto item = [root](const char *name) { return UiTestDriver::findItem(root, QString::fromLatin1(name)); };
-    auto expand = [root](bool open) { UiTestDriver::findItem(root, QStringLiteral("filesArea"))->setProperty("queueExpanded", open); };
+    auto item = [root](const char *name) { return root->findChild<QQuickItem *>(QString::fromLatin1(name)); };
+    auto expand = [&item](bool open) { item("filesArea")->setProperty("queueExpanded", open); };
+    QMimeData dragData;
 
+    // Three files, the first done, the second at 40 %.
+    const auto secondFileConverting = [&] {
+        driver->addFiles(clips(3));
+        expand(true);
+        driver->convert();
+        driver->finish();
+        driver->report(0.4, 2.5);
+    };
     const QString longReason = QStringLiteral(
         "ffmpeg exited 1: Could not write header for output file #0 (incorrect codec parameters ?): Invalid argument. Error initializing output stream 0:1");
     struct Shot {
@@ -66,7 +89,7 @@ int main(int argc, char *argv[])
     };
     const QList<Shot> shots = {
         { "01-empty", [] {} },
-        { "02-empty-drag-hover", [&] { driver->drag(item("filesArea"), { QStringLiteral("file:///tmp/a.mov") }, QStringLiteral("enter")); } },
+        { "02-empty-drag-hover", [&] { dragOver(item("filesArea"), &dragData); } },
         { "03-one-file", [&] { driver->addFiles(clips(1)); } },
         { "04-two-files-closed", [&] { driver->addFiles(clips(2)); } },
         { "05-two-files-open",
@@ -83,7 +106,7 @@ int main(int argc, char *argv[])
         { "08-listing-drag-hover",
             [&] {
                 driver->addFiles(clips(2));
-                driver->drag(item("filesArea"), { QStringLiteral("file:///tmp/a.mov") }, QStringLiteral("enter"));
+                dragOver(item("filesArea"), &dragData);
             } },
         { "09-converting-spinner",
             [&] {
@@ -180,13 +203,27 @@ int main(int argc, char *argv[])
                 driver->setNextFolder(QStringLiteral("/media/sam/An external disk with a long name/Converted videos/2024/Summer holidays/Out"));
                 driver->model()->chooseOutputFolder();
             } },
+        { "26-converting-with-stop", secondFileConverting },
+        { "27-after-stop",
+            [&] {
+                secondFileConverting();
+                driver->model()->stop();
+            } },
+        { "28-markup-name",
+            [&] {
+                driver->addFiles({ QStringLiteral("/home/sam/<i>Videos</i>/o_<b>bold &amp; <u>under.mkv"), QStringLiteral("/home/sam/Videos/plain.mov") });
+                expand(true);
+                driver->runBatch({ QStringLiteral("<b>Disk</b> &lt;full&gt; <img src=\"x.png\">"), QStringLiteral("done") });
+            } },
     };
 
     QTextStream out(stdout);
     for (const Shot &shot : shots) {
         driver->reset();
+        root->setProperty("vm", QVariant::fromValue(driver->model()));
         expand(false);
-        driver->drag(item("filesArea"), {}, QStringLiteral("leave"));
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(&view, &leave);
         item("scroller")->setProperty("contentY", 0);
         pump(50);
         shot.setUp();

@@ -25,13 +25,14 @@ Dialog {
         Image {
             Layout.alignment: Qt.AlignHCenter
             source: "qrc:/Kestrune/org.kestrune.Kestrune.svg"
-            sourceSize: Qt.size(64, 64)
+            sourceSize.width: 64
+            sourceSize.height: 64
         }
         Label {
             Layout.alignment: Qt.AlignHCenter
             text: dialog.about.applicationName
             font.bold: true
-            font.pointSize: Qt.application.font.pointSize * 1.4
+            font.pointSize: WindowStyle.defaultPointSize * 1.4
         }
         Label {
             Layout.alignment: Qt.AlignHCenter
@@ -50,7 +51,8 @@ Dialog {
             Layout.topMargin: 6
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WrapAnywhere
-            color: dialog.about.ffmpegKnown && dialog.about.ffmpegPath === "" ? "orange" : palette.windowText
+            textFormat: Text.PlainText
+            color: dialog.about.ffmpegKnown && dialog.about.ffmpegPath === "" ? WindowStyle.orange : WindowStyle.text
             text: {
                 if (dialog.about.ffmpegPath !== "")
                     return "ffmpeg: " + dialog.about.ffmpegPath;
@@ -63,8 +65,9 @@ Dialog {
             visible: dialog.about.ffmpegPath !== ""
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
+            textFormat: Text.PlainText
             opacity: 0.65
-            font.pointSize: Qt.application.font.pointSize * 0.8
+            font.pointSize: WindowStyle.captionPointSize
             text: dialog.about.ffmpegKnown ? dialog.about.ffmpegVersion : "…"
         }
     }

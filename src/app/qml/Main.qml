@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Layouts
 import Kestrune
 
 // The one window: the in-window menu bar with the application menu, and the main view below.
@@ -9,6 +8,8 @@ ApplicationWindow {
 
     required property UpdaterController updater
     required property AboutInfo about
+    // The one model, handed down by the application.
+    readonly property RemuxViewModel model: vm // qmllint disable unqualified
 
     objectName: "main"
     title: "Kestrune"
@@ -18,44 +19,53 @@ ApplicationWindow {
     minimumWidth: 540
     maximumWidth: 640
     visible: true
-    color: Qt.rgba(0.1, 0.1, 0.1, 1)
+    color: WindowStyle.windowBackground
 
     // Always dark, whatever the desktop's colour scheme.
     palette {
-        window: Qt.rgba(0.1, 0.1, 0.1, 1)
-        windowText: "white"
-        base: Qt.rgba(0.15, 0.15, 0.15, 1)
-        alternateBase: Qt.rgba(0.18, 0.18, 0.18, 1)
-        text: "white"
-        button: Qt.rgba(0.2, 0.2, 0.2, 1)
-        buttonText: "white"
-        brightText: "white"
-        highlight: "#2f65ca"
-        highlightedText: "white"
-        light: Qt.rgba(0.32, 0.32, 0.32, 1)
-        midlight: Qt.rgba(0.26, 0.26, 0.26, 1)
-        mid: Qt.rgba(0.22, 0.22, 0.22, 1)
-        dark: Qt.rgba(0.06, 0.06, 0.06, 1)
-        shadow: "black"
-        link: "#6ea8ff"
-        placeholderText: Qt.rgba(1, 1, 1, 0.4)
-        toolTipBase: Qt.rgba(0.2, 0.2, 0.2, 1)
-        toolTipText: "white"
+        window: WindowStyle.windowBackground
+        windowText: WindowStyle.text
+        base: WindowStyle.boxFill
+        alternateBase: WindowStyle.controlBackground
+        text: WindowStyle.text
+        button: WindowStyle.controlBackground
+        buttonText: WindowStyle.text
+        brightText: WindowStyle.text
+        highlight: ThemeManager.accentColor
+        highlightedText: WindowStyle.text
+        light: WindowStyle.controlLight
+        midlight: WindowStyle.controlMidlight
+        mid: WindowStyle.controlMid
+        dark: WindowStyle.controlDark
+        shadow: WindowStyle.controlDark
+        link: WindowStyle.link
+        placeholderText: WindowStyle.placeholderText
+        toolTipBase: WindowStyle.controlBackground
+        toolTipText: WindowStyle.text
+    }
+
+    // Opens the application menu from the keyboard, its first entry current, so the arrows and
+    // Return work at once.
+    function openApplicationMenu() {
+        applicationMenu.popup(menuBar.itemAt(0), 0, menuBar.height)
+        applicationMenu.currentIndex = 0
     }
 
     menuBar: MenuBar {
+        id: menuBar
+
         objectName: "menuBar"
 
         background: Rectangle {
             implicitHeight: 26
-            color: Qt.rgba(0.14, 0.14, 0.14, 1)
+            color: WindowStyle.menuBar
 
             Rectangle {
                 anchors.left: parent.left
                 anchors.right: parent.right
                 anchors.bottom: parent.bottom
                 height: 1
-                color: Qt.rgba(1, 1, 1, 0.65 * 0.2)
+                color: WindowStyle.separator
             }
         }
 
@@ -66,74 +76,54 @@ ApplicationWindow {
             bottomPadding: 4
             leftPadding: 10
             rightPadding: 10
-            contentItem: Label {
+            contentItem: WindowText {
                 text: menuBarItem.text
-                color: window.palette.windowText
+                color: WindowStyle.text
             }
             background: Rectangle {
-                color: menuBarItem.highlighted ? window.palette.highlight : "transparent"
+                color: menuBarItem.highlighted ? ThemeManager.accentColor : "transparent"
                 radius: 4
             }
         }
 
-        Menu {
+        UpdaterCommands {
             id: applicationMenu
 
-            objectName: "applicationMenu"
-            title: "Kestrune"
-
-            delegate: MenuItem {
-                id: menuItem
-
-                implicitHeight: 30
-                leftPadding: 12
-                rightPadding: 12
-
-                contentItem: RowLayout {
-                    spacing: 24
-                    opacity: menuItem.enabled ? 1 : 0.35
-
-                    Label {
-                        Layout.fillWidth: true
-                        text: menuItem.text
-                        color: menuItem.highlighted ? window.palette.highlightedText : window.palette.windowText
-                    }
-                    Label {
-                        text: menuItem.action?.shortcutText ?? ""
-                        color: menuItem.highlighted ? window.palette.highlightedText : window.palette.windowText
-                        opacity: 0.65
-                    }
-                }
-            }
-
-            Action {
-                objectName: "aboutAction"
-                text: "About Kestrune"
-                onTriggered: aboutDialog.open()
-            }
-            Action {
-                objectName: "checkForUpdatesAction"
-                text: "Check for Updates…"
-                enabled: window.updater.canCheckForUpdates
-                onTriggered: {
-                    window.updater.checkForUpdates();
-                    updateDialog.open();
-                }
-            }
-            MenuSeparator {}
-            Action {
-                property string shortcutText: "Ctrl+Q"
-
-                objectName: "quitAction"
-                text: "Quit Kestrune"
-                shortcut: "Ctrl+Q"
-                onTriggered: Qt.quit()
-            }
+            updater: window.updater
+            onAboutRequested: aboutDialog.open()
+            onUpdateCheckStarted: updateDialog.open()
         }
     }
 
-    ContentView {
+    Shortcut {
+        sequence: "F10"
+        onActivated: window.openApplicationMenu()
+    }
+
+    // Alt pressed and released alone opens the menu too, as desktop menu bars do. Keys the views
+    // leave unhandled arrive here.
+    Item {
+        id: keyRoot
+
+        property bool altAlone: false
+
         anchors.fill: parent
+        focus: true
+        Keys.onPressed: event => {
+            keyRoot.altAlone = event.key === Qt.Key_Alt;
+            event.accepted = false;
+        }
+        Keys.onReleased: event => {
+            if (event.key === Qt.Key_Alt && keyRoot.altAlone)
+                window.openApplicationMenu();
+            keyRoot.altAlone = false;
+            event.accepted = false;
+        }
+
+        ContentView {
+            anchors.fill: parent
+            vm: window.model
+        }
     }
 
     AboutDialog {

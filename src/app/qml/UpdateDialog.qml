@@ -38,10 +38,13 @@ Dialog {
             visible: dialog.state === UpdaterController.Checking
             running: visible
         }
+        // Versions and errors come from the feed and the network: plain text only, so markup in
+        // them can neither style the dialog nor make it fetch anything.
         Label {
             objectName: "updateMessage"
             Layout.fillWidth: true
             wrapMode: Text.Wrap
+            textFormat: Text.PlainText
             text: {
                 switch (dialog.state) {
                 case UpdaterController.UpToDate:
@@ -55,17 +58,11 @@ Dialog {
                 }
             }
         }
-        Label {
-            Layout.fillWidth: true
-            visible: dialog.state === UpdaterController.UpdateAvailable && dialog.updater.releaseNotesUrl.toString() !== ""
-            textFormat: Text.StyledText
-            linkColor: palette.link
-            text: "<a href=\"" + dialog.updater.releaseNotesUrl + "\">Release notes</a>"
-            onLinkActivated: link => Qt.openUrlExternally(link)
-
-            HoverHandler {
-                cursorShape: Qt.PointingHandCursor
-            }
+        LinkButton {
+            objectName: "releaseNotes"
+            visible: dialog.state === UpdaterController.UpdateAvailable && String(dialog.updater.releaseNotesUrl) !== ""
+            text: "Release notes"
+            onClicked: Qt.openUrlExternally(dialog.updater.releaseNotesUrl)
         }
     }
 }

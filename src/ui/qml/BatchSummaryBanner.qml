@@ -7,9 +7,10 @@ import Kestrune
 Item {
     id: banner
 
-    readonly property int converted: vm.doneCount
-    readonly property int dropped: vm.droppedTrackCount
-    readonly property int failed: vm.failedCount
+    required property RemuxViewModel vm
+    readonly property int converted: banner.vm.doneCount
+    readonly property int dropped: banner.vm.droppedTrackCount
+    readonly property int failed: banner.vm.failedCount
     readonly property string summary: ViewText.summaryText(converted, dropped, failed)
     readonly property int tone: ViewText.summaryTone(dropped, failed)
     readonly property color toneColor: tone === ViewText.Failure ? WindowStyle.red : tone === ViewText.Warning ? WindowStyle.orange : WindowStyle.green
@@ -56,7 +57,7 @@ Item {
         WindowText {
             objectName: "summaryText"
             text: banner.summary
-            color: "white"
+            color: WindowStyle.text
             font.pointSize: WindowStyle.calloutPointSize
             wrapMode: Text.Wrap
             Layout.fillWidth: true
@@ -65,9 +66,9 @@ Item {
         LinkButton {
             objectName: "clearButton"
             text: "Clear"
-            enabled: !vm.isConverting
+            enabled: !banner.vm.isConverting
             Layout.alignment: Qt.AlignVCenter
-            onClicked: vm.clearFinished()
+            onClicked: banner.vm.clearFinished()
         }
     }
 }

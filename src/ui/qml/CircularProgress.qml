@@ -33,7 +33,7 @@ Item {
 
         ShapePath {
             fillColor: "transparent"
-            strokeColor: Qt.rgba(1, 1, 1, 0.15)
+            strokeColor: WindowStyle.track
             strokeWidth: shape.lineWidth
             PathAngleArc {
                 centerX: ring.width / 2

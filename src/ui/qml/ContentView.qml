@@ -9,8 +9,9 @@ import Kestrune
 Item {
     id: root
 
-    readonly property bool ffmpegAvailable: vm.ffmpegAvailable
-    readonly property bool canConvert: vm.files.count > 0 && !vm.isConverting && ffmpegAvailable
+    required property RemuxViewModel vm
+    readonly property bool ffmpegAvailable: root.vm.ffmpegAvailable
+    readonly property bool canConvert: root.vm.files.count > 0 && !root.vm.isConverting && ffmpegAvailable
     // Handles for tests and tools.
     readonly property alias filesArea: filesArea
     readonly property alias convertButton: convertButton
@@ -21,6 +22,25 @@ Item {
     Rectangle {
         anchors.fill: parent
         color: WindowStyle.windowBackground
+    }
+
+    // A control that takes keyboard focus is scrolled into view, so Tab never lands out of sight.
+    readonly property Item focusItem: Window.activeFocusItem
+    onFocusItemChanged: revealFocus()
+
+    function revealFocus() {
+        let item = focusItem
+        while (item && item !== page)
+            item = item.parent
+        if (!item)
+            return
+        const margin = 8
+        const top = focusItem.mapToItem(page, 0, 0).y - margin
+        const bottom = top + focusItem.height + 2 * margin
+        if (top < scroller.contentY)
+            scroller.contentY = Math.max(0, top)
+        else if (bottom > scroller.contentY + scroller.height)
+            scroller.contentY = Math.min(scroller.contentHeight - scroller.height, bottom - scroller.height)
     }
 
     // The list grows with the queue; when it outgrows the window the content scrolls so that
@@ -80,6 +100,7 @@ Item {
                     FilesArea {
                         id: filesArea
                         objectName: "filesArea"
+                        vm: root.vm
                         Layout.fillWidth: true
                         Layout.alignment: Qt.AlignTop
                     }
@@ -91,6 +112,7 @@ Item {
                     OutputDestinationMenu {
                         id: destinationMenu
                         objectName: "destinationMenu"
+                        vm: root.vm
                         Layout.fillWidth: true
                         Layout.alignment: Qt.AlignLeft | Qt.AlignTop
                     }
@@ -110,17 +132,20 @@ Item {
                     WindowText {
                         text: "Convert to"
                     }
+                    // This Qt's linter cannot follow ids of the file into a delegate.
+                    // qmllint disable unqualified
                     Repeater {
-                        model: vm.formatChoices
+                        model: root.vm.formatChoices
                         delegate: ToolbarButton {
                             required property var modelData
                             objectName: "format_" + modelData.id
                             text: modelData.displayName
-                            isOn: vm.outputFormat === modelData.id
-                            enabled: !vm.isConverting
-                            onClicked: vm.outputFormat = modelData.id
+                            isOn: root.vm.outputFormat === modelData.id
+                            enabled: !root.vm.isConverting
+                            onClicked: root.vm.outputFormat = modelData.id
                         }
                     }
+                    // qmllint enable unqualified
                     Item {
                         Layout.fillWidth: true
                         Layout.minimumWidth: 0
@@ -128,9 +153,9 @@ Item {
                     ConvertButton {
                         id: convertButton
                         objectName: "convertButton"
-                        text: vm.isConverting ? "Converting\u2026" : "Convert"
+                        text: root.vm.isConverting ? "Converting\u2026" : "Convert"
                         enabled: root.canConvert
-                        onClicked: vm.startConvert()
+                        onClicked: root.vm.startConvert()
                     }
                 }
 
@@ -146,21 +171,21 @@ Item {
                     Row {
                         id: counts
                         objectName: "counts"
-                        visible: !vm.isBatchFinished && vm.files.count > 0
+                        visible: !root.vm.isBatchFinished && root.vm.files.count > 0
                         spacing: 12
 
                         WindowText {
                             objectName: "doneCount"
-                            visible: vm.doneCount > 0
-                            text: vm.doneCount + " done"
+                            visible: root.vm.doneCount > 0
+                            text: root.vm.doneCount + " done"
                             color: WindowStyle.green
                             font.pointSize: WindowStyle.captionPointSize
                             font.family: WindowStyle.digitsFamily
                         }
                         WindowText {
                             objectName: "failedCount"
-                            visible: vm.failedCount > 0
-                            text: vm.failedCount + " failed"
+                            visible: root.vm.failedCount > 0
+                            text: root.vm.failedCount + " failed"
                             color: WindowStyle.red
                             font.pointSize: WindowStyle.captionPointSize
                             font.family: WindowStyle.digitsFamily
@@ -168,18 +193,31 @@ Item {
                     }
                 }
 
-                LinearProgress {
-                    objectName: "progressBar"
+                // The batch's progress, with Stop beside it while the batch runs.
+                RowLayout {
                     width: body.innerWidth
-                    visible: vm.isConverting || vm.overallProgress > 0
-                    value: vm.overallProgress
+                    spacing: 12
+                    visible: root.vm.isConverting || root.vm.overallProgress > 0
+
+                    LinearProgress {
+                        objectName: "progressBar"
+                        Layout.fillWidth: true
+                        value: root.vm.overallProgress
+                    }
+                    BorderedButton {
+                        id: stopButton
+                        objectName: "stopButton"
+                        visible: root.vm.isConverting
+                        text: "Stop"
+                        onClicked: root.vm.stop()
+                    }
                 }
 
                 // Fades in while sliding down from the top edge, and out the same way.
                 Item {
                     id: bannerSlot
                     objectName: "bannerSlot"
-                    readonly property bool shown: vm.isBatchFinished
+                    readonly property bool shown: root.vm.isBatchFinished
                     property real presence: shown ? 1 : 0
                     Behavior on presence {
                         NumberAnimation {
@@ -194,6 +232,7 @@ Item {
                     BatchSummaryBanner {
                         id: banner
                         objectName: "banner"
+                        vm: root.vm
                         width: parent.width
                         height: implicitHeight
                         y: -(1 - bannerSlot.presence) * height
@@ -203,9 +242,9 @@ Item {
 
                 WindowText {
                     objectName: "errorText"
-                    visible: vm.hasErrorMessage
+                    visible: root.vm.hasErrorMessage
                     width: body.innerWidth
-                    text: vm.errorMessage
+                    text: root.vm.errorMessage
                     color: WindowStyle.red
                     font.pointSize: WindowStyle.captionPointSize
                     wrapMode: Text.Wrap
@@ -234,10 +273,15 @@ Item {
         }
     }
 
-    // Return presses Convert when it is enabled.
+    // Return presses Convert when it is enabled; Escape stops a running batch.
     Shortcut {
         sequences: ["Return", "Enter"]
         enabled: root.canConvert
         onActivated: convertButton.clicked()
+    }
+    Shortcut {
+        sequence: "Escape"
+        enabled: root.vm.isConverting
+        onActivated: stopButton.clicked()
     }
 }

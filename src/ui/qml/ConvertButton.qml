@@ -6,8 +6,8 @@ import Kestrune
 T.AbstractButton {
     id: button
 
-    implicitWidth: Math.max(88, label.implicitWidth) + leftPadding + rightPadding
-    implicitHeight: label.implicitHeight + topPadding + bottomPadding
+    implicitWidth: Math.max(88, implicitContentWidth) + leftPadding + rightPadding
+    implicitHeight: implicitContentHeight + topPadding + bottomPadding
     leftPadding: 12
     rightPadding: 12
     topPadding: 7
@@ -15,12 +15,12 @@ T.AbstractButton {
     focusPolicy: Qt.StrongFocus
 
     contentItem: Text {
-        id: label
         text: button.text
+        textFormat: Text.PlainText
         font.pointSize: WindowStyle.defaultPointSize
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        color: button.enabled ? "white" : WindowStyle.disabledText
+        color: button.enabled ? WindowStyle.text : WindowStyle.disabledText
     }
     background: Rectangle {
         radius: 6
@@ -29,7 +29,7 @@ T.AbstractButton {
         Rectangle {
             anchors.fill: parent
             radius: parent.radius
-            color: Qt.rgba(0, 0, 0, 0.18)
+            color: WindowStyle.pressedOverlay
             visible: button.down
         }
         FocusRing {

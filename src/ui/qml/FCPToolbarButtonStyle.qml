@@ -10,11 +10,11 @@ Item {
     property bool isOn: false
     property bool pressed: false
     property string text
-    property font font: Qt.application.font
+    property font font
     // The label's frame is at least this wide before the padding.
     property real minimumLabelWidth: 38
 
-    readonly property color labelColor: isOn ? "white" : WindowStyle.labelText
+    readonly property color labelColor: isOn ? WindowStyle.text : WindowStyle.labelText
     readonly property color fillColor: isOn ? ThemeManager.accentColor : WindowStyle.controlFill
 
     implicitWidth: Math.max(minimumLabelWidth, label.implicitWidth) + 16
@@ -39,7 +39,7 @@ Item {
         id: pressedOverlay
         anchors.fill: parent
         radius: 4
-        color: Qt.rgba(0, 0, 0, 0.2)
+        color: WindowStyle.pressedOverlay
         visible: style.pressed
     }
     // Stroked centred on the edge: half the line lies outside the tile.
@@ -50,12 +50,13 @@ Item {
         radius: 4.5
         color: "transparent"
         border.width: 1
-        border.color: Qt.rgba(0, 0, 0, 0.2)
+        border.color: WindowStyle.tileOutline
     }
     Text {
         id: label
         anchors.centerIn: parent
         text: style.text
+        textFormat: Text.PlainText
         font: style.font
         color: style.labelColor
     }

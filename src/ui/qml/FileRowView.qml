@@ -1,28 +1,32 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Kestrune
 
 // One queued file: status indicator, name, where it lives or what went wrong, the live readout
-// while it converts, and one trailing button to reveal the result or to remove the entry.
+// while it converts, and one trailing button to reveal the result or to remove the entry. The
+// buttons only ask; the list decides what happens.
 Item {
     id: row
 
     // The record, as the list's roles carry it.
-    property string fileId
     property string fileName
     property string folderPath
-    property string status: "queued"
+    property int status: FileListModel.Queued
     property bool hasFraction: false
     property real fraction: 0
     property bool hasSpeed: false
     property real speed: 0
     property string note
     property string reason
+    // While a batch runs, a row that is not done offers no button.
+    property bool batchRunning: false
 
-    readonly property bool isDone: status === "done"
-    readonly property bool isFailed: status === "failed"
-    readonly property bool isConverting: status === "converting"
+    signal revealRequested()
+    signal removeRequested()
+
+    readonly property bool isDone: status === FileListModel.Done
+    readonly property bool isFailed: status === FileListModel.Failed
+    readonly property bool isConverting: status === FileListModel.Converting
     readonly property bool hasNote: isDone && note !== ""
     readonly property string symbolName: isDone ? "checkmark.circle.fill" : isFailed ? "xmark.octagon.fill" : "circle"
 
@@ -52,6 +56,8 @@ Item {
             Layout.alignment: Qt.AlignVCenter
             sourceComponent: kind === "progress" ? progressIndicator : kind === "spinner" ? spinnerIndicator : symbolIndicator
         }
+        // This Qt's linter cannot follow ids of the file into an inline Component; they are bound here.
+        // qmllint disable unqualified
         Component {
             id: symbolIndicator
             Item {
@@ -84,6 +90,8 @@ Item {
             }
         }
 
+        // qmllint enable unqualified
+
         ColumnLayout {
             spacing: 1
             Layout.fillWidth: true
@@ -94,16 +102,17 @@ Item {
                 objectName: "title"
                 Layout.fillWidth: true
                 text: row.fileName
-                color: "white"
+                color: WindowStyle.text
                 elide: Text.ElideRight
                 maximumLineCount: 1
 
                 HoverHandler {
                     id: titleHover
                 }
-                ToolTip.visible: titleHover.hovered && title.truncated
-                ToolTip.text: row.fileName
-                ToolTip.delay: 600
+                HelpTip {
+                    visible: titleHover.hovered && title.truncated
+                    text: row.fileName
+                }
             }
             WindowText {
                 id: detail
@@ -121,9 +130,10 @@ Item {
                 HoverHandler {
                     id: detailHover
                 }
-                ToolTip.visible: detailHover.hovered && detail.help !== ""
-                ToolTip.text: detail.help
-                ToolTip.delay: 600
+                HelpTip {
+                    visible: detailHover.hovered && detail.help !== ""
+                    text: detail.help
+                }
             }
         }
 
@@ -132,6 +142,7 @@ Item {
             active: row.isConverting
             visible: active
             Layout.alignment: Qt.AlignVCenter
+            // qmllint disable unqualified
             sourceComponent: ConvertingReadout {
                 objectName: "readout"
                 hasFraction: row.hasFraction
@@ -141,16 +152,17 @@ Item {
             }
         }
 
+        // qmllint enable unqualified
         IconButton {
             id: trailing
             objectName: "trailingButton"
             readonly property bool reveals: row.isDone
-            visible: row.isDone || !vm.isConverting
+            visible: row.isDone || !row.batchRunning
             Layout.alignment: Qt.AlignVCenter
             symbol: reveals ? "arrow.right.circle" : "xmark.circle.fill"
             tint: reveals ? ThemeManager.accentColor : WindowStyle.removeButton
             help: reveals ? "Reveal in Finder" : "Remove from list"
-            onClicked: reveals ? vm.revealFile(row.fileId) : vm.removeFile(row.fileId)
+            onClicked: reveals ? row.revealRequested() : row.removeRequested()
         }
     }
 }

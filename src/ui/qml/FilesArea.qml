@@ -7,12 +7,13 @@ import Kestrune
 Item {
     id: area
 
+    required property RemuxViewModel vm
     // True while a drag carrying file URLs hovers over the box.
     readonly property bool isDragTarget: dropArea.containsDrag
     // Whether the group of files after the first is open. Kept when the list shrinks and grows.
     property bool queueExpanded: false
 
-    readonly property int fileCount: vm.files.count
+    readonly property int fileCount: area.vm.files.count
     readonly property bool isEmpty: fileCount === 0
 
     implicitHeight: content.implicitHeight
@@ -58,15 +59,17 @@ Item {
             LinkButton {
                 objectName: "browseButton"
                 text: "Browse\u2026"
-                enabled: !vm.isConverting
-                onClicked: vm.presentAddFilesPanel()
+                enabled: !area.vm.isConverting
+                onClicked: area.vm.presentAddFilesPanel()
             }
         }
 
         Repeater {
             id: rows
-            model: vm.files
+            model: area.vm.files
 
+            // This Qt's linter cannot follow ids of the file into a delegate; they are bound here.
+            // qmllint disable unqualified
             delegate: Column {
                 id: entry
 
@@ -74,7 +77,7 @@ Item {
                 required property string fileId
                 required property string fileName
                 required property string folderPath
-                required property string status
+                required property int status
                 required property bool hasFraction
                 required property double fraction
                 required property bool hasSpeed
@@ -127,10 +130,8 @@ Item {
                     visible: active
                     x: entry.inGroup ? 10 : 0
                     width: entry.inGroup ? parent.width - 20 : parent.width
-                    height: item ? item.implicitHeight : 0
                     sourceComponent: FileRowView {
                         objectName: "fileRow"
-                        fileId: entry.fileId
                         fileName: entry.fileName
                         folderPath: entry.folderPath
                         status: entry.status
@@ -140,10 +141,15 @@ Item {
                         speed: entry.speed
                         note: entry.note
                         reason: entry.reason
+                        batchRunning: area.vm.isConverting
+                        onRevealRequested: area.vm.revealFile(entry.fileId)
+                        onRemoveRequested: area.vm.removeFile(entry.fileId)
                     }
                 }
             }
         }
+
+        // qmllint enable unqualified
 
         // The group's padding below its label or its last row.
         Item {
@@ -168,7 +174,7 @@ Item {
         keys: ["text/uri-list"]
         onDropped: drop => {
             // One call per drop with every URL in drop order; the model decides what it keeps.
-            vm.addFiles(drop.urls)
+            area.vm.addFiles(drop.urls)
             drop.acceptProposedAction()
         }
     }

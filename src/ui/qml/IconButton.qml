@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Templates as T
 import Kestrune
 
@@ -9,7 +8,7 @@ T.AbstractButton {
     id: button
 
     property string symbol
-    property color tint: "white"
+    property color tint: WindowStyle.text
     property string help
 
     implicitWidth: 16
@@ -28,9 +27,10 @@ T.AbstractButton {
         radius: width / 2
     }
 
-    ToolTip.visible: hovered && help !== ""
-    ToolTip.text: help
-    ToolTip.delay: 600
+    HelpTip {
+        visible: button.hovered && button.help !== ""
+        text: button.help
+    }
 
     Accessible.role: Accessible.Button
     Accessible.name: help

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Templates as T
 import Kestrune
 
@@ -18,8 +17,8 @@ Item {
         text: "Keep original files"
         spacing: 5
         padding: 0
-        implicitWidth: indicator.width + spacing + label.implicitWidth
-        implicitHeight: Math.max(indicator.height, label.implicitHeight)
+        implicitWidth: implicitContentWidth
+        implicitHeight: Math.max(implicitIndicatorHeight, implicitContentHeight)
 
         indicator: Rectangle {
             width: 12
@@ -28,7 +27,7 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             color: WindowStyle.disabledFill
             border.width: 1
-            border.color: Qt.rgba(1, 1, 1, 0.12)
+            border.color: WindowStyle.controlBorder
 
             SymbolIcon {
                 anchors.fill: parent
@@ -39,9 +38,9 @@ Item {
             }
         }
         contentItem: Text {
-            id: label
             leftPadding: box.indicator.width + box.spacing
             text: box.text
+            textFormat: Text.PlainText
             font.pointSize: WindowStyle.captionPointSize
             color: WindowStyle.secondaryText
             verticalAlignment: Text.AlignVCenter
@@ -56,10 +55,9 @@ Item {
     HoverHandler {
         id: hover
     }
-    ToolTip {
+    HelpTip {
         id: help
         visible: hover.hovered
-        delay: 600
         text: "This app only writes a new file \u2014 it never deletes your source."
     }
 }

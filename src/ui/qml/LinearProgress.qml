@@ -23,7 +23,7 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: height / 2
-        color: Qt.rgba(1, 1, 1, 0.1)
+        color: WindowStyle.track
     }
     Rectangle {
         objectName: "fill"

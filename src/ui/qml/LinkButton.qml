@@ -8,15 +8,15 @@ T.AbstractButton {
 
     property real pointSize: WindowStyle.defaultPointSize
 
-    implicitWidth: label.implicitWidth
-    implicitHeight: label.implicitHeight
+    implicitWidth: implicitContentWidth
+    implicitHeight: implicitContentHeight
     padding: 0
     focusPolicy: Qt.StrongFocus
     hoverEnabled: true
 
     contentItem: Text {
-        id: label
         text: link.text
+        textFormat: Text.PlainText
         font.pointSize: link.pointSize
         color: link.enabled ? WindowStyle.link : WindowStyle.disabledText
         opacity: link.down ? 0.6 : 1.0

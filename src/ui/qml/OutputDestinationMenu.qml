@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Shapes
 import QtQuick.Templates as T
 import Kestrune
@@ -9,10 +8,11 @@ import Kestrune
 T.AbstractButton {
     id: face
 
-    readonly property string label: ViewText.destinationLabel(vm.sameAsInput, vm.hasOutputDirectory, vm.outputDirectoryPath)
+    required property RemuxViewModel vm
+    readonly property string label: ViewText.destinationLabel(face.vm.sameAsInput, face.vm.hasOutputDirectory, face.vm.outputDirectoryPath)
     property alias menu: menu
 
-    enabled: !vm.isConverting
+    enabled: !face.vm.isConverting
     implicitWidth: 200
     implicitHeight: faceText.implicitHeight + 12
     padding: 0
@@ -21,11 +21,15 @@ T.AbstractButton {
     focusPolicy: Qt.StrongFocus
     hoverEnabled: true
 
-    contentItem: WindowText {
+    // Not the control's content item, so the linter can see its id.
+    WindowText {
         id: faceText
         objectName: "faceText"
+        anchors.fill: parent
+        anchors.leftMargin: face.leftPadding
+        anchors.rightMargin: face.rightPadding
         text: face.label
-        color: vm.sameAsInput ? WindowStyle.secondaryText : "white"
+        color: face.vm.sameAsInput ? WindowStyle.secondaryText : WindowStyle.text
         elide: Text.ElideMiddle
         maximumLineCount: 1
         verticalAlignment: Text.AlignVCenter
@@ -34,9 +38,9 @@ T.AbstractButton {
     }
     background: Rectangle {
         radius: 5
-        color: face.down || menu.visible ? Qt.rgba(1, 1, 1, 0.14) : Qt.rgba(1, 1, 1, 0.08)
+        color: face.down || menu.visible ? WindowStyle.controlFacePressed : WindowStyle.controlFace
         border.width: 1
-        border.color: Qt.rgba(1, 1, 1, 0.1)
+        border.color: WindowStyle.controlBorder
 
         // The pop-up's up and down chevrons.
         Shape {
@@ -71,9 +75,10 @@ T.AbstractButton {
     HoverHandler {
         id: faceHover
     }
-    ToolTip.visible: faceHover.hovered && faceText.truncated
-    ToolTip.text: face.label
-    ToolTip.delay: 600
+    HelpTip {
+        visible: faceHover.hovered && faceText.truncated
+        text: face.label
+    }
 
     onClicked: menu.open()
 
@@ -91,25 +96,24 @@ T.AbstractButton {
         leftPadding: 8
         rightPadding: 16
 
-        contentItem: Item {
-            SymbolIcon {
-                id: check
-                objectName: "checkmark"
-                name: "checkmark"
-                visible: item.marked
-                color: item.highlighted ? "white" : WindowStyle.labelText
-                width: 12
-                height: 12
-                anchors.verticalCenter: parent.verticalCenter
-            }
-            Text {
-                id: itemText
-                x: check.width + 6
-                anchors.verticalCenter: parent.verticalCenter
-                text: item.text
-                font.pointSize: WindowStyle.defaultPointSize
-                color: item.highlighted ? "white" : WindowStyle.labelText
-            }
+        SymbolIcon {
+            id: check
+            objectName: "checkmark"
+            name: "checkmark"
+            visible: item.marked
+            color: item.highlighted ? WindowStyle.text : WindowStyle.labelText
+            x: item.leftPadding
+            width: 12
+            height: 12
+            anchors.verticalCenter: parent.verticalCenter
+        }
+        // A folder's name is shown verbatim.
+        WindowText {
+            id: itemText
+            x: item.leftPadding + check.width + 6
+            anchors.verticalCenter: parent.verticalCenter
+            text: item.text
+            color: item.highlighted ? WindowStyle.text : WindowStyle.labelText
         }
         background: Rectangle {
             radius: 4
@@ -162,30 +166,30 @@ T.AbstractButton {
             radius: 6
             color: WindowStyle.menuBackground
             border.width: 1
-            border.color: Qt.rgba(1, 1, 1, 0.12)
+            border.color: WindowStyle.controlBorder
         }
 
         MenuEntry {
             objectName: "sameAsInputItem"
             text: "Same as input"
-            marked: vm.sameAsInput
-            onTriggered: vm.sameAsInput = true
+            marked: face.vm.sameAsInput
+            onTriggered: face.vm.sameAsInput = true
         }
         MenuRule {
-            visible: vm.hasOutputDirectory
+            visible: face.vm.hasOutputDirectory
         }
         MenuEntry {
             objectName: "folderItem"
-            visible: vm.hasOutputDirectory
-            text: vm.outputDirectoryName
-            marked: !vm.sameAsInput
-            onTriggered: vm.sameAsInput = false
+            visible: face.vm.hasOutputDirectory
+            text: face.vm.outputDirectoryName
+            marked: !face.vm.sameAsInput
+            onTriggered: face.vm.sameAsInput = false
         }
         MenuRule {}
         MenuEntry {
             objectName: "chooseFolderItem"
             text: "Choose folder\u2026"
-            onTriggered: vm.chooseOutputFolder()
+            onTriggered: face.vm.chooseOutputFolder()
         }
     }
 }

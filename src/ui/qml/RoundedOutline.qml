@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Shapes
+import Kestrune
 
 // A rounded rectangle stroked along the item's edge, optionally dashed. Built from lines and
 // arcs: this Qt has no rectangle path element.
@@ -8,7 +9,7 @@ Shape {
 
     property real radius: 6
     property real lineWidth: 1
-    property color strokeColor: "white"
+    property color strokeColor: WindowStyle.text
     // Length of each dash and of each gap, in pixels; 0 draws a solid line.
     property real dash: 0
 

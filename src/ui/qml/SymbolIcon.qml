@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Shapes
+import Kestrune
 
 // A symbol image by name, drawn as vector paths on a 24-unit grid and tinted with `color` at run
 // time. Filled symbols cut their inner mark out with the even-odd rule, so whatever lies behind
@@ -8,7 +9,7 @@ Item {
     id: icon
 
     property string name
-    property color color: "white"
+    property color color: WindowStyle.text
 
     implicitWidth: 16
     implicitHeight: 16

@@ -8,13 +8,12 @@ T.AbstractButton {
 
     property bool isOn: false
 
-    implicitWidth: tile.implicitWidth
-    implicitHeight: tile.implicitHeight
+    implicitWidth: implicitContentWidth
+    implicitHeight: implicitContentHeight
     padding: 0
     focusPolicy: Qt.StrongFocus
 
     contentItem: FCPToolbarButtonStyle {
-        id: tile
         isOn: button.isOn
         pressed: button.down
         text: button.text
