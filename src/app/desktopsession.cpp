@@ -2,11 +2,13 @@
 
 #include "app/kestruneapp.h"
 
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QVariantMap>
+#include <utility>
 
 namespace
 {
@@ -19,7 +21,10 @@ constexpr uint portalSuspendFlag = 4;
 // Calls a method without waiting; `onReply` runs with the finished call on `context`'s thread.
 template<typename Reply, typename Handler> void callAsync(QDBusConnection &bus, const QDBusMessage &message, QObject *context, Handler onReply)
 {
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(message), context);
+    // A call on a bus that is not there would never report back; it fails at once instead.
+    const QDBusPendingCall call
+        = bus.isConnected() ? bus.asyncCall(message) : QDBusPendingCall::fromError(QDBusError(QDBusError::Disconnected, QStringLiteral("No bus")));
+    auto *watcher = new QDBusPendingCallWatcher(call, context);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context, [watcher, onReply] {
         watcher->deleteLater();
         onReply(Reply(*watcher));

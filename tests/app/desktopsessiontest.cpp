@@ -78,7 +78,7 @@ private Q_SLOTS:
 
     void steps_data()
     {
-        QTest::addColumn<QStringList>("services"); // "login1", "portal", "Notifications"
+        QTest::addColumn<QStringList>("services"); // "login1", "portal", "Notifications", and "system" for a system bus without logind
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("record"); // what the services saw, "held"/"released" after each settle and at the end
         const QString logind = "Inhibit sleep Kestrune Converting block", portal = "Inhibit  4 Converting";
@@ -86,9 +86,9 @@ private Q_SLOTS:
         QTest::addRow("logind first") << QStringList { "login1", "portal" } << "hold settle release" << QStringList { logind, "held", "released" };
         QTest::addRow("logind, quit") << QStringList { "login1" } << "hold settle quit" << QStringList { logind, "held", "released" };
         QTest::addRow("logind, released before it answers") << QStringList { "login1" } << "hold release" << QStringList { logind, "released" };
-        QTest::addRow("portal without logind") << QStringList { "portal" } << "hold settle release" << QStringList { portal, "Close" };
-        QTest::addRow("portal, quit") << QStringList { "portal" } << "hold settle quit" << QStringList { portal, "Close" };
-        QTest::addRow("neither, then logind") << QStringList {} << "hold settle release up hold release" << QStringList { logind, "released" };
+        QTest::addRow("portal without logind") << QStringList { "system", "portal" } << "hold settle release" << QStringList { portal, "Close" };
+        QTest::addRow("portal without system bus, quit") << QStringList { "portal" } << "hold settle quit" << QStringList { portal, "Close" };
+        QTest::addRow("neither, then logind") << QStringList { "system" } << "hold settle release up hold release" << QStringList { logind, "released" };
         QTest::addRow("clicked") << QStringList { "Notifications" } << "notify settle click:7:default settle" << QStringList { shown, "activated" };
         QTest::addRow("other notification") << QStringList { "Notifications" } << "notify settle click:8:default settle" << QStringList { shown };
         QTest::addRow("another action") << QStringList { "Notifications" } << "notify settle click:7:close settle" << QStringList { shown };
@@ -101,7 +101,8 @@ private Q_SLOTS:
         QFETCH(QStringList, record);
         FakeDesktop fake;
         serve(services, &fake);
-        auto inhibitor = std::make_unique<SleepInhibitor>(*m_client, *m_client);
+        const bool systemBus = services.contains("login1") || services.contains("system");
+        auto inhibitor = std::make_unique<SleepInhibitor>(systemBus ? *m_client : QDBusConnection(QString()), *m_client);
         DesktopNotifier notifier(*m_client);
         connect(&notifier, &DesktopNotifier::activated, &fake, [&fake] { fake.calls << "activated"; });
         for (const QString &step : steps.split(u' ')) {
