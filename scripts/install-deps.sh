@@ -19,8 +19,12 @@ packages=(
   xvfb xauth dbus-daemon dbus-bin desktop-file-utils appstream
   # the launch test reads window titles and stacking (xwininfo, xmessage) and types Ctrl+Q
   x11-utils xdotool
-  # fonts for a readable window
-  fonts-dejavu-core
+  # fonts for a readable window, Chinese and Japanese file names included
+  fonts-dejavu-core fonts-wqy-microhei
+  # native Wayland windows, and the Wayland compositor the launch test runs inside Xvfb
+  qt6-wayland weston
+  # the Debian package build (dpkg-shlibdeps) and its checks
+  dpkg-dev file
   # the German numeric locale the progress parser is tested under
   locales
   # the libFuzzer build

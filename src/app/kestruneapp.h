@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class AboutInfo;
+class DesktopNotifier;
 class RemuxViewModel;
+class SleepInhibitor;
 class UpdaterController;
 
 // The application shell: makes the one RemuxViewModel and the update checker, loads the window
@@ -27,13 +31,16 @@ public:
     struct Options {
         QUrl appcastUrl; // empty: the feed chosen at build time
         bool singleInstance = true;
+        QList<QUrl> files; // added as a drop would; a second launch hands them over
     };
 
     explicit KestruneApp(Options options, QObject *parent = nullptr);
     ~KestruneApp() override;
 
-    // The process entry: runs the application loop and returns 0 when it ends. The window is
-    // drawn by Qt Quick's software renderer; benchmarks pass another to compare.
+    // The process entry: answers --help and --version on the terminal, otherwise runs the
+    // application loop with the files and folders named on the command line and returns 0
+    // when it ends. The window is drawn by Qt Quick's software renderer; benchmarks pass
+    // another to compare.
     static int run(int &argc, char **argv, QSGRendererInterface::GraphicsApi graphicsApi = QSGRendererInterface::Software);
 
     // Loads the window, unless another instance in this session was asked to show itself
@@ -50,9 +57,13 @@ public:
 public Q_SLOTS:
     // Brings the window to the front; called over D-Bus by a second launch.
     Q_SCRIPTABLE void Activate();
+    // Adds files and folders (URLs as text) as a drop would, then brings the window to the
+    // front; called over D-Bus by a second launch that was given some.
+    Q_SCRIPTABLE void Open(const QStringList &urls);
 
 private:
     bool handOverToRunningInstance();
+    void watchBatches();
 
     Options m_options;
     RemuxViewModel *m_viewModel = nullptr;
@@ -60,5 +71,7 @@ private:
     AboutInfo *m_aboutInfo = nullptr;
     QQmlApplicationEngine m_engine;
     QPointer<QQuickWindow> m_window;
+    SleepInhibitor *m_sleepInhibitor = nullptr;
+    DesktopNotifier *m_notifier = nullptr;
     QString m_loadErrors;
 };

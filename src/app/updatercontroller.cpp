@@ -1,11 +1,13 @@
 #include "app/updatercontroller.h"
 
-#include <QCoroNetworkReply>
+#include <QFutureWatcher>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
 #include <QXmlStreamReader>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <memory>
 
 namespace
 {
@@ -54,6 +56,11 @@ UpdaterController::Release readItem(QXmlStreamReader &reader)
         release.version = shortVersion;
     release.displayVersion = shortVersion.isEmpty() ? release.version : shortVersion;
     release.releaseNotesUrl = releaseNotes.isEmpty() ? link : releaseNotes;
+    // The link is opened with the desktop's handler for its scheme; a feed must not be able to
+    // open a local file or start another program through it.
+    const QString scheme = release.releaseNotesUrl.scheme();
+    if (scheme != u"https" && scheme != u"http")
+        release.releaseNotesUrl.clear();
     return release;
 }
 
@@ -65,7 +72,6 @@ QString describeNetworkFailure(const QNetworkReply &reply)
     case QNetworkReply::HostNotFoundError:
         return QStringLiteral("The update server could not be found. Check your internet connection.");
     case QNetworkReply::TimeoutError:
-    case QNetworkReply::OperationCanceledError: // what a transfer timeout reports
         return QStringLiteral("The update server did not answer in time.");
     case QNetworkReply::RemoteHostClosedError:
         return QStringLiteral("The update server closed the connection before sending the update feed.");
@@ -113,37 +119,67 @@ void UpdaterController::checkForUpdates()
     Q_EMIT checkStateChanged();
     // A local feed can be read completely inside get(); starting from the event loop keeps the
     // outcome from ever arriving before this call has returned.
-    QTimer::singleShot(0, this, [this] { QCoro::connect(runCheck(), this, [] {}); });
+    QTimer::singleShot(0, this, &UpdaterController::runCheck);
 }
 
-QCoro::Task<void> UpdaterController::runCheck()
+void UpdaterController::runCheck()
 {
     QNetworkRequest request(m_feedUrl);
-    request.setTransferTimeout(static_cast<int>(m_transferTimeout.count()));
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Kestrune/%1").arg(m_currentVersion));
     QNetworkReply *reply = m_network.get(request);
-    co_await reply;
-    reply->deleteLater();
+    // Why the check was cut short, if it was; the reply then only reports "cancelled".
+    auto cutShort = std::make_shared<QString>();
+    const auto cut = [reply, cutShort](QString why) {
+        if (cutShort->isEmpty())
+            *cutShort = std::move(why);
+        reply->abort();
+    };
+    // One deadline for the whole check: a server that drips a byte now and then would keep a
+    // timer that only measures silence from ever firing.
+    auto *deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, reply, [cut] { cut(QStringLiteral("The update server did not answer in time.")); });
+    deadline->start(m_deadline);
+    const auto tooLarge = [cut](qint64 bytes) {
+        if (bytes > maxFeedBytes)
+            cut(QStringLiteral("The update feed is too large to be one."));
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, tooLarge] { tooLarge(reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()); });
+    connect(reply, &QNetworkReply::downloadProgress, reply, [tooLarge](qint64 received, qint64) { tooLarge(received); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, cutShort] {
+        reply->deleteLater();
+        if (!cutShort->isEmpty())
+            finishCheck(Failed, {}, {}, *cutShort);
+        else if (reply->error() != QNetworkReply::NoError)
+            finishCheck(Failed, {}, {}, describeNetworkFailure(*reply));
+        else
+            readFeed(reply);
+    });
+}
 
-    if (reply->error() != QNetworkReply::NoError) {
-        finishCheck(Failed, {}, {}, describeNetworkFailure(*reply));
-        co_return;
-    }
-    const Appcast appcast = parseAppcast(reply->readAll());
-    if (!appcast.error.isEmpty()) {
-        finishCheck(Failed, {}, {}, appcast.error);
-        co_return;
-    }
-    if (appcast.releases.isEmpty()) {
-        finishCheck(Failed, {}, {}, QStringLiteral("The update feed lists no versions."));
-        co_return;
-    }
-    const auto newest = std::max_element(
-        appcast.releases.cbegin(), appcast.releases.cend(), [](const Release &a, const Release &b) { return compareVersions(a.version, b.version) < 0; });
-    if (compareVersions(newest->version, m_currentVersion) > 0)
-        finishCheck(UpdateAvailable, newest->displayVersion, newest->releaseNotesUrl);
-    else
-        finishCheck(UpToDate, newest->displayVersion);
+void UpdaterController::readFeed(QNetworkReply *reply)
+{
+    // A feed of up to a mebibyte can take a while to parse; the window must not wait for it.
+    auto *watcher = new QFutureWatcher<Appcast>(this);
+    connect(watcher, &QFutureWatcher<Appcast>::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const Appcast appcast = watcher->result();
+        if (!appcast.error.isEmpty()) {
+            finishCheck(Failed, {}, {}, appcast.error);
+            return;
+        }
+        if (appcast.releases.isEmpty()) {
+            finishCheck(Failed, {}, {}, QStringLiteral("The update feed lists no versions."));
+            return;
+        }
+        const auto newest = std::max_element(
+            appcast.releases.cbegin(), appcast.releases.cend(), [](const Release &a, const Release &b) { return compareVersions(a.version, b.version) < 0; });
+        if (compareVersions(newest->version, m_currentVersion) > 0)
+            finishCheck(UpdateAvailable, newest->displayVersion, newest->releaseNotesUrl);
+        else
+            finishCheck(UpToDate, newest->displayVersion);
+    });
+    watcher->setFuture(QtConcurrent::run(&UpdaterController::parseAppcast, reply->readAll()));
 }
 
 void UpdaterController::finishCheck(CheckState state, QString latestVersion, QUrl releaseNotesUrl, QString errorText)

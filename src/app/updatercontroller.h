@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoroTask>
 #include <QList>
 #include <QNetworkAccessManager>
 #include <QObject>
@@ -25,6 +24,7 @@ class UpdaterController : public QObject
     Q_PROPERTY(QString currentVersion READ currentVersion CONSTANT)
     // The newest version the last check found, as the feed displays it; empty before.
     Q_PROPERTY(QString latestVersion READ latestVersion NOTIFY checkStateChanged)
+    // Only a web address (https or http) is ever offered; a feed's other links are dropped.
     Q_PROPERTY(QUrl releaseNotesUrl READ releaseNotesUrl NOTIFY checkStateChanged)
     // Why the last check failed, in plain words; empty unless checkState is Failed.
     Q_PROPERTY(QString errorText READ errorText NOTIFY checkStateChanged)
@@ -68,8 +68,10 @@ public:
     [[nodiscard]] QString errorText() const { return m_errorText; }
     [[nodiscard]] QUrl feedUrl() const { return m_feedUrl; }
 
-    // How long the feed's server may stay silent before the check gives up.
-    void setTransferTimeout(std::chrono::milliseconds timeout) { m_transferTimeout = timeout; }
+    // The longest a feed may be, and the longest a whole check may take, however the server
+    // sends its bytes; past either the check fails.
+    static constexpr qint64 maxFeedBytes = 1024 * 1024;
+    void setDeadline(std::chrono::milliseconds deadline) { m_deadline = deadline; }
 
     // Starts a user-started check; does nothing while canCheckForUpdates is false.
     Q_INVOKABLE void checkForUpdates();
@@ -87,14 +89,15 @@ Q_SIGNALS:
     void checkFinished();
 
 private:
-    QCoro::Task<void> runCheck();
+    void runCheck();
+    void readFeed(QNetworkReply *reply);
     void setCanCheckForUpdates(bool canCheck);
     void finishCheck(CheckState state, QString latestVersion = {}, QUrl releaseNotesUrl = {}, QString errorText = {});
 
     QUrl m_feedUrl;
     QString m_currentVersion;
     QNetworkAccessManager m_network;
-    std::chrono::milliseconds m_transferTimeout { 20000 };
+    std::chrono::milliseconds m_deadline { 15000 };
     bool m_canCheckForUpdates = false;
     CheckState m_checkState = NotChecked;
     QString m_latestVersion;

@@ -1,30 +1,15 @@
+#include "run.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSize>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace std::chrono_literals;
+constexpr int launchTimeoutMs = 20000;
 
-namespace
-{
-
-// A top-level window of the X display, as xwininfo lists them: topmost first.
-struct TopLevel {
-    QString id;
-    QString title;
-    QString windowClass;
-    QSize size;
-};
-
-constexpr int launchTimeoutMs = 15000;
-
-} // namespace
-
-// The installed program as a user meets it, on a private X server and session bus: its window,
-// its Quit shortcut, and one instance per session.
+// The installed program as a user meets it, on a private X server and session bus: its command
+// line, its window on X and on Wayland, one instance per session, and its Quit shortcut.
 class AppLaunchTest : public QObject
 {
     Q_OBJECT
@@ -32,186 +17,123 @@ class AppLaunchTest : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        for (const char *tool : { "Xvfb", "dbus-daemon", "xwininfo", "xdotool", "xmessage" })
-            QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(), tool);
-        QVERIFY(m_home.isValid());
-
-        // -displayfd picks a free display and writes its number to the given descriptor.
-        m_xvfb.setProgram(QStringLiteral("sh"));
-        m_xvfb.setArguments({ QStringLiteral("-c"), QStringLiteral("exec Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>&1 >/dev/null 2>&1") });
-        m_xvfb.start();
-        QVERIFY(m_xvfb.waitForReadyRead(10000));
-        m_display = QStringLiteral(":") + QString::fromLatin1(m_xvfb.readLine().trimmed());
-
-        m_bus.setProgram(QStringLiteral("dbus-daemon"));
-        m_bus.setArguments({ QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address") });
-        m_bus.start();
-        QVERIFY(m_bus.waitForReadyRead(10000));
-        m_busAddress = QString::fromLatin1(m_bus.readLine().trimmed());
-        QVERIFY(!m_busAddress.isEmpty());
-
         QDir home(m_home.path());
-        QVERIFY(home.mkpath(QStringLiteral("runtime")) && home.mkpath(QStringLiteral("config")));
-        QFile::setPermissions(home.filePath(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(home.mkpath("runtime") && home.mkpath("config") && home.mkpath("media/folder"));
+        QFile::setPermissions(home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // Each server prints where to reach it on its first line.
+        const auto serve = [this](const QString &command) {
+            QProcess *server = start("sh", { "-c", command }, m_env);
+            return server->waitForReadyRead(10000) ? QString::fromLatin1(server->readLine().trimmed()) : QString();
+        };
+        m_env.insert("DISPLAY", ':' + serve("exec Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>&1 >/dev/null 2>&1"));
+        m_env.insert("DBUS_SESSION_BUS_ADDRESS", serve("exec dbus-daemon --session --nofork --print-address"));
+        m_env.insert("QT_QPA_PLATFORM", "xcb");
+        // Keep the program's settings and sockets out of the real home.
+        m_env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
+        m_env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+        m_servers = std::exchange(m_launched, {});
+        for (const char *clip : { "media/a.mp4", "media/folder/b.mp4", "media/c.mp4" })
+            QCOMPARE(run("ffmpeg", { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-c:v", "mpeg4", home.filePath(clip) }), "\nexit 0");
+    }
+    // Whatever a test left running goes before the next one starts; the servers go last.
+    void cleanup() { stop(m_launched); }
+    void cleanupTestCase() { stop(m_servers); }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("output");
+        QTest::addRow("help") << QStringList { "--help" } << "Usage: .*kestrune \\[options\\] \\[FILE\\|FOLDER\\]\\.\\.\\.[\\s\\S]*\nexit 0$";
+        QTest::addRow("version") << QStringList { "--version" } << "^kestrune " KESTRUNE_VERSION "\n\nexit 0$";
+        QTest::addRow("unknown option") << QStringList { "--frobnicate", "a.mp4" } << "^kestrune: Unknown option 'frobnicate'.\n\nexit 1$";
+    }
+    // Answered on the terminal, without a display to open a window on.
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, output);
+        QProcessEnvironment env = m_env;
+        env.remove("DISPLAY");
+        const QString printed = run(KESTRUNE_APP_PATH, arguments, env);
+        QVERIFY2(printed.contains(QRegularExpression(output)), qPrintable(printed));
     }
 
-    void cleanup()
+    // Files named on the command line are listed as if dropped (Return converts them); a second
+    // launch hands its files to the first window, raises it and leaves; Ctrl+Q quits.
+    void filesFromTheCommandLine()
     {
-        // Whatever a failed test left running goes before the next one starts.
-        for (QProcess *process : std::as_const(m_launched)) {
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished(5000);
-            }
-            delete process;
-        }
-        m_launched.clear();
+        QProcess *first = start(KESTRUNE_APP_PATH, { "a.mp4" }, m_env);
+        QTRY_COMPARE_WITH_TIMEOUT(windows(ours).size(), 1, launchTimeoutMs);
+        const QString window = windows(ours).constFirst();
+        QVERIFY2(window.contains("\"Kestrune\": (\"kestrune\" \"Kestrune\")  620x540+"), qPrintable(window));
+        QTRY_VERIFY_WITH_TIMEOUT(press(window, "Return") && QFileInfo::exists(m_home.filePath("media/a.mkv")), launchTimeoutMs);
+
+        // Another program's window covers ours; the second launch brings ours back on top.
+        start("xmessage", { "-geometry", "700x600+0+0", "cover" }, m_env);
+        const QString oursOrCover = "(\"kestrune\"|xmessage)";
+        QTRY_VERIFY_WITH_TIMEOUT(windows(oursOrCover).value(0).contains("xmessage"), launchTimeoutMs);
+        QProcess *second = start(KESTRUNE_APP_PATH, { "folder/b.mp4" }, m_env);
+        QVERIFY(second->waitForFinished(launchTimeoutMs) && second->exitCode() == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(windows(oursOrCover).value(0).section(u' ', 0, 0), window.section(u' ', 0, 0), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(press(window, "Return") && QFileInfo::exists(m_home.filePath("media/folder/b.mkv")), launchTimeoutMs);
+        QCOMPARE(windows(ours).size(), 1);
+
+        QVERIFY(press(window, "ctrl+q"));
+        QVERIFY(first->waitForFinished(launchTimeoutMs) && first->exitStatus() == QProcess::NormalExit && first->exitCode() == 0);
     }
 
-    void cleanupTestCase()
+    // On a Wayland session the window is Wayland's own, and takes keys: inside a compositor that
+    // draws onto our X server, Return converts the file it was given.
+    void opensOnWayland()
     {
-        for (QProcess *server : { &m_bus, &m_xvfb }) {
-            if (server->state() == QProcess::NotRunning)
-                continue;
-            server->terminate();
-            if (!server->waitForFinished(5000)) {
-                server->kill();
-                server->waitForFinished(5000);
-            }
-        }
-    }
-
-    void opensItsWindowAndQuitsWithCtrlQ()
-    {
-        QProcess *app = launch(environment());
-        QTRY_COMPARE_WITH_TIMEOUT(appWindows().size(), 1, launchTimeoutMs);
-        const TopLevel window = appWindows().constFirst();
-        QCOMPARE(window.title, QStringLiteral("Kestrune"));
-        QCOMPARE(window.size, QSize(620, 540));
-
-        QCOMPARE(xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), window.id }), 0);
-        QCOMPARE(xdotool({ QStringLiteral("key"), QStringLiteral("ctrl+q") }), 0);
-        QVERIFY(app->waitForFinished(launchTimeoutMs));
-        QCOMPARE(app->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(app->exitCode(), 0);
-    }
-
-    void secondLaunchRaisesTheFirstAndLeaves()
-    {
-        QProcess *first = launch(environment());
-        QTRY_COMPARE_WITH_TIMEOUT(appWindows().size(), 1, launchTimeoutMs);
-        const QString firstWindow = appWindows().constFirst().id;
-
-        // Another program's window now covers ours.
-        auto *cover = new QProcess(this);
-        m_launched << cover;
-        cover->setProcessEnvironment(environment());
-        cover->start(QStringLiteral("xmessage"), { QStringLiteral("-geometry"), QStringLiteral("700x600+0+0"), QStringLiteral("cover") });
-        QTRY_COMPARE_WITH_TIMEOUT(topmostOf(firstWindow).windowClass.contains(u"xmessage"), true, launchTimeoutMs);
-
-        QProcess *second = launch(environment());
-        QVERIFY(second->waitForFinished(launchTimeoutMs));
-        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second->exitCode(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(topmostOf(firstWindow).id, firstWindow, 5000);
-        QCOMPARE(appWindows().size(), 1);
-        QCOMPARE(first->state(), QProcess::Running);
-    }
-
-    void withoutSessionBusEachLaunchRuns()
-    {
-        QProcessEnvironment noBus = environment();
-        noBus.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=") + m_home.filePath(QStringLiteral("no-bus")));
-        QProcess *first = launch(noBus);
-        QTRY_COMPARE_WITH_TIMEOUT(appWindows().size(), 1, launchTimeoutMs);
-        QProcess *second = launch(noBus);
-        QTRY_COMPARE_WITH_TIMEOUT(appWindows().size(), 2, launchTimeoutMs);
-        QCOMPARE(first->state(), QProcess::Running);
-        QCOMPARE(second->state(), QProcess::Running);
+        QProcessEnvironment env = m_env;
+        env.insert("WAYLAND_DISPLAY", "kestrune-wayland");
+        QProcess *weston = start("weston", { "--backend=x11-backend.so", "--use-pixman", "--socket=kestrune-wayland", "--width=1000", "--height=800" }, env);
+        QTRY_VERIFY2_WITH_TIMEOUT(windows("Weston Compositor").size() == 1, weston->readAll().constData(), launchTimeoutMs);
+        env.insert("QT_QPA_PLATFORM", "wayland");
+        start(KESTRUNE_APP_PATH, { "c.mp4" }, env);
+        QTRY_VERIFY_WITH_TIMEOUT(press(windows("Weston Compositor").value(0), "Return") && QFileInfo::exists(m_home.filePath("media/c.mkv")), launchTimeoutMs);
+        QCOMPARE(windows(ours).size(), 0);
     }
 
 private:
-    [[nodiscard]] QProcessEnvironment environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        // Keep the program's settings and sockets out of the real home.
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
-        return env;
-    }
-
-    QProcess *launch(const QProcessEnvironment &env)
+    QProcess *start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env)
     {
         auto *process = new QProcess(this);
         m_launched << process;
         process->setProcessEnvironment(env);
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process->setStandardOutputFile(QProcess::nullDevice());
-        process->start(QStringLiteral(KESTRUNE_APP_PATH), {});
+        process->setWorkingDirectory(m_home.filePath("media"));
+        process->start(program, arguments);
         return process;
     }
-
-    [[nodiscard]] QList<TopLevel> topLevels() const
+    static void stop(QList<QProcess *> &processes)
     {
-        QProcess xwininfo;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
-        xwininfo.setProcessEnvironment(env);
-        xwininfo.start(QStringLiteral("xwininfo"), { QStringLiteral("-root"), QStringLiteral("-children") });
-        if (!xwininfo.waitForFinished(5000))
-            return {};
-        // e.g.   0x200006 "Kestrune": ("kestrune" "Kestrune")  620x540+0+0  +0+0
-        static const QRegularExpression line(QStringLiteral("^\\s*(0x[0-9a-f]+) \"(.*)\": \\((.*)\\)\\s+(\\d+)x(\\d+)\\+"));
-        QList<TopLevel> windows;
-        const auto lines = QString::fromUtf8(xwininfo.readAllStandardOutput()).split(u'\n');
-        for (const QString &text : lines) {
-            const auto match = line.match(text);
-            if (match.hasMatch())
-                windows.append({ match.captured(1), match.captured(2), match.captured(3), QSize(match.captured(4).toInt(), match.captured(5).toInt()) });
-        }
-        return windows;
+        for (QProcess *process : std::as_const(processes))
+            process->kill(), process->waitForFinished();
+        qDeleteAll(std::exchange(processes, {}));
     }
 
-    // The program's main windows (its helper windows carry no class).
-    [[nodiscard]] QList<TopLevel> appWindows() const
+    // The X server's top-level windows that match `pattern`, topmost first, as xwininfo lists
+    // them: e.g. 0x200006 "Kestrune": ("kestrune" "Kestrune")  620x540+0+0  +0+0
+    [[nodiscard]] QStringList windows(const QString &pattern) const
     {
-        QList<TopLevel> windows;
-        for (const TopLevel &window : topLevels()) {
-            if (window.windowClass.contains(QStringLiteral("\"kestrune\"")))
-                windows.append(window);
-        }
-        return windows;
+        return run("xwininfo", { "-root", "-children" }, m_env)
+            .split(u'\n')
+            .filter(QRegularExpression("^\\s+0x[0-9a-f]+ .*" + pattern))
+            .replaceInStrings(QRegularExpression("^\\s+"), "");
     }
 
-    // Of our window and the covering one, whichever is stacked higher.
-    [[nodiscard]] TopLevel topmostOf(const QString &appWindow) const
+    bool press(const QString &window, const QString &keys) const
     {
-        for (const TopLevel &window : topLevels()) {
-            if (window.id == appWindow || window.windowClass.contains(u"xmessage"))
-                return window;
-        }
-        return {};
-    }
-
-    int xdotool(const QStringList &arguments) const
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), m_display);
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral("xdotool"), arguments);
-        return process.waitForFinished(5000) ? process.exitCode() : -1;
+        return run("xdotool", { "windowfocus", "--sync", window.section(u' ', 0, 0) }, m_env).endsWith("\nexit 0")
+            && run("xdotool", { "key", keys }, m_env).endsWith("\nexit 0");
     }
 
     QTemporaryDir m_home;
-    QProcess m_xvfb;
-    QProcess m_bus;
-    QString m_display;
-    QString m_busAddress;
+    QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
     QList<QProcess *> m_launched;
+    QList<QProcess *> m_servers;
+    const QString ours = "\"kestrune\""; // the program's main windows (its helper windows carry no class)
 };
 
 QTEST_GUILESS_MAIN(AppLaunchTest)
