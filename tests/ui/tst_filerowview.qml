@@ -21,14 +21,14 @@ ViewTestCase {
     function test_row_data() {
         const both = ["/m/a.mov", folder + "/beach.mov"]
         return [
-            { tag: "queued, idle", steps: [], name: "Queued", indicator: "circle", detail: folder, readout: "", button: "Remove from list" },
-            { tag: "queued during a batch", files: both, steps: ["convert"], name: "Queued", indicator: "circle", detail: folder, readout: "", button: "" },
-            { tag: "converting, nothing known", steps: ["convert"], name: "Converting", indicator: "spinner", detail: folder, readout: "", button: "" },
-            { tag: "converting at a half", steps: ["convert", "report"], fraction: 0.5, name: "Converting, 50%", indicator: "progress", detail: folder, readout: "50%", button: "" },
-            { tag: "converting, speed only", steps: ["convert", "report"], speed: 12.5, name: "Converting", indicator: "spinner", detail: folder, readout: "13\u00d7", button: "" },
-            { tag: "converting, both", steps: ["convert", "report"], fraction: 0.125, speed: 9.96, name: "Converting, 13%", indicator: "progress", detail: folder, readout: "13% 10.0\u00d7", button: "" },
-            { tag: "done", steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: folder, readout: "", button: "Reveal in Finder" },
-            { tag: "done during a batch", files: [...both].reverse(), steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: folder, readout: "", button: "Reveal in Finder" },
+            { tag: "queued, idle", steps: [], name: "Queued", indicator: "circle", detail: driver.root + folder, readout: "", button: "Remove from list" },
+            { tag: "queued during a batch", files: both, steps: ["convert"], name: "Queued", indicator: "circle", detail: driver.root + folder, readout: "", button: "" },
+            { tag: "converting, nothing known", steps: ["convert"], name: "Converting", indicator: "spinner", detail: driver.root + folder, readout: "", button: "" },
+            { tag: "converting at a half", steps: ["convert", "report"], fraction: 0.5, name: "Converting, 50%", indicator: "progress", detail: driver.root + folder, readout: "50%", button: "" },
+            { tag: "converting, speed only", steps: ["convert", "report"], speed: 12.5, name: "Converting", indicator: "spinner", detail: driver.root + folder, readout: "13\u00d7", button: "" },
+            { tag: "converting, both", steps: ["convert", "report"], fraction: 0.125, speed: 9.96, name: "Converting, 13%", indicator: "progress", detail: driver.root + folder, readout: "13% 10.0\u00d7", button: "" },
+            { tag: "done", steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Reveal in Finder" },
+            { tag: "done during a batch", files: [...both].reverse(), steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Reveal in Finder" },
             { tag: "done with a note", steps: ["convert", "dropped"], name: "Converted: " + note, indicator: "checkmark.circle.fill", detail: note, readout: "", button: "Reveal in Finder" },
             { tag: "failed", steps: ["convert", "fail"], name: "Failed: " + reason, indicator: "xmark.octagon.fill", detail: reason, readout: "", button: "Remove from list" },
         ]
@@ -50,7 +50,7 @@ ViewTestCase {
         const markup = "o_<b>bold &amp; <u>under"
         return [
             { tag: "file name", file: "/m/" + markup + ".mkv", item: "title", text: markup + ".mkv" },
-            { tag: "folder path", file: "/m/" + markup + "/a.mov", item: "detail", text: "/m/" + markup },
+            { tag: "folder path", file: "/m/" + markup + "/a.mov", item: "detail", text: driver.root + "/m/" + markup },
             { tag: "failure reason", file: "/m/a.mov", reason: "<i>disk</i> &lt;full&gt;", item: "detail", text: "<i>disk</i> &lt;full&gt;" },
         ]
     }
@@ -75,7 +75,7 @@ ViewTestCase {
         driver.runBatch(["done"])
         driver.addFiles(["/m/two.mov", "/m/three.mov"])
         mouseClick(find(rows(view)[0], "trailingButton"))
-        compare(driver.revealed, ["/m/one.mkv"])
+        compare(driver.revealed, [driver.root + "/m/one.mkv"])
         mouseClick(find(rows(view)[2], "trailingButton"))
         compare(rows(view).map(row => row.fileName), ["one.mov", "two.mov"])
     }

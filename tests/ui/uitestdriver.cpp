@@ -1,5 +1,9 @@
 #include "uitestdriver.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <QQmlContext>
 #include <QQmlEngine>
 
@@ -96,7 +100,10 @@ void UiTestDriver::addFiles(const QStringList &names)
 {
     QList<QUrl> urls;
     for (const QString &name : names) {
-        urls << QUrl::fromLocalFile(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/media/clips/") + name);
+        const QString path = root() + (name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/media/clips/") + name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile(path).open(QIODevice::WriteOnly);
+        urls << QUrl::fromLocalFile(path);
     }
     m_model->addFiles(urls);
 }

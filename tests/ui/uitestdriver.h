@@ -4,6 +4,7 @@
 #include "queue/remuxviewmodel.h"
 
 #include <QObject>
+#include <QTemporaryDir>
 #include <coroutine>
 #include <memory>
 
@@ -17,6 +18,8 @@ class UiTestDriver : public QObject
     Q_PROPERTY(RemuxViewModel *model READ model NOTIFY modelChanged)
     // Read at once after the act: neither notifies.
     Q_PROPERTY(QStringList revealed MEMBER m_revealed CONSTANT)
+    // The folder the driver's files are made in: the queue lists only files that are there.
+    Q_PROPERTY(QString root READ root CONSTANT)
 
 public:
     explicit UiTestDriver(QQmlEngine *engine, QObject *parent = nullptr);
@@ -29,7 +32,9 @@ public:
     // A fresh model in its start state; the previous one is dropped.
     Q_INVOKABLE void reset();
     Q_INVOKABLE void setFfmpegFound(bool found);
-    // Adds files named under /media/clips (or given as absolute paths) through addFiles().
+    [[nodiscard]] QString root() const { return m_files.path(); }
+    // Makes empty files at root() + name ("/media/clips/" + name for a bare name) and adds
+    // them through addFiles().
     Q_INVOKABLE void addFiles(const QStringList &names);
     Q_INVOKABLE void convert() { m_model->startConvert(); }
     // Delivers one progress report to the file in work; undefined stands for an absent value.
@@ -69,4 +74,5 @@ private:
     FFmpegRunner::RemuxOutcome m_outcome;
     QStringList m_revealed;
     QString m_nextFolder;
+    QTemporaryDir m_files;
 };

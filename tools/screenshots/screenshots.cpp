@@ -43,7 +43,7 @@ QStringList clips(int count)
 {
     QStringList names;
     for (int i = 1; i <= count; ++i) {
-        names << QStringLiteral("/home/sam/Videos/Holiday 2024/beach day %1.mov").arg(i);
+        names << QStringLiteral("/Holiday 2024/beach day %1.mov").arg(i);
     }
     return names;
 }
