@@ -74,7 +74,6 @@ private:
     QHash<QUrl, QByteArray> m_sources; // content as made
     QHash<QUrl, int> m_faultOf;
     QHash<QUrl, QUrl> m_outputOf; // of the latest run
-    QSet<QByteArray> m_outputs; // of this batch's runs
     QSet<QByteArray> m_removed; // by the test itself
     int m_runs = 0;
     int m_batchRuns = 0;
@@ -85,7 +84,6 @@ private:
     {
         Snapshot before, after;
         walk(QFile::encodeName(h.dir.path()), before);
-        m_outputs.clear();
         m_batchRuns = 0;
         m_duringBatch = duringBatch;
         const qsizetype positions = h.vm->files().size();
@@ -94,10 +92,6 @@ private:
         for (const auto &[path, entry] : before) {
             if (!m_removed.contains(path) && after[path] != entry)
                 m_problems << "changed or replaced: " + QString::fromUtf8(path);
-        }
-        for (const auto &[path, entry] : after) {
-            if ((!before.count(path) && !m_outputs.contains(path)) || path.contains(".kestrune-part."))
-                m_problems << "left behind: " + QString::fromUtf8(path);
         }
         int done = 0, failed = 0, noted = 0;
         const QStringList statuses = h.statuses();
@@ -113,6 +107,16 @@ private:
             if (!ok || (output && (output->outputURL != m_outputOf.value(source) || !QFileInfo(output->outputURL.toLocalFile()).isFile())))
                 m_problems << source.toLocalFile() + " [" + faults.at(m_faultOf.value(source)).kind + "]: " + status.left(200);
             done += status.startsWith(QLatin1String("done ")), failed += status.startsWith(QLatin1String("failed ")), noted += status.contains(u'|');
+        }
+        // Only finished files appear under real names: a failed or stopped run leaves nothing.
+        QSet<QByteArray> finished;
+        for (const InputFile &file : h.vm->files()) {
+            if (const auto *output = file.status().asDone())
+                finished.insert(QFile::encodeName(output->outputURL.toLocalFile()));
+        }
+        for (const auto &[path, entry] : after) {
+            if (!before.count(path) && !finished.contains(path))
+                m_problems << "left behind: " + QString::fromUtf8(path);
         }
         const int total = int(statuses.size());
         if (h.vm->doneCount() != done || h.vm->failedCount() != failed || h.vm->droppedTrackCount() != noted
@@ -138,7 +142,6 @@ private Q_SLOTS:
             QFile plan(fakeDir.filePath(QStringLiteral("plan")));
             QVERIFY(plan.open(QIODevice::WriteOnly) && plan.write(QByteArray(faults.at(m_faultOf.value(input)).kind) + '\n') > 0);
             m_outputOf[input] = output;
-            m_outputs.insert(QFile::encodeName(output.toLocalFile()));
             ++m_runs;
             m_duringBatch(++m_batchRuns);
         };
