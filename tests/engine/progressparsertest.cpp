@@ -13,14 +13,11 @@ QString records(std::optional<double> duration, const QList<QByteArrayView> &rea
     ProgressStream stream(duration);
     QStringList out;
     const auto text = [](std::optional<double> v) { return v ? QString::number(*v) : QStringLiteral("-"); };
-    for (const QByteArrayView read : reads) {
-        for (const auto &p : stream.push(read)) {
-            out << text(p.fraction) + u'/' + text(p.speed);
-        }
-    }
-    for (const auto &p : stream.finish()) {
+    QList<ProgressParser::Progress> all;
+    for (const QByteArrayView read : reads)
+        all << stream.push(read);
+    for (const auto &p : all << stream.finish())
         out << text(p.fraction) + u'/' + text(p.speed);
-    }
     return out.join(u' ');
 }
 }
@@ -35,28 +32,23 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("output"); // lines end in LF here; the test varies them
         QTest::addColumn<std::optional<double>>("duration");
         QTest::addColumn<QString>("expected");
-        const std::optional<double> ten = 10.0;
-        QTest::addRow("out_time_ms is microseconds") << QByteArray("out_time_ms=5000000\nprogress=continue\n") << ten << "0.5/-";
-        QTest::addRow("speed forms") << QByteArray("speed=1.5x\nprogress=a\nspeed=2\nprogress=b\nspeed=    0.98x\nprogress=c\nspeed=3e+03x\nprogress=d\n")
-                                     << ten << "-/1.5 -/2 -/0.98 -/3000";
-        QTest::addRow("unreadable speeds clear it") << QByteArray(
-            "speed=1x\nprogress=a\nspeed=N/A\nprogress=b\nspeed=1.5xx\nprogress=c\nspeed=1,5x\nprogress=d\n")
-                                                    << ten << "-/1 -/- -/- -/-";
-        QTest::addRow("N/A time keeps the last good one")
-            << QByteArray("out_time_ms=2000000\nprogress=a\nout_time_ms=N/A\nprogress=b\n") << ten << "0.2/- 0.2/-";
-        QTest::addRow("clamped to 0...1") << QByteArray("out_time_us=12000000\nprogress=a\nout_time_us=-23220\nprogress=b\n") << ten << "1/- 0/-";
-        QTest::addRow("no duration, speed still reported") << QByteArray("out_time_us=5000000\nspeed=2.5x\nprogress=a\n") << std::optional<double>() << "-/2.5";
-        QTest::addRow("zero duration") << QByteArray("out_time_us=5000000\nprogress=a\n") << std::optional<double>(0.0) << "-/-";
-        QTest::addRow("progress before any time") << QByteArray("progress=continue\n") << ten << "-/-";
-        QTest::addRow("keys taken exactly") << QByteArray(" speed=1.5x\nSpeed=2x\nout_time_us =5000000\nout_time=00:00:05.0\nprogress\nprogress=a\n") << ten
-                                            << "-/-";
-        QTest::addRow("tab and Zs trimmed, vertical tab not") << QByteArray("speed=\t\xc2\xa0"
-                                                                            "1.25x\xe2\x80\x83\t\nprogress=a\nspeed=\v1x\nprogress=b\n")
-                                                              << ten << "-/1.25 -/-";
-        QTest::addRow("trailing characters fail") << QByteArray("out_time_us=12abc\nprogress=a\n") << ten << "-/-";
-        QTest::addRow("values survive blocks, last tail unterminated")
-            << QByteArray("out_time_us=1000000\nspeed=1x\nprogress=a\nprogress=b\nout_time_us=4000000\nprogress=end") << ten << "0.1/1 0.1/1 0.4/1";
-        QTest::addRow("further = belong to the value") << QByteArray("out_time_us=1000000\nprogress=x=1\n") << ten << "0.1/-";
+        const auto row = [](const char *name, const char *output, const char *expected, std::optional<double> duration = 10.0) {
+            QTest::addRow("%s", name) << QByteArray(output) << duration << QString::fromUtf8(expected);
+        };
+        row("out_time_ms is microseconds", "out_time_ms=5000000\nprogress=continue\n", "0.5/-");
+        row("speed forms", "speed=1.5x\nprogress=a\nspeed=2\nprogress=b\nspeed=    0.98x\nprogress=c\nspeed=3e+03x\nprogress=d\n", "-/1.5 -/2 -/0.98 -/3000");
+        row("unreadable speeds clear it", "speed=1x\nprogress=a\nspeed=N/A\nprogress=b\nspeed=1.5xx\nprogress=c\nspeed=1,5x\nprogress=d\n", "-/1 -/- -/- -/-");
+        row("N/A time keeps the last good one", "out_time_ms=2000000\nprogress=a\nout_time_ms=N/A\nprogress=b\n", "0.2/- 0.2/-");
+        row("clamped to 0...1", "out_time_us=12000000\nprogress=a\nout_time_us=-23220\nprogress=b\n", "1/- 0/-");
+        row("no duration, speed still reported", "out_time_us=5000000\nspeed=2.5x\nprogress=a\n", "-/2.5", std::nullopt);
+        row("zero duration", "out_time_us=5000000\nprogress=a\n", "-/-", 0.0);
+        row("progress before any time", "progress=continue\n", "-/-");
+        row("keys taken exactly", " speed=1.5x\nSpeed=2x\nout_time_us =5000000\nout_time=00:00:05.0\nprogress\nprogress=a\n", "-/-");
+        row("tab and Zs trimmed, vertical tab not", "speed=\t\u00a01.25x\u2003\t\nprogress=a\nspeed=\v1x\nprogress=b\n", "-/1.25 -/-");
+        row("trailing characters fail", "out_time_us=12abc\nprogress=a\n", "-/-");
+        row("values survive blocks, last tail unterminated", "out_time_us=1000000\nspeed=1x\nprogress=a\nprogress=b\nout_time_us=4000000\nprogress=end",
+            "0.1/1 0.1/1 0.4/1");
+        row("further = belong to the value", "out_time_us=1000000\nprogress=x=1\n", "0.1/-");
     }
 
     // The records never depend on the line ends used or on where the reads are cut.
@@ -66,8 +58,7 @@ private Q_SLOTS:
         QFETCH(std::optional<double>, duration);
         QFETCH(QString, expected);
         for (const char *end : { "\n", "\r", "\r\n" }) {
-            QByteArray bytes = output;
-            bytes.replace("\n", end);
+            const QByteArray bytes = QByteArray(output).replace("\n", end);
             QCOMPARE(records(duration, { bytes }), expected);
             for (qsizetype cut = 1; cut < bytes.size(); ++cut) {
                 const QByteArrayView all(bytes);

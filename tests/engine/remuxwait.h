@@ -3,10 +3,9 @@
 #include "engine/ffmpegrunner.h"
 #include "engine/outputnaming.h"
 
-#include <QProcess>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <vector>
@@ -20,12 +19,8 @@ inline std::optional<FFmpegRunner::RemuxOutcome> finishWithin(QCoro::Task<FFmpeg
     auto waiter = [](QCoro::Task<FFmpegRunner::RemuxOutcome> t, std::shared_ptr<std::optional<FFmpegRunner::RemuxOutcome>> r) -> QCoro::Task<> {
         *r = co_await t;
     }(std::move(task), result);
-    for (QDeadlineTimer deadline(milliseconds); !result->has_value() && !deadline.hasExpired();) {
-        QTest::qWait(5);
-    }
-    if (!result->has_value()) {
+    if (!QTest::qWaitFor([&result] { return result->has_value(); }, milliseconds))
         abandoned.push_back(std::move(waiter));
-    }
     return *result;
 }
 
@@ -45,9 +40,7 @@ inline QByteArray readFile(const QString &path)
 inline QStringList leftovers(const QString &folder, const QStringList &expected)
 {
     QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : expected) {
-        names.removeAll(name);
-    }
+    names.removeIf([&expected](const QString &name) { return expected.contains(name); });
     return names;
 }
 

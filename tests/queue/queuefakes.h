@@ -22,9 +22,7 @@ template<typename T> T fetch(const char *column)
 {
     return *static_cast<const T *>(QTest::qData(column, qMetaTypeId<T>()));
 }
-using Status = InputFile::FileStatus;
 using Progress = FFmpegRunner::Progress;
-using RunError = FFmpegRunner::RunError;
 
 // A run is scripted by its source's name: "fail-" exits 1, "drop-" loses a data track, "note-"
 // comes back with a note and a name of the engine's choosing, "gate-" waits for the gate.
@@ -42,10 +40,7 @@ public:
     bool stopping = false;
     int stops = 0;
 
-    [[nodiscard]] std::optional<QUrl> locateFFmpeg() const override
-    {
-        return available ? std::optional(QUrl(QStringLiteral("file:///fake/ffmpeg"))) : std::nullopt;
-    }
+    [[nodiscard]] std::optional<QUrl> locateFFmpeg() const override { return available ? std::optional(QUrl(u"file:///fake/ffmpeg"_qs)) : std::nullopt; }
 
     QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat, ProgressHandler onProgress) override
     {
@@ -56,8 +51,7 @@ public:
             onProgress(report);
         if (name.contains(QLatin1String("gate-"))) {
             waiting = true;
-            auto released = qCoro(&gate, &QObject::objectNameChanged);
-            co_await released;
+            co_await qCoro(&gate, &QObject::objectNameChanged);
             waiting = false;
         }
         *now += runTime;
@@ -78,28 +72,21 @@ public:
     void stopRunning(std::chrono::milliseconds) override
     {
         ++stops;
-        if (waiting) {
-            stopping = true;
+        stopping = waiting;
+        if (waiting)
             release();
-        }
     }
 };
 
-class FakePicker : public FilePicker
+// Panels answer as set; nothing is revealed.
+class FakeServices : public FilePicker, public FileRevealer
 {
 public:
     FilesChoice files;
     FolderChoice folder;
-    QStringList prompts;
-    FilesChoice pickFiles(const QString &prompt) override { return prompts.append(prompt), files; }
-    FolderChoice pickFolder(const QString &prompt) override { return prompts.append(prompt), folder; }
-};
-
-class FakeRevealer : public FileRevealer
-{
-public:
-    QList<QUrl> revealed;
-    void reveal(const QUrl &file) override { revealed.append(file); }
+    FilesChoice pickFiles(const QString &) override { return files; }
+    FolderChoice pickFolder(const QString &) override { return folder; }
+    void reveal(const QUrl &) override { }
 };
 
 // One view model wired to the fakes, over a scratch folder, watched by the model tester.
@@ -108,21 +95,18 @@ struct Harness {
     std::chrono::steady_clock::time_point now { std::chrono::hours(1000) };
     QList<std::chrono::milliseconds> sleeps;
     std::function<void()> onSleep; // sees the model at the moment a hold begins
-    FFmpegRunner *engine;
     FakeRunner *runner; // null when another engine was given
-    FakePicker *picker = new FakePicker;
-    FakeRevealer *revealer = new FakeRevealer;
+    FakeServices *picker = new FakeServices;
     std::unique_ptr<RemuxViewModel> vm;
     std::unique_ptr<QAbstractItemModelTester> tester;
 
-    explicit Harness(FFmpegRunner *givenEngine = nullptr)
-        : engine(givenEngine ? givenEngine : new FakeRunner)
-        , runner(dynamic_cast<FakeRunner *>(engine))
+    explicit Harness(FFmpegRunner *engine = nullptr)
+        : runner(engine ? nullptr : new FakeRunner)
     {
         if (runner)
             runner->now = &now;
-        RemuxViewModel::Dependencies deps { std::unique_ptr<FFmpegRunner>(engine), std::unique_ptr<FilePicker>(picker), std::unique_ptr<FileRevealer>(revealer),
-            [this] { return now; },
+        RemuxViewModel::Dependencies deps { std::unique_ptr<FFmpegRunner>(engine ? engine : runner), std::unique_ptr<FilePicker>(picker),
+            std::make_unique<FakeServices>(), [this] { return now; },
             [this](std::chrono::milliseconds duration) -> QCoro::Task<void> {
                 sleeps.append(duration);
                 if (onSleep)
@@ -138,24 +122,24 @@ struct Harness {
     [[nodiscard]] QString path(const QString &name) const { return dir.filePath(name); }
     [[nodiscard]] QUrl url(const QString &name) const { return QUrl::fromLocalFile(path(name)); }
 
-    // "d/" makes a folder, "l@target" a link, "p|" a pipe, "x!" nothing; anything else a file.
+    // "d/" makes a folder, "l@target" a link, "p|" a pipe; anything else a file.
     QUrl make(const QString &entry, const QByteArray &content = {}) const
     {
-        const QString name = entry.endsWith(u'/') || entry.endsWith(u'|') || entry.endsWith(u'!') ? entry.chopped(1) : entry.section(u'@', 0, 0);
+        const QString name = entry.endsWith(u'/') || entry.endsWith(u'|') ? entry.chopped(1) : entry.section(u'@', 0, 0);
         QDir().mkpath(QFileInfo(path(name)).path());
         QFile file(path(name));
-        entry.endsWith(u'/')        ? QDir().mkpath(path(name))
-            : entry.contains(u'@')  ? QFile::link(entry.section(u'@', 1), path(name))
-            : entry.endsWith(u'|')  ? ::mkfifo(QFile::encodeName(path(name)).constData(), 0644) == 0
-            : !entry.endsWith(u'!') ? file.open(QIODevice::WriteOnly) && file.write(content) >= 0
-                                    : false;
+        entry.endsWith(u'/')       ? QDir().mkpath(path(name))
+            : entry.contains(u'@') ? QFile::link(entry.section(u'@', 1), path(name))
+            : entry.endsWith(u'|') ? ::mkfifo(QFile::encodeName(path(name)).constData(), 0644) == 0
+                                   : file.open(QIODevice::WriteOnly) && file.write(content) >= 0;
         return url(name);
     }
 
     void add(const QStringList &entries) const
     {
         QList<QUrl> urls;
-        std::transform(entries.cbegin(), entries.cend(), std::back_inserter(urls), [this](const QString &entry) { return make(entry); });
+        for (const QString &entry : entries)
+            urls.append(make(entry));
         vm->addFiles(urls);
     }
 
@@ -178,16 +162,16 @@ struct Harness {
     [[nodiscard]] QStringList statuses() const
     {
         QStringList result;
+        const auto text = [](std::optional<double> v) { return v ? QString::number(*v) : u"-"_qs; };
         for (const InputFile &file : vm->files()) {
-            const Status &s = file.status();
-            if (const auto *c = s.asConverting()) {
-                const auto text = [](std::optional<double> v) { return v ? QString::number(*v) : QStringLiteral("-"); };
-                result.append(QStringLiteral("converting %1 %2").arg(text(c->fraction), text(c->speed)));
-            } else if (const auto *done = s.asDone()) {
-                result.append(QStringLiteral("done ") + QDir(dir.path()).relativeFilePath(done->outputURL.toLocalFile())
-                    + (done->note ? QStringLiteral(" | ") + *done->note : QString()));
-            } else
-                result.append(s.isFailed() ? QStringLiteral("failed ") + s.asFailed()->reason : QStringLiteral("queued"));
+            const InputFile::FileStatus &s = file.status();
+            if (const auto *c = s.asConverting())
+                result.append(u"converting %1 %2"_qs.arg(text(c->fraction), text(c->speed)));
+            else if (const auto *done = s.asDone())
+                result.append(
+                    u"done "_qs + QDir(dir.path()).relativeFilePath(done->outputURL.toLocalFile()) + (done->note ? u" | "_qs + *done->note : QString()));
+            else
+                result.append(s.isFailed() ? u"failed "_qs + s.asFailed()->reason : u"queued"_qs);
         }
         return result;
     }

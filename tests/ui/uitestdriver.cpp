@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <QQmlContext>
 #include <QQmlEngine>
 
@@ -25,7 +24,7 @@ public:
         UiTestDriver *driver = m_driver;
         driver->m_handler = std::move(onProgress);
         // Resumed synchronously by release(): a queued resume could outlive the model.
-        co_await UiTestDriver::Release { driver };
+        co_await UiTestDriver::Release { {}, driver };
         driver->m_handler = nullptr;
         co_return driver->m_outcome;
     }
@@ -56,44 +55,28 @@ UiTestDriver::UiTestDriver(QQmlEngine *engine, QObject *parent)
     reset();
 }
 
-UiTestDriver::~UiTestDriver()
-{
-    drain();
-}
-
 void UiTestDriver::drain()
 {
     // A batch still waiting on a run ends here, so its coroutine does not outlive the model.
-    while (m_waiting) {
+    while (m_waiting)
         fail(QStringLiteral("Stopped"));
-    }
 }
 
 void UiTestDriver::reset()
 {
     drain();
-    RemuxViewModel::Dependencies dependencies;
-    dependencies.runner = std::make_unique<ScriptedRunner>(this);
-    dependencies.picker = std::make_unique<ScriptedServices>(this);
-    dependencies.revealer = std::make_unique<ScriptedServices>(this);
     // The minimum visible duration is the model's business; the views see its end at once.
-    dependencies.sleeper = [](std::chrono::milliseconds) -> QCoro::Task<void> { co_return; };
+    RemuxViewModel::Dependencies dependencies { std::make_unique<ScriptedRunner>(this), std::make_unique<ScriptedServices>(this),
+        std::make_unique<ScriptedServices>(this), {}, [](std::chrono::milliseconds) -> QCoro::Task<void> { co_return; } };
     auto model = std::make_unique<RemuxViewModel>(std::move(dependencies));
     m_engine->rootContext()->setContextProperty(QStringLiteral("vm"), model.get());
-    if (m_model) {
+    if (m_model)
         m_model.release()->deleteLater();
-    }
     m_model = std::move(model);
     m_ffmpegFound = true;
     m_revealed.clear();
     m_nextFolder.clear();
     Q_EMIT modelChanged();
-}
-
-void UiTestDriver::setFfmpegFound(bool found)
-{
-    m_ffmpegFound = found;
-    m_model->refreshFfmpegAvailable();
 }
 
 void UiTestDriver::addFiles(const QStringList &names)
@@ -112,9 +95,8 @@ void UiTestDriver::report(const QVariant &fraction, const QVariant &speed)
 {
     // An undefined value from QML arrives invalid and stands for an absent one.
     const auto value = [](const QVariant &v) { return v.isValid() ? std::optional(v.toDouble()) : std::nullopt; };
-    if (m_handler) {
+    if (m_handler)
         m_handler(FFmpegRunner::Progress { value(fraction), value(speed) });
-    }
 }
 
 void UiTestDriver::release(const FFmpegRunner::RemuxOutcome &outcome)
@@ -128,11 +110,6 @@ void UiTestDriver::release(const FFmpegRunner::RemuxOutcome &outcome)
 void UiTestDriver::runBatch(const QStringList &outcomes)
 {
     convert();
-    for (const QString &outcome : outcomes) {
-        if (outcome == u"done" || outcome == u"dropped") {
-            finish(outcome == u"dropped");
-        } else {
-            fail(outcome);
-        }
-    }
+    for (const QString &outcome : outcomes)
+        outcome == u"done" || outcome == u"dropped" ? finish(outcome == u"dropped") : fail(outcome);
 }

@@ -23,7 +23,7 @@ class UiTestDriver : public QObject
 
 public:
     explicit UiTestDriver(QQmlEngine *engine, QObject *parent = nullptr);
-    ~UiTestDriver() override;
+    ~UiTestDriver() override { drain(); }
 
     [[nodiscard]] RemuxViewModel *model() const { return m_model.get(); }
     // Whether a remux call waits for finish() or fail().
@@ -31,7 +31,7 @@ public:
 
     // A fresh model in its start state; the previous one is dropped.
     Q_INVOKABLE void reset();
-    Q_INVOKABLE void setFfmpegFound(bool found);
+    Q_INVOKABLE void setFfmpegFound(bool found) { m_ffmpegFound = found, m_model->refreshFfmpegAvailable(); }
     [[nodiscard]] QString root() const { return m_files.path(); }
     // Makes empty files at root() + name ("/media/clips/" + name for a bare name) and adds
     // them through addFiles().
@@ -57,11 +57,9 @@ private:
     friend class ScriptedServices;
 
     // What a scripted remux awaits: it stays suspended until release() resumes it.
-    struct Release {
+    struct Release : std::suspend_always {
         UiTestDriver *driver;
-        [[nodiscard]] bool await_ready() const noexcept { return false; }
         void await_suspend(std::coroutine_handle<> handle) const noexcept { driver->m_waiting = handle; }
-        void await_resume() const noexcept { }
     };
     void release(const FFmpegRunner::RemuxOutcome &outcome);
     void drain();

@@ -1,9 +1,8 @@
 #!/bin/sh
 # Stands in for ffmpeg in the soak test. The test writes the kind of this run into the file
-# "plan" beside this script before each remux; this script appends "<kind> <first|retry>" to
-# "log" beside it and behaves like ffmpeg would for that kind, honouring the real argument
-# vector (input after "-i", output last, right after "-y"). An input that is not a readable
-# regular file fails first, as it does in ffmpeg.
+# "plan" beside this script before each remux; this script behaves like ffmpeg would for that
+# kind, honouring the real argument vector (input after "-i", output last, right after "-y").
+# An input that is not a readable regular file fails first, as it does in ffmpeg.
 here=$(dirname "$0")
 read -r kind < "$here/plan" || { echo "fake ffmpeg: no plan" >&2; exit 70; }
 input= output= beforeOutput= attempt=first previous=
@@ -12,7 +11,6 @@ for argument in "$@"; do
     [ "$argument" = "-0:d" ] && attempt=retry
     beforeOutput=$previous previous=$argument output=$argument
 done
-printf '%s %s\n' "$kind" "$attempt" >> "$here/log"
 [ "$beforeOutput" = "-y" ] && [ -n "$input" ] || { echo "fake ffmpeg: unexpected argument vector" >&2; exit 71; }
 [ -f "$input" ] && [ -r "$input" ] || { printf '%s: No such file or directory\n' "$input" >&2; exit 1; }
 
