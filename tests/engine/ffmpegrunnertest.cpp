@@ -165,7 +165,7 @@ private Q_SLOTS:
         bool onMainThread = true;
         const auto outcome = finishWithin(runner.remux(inputUrl, QUrl::fromLocalFile(taken), OutputFormat::mkv,
                                               [&](const FFmpegRunner::Progress &) {
-                                                  onMainThread = onMainThread && QThread::currentThread() == qApp->thread();
+                                                  onMainThread = onMainThread && QThread::currentThread() == QCoreApplication::instance()->thread();
                                                   ++deliveries == 1 && setup == "run" && writeFile(taken, "the user's");
                                               }),
             20000);

@@ -8,11 +8,12 @@
 #include "queue/remuxviewmodel.h"
 
 #include <QAbstractItemModelTester>
-#include <QCoroSignal>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <coroutine>
 #include <sys/stat.h>
 
 using namespace std::chrono_literals;
@@ -35,7 +36,8 @@ public:
     std::chrono::steady_clock::time_point *now = nullptr;
     QStringList calls; // source names, in run order
     ProgressHandler lastHandler;
-    QObject gate; // holds gated runs until the test, or a stop, renames it
+    QObject gate; // context of a gated run's wake-up
+    std::coroutine_handle<> parked; // a gated run, until the test or a stop releases it
     bool waiting = false; // a gated run is waiting
     bool stopping = false;
     int stops = 0;
@@ -51,7 +53,7 @@ public:
             onProgress(report);
         if (name.contains(QLatin1String("gate-"))) {
             waiting = true;
-            co_await qCoro(&gate, &QObject::objectNameChanged);
+            co_await Parked { this };
             waiting = false;
         }
         *now += runTime;
@@ -68,7 +70,18 @@ public:
             noted ? QStringList { QStringLiteral("Subtitles were left out.") } : QStringList() };
     }
 
-    void release() { gate.setObjectName(gate.objectName() + u'.'); }
+    struct Parked {
+        FakeRunner *runner;
+        [[nodiscard]] bool await_ready() const noexcept { return false; }
+        void await_suspend(std::coroutine_handle<> handle) const noexcept { runner->parked = handle; }
+        void await_resume() const noexcept { }
+    };
+    // Wakes the gated run from the event loop, as a process that ends would.
+    void release()
+    {
+        if (parked)
+            QTimer::singleShot(0, &gate, [handle = std::exchange(parked, {})] { handle.resume(); });
+    }
     void stopRunning(std::chrono::milliseconds) override
     {
         ++stops;
