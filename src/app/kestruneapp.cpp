@@ -104,6 +104,11 @@ bool KestruneApp::start()
     // leaving ffmpeg to die on its closed pipe with a truncated file under a plausible name.
     connect(qApp, &QCoreApplication::aboutToQuit, m_viewModel, [model = m_viewModel] { model->runner().stopRunning(); });
     watchBatches();
+    // ffmpeg may have been installed or removed while the window was in the background.
+    connect(qApp, &QGuiApplication::applicationStateChanged, m_viewModel, [model = m_viewModel](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            model->refreshFfmpegAvailable();
+    });
     m_updaterController
         = m_options.appcastUrl.isEmpty() ? new UpdaterController(this) : new UpdaterController(m_options.appcastUrl, QStringLiteral(KESTRUNE_VERSION), this);
     m_aboutInfo = new AboutInfo([model = m_viewModel] { return model->runner().locateFFmpeg(); }, this);
