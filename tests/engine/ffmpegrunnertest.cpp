@@ -28,6 +28,7 @@ class FFmpegRunnerTest : public QObject
 
     QTemporaryDir m_bin; // the fake
     std::unique_ptr<QTemporaryDir> m_dir; // input and outputs, fresh per row
+    QTemporaryDir m_clipDir;
     QString m_media; // a real clip, when ffmpeg is installed
     QStringList arguments(int call) const { return QString::fromUtf8(readFile(m_bin.filePath(u"call%1.args"_qs.arg(call)))).split(u'\n', Qt::SkipEmptyParts); }
     int calls() const { return QDir(m_bin.path()).entryList({ QStringLiteral("call*.args") }).size(); }
@@ -43,11 +44,10 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_bin.isValid());
-        m_media = m_bin.filePath("../kestrune-fake-media.mp4");
+        m_media = m_clipDir.filePath("clip.mp4");
         QProcess::execute(
             QStringLiteral("ffmpeg"), { "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=64x48:duration=0.3", "-c:v", "mpeg4", m_media });
     }
-    void cleanupTestCase() { QFile::remove(m_media); }
 
     void locate_data()
     {
@@ -130,7 +130,10 @@ private Q_SLOTS:
         row("unrelated failure, partial output", "echo partial > \"$out\"; echo 'Invalid data' >&2; exit 1", "", { "" }, "", "ffmpeg exited 1: Invalid data\n");
         row("error text not UTF-8", "printf 'bad \\377\\n' >&2; exit 1", "", { "" }, "", "ffmpeg exited 1: ");
         row("megabytes of error text", "head -c 4194304 /dev/zero | tr '\\000' e >&2; exit 3", "", { "" }, "", "ffmpeg exited 3: " + QString(4194304, u'e'));
-        row("output read back as another format is no verdict", "echo 'just some text' > \"$out\"", "media", { "" }, "in.mkv", "");
+        // A tiny WAV: it opens, but as another container than the one written.
+        row("output read back as another format is no verdict",
+            R"(printf 'RIFF\054\0\0\0WAVEfmt \020\0\0\0\001\0\001\0\100\037\0\0\100\037\0\0\001\0\010\0data\010\0\0\0\200\200\200\200\200\200\200\200' > "$out")",
+            "media", { "" }, "in.mkv", "");
         row("name taken during the probe", {}, "probe", { "" }, "in 1.mkv", "");
         row("name taken during the run", {}, "run", { "" }, "in 1.mkv", "");
         row("a pipe named like a clip", {}, "fifo", {}, "", "in.mov isn't a regular file, so it can't be converted.");

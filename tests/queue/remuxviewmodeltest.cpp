@@ -63,7 +63,7 @@ private Q_SLOTS:
         QTest::addColumn<QList<std::chrono::milliseconds>>("sleeps");
         QTest::addColumn<QString>("held");
         using ms = QList<std::chrono::milliseconds>;
-        QTest::addRow("fractions: 100% for the rest") << QList<Progress> { { 0.3, 2.0 }, { 0.9, 1.5 } } << 100'000 << ms { 300ms } << "converting 1 1.5";
+        QTest::addRow("fractions: 100%% for the rest") << QList<Progress> { { 0.3, 2.0 }, { 0.9, 1.5 } } << 100'000 << ms { 300ms } << "converting 1 1.5";
         QTest::addRow("no fraction ever") << QList<Progress> { { std::nullopt, 2.0 } } << 100'000 << ms { 300ms } << "converting - 2";
         QTest::addRow("last speed kept") << QList<Progress> { { 0.5, 1.5 }, { 0.8, std::nullopt } } << 250'000 << ms { 150ms } << "converting 1 1.5";
         QTest::addRow("just under 0.4 s rounds up") << QList<Progress> {} << 399'500 << ms { 1ms } << "converting - -";
