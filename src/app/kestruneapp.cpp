@@ -11,10 +11,12 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDir>
+#include <QEventLoop>
 #include <QIcon>
 #include <QQmlContext>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QTimer>
 #include <mutex>
 
 extern void qml_register_types_Kestrune();
@@ -91,7 +93,21 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
         return 1;
     }
     QApplication::exec();
+    app.endBatch();
     return 0;
+}
+
+void KestruneApp::endBatch()
+{
+    // A batch still running at quit ends as a Stop would, so its driver finishes rather than
+    // being abandoned mid-wait; bounded, so quitting never hangs on it.
+    if (!m_viewModel || !m_viewModel->isConverting())
+        return;
+    m_viewModel->stop();
+    QEventLoop loop;
+    connect(m_viewModel, &RemuxViewModel::isConvertingChanged, &loop, &QEventLoop::quit);
+    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 bool KestruneApp::start()

@@ -63,6 +63,7 @@ public Q_SLOTS:
 
 private:
     bool handOverToRunningInstance();
+    void endBatch();
     void watchBatches();
 
     Options m_options;
