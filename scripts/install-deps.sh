@@ -25,8 +25,6 @@ packages=(
   qt6-wayland weston
   # the Debian package build (dpkg-shlibdeps) and its checks
   dpkg-dev file
-  # the German numeric locale the progress parser is tested under
-  locales
   # the libFuzzer build
   clang libclang-rt-14-dev
 )
