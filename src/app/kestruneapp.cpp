@@ -99,8 +99,9 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
 
 void KestruneApp::endBatch()
 {
-    // A batch still running at quit ends as a Stop would, so its driver finishes rather than
-    // being abandoned mid-wait; bounded, so quitting never hangs on it.
+    // A batch still running at quit ends as a Stop would: ffmpeg is ended and its temporary
+    // removed (left alone, ffmpeg dies on its closed pipe), and the driver finishes rather than
+    // being abandoned mid-wait. Bounded, so quitting never hangs on it.
     if (!m_viewModel || !m_viewModel->isConverting())
         return;
     m_viewModel->stop();
@@ -116,9 +117,6 @@ bool KestruneApp::start()
         return false;
 
     m_viewModel = new RemuxViewModel(this);
-    // Quitting mid-batch ends the running ffmpeg and removes its half-written file, rather than
-    // leaving ffmpeg to die on its closed pipe with a truncated file under a plausible name.
-    connect(qApp, &QCoreApplication::aboutToQuit, m_viewModel, [model = m_viewModel] { model->runner().stopRunning(); });
     watchBatches();
     // ffmpeg may have been installed or removed while the window was in the background.
     connect(qApp, &QGuiApplication::applicationStateChanged, m_viewModel, [model = m_viewModel](Qt::ApplicationState state) {
