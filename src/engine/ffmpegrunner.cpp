@@ -531,8 +531,9 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> remuxInto(
     // ffmpeg exits 0 even when it wrote a stream as private data no player reads back, or
     // silently left something out.
     QStringList notes;
+    QStringList warnings;
     if (generatedTimestamps) {
-        notes << QStringLiteral("The source lacks timestamps, so new ones were generated.");
+        warnings << QStringLiteral("The source lacks timestamps, so new ones were generated.");
     }
     if (inputInfo) {
         auto probingOutput = watchedProbe(shared, temporaryUrl, MediaProbe::Depth::header);
@@ -547,6 +548,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> remuxInto(
                 co_return Outcome { false, RunError::streamsNotCarried(lost, format) };
             }
             notes << RemuxChecks::notesOnArrival(*inputInfo, *outputInfo, format);
+            warnings << RemuxChecks::warningsOnArrival(*inputInfo, *outputInfo);
         }
     }
 
@@ -564,7 +566,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> remuxInto(
         co_return Outcome { false, RunError::platformError(QStringLiteral("The new file couldn't be named %1: %2.").arg(target, errnoText(error))) };
     }
     committed = true;
-    co_return Outcome { droppedDataTracks, std::nullopt, QUrl::fromLocalFile(target), notes };
+    co_return Outcome { droppedDataTracks, std::nullopt, QUrl::fromLocalFile(target), notes, warnings };
 }
 }
 

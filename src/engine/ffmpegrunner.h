@@ -65,13 +65,15 @@ public:
 
     // The result of remux(): `error` set on failure; otherwise `droppedDataTracks` tells whether
     // the file was written without its data streams, `output` is the name the file was finally
-    // written under (empty: the name asked for), and `notes` are sentences for the user about
-    // anything else that did not arrive as it was.
+    // written under (empty: the name asked for), `notes` are sentences for the user about
+    // anything else that was left out (attachments, cover art, chapters), and `warnings` about
+    // a file that arrived whole but not as its source was (new timestamps, a damaged source).
     struct RemuxOutcome {
         bool droppedDataTracks = false;
         std::optional<RunError> error;
         QUrl output;
         QStringList notes;
+        QStringList warnings;
         [[nodiscard]] bool succeeded() const { return !error.has_value(); }
     };
 

@@ -86,13 +86,19 @@ QStringList notesOnArrival(const MediaProbe::Info &input, const MediaProbe::Info
     if (input.chapters > 0 && output.chapters == 0) {
         notes << QStringLiteral("The chapters couldn't be copied into %1 and were left out.").arg(container);
     }
+    return notes;
+}
+
+QStringList warningsOnArrival(const MediaProbe::Info &input, const MediaProbe::Info &output)
+{
+    QStringList warnings;
     if (input.duration && output.duration) {
         const double shortBy = *input.duration - *output.duration;
         if (shortBy > 1.0 && shortBy > 0.02 * *input.duration) {
-            notes << QStringLiteral("The source seems damaged: it says it lasts %1, but only %2 could be copied.")
-                         .arg(seconds(*input.duration), seconds(*output.duration));
+            warnings << QStringLiteral("The source seems damaged: it says it lasts %1, but only %2 could be copied.")
+                            .arg(seconds(*input.duration), seconds(*output.duration));
         }
     }
-    return notes;
+    return warnings;
 }
 }

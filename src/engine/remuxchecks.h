@@ -20,7 +20,9 @@ namespace RemuxChecks
 // what the file carries; a file taken for something else was not understood.
 [[nodiscard]] bool readAsContainer(const MediaProbe::Info &info, OutputFormat format);
 
-// Sentences for the user about cover art, attachments and chapters that did not arrive, and a
-// file much shorter than its source declares (a damaged source).
+// Sentences for the user about cover art, attachments and chapters that did not arrive.
 [[nodiscard]] QStringList notesOnArrival(const MediaProbe::Info &input, const MediaProbe::Info &output, OutputFormat format);
+// Sentences about a file that arrived whole but not as its source declares: a file much
+// shorter than its source says it lasts (a damaged source).
+[[nodiscard]] QStringList warningsOnArrival(const MediaProbe::Info &input, const MediaProbe::Info &output);
 }

@@ -358,7 +358,7 @@ QCoro::Task<void> RemuxViewModel::convert()
                 continue;
             }
         }
-        QStringList notes = outcome.notes;
+        QStringList notes = outcome.notes + outcome.warnings;
         if (outcome.droppedDataTracks) {
             notes.prepend(droppedTrackNote(d->outputFormat));
         }

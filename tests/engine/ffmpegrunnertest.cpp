@@ -174,7 +174,7 @@ private Q_SLOTS:
             20000);
         QVERIFY2(outcome, "remux hung");
         QCOMPARE(describe(outcome->error), finalName.isEmpty() ? text : QString());
-        QCOMPARE(outcome->notes.join(u' '), finalName.isEmpty() ? QString() : text);
+        QCOMPARE((outcome->notes + outcome->warnings).join(u' '), finalName.isEmpty() ? QString() : text);
         QCOMPARE(calls(), vectors.size());
         QCOMPARE(deliveries, vectors.size());
         QVERIFY(onMainThread);
