@@ -116,7 +116,7 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(describe(outcome->error), QString());
-        const QString notes = outcome->notes.join(u' ');
+        const QString notes = (outcome->notes + outcome->warnings).join(u' ');
         QVERIFY2(result.endsWith(u'…') ? notes.startsWith(result.chopped(1)) : notes == result, qPrintable(notes)); // "…": any ending
         QCOMPARE(outcome->droppedDataTracks, dropped);
         QCOMPARE(outcome->output, QUrl::fromLocalFile(work.filePath(name)));
