@@ -75,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(ffmpeg("-i @cover.mp4 -map 0:1 -c copy -f image2", m_media.filePath("cover.png")));
         QVERIFY(ffmpeg("-i @cover.mp4 -map 0:1 -c copy", m_media.filePath("cover-only.mp4")));
         // Silence, then noise: a duration guessed from the first frames' bit rate is far too long.
-        QVERIFY(ffmpeg("-f lavfi -i aevalsrc='if(lt(t,1),0,random(0)*2-1)':d=5 -c:a aac -b:a 256k", m_media.filePath("guessed.aac")));
+        QVERIFY(ffmpeg("-f lavfi -i aevalsrc='if(lt(t,1),0,random(0)*2-1)':d=2 -c:a aac -b:a 256k", m_media.filePath("guessed.aac")));
     }
 
     void remux_data()
