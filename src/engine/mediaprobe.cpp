@@ -136,10 +136,11 @@ std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path, Depth
         info.streams.append({ kindOf(parameters->codec_type), QString::fromLatin1(avcodec_get_name(parameters->codec_id)), int(i),
             (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0, fileName ? QString::fromUtf8(fileName->value) : QString() });
     }
-    // The library hands out cover art first, from memory; a file whose samples are all missing
-    // (a fragmented MP4's initialization segment) ends right after it.
+    // The library hands out cover art first, from memory, and some containers store it once more
+    // among the samples; a file whose samples are all missing (a fragmented MP4's initialization
+    // segment) ends right after it.
     AVPacket *packet = av_packet_alloc();
-    for (unsigned read = 0; packet && !info.holdsPackets && read <= context->nb_streams && av_read_frame(context, packet) >= 0; ++read) {
+    for (unsigned read = 0; packet && !info.holdsPackets && read <= 2 * context->nb_streams && av_read_frame(context, packet) >= 0; ++read) {
         info.holdsPackets = (context->streams[packet->stream_index]->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0;
         av_packet_unref(packet);
     }
