@@ -22,19 +22,24 @@ public:
         QString codecName; // libavcodec's short name, e.g. "h264", "subrip"; "none" when unknown
         int index = 0; // the stream's number in the file, as ffmpeg's "0:N" names it
         bool attachedPicture = false; // cover art: a still picture, no part of the film
+        QString fileName; // an attachment's name inside the container, e.g. "cover.jpg"
         bool operator==(const Stream &) const = default;
     };
 
     struct Info {
         std::optional<double> duration; // seconds; only when positive and finite
+        bool durationEstimated = false; // guessed from the size and bit rate, not declared
         QList<Stream> streams; // in file order
         QString formatName; // the demuxer that read it, e.g. "matroska,webm" or "mpegts"
         int chapters = 0;
+        bool holdsPackets = false; // at least one packet beyond the cover art could be read
     };
 
     // How far to read. `full` also reads packets when the header leaves the duration or a
-    // stream's kind open (MPEG program and transport streams); `header` always stops after the
-    // header, which declares the streams of every container we write.
+    // stream's kind open (MPEG program and transport streams); `header` stops after the header,
+    // which declares the streams of most containers we write. Either reads on, as far as ffprobe
+    // would, when the header leaves the codec of a video, audio or subtitle stream unknown (DTS
+    // or TrueHD audio in MPEG-TS).
     enum class Depth { full, header };
 
     // Shared between a probe's reading thread and whoever waits for it: the library reports

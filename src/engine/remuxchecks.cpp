@@ -1,5 +1,6 @@
 #include "engine/remuxchecks.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace RemuxChecks
@@ -7,6 +8,12 @@ namespace RemuxChecks
 bool isPicture(const MediaProbe::Stream &stream)
 {
     return stream.kind == MediaProbe::StreamKind::video && stream.attachedPicture;
+}
+
+bool isCoverArt(const MediaProbe::Stream &stream)
+{
+    static const QRegularExpression name(QStringLiteral("^(small_)?cover(_land)?\\.[^.]+$"), QRegularExpression::CaseInsensitiveOption);
+    return isPicture(stream) || (stream.kind == MediaProbe::StreamKind::attachment && name.match(stream.fileName).hasMatch());
 }
 
 qsizetype countKind(const MediaProbe::Info &info, MediaProbe::StreamKind kind)
@@ -64,6 +71,23 @@ bool readAsContainer(const MediaProbe::Info &info, OutputFormat format)
 
 namespace
 {
+qsizetype countIf(const MediaProbe::Info &info, bool (*test)(const MediaProbe::Stream &))
+{
+    return std::count_if(info.streams.cbegin(), info.streams.cend(), test);
+}
+
+qsizetype missingCovers(const MediaProbe::Info &input, const MediaProbe::Info &output)
+{
+    return std::max<qsizetype>(0, countIf(input, isCoverArt) - countIf(output, isCoverArt));
+}
+
+// Cover art that arrived as an ordinary video track: more film video than the source had.
+qsizetype strayCovers(const MediaProbe::Info &input, const MediaProbe::Info &output)
+{
+    const auto filmVideo = [](const MediaProbe::Stream &s) { return s.kind == MediaProbe::StreamKind::video && !s.attachedPicture; };
+    return std::clamp<qsizetype>(countIf(output, filmVideo) - countIf(input, filmVideo), 0, missingCovers(input, output));
+}
+
 QString seconds(double value)
 {
     return QString::number(value, 'f', 1) + QStringLiteral(" s");
@@ -74,12 +98,15 @@ QStringList notesOnArrival(const MediaProbe::Info &input, const MediaProbe::Info
 {
     const QString container = OutputFormats::displayName(format);
     QStringList notes;
-    const auto pictures = [](const MediaProbe::Info &info) { return std::count_if(info.streams.cbegin(), info.streams.cend(), isPicture); };
-    if (pictures(output) < pictures(input)) {
+    // Cover art that came out as an ordinary video track was not left out: warningsOnArrival says so.
+    if (missingCovers(input, output) > strayCovers(input, output)) {
         notes << QStringLiteral("The cover art couldn't be copied into %1 and was left out.").arg(container);
     }
-    const auto attachment = MediaProbe::StreamKind::attachment;
-    if (const qsizetype lost = countKind(input, attachment) - countKind(output, attachment); lost > 0) {
+    // Cover art stored as an attachment counts as cover art, not here.
+    const auto attachments = [](const MediaProbe::Info &info) {
+        return countIf(info, [](const MediaProbe::Stream &s) { return s.kind == MediaProbe::StreamKind::attachment && !isCoverArt(s); });
+    };
+    if (const qsizetype lost = attachments(input) - attachments(output); lost > 0) {
         notes << (lost == 1 ? QStringLiteral("An attachment (such as a font) couldn't be copied into %1 and was left out.").arg(container)
                             : QStringLiteral("%1 attachments (such as fonts) couldn't be copied into %2 and were left out.").arg(lost).arg(container));
     }
@@ -92,13 +119,40 @@ QStringList notesOnArrival(const MediaProbe::Info &input, const MediaProbe::Info
 QStringList warningsOnArrival(const MediaProbe::Info &input, const MediaProbe::Info &output)
 {
     QStringList warnings;
-    if (input.duration && output.duration) {
+    if (input.duration && output.duration && !input.durationEstimated) {
         const double shortBy = *input.duration - *output.duration;
         if (shortBy > 1.0 && shortBy > 0.02 * *input.duration) {
             warnings << QStringLiteral("The source seems damaged: it says it lasts %1, but only %2 could be copied.")
                             .arg(seconds(*input.duration), seconds(*output.duration));
         }
     }
+    if (strayCovers(input, output) > 0) {
+        warnings << QStringLiteral("The cover art arrived as an ordinary video track, so players may show it as a second video.");
+    }
     return warnings;
+}
+
+std::optional<QString> nothingToConvert(const QString &sourceName, const MediaProbe::Info &input)
+{
+    if (input.holdsPackets) {
+        return std::nullopt;
+    }
+    return QStringLiteral("%1 holds no audio or video samples, so there is nothing to convert.").arg(sourceName);
+}
+
+std::optional<QString> failureOnArrival(const QString &sourceName, const std::optional<MediaProbe::Info> &input, const std::optional<MediaProbe::Info> &output)
+{
+    if (input) {
+        if (auto empty = nothingToConvert(sourceName, *input)) {
+            return empty;
+        }
+    }
+    if (!output) {
+        return QStringLiteral("The new file can't be read back, so it was not kept.");
+    }
+    if (input && !output->holdsPackets) {
+        return QStringLiteral("The new file holds no audio or video samples, so it was not kept.");
+    }
+    return std::nullopt;
 }
 }

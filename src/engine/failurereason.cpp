@@ -1,0 +1,49 @@
+#include "engine/failurereason.h"
+
+#include <QRegularExpression>
+
+namespace FailureReason
+{
+namespace
+{
+// ffmpeg opens each line of a component with "[name @ 0x55e06f8feb00] "; the names can hold
+// blanks, commas and slashes ("matroska,webm", "graph 0 input from stream 0:0").
+QString withoutAddresses(const QString &text)
+{
+    static const QRegularExpression prefix(QStringLiteral("\\[[^\\[\\]\\n]* @ 0x[0-9a-fA-F]+\\] ?"));
+    return QString(text).remove(prefix).trimmed();
+}
+
+// The first cause that fits names the sentence. Encryption comes first: an encrypted stream
+// also makes ffmpeg complain about codecs and streams.
+QString plainCause(const QString &text)
+{
+    static const QRegularExpression encrypted(QStringLiteral("encrypt|decryption key|\\bcenc\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression noStreams(QStringLiteral("does not contain any stream"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression unknownCodec(QStringLiteral("codec none\\b|unknown codec"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression refusedCodec(
+        QStringLiteral("could not find tag for codec (\\w+)|not currently supported in container"), QRegularExpression::CaseInsensitiveOption);
+    if (encrypted.match(text).hasMatch()) {
+        return QStringLiteral("The source is encrypted, so it can't be converted.");
+    }
+    if (noStreams.match(text).hasMatch()) {
+        return QStringLiteral("The source holds no stream that ffmpeg can copy.");
+    }
+    if (unknownCodec.match(text).hasMatch()) {
+        return QStringLiteral("The source holds a stream in a codec ffmpeg doesn't know, so it can't be copied.");
+    }
+    if (const auto refused = refusedCodec.match(text); refused.hasMatch()) {
+        return refused.captured(1).isEmpty() ? QStringLiteral("The new container can't hold one of the source's streams.")
+                                             : QStringLiteral("The new container can't hold the source's %1 stream.").arg(refused.captured(1));
+    }
+    return {};
+}
+}
+
+QString describe(int exitCode, const QString &stderrText)
+{
+    const QString words = withoutAddresses(stderrText);
+    const QString cause = plainCause(words);
+    return (cause.isEmpty() ? QString() : cause + u' ') + QStringLiteral("ffmpeg exited %1: ").arg(exitCode) + words;
+}
+}
