@@ -32,9 +32,9 @@ ViewTestCase {
         compare(outline.lineWidth > 1, data.hover, "thick outline")
         sameColor(outline.strokeColor, data.hover ? ThemeManager.accentColor : WindowStyle.idleOutline, "outline")
         sameColor(find(area, "headerIcon").color, data.hover ? ThemeManager.accentColor : WindowStyle.secondaryText, "header icon")
+        wait(30)
         const groups = findAll(area, "groupHeader").filter(item => item.visible)
         compare(groups.map(item => find(item, "label").text), data.group === "" ? [] : [data.group])
-        wait(30)
         compare(findAll(area, "fileRow").filter(row => row.visible).map(row => row.fileName), names.slice(0, data.rows))
         compare(area.height, area.implicitHeight, "the box grows with its rows")
     }

@@ -65,6 +65,8 @@ void UiTestDriver::drain()
 void UiTestDriver::reset()
 {
     drain();
+    // Read by the new model as it starts.
+    m_ffmpegFound = true;
     // The minimum visible duration is the model's business; the views see its end at once.
     RemuxViewModel::Dependencies dependencies { std::make_unique<ScriptedRunner>(this), std::make_unique<ScriptedServices>(this),
         std::make_unique<ScriptedServices>(this), {}, [](std::chrono::milliseconds) -> QCoro::Task<void> { co_return; } };
@@ -73,7 +75,6 @@ void UiTestDriver::reset()
     if (m_model)
         m_model.release()->deleteLater();
     m_model = std::move(model);
-    m_ffmpegFound = true;
     m_revealed.clear();
     m_nextFolder.clear();
     Q_EMIT modelChanged();

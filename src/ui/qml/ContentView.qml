@@ -101,6 +101,7 @@ Item {
                         id: filesArea
                         objectName: "filesArea"
                         vm: root.vm
+                        viewport: scroller
                         Layout.fillWidth: true
                         Layout.alignment: Qt.AlignTop
                     }
@@ -263,7 +264,7 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     WindowText {
-                        text: "ffmpeg not found in app bundle"
+                        text: "ffmpeg not found: install the ffmpeg package"
                         color: WindowStyle.orange
                         font.pointSize: WindowStyle.captionPointSize
                         anchors.verticalCenter: parent.verticalCenter
