@@ -17,6 +17,9 @@ Item {
     // every row is made.
     property Flickable viewport: null
 
+    // A focused row moved as the rows around it were made: the window scrolls to it again.
+    signal focusedRowMoved()
+
     onQueueExpandedChanged: if (!queueExpanded) rows.currentIndex = 0
 
     readonly property int fileCount: area.vm.files.count
@@ -133,7 +136,11 @@ Item {
                 // Never empty: a closed group's entries keep a line each, so the list's fill stops
                 // at the first of them instead of making them all.
                 height: Math.max(1, column.implicitHeight)
-                onEntryBottomChanged: report()
+                onEntryBottomChanged: {
+                    report()
+                    if (activeFocus)
+                        area.focusedRowMoved()
+                }
                 onIndexChanged: report()
                 Component.onCompleted: report()
                 function report() {
