@@ -90,4 +90,20 @@ ViewTestCase {
         const listed = Array.from({ length: vm.files.count }, (_, i) => vm.files.data(vm.files.index(i, 0), FileListModel.FileNameRole))
         compare(listed, data.converting ? names : names.filter((_, i) => i !== data.down))
     }
+
+    // Only the rows the window can show are made, wherever it is scrolled.
+    function test_onlyVisibleRowsAreMade_data() {
+        return [{ tag: "top", end: false, first: "clip0.mov" }, { tag: "bottom", end: true, last: "clip999.mov" }]
+    }
+
+    function test_onlyVisibleRowsAreMade(data) {
+        const view = makeView()
+        const scroller = find(view, "scroller")
+        driver.addFiles(Array.from({ length: 1000 }, (_, i) => "clip" + i + ".mov"))
+        rows(view)
+        scroller.contentY = data.end ? scroller.contentHeight - scroller.height : 0
+        const made = rows(view).map(row => row.fileName)
+        verify(made.length < 60, made.length + " rows made")
+        compare(data.end ? made[made.length - 1] : made[0], data.end ? data.last : data.first)
+    }
 }
