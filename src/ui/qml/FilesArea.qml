@@ -82,25 +82,28 @@ Item {
             id: rows
             objectName: "rows"
             width: content.width
+            // Open, the list is its content's height, which the rows it makes refine: estimated
+            // from the rows made so far until all are made.
             height: count === 0 ? 0 : area.queueExpanded ? contentHeight : count >= 2 ? Math.max(groupBottom, firstBottom + 1) : firstBottom
             interactive: false
             // Tab and arrow keys go to a row; the row's own button stays reachable with Tab.
             activeFocusOnTab: true
             keyNavigationEnabled: area.queueExpanded
             highlightFollowsCurrentItem: false
-            cacheBuffer: 0
+            // Rows a screen beyond the viewport are made ahead, a few per frame, so a scroll
+            // finds them ready without a long frame.
+            cacheBuffer: area.queueExpanded && area.viewport ? area.viewport.height : 0
             reuseItems: true
             model: area.vm.files
 
-            // Where the scroller's viewport lies in the list, extended by a screen-sized margin so
-            // a short scroll finds its rows made.
+            // Where the scroller's viewport lies in the list.
             readonly property real viewTop: {
                 if (!area.viewport)
                     return 0
                 area.viewport.contentY + area.y + rows.contentY
-                return area.viewport.contentItem.mapToItem(rows, 0, area.viewport.contentY).y - area.viewport.height / 2
+                return area.viewport.contentItem.mapToItem(rows, 0, area.viewport.contentY).y
             }
-            readonly property real viewBottom: area.viewport ? viewTop + area.viewport.height * 2 : height
+            readonly property real viewBottom: area.viewport ? viewTop + area.viewport.height : height
             displayMarginBeginning: area.queueExpanded ? -Math.max(0, Math.min(viewTop, height - 1)) : 0
             displayMarginEnd: area.queueExpanded ? -Math.max(0, Math.min(height - viewBottom, height - 1)) : 0
             // Reported by the first two entries: with the group closed the list ends below the
