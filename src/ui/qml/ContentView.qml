@@ -286,7 +286,7 @@ Item {
     }
 
     function stepFormat(from, step) {
-        const next = formats.itemAt((from + step + formats.count) % formats.count)
+        const next = formats.itemAt((from + step + formats.count) % formats.count) as ToolbarButton
         // Focus first: the button losing the choice stops being a Tab stop, which Qt refuses
         // while it has focus.
         next.forceActiveFocus(Qt.TabFocusReason)

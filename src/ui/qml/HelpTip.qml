@@ -15,6 +15,8 @@ Item {
     visible: false
     onVisibleChanged: if (visible && !tip) tip = popup.createObject(holder.parent)
 
+    // This Qt's linter cannot follow ids of the file into an inline Component; they are bound here.
+    // qmllint disable unqualified
     Component {
         id: popup
 
@@ -40,4 +42,6 @@ Item {
             }
         }
     }
+
+    // qmllint enable unqualified
 }
