@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Benchmarks of the window's views:
-#  1. frame time while a 1,000-file queue converts with its group open, a fake engine reporting
-#     progress every millisecond (offscreen, then on an X server), software scene graph;
+#  1. frame time and RSS while a queue of 100, 1,000 and 10,000 files converts with its group
+#     open and closed, a fake engine reporting progress every millisecond (offscreen, software
+#     scene graph), and the time the group takes to open; then 1,000 files on an X server;
 #  2. the renderer choice for a window showing the content: time to first frame and idle RSS,
 #     software scene graph against the default (OpenGL through Mesa), interleaved, median of 5.
-# ROUNDS (default 5) and FRAME_SECONDS (default 5) shorten a run.
+# ROUNDS (default 5) and FRAME_SECONDS (default 5) shorten a run; QUICK=1 stops after the table.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KESTRUNE_BUILD_DIR:-$root/build}
@@ -16,10 +17,18 @@ bin=$(find "$build" -name kestrune_uibench -type f -perm -u+x | head -n 1)
 XDG_CONFIG_HOME=$(mktemp -d)
 export XDG_CONFIG_HOME LC_ALL=C.UTF-8
 
-echo "== frame time, 1000 files converting, group open: offscreen, software scene graph"
-QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames 1000 "$seconds" open
-echo "== the same with the group closed (only the first row is made)"
-QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames 1000 "$seconds" closed
+echo "== files converting: offscreen, software scene graph, ${seconds}s each (frame times in ms)"
+printf '%7s %7s %7s %7s %7s %9s %8s %8s\n' files group p50 p99 max over16ms rss_MiB open_ms
+for files in 100 1000 10000; do
+  for group in open closed; do
+    r=$(QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software "$bin" frames "$files" "$seconds" "$group" 2>/dev/null)
+    frames=$(grep '^frames=' <<<"$r") memory=$(grep '^rss_mib=' <<<"$r")
+    field() { grep -o "$1=[^ ]*" <<<"$2" | cut -d= -f2; }
+    printf '%7s %7s %7s %7s %7s %9s %8s %8s\n' "$files" "$group" "$(field frame_ms_p50 "$frames")" "$(field p99 "$frames")" \
+      "$(field max "$frames")" "$(field over_16ms "$frames")" "$(field rss_mib "$memory")" "$(field group_open_ms "$memory")"
+  done
+done
+[ "${QUICK:-0}" = 1 ] && exit 0
 
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &

@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ pkg-config git
   # Qt 6.4 and QCoro 0.8
   qt6-base-dev qt6-declarative-dev qt6-svg-dev qcoro-qt6-dev libqt6svg6
+  # the view tests drag files onto the window through the window-system layer
+  qt6-base-private-dev
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
   qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qtqml

@@ -35,11 +35,11 @@ TestCase {
         return all[0]
     }
 
-    // The rows of the file box with its group open, in list order.
+    // The rows the file box has made with its group open, top to bottom.
     function rows(view) {
         view.filesArea.queueExpanded = true
         wait(30)
-        return findAll(view.filesArea, "fileRow").filter(row => row.visible)
+        return findAll(view.filesArea, "fileRow").filter(row => row.visible).sort((a, b) => a.mapToItem(view, 0, 0).y - b.mapToItem(view, 0, 0).y)
     }
 
     function sameColor(actual, expected, message) {

@@ -88,4 +88,60 @@ ViewTestCase {
         target.forceActiveFocus(Qt.TabFocusReason)
         verify(onScreen(), data.target + " is scrolled into view")
     }
+
+    // Return presses the focused button; anywhere else it is Convert.
+    function test_returnKey_data() {
+        return [
+            { tag: "on Convert", focus: "convertButton", after: "converting mkv 2" },
+            { tag: "on a format button", focus: "format_webm", after: "webm 2" },
+            { tag: "on the group's label", focus: "disclosure", after: "mkv open 2" },
+            { tag: "on the destination", focus: "destinationMenu", after: "mkv menu 2" },
+            { tag: "on a row's remove button", focus: "trailingButton", after: "mkv 1" },
+            { tag: "on a row", focus: "fileRow", after: "converting mkv 2" },
+            { tag: "nothing focused", focus: "", after: "converting mkv 2" },
+        ]
+    }
+
+    function test_returnKey(data) {
+        const view = makeView()
+        driver.addFiles(["a.mov", "b.mov"])
+        wait(30)
+        if (data.focus !== "")
+            find(view, data.focus).forceActiveFocus(Qt.TabFocusReason)
+        keyClick(Qt.Key_Return)
+        const state = [vm.isConverting ? "converting" : "", vm.outputFormat, view.filesArea.queueExpanded ? "open" : "", find(view, "destinationMenu").menu.visible ? "menu" : "", vm.files.count]
+        compare(state.filter(part => part !== "").join(" "), data.after)
+    }
+
+    // The formats are one radio group: one Tab stop, and the arrows move the choice round.
+    function test_formatChoice_data() {
+        return [
+            { tag: "click", click: "mov", keys: [], chosen: "mov" },
+            { tag: "Right", keys: [Qt.Key_Right], chosen: "mp4" },
+            { tag: "Left, round the end", keys: [Qt.Key_Left], chosen: "mpegts" },
+            { tag: "Down twice", keys: [Qt.Key_Down, Qt.Key_Down], chosen: "mov" },
+            { tag: "Up after a click", click: "webm", keys: [Qt.Key_Up], chosen: "mov" },
+        ]
+    }
+
+    function test_formatChoice(data) {
+        const view = makeView()
+        driver.addFiles(["a.mov"])
+        if (data.click)
+            mouseClick(find(view, "format_" + data.click))
+        else
+            find(view, "format_mkv").forceActiveFocus(Qt.TabFocusReason)
+        data.keys.forEach(key => keyClick(key))
+        compare(vm.outputFormat, data.chosen)
+        const checked = ["mkv", "mp4", "mov", "webm", "mpegts"].filter(id => find(view, "format_" + id).Accessible.checked)
+        compare(checked, [data.chosen], "checked for assistive tools")
+        const chosen = find(view, "format_" + data.chosen)
+        verify(chosen.activeFocus, "focus moves with the choice")
+        compare(chosen.Accessible.role, Accessible.RadioButton)
+        keyClick(Qt.Key_Tab)
+        verify(find(view, "convertButton").activeFocus, "Tab leaves the group")
+        keyClick(Qt.Key_Backtab)
+        keyClick(Qt.Key_Backtab)
+        verify(find(view, "destinationMenu").activeFocus, "and Backtab too")
+    }
 }

@@ -27,9 +27,9 @@ ViewTestCase {
             { tag: "converting at a half", steps: ["convert", "report"], fraction: 0.5, name: "Converting, 50%", indicator: "progress", detail: driver.root + folder, readout: "50%", button: "" },
             { tag: "converting, speed only", steps: ["convert", "report"], speed: 12.5, name: "Converting", indicator: "spinner", detail: driver.root + folder, readout: "13\u00d7", button: "" },
             { tag: "converting, both", steps: ["convert", "report"], fraction: 0.125, speed: 9.96, name: "Converting, 13%", indicator: "progress", detail: driver.root + folder, readout: "13% 10.0\u00d7", button: "" },
-            { tag: "done", steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Reveal in Finder" },
-            { tag: "done during a batch", files: [...both].reverse(), steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Reveal in Finder" },
-            { tag: "done with a note", steps: ["convert", "dropped"], name: "Converted: " + note, indicator: "checkmark.circle.fill", detail: note, readout: "", button: "Reveal in Finder" },
+            { tag: "done", steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Show in Folder" },
+            { tag: "done during a batch", files: [...both].reverse(), steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Show in Folder" },
+            { tag: "done with a note", steps: ["convert", "dropped"], name: "Converted: " + note, indicator: "checkmark.circle.fill", detail: note, readout: "", button: "Show in Folder" },
             { tag: "failed", steps: ["convert", "fail"], name: "Failed: " + reason, indicator: "xmark.octagon.fill", detail: reason, readout: "", button: "Remove from list" },
         ]
     }

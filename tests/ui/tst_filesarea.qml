@@ -22,9 +22,8 @@ ViewTestCase {
         const names = Array.from({ length: data.files }, (_, i) => "clip" + (i + 1) + ".mov")
         driver.addFiles(names)
         area.queueExpanded = data.open
-        // Stands in for a drag of files from the desktop: it carries the file-list type.
-        const drag = Qt.createQmlObject('import QtQuick; Item { width: 10; height: 10; Drag.keys: ["text/uri-list"] }', area)
-        drag.Drag.active = data.hover
+        if (data.hover)
+            verify(driver.drag(area, ["hovering.mov"], true), "the box takes a drag of files")
         compare(area.isDragTarget, data.hover)
         compare(find(area, "headerText").text, data.header)
         const outline = find(area, "outline")
@@ -32,10 +31,79 @@ ViewTestCase {
         compare(outline.lineWidth > 1, data.hover, "thick outline")
         sameColor(outline.strokeColor, data.hover ? ThemeManager.accentColor : WindowStyle.idleOutline, "outline")
         sameColor(find(area, "headerIcon").color, data.hover ? ThemeManager.accentColor : WindowStyle.secondaryText, "header icon")
+        wait(30)
         const groups = findAll(area, "groupHeader").filter(item => item.visible)
         compare(groups.map(item => find(item, "label").text), data.group === "" ? [] : [data.group])
-        wait(30)
         compare(findAll(area, "fileRow").filter(row => row.visible).map(row => row.fileName), names.slice(0, data.rows))
         compare(area.height, area.implicitHeight, "the box grows with its rows")
+    }
+
+    // Files dragged from the desktop and let go: the box hands them over in drop order, the model
+    // keeps the videos; beside the box nothing is taken.
+    function test_drop_data() {
+        return [
+            { tag: "three files, one no video", target: "filesArea", files: ["b.mov", "a.mkv", "notes.txt"], accepted: true, listed: ["b.mov", "a.mkv"] },
+            { tag: "onto a listing during a batch", target: "filesArea", before: ["x.mov", "w.mov"], files: ["y.mp4"], accepted: true, listed: ["x.mov", "w.mov", "y.mp4"] },
+            { tag: "onto the Convert button", target: "convertButton", files: ["c.mov"], accepted: false, listed: [] },
+        ]
+    }
+
+    function test_drop(data) {
+        const view = makeView()
+        if (data.before) {
+            driver.addFiles(data.before)
+            driver.convert()
+        }
+        compare(driver.drag(find(view, data.target), data.files), data.accepted, "drop accepted")
+        compare(rows(view).map(row => row.fileName), data.listed)
+        verify(!view.filesArea.isDragTarget, "the hover ends with the drop")
+    }
+
+    // The list is one Tab stop; the arrows walk its rows, the window scrolls to the row, and
+    // Delete on a row or on its button removes that file, never the one converting.
+    function test_deleteKey_data() {
+        return [
+            { tag: "second row", files: 3, down: 1 },
+            { tag: "from the row's button", files: 3, down: 2, button: true },
+            { tag: "row 26 of 30, scrolled to", files: 30, down: 25 },
+            { tag: "the file in work", files: 3, down: 0, converting: true },
+        ]
+    }
+
+    function test_deleteKey(data) {
+        const view = makeView()
+        const names = Array.from({ length: data.files }, (_, i) => "f" + i + ".mov")
+        driver.addFiles(names)
+        rows(view)
+        if (data.converting)
+            driver.convert()
+        find(view, "rows").forceActiveFocus(Qt.TabFocusReason)
+        for (let i = 0; i < data.down; ++i)
+            keyClick(Qt.Key_Down)
+        const row = view.Window.activeFocusItem
+        compare(row.fileName, names[data.down], "the arrows reach the row")
+        const y = row.mapToItem(view, 0, 0).y
+        verify(y >= 0 && y + row.height <= view.height, "the row is in sight")
+        if (data.button)
+            find(row, "trailingButton").forceActiveFocus(Qt.TabFocusReason)
+        keyClick(Qt.Key_Delete)
+        const listed = Array.from({ length: vm.files.count }, (_, i) => vm.files.data(vm.files.index(i, 0), FileListModel.FileNameRole))
+        compare(listed, data.converting ? names : names.filter((_, i) => i !== data.down))
+    }
+
+    // Only the rows the window can show are made, wherever it is scrolled.
+    function test_onlyVisibleRowsAreMade_data() {
+        return [{ tag: "top", end: false, first: "clip0.mov" }, { tag: "bottom", end: true, last: "clip999.mov" }]
+    }
+
+    function test_onlyVisibleRowsAreMade(data) {
+        const view = makeView()
+        const scroller = find(view, "scroller")
+        driver.addFiles(Array.from({ length: 1000 }, (_, i) => "clip" + i + ".mov"))
+        rows(view)
+        scroller.contentY = data.end ? scroller.contentHeight - scroller.height : 0
+        const made = rows(view).map(row => row.fileName)
+        verify(made.length < 60, made.length + " rows made")
+        compare(data.end ? made[made.length - 1] : made[0], data.end ? data.last : data.first)
     }
 }

@@ -3,8 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <qpa/qplatformdrag.h>
+#include <qpa/qwindowsysteminterface.h>
 
 // Each remux waits until the driver says how it ends; Stop ends it as stopped.
 class ScriptedRunner : public FFmpegRunner
@@ -55,6 +60,11 @@ UiTestDriver::UiTestDriver(QQmlEngine *engine, QObject *parent)
     reset();
 }
 
+UiTestDriver::~UiTestDriver()
+{
+    drain();
+}
+
 void UiTestDriver::drain()
 {
     // A batch still waiting on a run ends here, so its coroutine does not outlive the model.
@@ -65,6 +75,12 @@ void UiTestDriver::drain()
 void UiTestDriver::reset()
 {
     drain();
+    // A drag held over the last view leaves its window.
+    if (m_dragWindow)
+        QWindowSystemInterface::handleDrag(m_dragWindow, nullptr, {}, Qt::IgnoreAction, {}, {});
+    m_dragWindow = nullptr;
+    // Read by the new model as it starts.
+    m_ffmpegFound = true;
     // The minimum visible duration is the model's business; the views see its end at once.
     RemuxViewModel::Dependencies dependencies { std::make_unique<ScriptedRunner>(this), std::make_unique<ScriptedServices>(this),
         std::make_unique<ScriptedServices>(this), {}, [](std::chrono::milliseconds) -> QCoro::Task<void> { co_return; } };
@@ -73,13 +89,12 @@ void UiTestDriver::reset()
     if (m_model)
         m_model.release()->deleteLater();
     m_model = std::move(model);
-    m_ffmpegFound = true;
     m_revealed.clear();
     m_nextFolder.clear();
     Q_EMIT modelChanged();
 }
 
-void UiTestDriver::addFiles(const QStringList &names)
+QList<QUrl> UiTestDriver::makeFiles(const QStringList &names) const
 {
     QList<QUrl> urls;
     for (const QString &name : names) {
@@ -88,7 +103,25 @@ void UiTestDriver::addFiles(const QStringList &names)
         QFile(path).open(QIODevice::WriteOnly);
         urls << QUrl::fromLocalFile(path);
     }
-    m_model->addFiles(urls);
+    return urls;
+}
+
+void UiTestDriver::addFiles(const QStringList &names)
+{
+    m_model->addFiles(makeFiles(names));
+}
+
+bool UiTestDriver::drag(QQuickItem *target, const QStringList &names, bool hold)
+{
+    // The data must outlive the drag, which a later call or the driver's end finishes.
+    m_dragData = std::make_unique<QMimeData>();
+    m_dragData->setUrls(makeFiles(names));
+    QWindow *window = m_dragWindow = target->window();
+    const QPoint point = target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint();
+    const auto over = QWindowSystemInterface::handleDrag(window, m_dragData.get(), point, Qt::CopyAction, Qt::LeftButton, {});
+    if (hold)
+        return over.isAccepted();
+    return QWindowSystemInterface::handleDrop(window, m_dragData.get(), point, Qt::CopyAction, Qt::LeftButton, {}).isAccepted();
 }
 
 void UiTestDriver::report(const QVariant &fraction, const QVariant &speed)

@@ -4,11 +4,15 @@
 #include "queue/remuxviewmodel.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <coroutine>
 #include <memory>
 
+class QMimeData;
 class QQmlEngine;
+class QQuickItem;
 
 // Puts a real RemuxViewModel into any state for QML tests and tools: its engine, dialogs and file
 // browser are stand-ins the driver scripts. Exposed to QML as `driver`; the model is `vm`.
@@ -23,7 +27,7 @@ class UiTestDriver : public QObject
 
 public:
     explicit UiTestDriver(QQmlEngine *engine, QObject *parent = nullptr);
-    ~UiTestDriver() override { drain(); }
+    ~UiTestDriver() override;
 
     [[nodiscard]] RemuxViewModel *model() const { return m_model.get(); }
     // Whether a remux call waits for finish() or fail().
@@ -36,6 +40,10 @@ public:
     // Makes empty files at root() + name ("/media/clips/" + name for a bare name) and adds
     // them through addFiles().
     Q_INVOKABLE void addFiles(const QStringList &names);
+    // Drags the files named as for addFiles() from outside over the middle of `target`, through
+    // the window system as a desktop drag arrives, and drops them there unless `hold`. Answers
+    // whether the window accepted the drag (or the drop).
+    Q_INVOKABLE bool drag(QQuickItem *target, const QStringList &names, bool hold = false);
     Q_INVOKABLE void convert() { m_model->startConvert(); }
     // Delivers one progress report to the file in work; undefined stands for an absent value.
     Q_INVOKABLE void report(const QVariant &fraction, const QVariant &speed);
@@ -62,6 +70,7 @@ private:
         void await_suspend(std::coroutine_handle<> handle) const noexcept { driver->m_waiting = handle; }
     };
     void release(const FFmpegRunner::RemuxOutcome &outcome);
+    [[nodiscard]] QList<QUrl> makeFiles(const QStringList &names) const;
     void drain();
 
     QQmlEngine *m_engine;
@@ -73,4 +82,6 @@ private:
     QStringList m_revealed;
     QString m_nextFolder;
     QTemporaryDir m_files;
+    std::unique_ptr<QMimeData> m_dragData;
+    QPointer<QWindow> m_dragWindow;
 };

@@ -14,6 +14,7 @@
 #include <QQuickWindow>
 #include <QTextStream>
 #include <functional>
+#include <qpa/qwindowsysteminterface.h>
 
 extern void qml_register_types_Kestrune();
 
@@ -37,6 +38,13 @@ void dragOver(QQuickItem *target, QMimeData *data)
     QCoreApplication::sendEvent(target->window(), &enter);
     QDragMoveEvent move(point, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target->window(), &move);
+}
+
+void press(QWindow *window, Qt::Key key)
+{
+    // Through the window-system layer, as a keyboard's keys arrive.
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(window, QEvent::KeyPress, key, Qt::NoModifier);
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(window, QEvent::KeyRelease, key, Qt::NoModifier);
 }
 
 QStringList clips(int count)
@@ -69,7 +77,16 @@ int main(int argc, char *argv[])
     view.resize(620, 540);
     view.show();
     QQuickItem *root = view.rootObject();
-    auto item = [root](const char *name) { return root->findChild<QQuickItem *>(QString::fromLatin1(name)); };
+    // Walks the visual tree: items a view makes for its model are not QObject children.
+    const std::function<QQuickItem *(QQuickItem *, const QString &)> find = [&find](QQuickItem *at, const QString &name) -> QQuickItem * {
+        if (at->objectName() == name)
+            return at;
+        for (QQuickItem *child : at->childItems())
+            if (QQuickItem *found = find(child, name))
+                return found;
+        return nullptr;
+    };
+    auto item = [root, &find](const char *name) { return find(root, QString::fromLatin1(name)); };
     auto expand = [&item](bool open) { item("filesArea")->setProperty("queueExpanded", open); };
     QMimeData dragData;
 
@@ -215,6 +232,29 @@ int main(int argc, char *argv[])
                 expand(true);
                 driver->runBatch({ QStringLiteral("<b>Disk</b> &lt;full&gt; <img src=\"x.png\">"), QStringLiteral("done") });
             } },
+        // Keyboard states: the focus ring on the format chosen with the arrows, and on a row.
+        { "29-format-chosen-by-arrows",
+            [&] {
+                driver->addFiles(clips(2));
+                item("format_mkv")->forceActiveFocus(Qt::TabFocusReason);
+                press(&view, Qt::Key_Right);
+                press(&view, Qt::Key_Right);
+            } },
+        { "30-row-focused",
+            [&] {
+                driver->addFiles(clips(5));
+                expand(true);
+                pump(100);
+                item("rows")->forceActiveFocus(Qt::TabFocusReason);
+            } },
+        { "31-ten-thousand-files-middle",
+            [&] {
+                driver->addFiles(clips(10000));
+                expand(true);
+                pump(200);
+                auto *scroller = item("scroller");
+                scroller->setProperty("contentY", scroller->property("contentHeight").toReal() / 2);
+            } },
     };
 
     QTextStream out(stdout);
@@ -225,6 +265,7 @@ int main(int argc, char *argv[])
         QDragLeaveEvent leave;
         QCoreApplication::sendEvent(&view, &leave);
         item("scroller")->setProperty("contentY", 0);
+        root->forceActiveFocus();
         pump(50);
         shot.setUp();
         // Let transitions and eased values settle before the grab.

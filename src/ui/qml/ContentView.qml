@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Kestrune
 
 // The whole content of the window: the file box and the destination, the format row with
@@ -101,6 +102,8 @@ Item {
                         id: filesArea
                         objectName: "filesArea"
                         vm: root.vm
+                        viewport: scroller
+                        onFocusedRowMoved: root.revealFocus()
                         Layout.fillWidth: true
                         Layout.alignment: Qt.AlignTop
                     }
@@ -134,15 +137,24 @@ Item {
                     }
                     // This Qt's linter cannot follow ids of the file into a delegate.
                     // qmllint disable unqualified
+                    // One radio group: only the chosen format is a Tab stop, and the arrow keys
+                    // move the choice, round at the ends.
                     Repeater {
+                        id: formats
                         model: root.vm.formatChoices
                         delegate: ToolbarButton {
+                            required property int index
                             required property var modelData
                             objectName: "format_" + modelData.id
                             text: modelData.displayName
                             isOn: root.vm.outputFormat === modelData.id
                             enabled: !root.vm.isConverting
+                            focusPolicy: isOn ? Qt.StrongFocus : Qt.ClickFocus
                             onClicked: root.vm.outputFormat = modelData.id
+                            Keys.onLeftPressed: root.stepFormat(index, -1)
+                            Keys.onUpPressed: root.stepFormat(index, -1)
+                            Keys.onRightPressed: root.stepFormat(index, 1)
+                            Keys.onDownPressed: root.stepFormat(index, 1)
                         }
                     }
                     // qmllint enable unqualified
@@ -263,7 +275,7 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     WindowText {
-                        text: "ffmpeg not found in app bundle"
+                        text: "ffmpeg not found: install the ffmpeg package"
                         color: WindowStyle.orange
                         font.pointSize: WindowStyle.captionPointSize
                         anchors.verticalCenter: parent.verticalCenter
@@ -273,12 +285,30 @@ Item {
         }
     }
 
-    // Return presses Convert when it is enabled; Escape stops a running batch.
-    Shortcut {
-        sequences: ["Return", "Enter"]
-        enabled: root.canConvert
-        onActivated: convertButton.clicked()
+    function stepFormat(from, step) {
+        const next = formats.itemAt((from + step + formats.count) % formats.count) as ToolbarButton
+        // Focus first: the button losing the choice stops being a Tab stop, which Qt refuses
+        // while it has focus.
+        next.forceActiveFocus(Qt.TabFocusReason)
+        next.clicked()
     }
+
+    // Return presses the focused button, as everywhere on the desktop; anywhere else it is
+    // Convert. Keys reach here only when the focused item left them unhandled.
+    focus: true
+    Component.onCompleted: forceActiveFocus()
+    function pressReturn(event) {
+        const focused = Window.activeFocusItem
+        if (focused instanceof T.AbstractButton && focused !== root && focused.enabled)
+            focused.clicked()
+        else if (root.canConvert)
+            convertButton.clicked()
+        else
+            event.accepted = false
+    }
+    Keys.onReturnPressed: event => pressReturn(event)
+    Keys.onEnterPressed: event => pressReturn(event)
+    // Escape stops a running batch.
     Shortcut {
         sequence: "Escape"
         enabled: root.vm.isConverting

@@ -20,6 +20,8 @@ Item {
     property string reason
     // While a batch runs, a row that is not done offers no button.
     property bool batchRunning: false
+    // Drawn around the row while the keyboard is on it.
+    property bool showFocus: false
 
     signal revealRequested()
     signal removeRequested()
@@ -32,7 +34,14 @@ Item {
 
     implicitHeight: layout.implicitHeight + 12
 
+    FocusRing {
+        visible: row.showFocus
+        anchors.margins: 1
+        radius: 4
+    }
+
     Accessible.role: Accessible.ListItem
+    Accessible.focusable: true
     Accessible.name: fileName + ", " + ViewText.rowStatusText(status, hasFraction, fraction, note, reason)
 
     RowLayout {
@@ -161,7 +170,7 @@ Item {
             Layout.alignment: Qt.AlignVCenter
             symbol: reveals ? "arrow.right.circle" : "xmark.circle.fill"
             tint: reveals ? ThemeManager.accentColor : WindowStyle.removeButton
-            help: reveals ? "Reveal in Finder" : "Remove from list"
+            help: reveals ? "Show in Folder" : "Remove from list"
             onClicked: reveals ? row.revealRequested() : row.removeRequested()
         }
     }
