@@ -99,6 +99,21 @@ std::optional<Temporary> createTemporary(const QString &folder, int *error)
     return std::nullopt;
 }
 
+Prepared prepare(const QString &folder)
+{
+    sweep(folder);
+    Prepared prepared;
+    prepared.temporary = createTemporary(folder, &prepared.error);
+    return prepared;
+}
+
+bool isRegularOrAbsent(const QString &path)
+{
+    struct stat info {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode);
+}
+
 void discard(const Temporary &temporary)
 {
     ::unlink(QFile::encodeName(temporary.path).constData());

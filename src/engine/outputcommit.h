@@ -25,6 +25,19 @@ int sweep(const QString &folder);
 // value) when that fails.
 [[nodiscard]] std::optional<Temporary> createTemporary(const QString &folder, int *error);
 
+struct Prepared {
+    std::optional<Temporary> temporary;
+    int error = 0; // errno value when there is no temporary
+};
+
+// What a job does before it writes into `folder`: sweeps the temporaries a killed Kestrune left
+// there, then creates its own.
+[[nodiscard]] Prepared prepare(const QString &folder);
+
+// Whether the input is a regular file, or missing (ffmpeg then says so in its own words): a pipe
+// or a device would be read forever.
+[[nodiscard]] bool isRegularOrAbsent(const QString &path);
+
 // Removes the temporary and lets go of its lock.
 void discard(const Temporary &temporary);
 

@@ -3,11 +3,11 @@
 #include "engine/outputnaming.h"
 #include "engine/remuxchecks.h"
 
+#include <QCoroTimer>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QThread>
 #include <QThreadPool>
@@ -17,7 +17,6 @@
 #include <csignal>
 #include <cstring>
 #include <sys/prctl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -141,7 +140,7 @@ void RemuxJob::stop(std::chrono::milliseconds grace)
             const QString folder = temporary ? QFileInfo(temporary->path).path() : QString();
             connect(process, &QProcess::finished, process, [process, folder] {
                 if (!folder.isEmpty()) {
-                    QtConcurrent::run(workers(), [folder] { OutputCommit::sweep(folder); });
+                    (void)QtConcurrent::run(workers(), &OutputCommit::sweep, folder);
                 }
                 process->deleteLater();
             });
@@ -173,18 +172,11 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::run()
     if (!m_stopped) {
         co_return outcome;
     }
-    // The temporary's removal is given a moment, so a stopped file is gone when Stop is
+    // The temporary's removal is given half a second, so a stopped file is gone when Stop is
     // reported; a dead mount does not hold Stop back longer than that.
-    std::unique_ptr<QFutureWatcher<void>, DeleteLater> watcher(new QFutureWatcher<void>(this));
-    connect(watcher.get(), &QFutureWatcherBase::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
-    watcher->setFuture(m_cleanUp);
-    auto waitOver = std::make_shared<bool>(false);
-    QTimer::singleShot(500, this, [this, waitOver] {
-        *waitOver = true;
-        Q_EMIT woken();
-    });
-    while (!m_cleanUp.isFinished() && !*waitOver) {
-        co_await NextWake(this);
+    for (int waited = 0; !m_cleanUp.isFinished() && waited < 500; waited += 5) {
+        auto pausing = QCoro::sleepFor(std::chrono::milliseconds(5));
+        co_await pausing;
     }
     co_return failed(RunError::stopped());
 }
@@ -277,11 +269,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_return failed(QStringLiteral("This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."));
     }
     // A pipe or a device would be read forever; a missing file is left to ffmpeg's own words.
-    auto checking = finished(QtConcurrent::run(workers(), [path = QFile::encodeName(m_input.toLocalFile())] {
-        struct stat info {
-        };
-        return ::stat(path.constData(), &info) != 0 || S_ISREG(info.st_mode);
-    }));
+    auto checking = finished(QtConcurrent::run(workers(), &OutputCommit::isRegularOrAbsent, m_input.toLocalFile()));
     const auto regular = co_await checking;
     if (!regular) {
         co_return Outcome {};
@@ -301,31 +289,24 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
             QStringLiteral("%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.").arg(m_input.fileName()));
     }
 
-    // Temporaries left by a Kestrune that was killed go before this one is made.
     const QString outputPath = m_output.toLocalFile();
     const QString folder = QFileInfo(outputPath).path();
-    using Prepared = std::pair<std::optional<OutputCommit::Temporary>, int>;
-    QFuture<Prepared> preparing = QtConcurrent::run(workers(), [folder] {
-        OutputCommit::sweep(folder);
-        int error = 0;
-        auto temporary = OutputCommit::createTemporary(folder, &error);
-        return Prepared { temporary, error };
-    });
+    QFuture<OutputCommit::Prepared> preparing = QtConcurrent::run(workers(), &OutputCommit::prepare, folder);
     auto waitingForTemporary = finished(preparing);
     const auto prepared = co_await waitingForTemporary;
     if (!prepared) {
         // Stopped meanwhile: what is being made goes once it is there.
-        preparing.then(workers(), [](const Prepared &made) {
-            if (made.first) {
-                OutputCommit::discard(*made.first);
+        preparing.then(workers(), [](const OutputCommit::Prepared &made) {
+            if (made.temporary) {
+                OutputCommit::discard(*made.temporary);
             }
         });
         co_return Outcome {};
     }
-    if (!prepared->first) {
-        co_return failed(QStringLiteral("Can't write into %1: %2.").arg(folder, errnoText(prepared->second)));
+    if (!prepared->temporary) {
+        co_return failed(QStringLiteral("Can't write into %1: %2.").arg(folder, errnoText(prepared->error)));
     }
-    m_temporary = prepared->first;
+    m_temporary = prepared->temporary;
     const QUrl temporaryUrl = QUrl::fromLocalFile(m_temporary->path);
     const auto discardTemporary = [this]() -> QCoro::Task<> {
         if (const auto temporary = std::exchange(m_temporary, std::nullopt)) {
