@@ -3,7 +3,8 @@
 # and (when it can be installed from Debian) mkvmerge in interleaved rounds, then the per-file
 # cost of remux over bare ffmpeg on a 10-second clip, then what remux adds around a run that does
 # nothing, and the two steps that keep broken files from real names: writing into a temporary and
-# moving it to a free name, and the checks of the new file against its source.
+# moving it to a free name (plain, and flushed to the disk on a clip and on the large file), and
+# the checks of the new file against its source.
 #   ROUNDS=5 CLIP_ROUNDS=30 KESTRUNE_BENCH_DIR=/tmp/kestrune-bench bash scripts/bench-engine.sh
 #   QUICK=1 bash scripts/bench-engine.sh   # one 275 MB chunk, few rounds, no mkvmerge, no rebuild
 set -euo pipefail

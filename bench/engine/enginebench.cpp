@@ -285,19 +285,33 @@ int main(int argc, char **argv)
             100, output);
     report(launches, 1000.0, "ms");
 
-    // The two steps that keep broken files from real names, each on its own.
+    // The steps that keep broken files from real names, each on its own: the sweep, creating and
+    // locking the temporary, and moving it without the flushes (as the engine did before), then
+    // with them; and the checks of the new file against its source.
     remux(clip)();
     const auto source = MediaProbe::probeFile(clip);
+    const QString commitTarget = work.filePath("bench-commit.mkv");
     Series commit;
+    Series durableCommit;
     Series checks;
     for (int i = 0; i < 200 && source; ++i) {
         QElapsedTimer timer;
         timer.start();
         int error = 0;
-        const auto temporary = OutputCommit::createTemporary(work.path(), { "bench-commit", "mkv" }, &error);
-        const bool moved = temporary && OutputCommit::moveWithoutReplacing(*temporary, work.filePath("bench-commit.mkv")) == 0;
+        OutputCommit::sweep(work.path());
+        auto temporary = OutputCommit::createTemporary(work.path(), &error);
+        bool moved = temporary && OutputCommit::moveWithoutReplacing(temporary->path, commitTarget) == 0;
         commit.seconds << timer.nsecsElapsed() / 1e9;
-        QFile::remove(work.filePath("bench-commit.mkv"));
+        if (temporary) {
+            ::close(temporary->fd);
+        }
+        QFile::remove(commitTarget);
+        timer.restart();
+        OutputCommit::sweep(work.path());
+        temporary = OutputCommit::createTemporary(work.path(), &error);
+        moved = moved && temporary && OutputCommit::commit(*temporary, commitTarget, "bench-commit", "mkv").error == 0;
+        durableCommit.seconds << timer.nsecsElapsed() / 1e9;
+        QFile::remove(commitTarget);
         timer.restart();
         const auto written = MediaProbe::probeFile(output, MediaProbe::Depth::header);
         const bool judged = written && RemuxChecks::readAsContainer(*written, OutputFormat::mkv) && RemuxChecks::streamsLost(*source, *written).isEmpty()
@@ -309,12 +323,50 @@ int main(int argc, char **argv)
         }
     }
     QFile::remove(output);
-    out << QStringLiteral("  temporary and move, median of 200: %1 ms\n  checks of the new file (header probe and verdicts), median of 200: %2 ms\n"
-                          "  together: %3 ms per file")
+    out << QStringLiteral("  sweep, locked temporary and move, median of 200: %1 ms; with the flushes of an empty file: %2 ms\n"
+                          "  checks of the new file (header probe and verdicts), median of 200: %3 ms\n"
+                          "  together (sweep, temporary, flushed move, checks): %4 ms per file")
                .arg(commit.median() * 1000.0, 0, 'f', 3)
+               .arg(durableCommit.median() * 1000.0, 0, 'f', 3)
                .arg(checks.median() * 1000.0, 0, 'f', 3)
-               .arg((commit.median() + checks.median()) * 1000.0, 0, 'f', 3)
+               .arg((durableCommit.median() + checks.median()) * 1000.0, 0, 'f', 3)
         << Qt::endl;
+
+    // What the flushes cost on a file just written, whose pages are still dirty: the commit of a
+    // fresh copy of the clip and of the large file, against the plain move.
+    for (const QString &file : { clip, large }) {
+        Series plain;
+        Series flushed;
+        for (int i = 0; i < (file == clip ? 10 : 3); ++i) {
+            for (const bool flush : { false, true }) {
+                int error = 0;
+                const auto temporary = OutputCommit::createTemporary(work.path(), &error);
+                if (!temporary || !spawnAndWait("/bin/cp", { file, temporary->path })) {
+                    out << "  copy FAILED" << Qt::endl;
+                    break;
+                }
+                QElapsedTimer timer;
+                timer.start();
+                const bool ok = flush ? OutputCommit::commit(*temporary, commitTarget, "bench-commit", "mkv").error == 0
+                                      : OutputCommit::moveWithoutReplacing(temporary->path, commitTarget) == 0;
+                (flush ? flushed : plain).seconds << timer.nsecsElapsed() / 1e9;
+                if (!flush) {
+                    ::close(temporary->fd);
+                }
+                QFile::remove(commitTarget);
+                ::sync();
+                if (!ok) {
+                    out << "  commit FAILED" << Qt::endl;
+                }
+            }
+        }
+        out << QStringLiteral("  %1 (%2 MB) just written: move %3 ms, flushed move %4 ms (medians)")
+                   .arg(file == clip ? "clip" : "large file")
+                   .arg(QFileInfo(file).size() / 1e6, 0, 'f', 1)
+                   .arg(plain.median() * 1000.0, 0, 'f', 3)
+                   .arg(flushed.median() * 1000.0, 0, 'f', 1)
+            << Qt::endl;
+    }
     out << QStringLiteral("  in-process probe, median of 50: input %1 ms, output %2 ms; of 10 on the large file: %3 ms")
                .arg(inputProbe.median() * 1000.0, 0, 'f', 2)
                .arg(outputProbe.median() * 1000.0, 0, 'f', 2)

@@ -2,6 +2,7 @@
 
 #include "app/aboutinfo.h"
 #include "app/desktopsession.h"
+#include "app/unixsignals.h"
 #include "app/updatercontroller.h"
 #include "queue/remuxviewmodel.h"
 #include "ui/viewtext.h"
@@ -92,6 +93,7 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
         qCritical("%s", qPrintable(app.loadErrors()));
         return 1;
     }
+    UnixSignals::quitOnTermination();
     QApplication::exec();
     app.endBatch();
     return 0;

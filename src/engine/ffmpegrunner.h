@@ -3,6 +3,7 @@
 #include "engine/mediaprobe.h"
 #include "engine/outputformat.h"
 #include "engine/progressparser.h"
+#include "engine/retrypolicy.h"
 
 #include <QCoroTask>
 #include <QString>
@@ -13,12 +14,14 @@
 #include <memory>
 #include <optional>
 
+class RemuxJob;
+
 // Writes one input file into a new file in another container without re-encoding, by running
-// the ffmpeg program (never linked) with stream copy. ffmpeg writes into a hidden temporary
-// beside the output; only a finished, checked file is moved to a real name, one that is free.
-// The runner keeps the ffmpeg processes and temporaries of the remuxes in flight, so that
-// stopRunning() and the destructor can end them; each remux still locates ffmpeg afresh, so an
-// executable installed while the app runs is noticed.
+// the ffmpeg program (never linked) with stream copy. Each remux is a RemuxJob of its own: ffmpeg
+// writes into a short hidden temporary in the destination folder, and only a finished, checked
+// file is moved to a real name, one that is free. The runner locates ffmpeg afresh for every
+// remux (an executable installed while the app runs is noticed) and keeps the jobs in flight,
+// so that stopRunning() and the destructor can end them.
 class FFmpegRunner
 {
 public:
@@ -88,13 +91,8 @@ public:
         static Locations platformDefault();
     };
 
-    // What the argument vector leaves out or adds on a retry.
-    struct Retry {
-        bool leaveOut = false; // data streams, and the streams in `leftOutIndexes`
-        QList<int> leftOutIndexes; // streams no type specifier can name, such as cover art
-        bool leaveOutAttachments = false; // with `leaveOut`: attachment streams too
-        bool generateTimestamps = false;
-    };
+    // What the argument vector leaves out or adds on an attempt.
+    using Retry = RemuxAttempt;
 
     explicit FFmpegRunner(Locations locations = Locations::platformDefault());
     virtual ~FFmpegRunner();
@@ -110,9 +108,9 @@ public:
     [[nodiscard]] virtual std::optional<QUrl> locateFFmpeg() const;
     [[nodiscard]] bool ffmpegAvailable() const;
 
-    // Runs ffmpeg into a temporary, retries once per known cause (a refused stream, missing
-    // timestamps; three attempts at most), checks what arrived and moves the file to a free
-    // name. Must be called on the main thread; onProgress is always called there, in block order.
+    // Runs ffmpeg into a temporary, retries as RetryPolicy decides (three attempts at most),
+    // checks what arrived and moves the file to a free name. Must be called on the main thread;
+    // onProgress is always called there, in block order.
     virtual QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress);
 
     [[nodiscard]] static QStringList buildArguments(const QUrl &input, const QUrl &output, OutputFormat format, const Retry &retry);
@@ -121,11 +119,13 @@ public:
 
     // Ends every remux in flight without blocking: interrupts a probe at once, terminates
     // ffmpeg and kills it after `grace`, and removes the temporaries. Those remuxes then return
-    // RunError::stopped(). Never touches a file under a real name.
+    // RunError::stopped() at once, even while an ffmpeg stuck in the kernel can't die yet (it is
+    // reaped when it does). Never touches a file under a real name.
     virtual void stopRunning(std::chrono::milliseconds grace = std::chrono::seconds(2));
 
-    // How long a probe of the input may go without any sign of reading before the file fails;
-    // `hook` runs on the probe's thread first (tests use it to stand in for a stalled source).
+    // How long a probe of the input may go without any sign of reading before the file fails
+    // (30 s unless set: long enough for a drive waking from standby); `hook` runs on the probe's
+    // thread first (tests use it to stand in for a stalled source).
     void setProbeWatch(std::chrono::milliseconds stallLimit, std::function<void(MediaProbe::Control &)> hook = {});
 
     struct Shared; // what the coroutines of this runner use; it outlives the runner if need be

@@ -1,30 +1,125 @@
 #include "engine/outputcommit.h"
 
+#include "engine/outputnaming.h"
+
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace OutputCommit
 {
-std::optional<QString> createTemporary(const QString &folder, const OutputNaming::NameParts &name, int *error)
+namespace
 {
-    const QString base = u'.' + name.base + QStringLiteral(".kestrune-part");
+const QLatin1StringView prefix(".kestrune-");
+const QLatin1StringView suffix(".part");
+constexpr int randomLength = 8;
+
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+}
+
+bool isTemporaryName(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\.kestrune-[0-9a-z]{%1}\\.part$").arg(randomLength));
+    return pattern.match(name).hasMatch();
+}
+
+int sweep(const QString &folder)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) {
+        return 0;
+    }
+    const int dirFd = ::dirfd(dir);
+    int removed = 0;
+    while (const dirent *entry = ::readdir(dir)) {
+        if (!isTemporaryName(QFile::decodeName(entry->d_name))) {
+            continue;
+        }
+        const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat opened {
+        };
+        struct stat named {
+        };
+        // Taken lock: its owner is gone. The name must still be the file that was locked.
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(opened, named) && ::unlinkat(dirFd, entry->d_name, 0) == 0) {
+            ++removed;
+        }
+        ::close(fd);
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+std::optional<Temporary> createTemporary(const QString &folder, int *error)
+{
+    static const char letters[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = OutputNaming::freePath(folder, base, name.extension);
-        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-            ::close(fd);
-            return path;
+        QString name = prefix;
+        for (int i = 0; i < randomLength; ++i) {
+            name += QLatin1Char(letters[QRandomGenerator::system()->bounded(36)]);
         }
-        if (errno != EEXIST) {
-            *error = errno;
-            return std::nullopt;
+        name += suffix;
+        const QString path = OutputNaming::joinPath(folder, name);
+        const QByteArray native = QFile::encodeName(path);
+        const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            if (errno != EEXIST) {
+                *error = errno;
+                return std::nullopt;
+            }
+            continue;
         }
+        // Another Kestrune's sweep may have seen the new file before it was locked and removed
+        // it: then it is no longer at its name, and another one is made.
+        struct stat opened {
+        };
+        struct stat named {
+        };
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && ::lstat(native.constData(), &named) == 0 && sameFile(opened, named)) {
+            return Temporary { path, fd };
+        }
+        ::close(fd);
     }
     *error = EEXIST;
     return std::nullopt;
+}
+
+Prepared prepare(const QString &folder)
+{
+    sweep(folder);
+    Prepared prepared;
+    prepared.temporary = createTemporary(folder, &prepared.error);
+    return prepared;
+}
+
+bool isRegularOrAbsent(const QString &path)
+{
+    struct stat info {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode);
+}
+
+void discard(const Temporary &temporary)
+{
+    ::unlink(QFile::encodeName(temporary.path).constData());
+    if (temporary.fd >= 0) {
+        ::close(temporary.fd);
+    }
 }
 
 int moveWithoutReplacing(const QString &from, const QString &to)
@@ -51,5 +146,39 @@ int moveWithoutReplacing(const QString &from, const QString &to)
         return EEXIST;
     }
     return ::rename(source.constData(), target.constData()) == 0 ? 0 : errno;
+}
+
+Committed commit(const Temporary &temporary, const QString &wanted, const QString &base, const QString &extension)
+{
+    const QString folder = QFileInfo(wanted).path();
+    // Without this a power cut soon after the move can leave an empty or short file under the
+    // real name; a failed flush means the data may not be on the disk at all.
+    Committed result { temporary.fd >= 0 && ::fdatasync(temporary.fd) != 0 ? errno : 0, wanted };
+    for (int attempt = 0; result.error == 0 && attempt < 100; ++attempt) {
+        result.error = moveWithoutReplacing(temporary.path, result.path);
+        if (result.error != EEXIST && result.error != ENAMETOOLONG) {
+            break;
+        }
+        const QString next = OutputNaming::freePath(folder, base, extension);
+        if (next == result.path) {
+            break;
+        }
+        result.path = next;
+        result.error = 0;
+    }
+    if (result.error == 0) {
+        // The new name is an entry of the folder: only a flushed folder keeps it.
+        const int dirFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dirFd >= 0) {
+            ::fsync(dirFd);
+            ::close(dirFd);
+        }
+        if (temporary.fd >= 0) {
+            ::close(temporary.fd);
+        }
+    } else {
+        discard(temporary);
+    }
+    return result;
 }
 }

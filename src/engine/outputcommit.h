@@ -1,19 +1,57 @@
 #pragma once
 
-#include "engine/outputnaming.h"
-
 #include <QString>
 #include <optional>
 
-// How a new file comes to its real name: ffmpeg writes into a hidden temporary beside it, and
-// only a finished, checked file is moved to a name nothing else holds.
+// How a new file comes to its real name: ffmpeg writes into a short hidden temporary in the
+// destination folder, locked while in use, and only a finished, checked file is flushed and
+// moved to a name nothing else holds. Every call here touches the disk and may block on a dead
+// mount: callers run them on a worker thread.
 namespace OutputCommit
 {
-// Creates ".<base>.kestrune-part.<extension>" (or the next free variant) in `folder`,
-// exclusively; none with the reason in `error` (an errno value) when that fails.
-[[nodiscard]] std::optional<QString> createTemporary(const QString &folder, const OutputNaming::NameParts &name, int *error);
+struct Temporary {
+    QString path;
+    int fd = -1; // holds the exclusive lock that tells a sweep the temporary is in use
+};
+
+// Whether `name` has the form of the temporaries, ".kestrune-<8 letters or digits>.part".
+[[nodiscard]] bool isTemporaryName(const QString &name);
+
+// Removes the temporaries in `folder` whose lock can be taken: their owner is gone. Never a
+// locked one, nor anything not named like a temporary, nor a link. Returns how many went.
+int sweep(const QString &folder);
+
+// Creates and locks a fresh temporary in `folder`; none with the reason in `error` (an errno
+// value) when that fails.
+[[nodiscard]] std::optional<Temporary> createTemporary(const QString &folder, int *error);
+
+struct Prepared {
+    std::optional<Temporary> temporary;
+    int error = 0; // errno value when there is no temporary
+};
+
+// What a job does before it writes into `folder`: sweeps the temporaries a killed Kestrune left
+// there, then creates its own.
+[[nodiscard]] Prepared prepare(const QString &folder);
+
+// Whether the input is a regular file, or missing (ffmpeg then says so in its own words): a pipe
+// or a device would be read forever.
+[[nodiscard]] bool isRegularOrAbsent(const QString &path);
+
+// Removes the temporary and lets go of its lock.
+void discard(const Temporary &temporary);
 
 // Moves `from` to `to` only when nothing is at `to`: 0 when moved, EEXIST when `to` is taken,
 // another errno value on failure.
 [[nodiscard]] int moveWithoutReplacing(const QString &from, const QString &to);
+
+struct Committed {
+    int error = 0; // errno value; 0 when the file has its real name
+    QString path; // the name it got, or the last one tried
+};
+
+// Flushes the temporary's data, moves it to `wanted` or, when that is taken or too long, to the
+// next free name of `base` and `extension`, then flushes the folder so the name survives a
+// power cut. The temporary's lock is let go; on failure the temporary is removed.
+[[nodiscard]] Committed commit(const Temporary &temporary, const QString &wanted, const QString &base, const QString &extension);
 }

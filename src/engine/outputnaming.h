@@ -22,7 +22,14 @@ struct NameParts {
 
 [[nodiscard]] QString joinPath(const QString &folder, const QString &name);
 
+// The longest name a file in `folder` may have, in bytes (NAME_MAX of its file system).
+[[nodiscard]] qsizetype nameMax(const QString &folder);
+
+// `base` followed by `tail`, the base shortened so the whole takes at most `maxBytes` in UTF-8,
+// never cut inside a character.
+[[nodiscard]] QString fitName(const QString &base, const QString &tail, qsizetype maxBytes);
+
 // The first free path among "base.extension", "base 1.extension", "base 2.extension", … in
-// `folder`.
+// `folder`, each name shortened at the end of its base to fit the folder's file system.
 [[nodiscard]] QString freePath(const QString &folder, const QString &base, const QString &extension);
 }

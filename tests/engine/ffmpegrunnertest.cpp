@@ -1,5 +1,7 @@
 // The engine with a fake ffmpeg: a shell script that records its arguments and behaves as each
 // row says. Real files come only where the checks after a run need them.
+#include "engine/outputcommit.h"
+#include "engine/remuxchecks.h"
 #include "remuxwait.h"
 
 #include <QThread>
@@ -30,6 +32,7 @@ class FFmpegRunnerTest : public QObject
     std::unique_ptr<QTemporaryDir> m_dir; // input and outputs, fresh per row
     QTemporaryDir m_clipDir;
     QString m_media; // a real clip, when ffmpeg is installed
+    QString m_cover; // a real clip with cover art
     QStringList arguments(int call) const { return QString::fromUtf8(readFile(m_bin.filePath(u"call%1.args"_qs.arg(call)))).split(u'\n', Qt::SkipEmptyParts); }
     int calls() const { return QDir(m_bin.path()).entryList({ QStringLiteral("call*.args") }).size(); }
     bool useFake(const QByteArray &body)
@@ -47,6 +50,10 @@ private Q_SLOTS:
         m_media = m_clipDir.filePath("clip.mp4");
         QProcess::execute(
             QStringLiteral("ffmpeg"), { "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=64x48:duration=0.3", "-c:v", "mpeg4", m_media });
+        m_cover = m_clipDir.filePath("cover.mp4");
+        QProcess::execute(QStringLiteral("ffmpeg"),
+            { "-loglevel", "error", "-y", "-i", m_media, "-f", "lavfi", "-i", "color=c=red:s=32x32:d=0.04", "-map", "0", "-map", "1", "-c:v:0", "copy",
+                "-c:v:1", "png", "-frames:v:1", "1", "-disposition:v:1", "attached_pic", m_cover });
     }
 
     void locate_data()
@@ -108,6 +115,72 @@ private Q_SLOTS:
         QCOMPARE(vector.join(u' '), expected);
     }
 
+    // Streams: "v" video, "p" cover art, "d" data, "t" an attachment, "?" unknown; an attempt: "d"
+    // leaving out data, "t" attachments, "g" generating timestamps, digits the streams left out.
+    void retryPolicy_data()
+    {
+        QTest::addColumn<QString>("streams");
+        QTest::addColumn<QString>("last"); // "first" asks for the first attempt
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("next"); // "none": no further attempt
+        QTest::addColumn<bool>("dropsData");
+        const auto row = [](const char *name, const char *streams, const char *last, int attempts, const char *error, const char *next, bool drops = false) {
+            QTest::addRow("%s", name) << streams << last << attempts << error << next << drops;
+        };
+        row("first into MKV leaves cover art out", "vap", "first", 0, "", "2");
+        row("first into MP4 keeps cover art", "vap", "first mp4", 0, "", "");
+        row("first with unknown streams", "?", "first", 0, "", "");
+        row("marker in capitals, streams unknown", "?", "", 1, "COULD NOT Write Header", "d", true);
+        row("a data stream refused", "vd", "", 1, "Could not find tag for codec x", "d", true);
+        row("cover art and a font refused", "vpt", "", 1, "codec not currently supported in container", "dt1");
+        row("nothing else explains the retry", "v", "", 1, "could not write header", "d", true);
+        row("cover art left out once", "vp", "1", 1, "could not write header", "d1");
+        row("missing timestamps", "v", "", 1, "[mp4 @ 0x5] first pts and dts value must be set", "g");
+        row("timestamps after leaving out keep both", "vd", "d", 2, "Timestamps are unset", "dg");
+        row("one retry per cause: data", "vd", "d", 2, "not currently supported in container", "none");
+        row("one retry per cause: timestamps", "v", "g", 2, "unknown timestamp", "none");
+        row("three attempts at most", "v", "d", 3, "unknown timestamp", "none");
+        row("unrelated failure", "v", "", 1, "Invalid data found when processing input", "none");
+    }
+    void retryPolicy()
+    {
+        QFETCH(QString, streams);
+        QFETCH(QString, last);
+        QFETCH(int, attempts);
+        QFETCH(QString, error);
+        QFETCH(QString, next);
+        QFETCH(bool, dropsData);
+        std::optional<MediaProbe::Info> info;
+        if (streams != "?") {
+            info.emplace();
+            for (int i = 0; i < streams.size(); ++i) {
+                const auto kind = QString("vapdt").indexOf(streams[i]);
+                info->streams.append({ std::array { MediaProbe::StreamKind::video, MediaProbe::StreamKind::audio, MediaProbe::StreamKind::video,
+                                           MediaProbe::StreamKind::data, MediaProbe::StreamKind::attachment }[kind],
+                    "c", i, streams[i] == u'p' });
+            }
+        }
+        const auto decode = [](const QString &code) {
+            RemuxAttempt attempt { code.contains(u'd'), {}, code.contains(u't'), code.contains(u'g') };
+            for (const QChar c : code)
+                if (c.isDigit())
+                    attempt.leftOutIndexes << c.digitValue();
+            return attempt;
+        };
+        if (last.startsWith("first")) {
+            QCOMPARE(RetryPolicy::first(info, last.endsWith("mp4") ? OutputFormat::mp4 : OutputFormat::mkv), decode(next));
+            return;
+        }
+        const auto decided = RetryPolicy::next(error, info, decode(last), attempts);
+        QCOMPARE(decided.has_value(), next != "none");
+        if (decided) {
+            QCOMPARE(decided->attempt, decode(next));
+            QCOMPARE(decided->dropsDataTracks, dropsData);
+            QCOMPARE(decided->warning.isEmpty(), !decided->attempt.generateTimestamps || last.contains(u'g'));
+        }
+    }
+
     void remux_data()
     {
         QTest::addColumn<QByteArray>("body"); // the fake's behaviour
@@ -120,12 +193,7 @@ private Q_SLOTS:
         const QByteArray mark = "[ $n = 1 ] && { echo 'COULD NOT Write Header' >&2; exit 1; }";
         const QString lacks = "The source lacks timestamps, so new ones were generated.";
         row("exit 0 with a marker", "echo 'could not write header' >&2", "", { "" }, "in.mkv", "");
-        row("marker in capitals: one retry leaving out", mark, "", { "", "d" }, "in.mkv", "");
-        row("missing timestamps: one retry generating them", "[ $n = 1 ] && { echo 'first pts and dts value must be set' >&2; exit 1; }", "", { "", "g" },
-            "in.mkv", lacks);
         row("both causes: three attempts", mark + "\n[ $n = 2 ] && { echo 'Timestamps are unset' >&2; exit 1; }", "", { "", "d", "dg" }, "in.mkv", lacks);
-        row("one retry per cause", "echo 'codec not currently supported in container' >&2; exit 1", "", { "", "d" }, "",
-            "ffmpeg exited 1: codec not currently supported in container\n");
         row("the retry's own status and text", mark + "\necho second >&2; exit 69", "", { "", "d" }, "", "ffmpeg exited 69: second\n");
         row("unrelated failure, partial output", "echo partial > \"$out\"; echo 'Invalid data' >&2; exit 1", "", { "" }, "", "ffmpeg exited 1: Invalid data\n");
         row("error text not UTF-8", "printf 'bad \\377\\n' >&2; exit 1", "", { "" }, "", "ffmpeg exited 1: ");
@@ -139,7 +207,7 @@ private Q_SLOTS:
         row("a pipe named like a clip", {}, "fifo", {}, "", "in.mov isn't a regular file, so it can't be converted.");
         row("name not valid UTF-8, a look-alike exists", {}, "not-utf8", {}, "",
             "This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again.");
-        row("no ffmpeg", {}, "no-ffmpeg", {}, "", "ffmpeg binary not found in app bundle.");
+        row("no ffmpeg", {}, "no-ffmpeg", {}, "", "ffmpeg wasn't found. Install the ffmpeg package and try again.");
     }
     void remux()
     {
@@ -181,7 +249,7 @@ private Q_SLOTS:
         QCOMPARE(outcome->droppedDataTracks, !finalName.isEmpty() && vectors.contains("d")); // the fake's input has unknown streams
         for (int call = 1; call <= vectors.size(); ++call) {
             QStringList vector = arguments(call);
-            QVERIFY2(vector.size() > 1 && vector.takeLast().startsWith(m_dir->filePath(".in.kestrune-part")), qPrintable(vector.join(u' ')));
+            QVERIFY2(vector.size() > 1 && OutputCommit::isTemporaryName(QFileInfo(vector.takeLast()).fileName()), qPrintable(vector.join(u' ')));
             const QString r = vectors[call - 1];
             QCOMPARE(
                 vector, FFmpegRunner::buildArguments(inputUrl, {}, OutputFormat::mkv, { r.contains(u'd'), {}, false, r.contains(u'g') }).mid(0, vector.size()));
@@ -209,6 +277,7 @@ private Q_SLOTS:
         QTest::addRow("quit while ffmpeg runs") << QString("run destroy") << stopped;
         QTest::addRow("Stop during the probe") << QString("probe stop") << stopped;
         QTest::addRow("quit during the probe") << QString("probe destroy") << stopped;
+        QTest::addRow("Stop while ffmpeg can't die yet") << QString("run stuck") << stopped;
         QTest::addRow("a source that never answers") << QString(
             "probe wait") << "in.mov stopped answering while it was read, so it was skipped. Check that its drive or share is still there.";
     }
@@ -219,7 +288,8 @@ private Q_SLOTS:
         when = when.section(u' ', 0, 0);
         QFETCH(QString, expected);
         // ffmpeg that writes part of its output, reports once and then never ends by itself.
-        QVERIFY(useFake("echo partial > \"$out\"; exec sleep 60"));
+        // One that can't die yet stands in for a process stuck in the kernel: Stop must not wait.
+        QVERIFY(useFake((how == "stuck" ? "trap '' TERM; " : "") + QByteArray("echo partial > \"$out\"; exec sleep 60")));
         QVERIFY(writeFile(m_dir->filePath("in.mov"), sourceBytes));
         auto runner = std::make_unique<FFmpegRunner>(FFmpegRunner::Locations { m_bin.path(), {} });
         auto probing = std::make_shared<std::atomic<bool>>(false);
@@ -232,8 +302,8 @@ private Q_SLOTS:
         auto task = runner->remux(QUrl::fromLocalFile(m_dir->filePath("in.mov")), QUrl::fromLocalFile(m_dir->filePath("in.mkv")), OutputFormat::mkv,
             [&reported](const FFmpegRunner::Progress &) { reported = true; });
         QTRY_VERIFY_WITH_TIMEOUT(when == "run" ? reported : probing->load(), 10000);
-        if (how == "stop")
-            runner->stopRunning(std::chrono::milliseconds(100));
+        if (how == "stop" || how == "stuck")
+            runner->stopRunning(std::chrono::milliseconds(how == "stuck" ? 60000 : 100));
         if (how == "destroy")
             runner.reset();
         const auto outcome = finishWithin(std::move(task), 5000);
@@ -242,8 +312,97 @@ private Q_SLOTS:
         QCOMPARE(leftovers(m_dir->path(), { "in.mov" }), QStringList());
         if (when == "run") {
             const pid_t pid = readFile(m_bin.filePath("pid")).trimmed().toInt();
+            if (how == "stuck") {
+                QVERIFY2(::kill(pid, 0) == 0, "Stop waited for ffmpeg's death");
+                ::kill(pid, SIGKILL);
+            }
             QTRY_VERIFY2_WITH_TIMEOUT(::kill(pid, 0) != 0, "ffmpeg still runs", 5000);
         }
+    }
+
+    // Names at the file system's limit (255 bytes here): the temporary never makes a name too
+    // long, and a name that would not fit is shortened, never inside a character.
+    void longNames_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<bool>("taken"); // the new file's name is taken while ffmpeg runs
+        QTest::addColumn<QString>("expected");
+        const QString latin(246, u'a'), cjk(83, QChar(0x6620)); // 250 and 253 bytes with ".avi"
+        for (const OutputFormat format : OutputFormats::allCases()) {
+            const QString extension = "." + OutputFormats::fileExtension(format);
+            QTest::addRow("250 bytes into %s", qPrintable(extension)) << latin + ".avi" << format << false << latin + extension;
+            QTest::addRow("83 CJK characters into %s", qPrintable(extension)) << cjk + ".avi" << format << false << cjk + extension;
+        }
+        QTest::addRow("the longer extension would not fit") << QString(252, u'c') + ".ts" << OutputFormat::webm << false << QString(250, u'c') + ".webm";
+        QTest::addRow("\" 1\" at the limit") << QString(251, u'b') + ".mov" << OutputFormat::mkv << true << QString(249, u'b') + " 1.mkv";
+        QTest::addRow("\" 1\" at the limit, cut before a character") << "x" + cjk + "x.mov" << OutputFormat::mkv << true << "x" + cjk.left(82) + " 1.mkv";
+    }
+    void longNames()
+    {
+        QFETCH(QString, source);
+        QFETCH(OutputFormat, format);
+        QFETCH(bool, taken);
+        QFETCH(QString, expected);
+        QVERIFY(useFake({}));
+        QVERIFY(writeFile(m_dir->filePath(source), sourceBytes));
+        const QString wanted = OutputNaming::splitExtension(source).base + "." + OutputFormats::fileExtension(format);
+        FFmpegRunner runner({ m_bin.path(), {} });
+        const auto outcome = finishWithin(runner.remux(QUrl::fromLocalFile(m_dir->filePath(source)), QUrl::fromLocalFile(m_dir->filePath(wanted)), format,
+                                              [&](const FFmpegRunner::Progress &) { taken &&writeFile(m_dir->filePath(wanted), "the user's"); }),
+            20000);
+        QVERIFY2(outcome, "remux hung");
+        QCOMPARE(describe(outcome->error), QString());
+        QCOMPARE(outcome->output.fileName(), expected);
+        QVERIFY(expected.toUtf8().size() <= 255);
+        QCOMPARE(leftovers(m_dir->path(), { source, expected, taken ? wanted : expected }), QStringList());
+    }
+
+    // A sweep removes only temporaries nobody holds: not a live one, nor anything merely like one.
+    void sweep()
+    {
+        QTemporaryDir dir;
+        int error = 0;
+        const auto live = OutputCommit::createTemporary(dir.path(), &error);
+        QVERIFY(live && OutputCommit::isTemporaryName(QFileInfo(live->path).fileName()));
+        const QStringList users { ".kestrune-0123abc.part", "kestrune-0123abcd.part", ".kestrune-0123abcd.part.mkv", ".kestrune-0123ABCD.part", "target" };
+        for (const QString &name : users + QStringList { ".kestrune-0123abcd.part" })
+            QVERIFY(writeFile(dir.filePath(name), "bytes"));
+        QVERIFY(QFile::link(dir.filePath("target"), dir.filePath(".kestrune-linklink.part")));
+        QCOMPARE(OutputCommit::sweep(dir.path()), 1);
+        QCOMPARE(leftovers(dir.path(), users + QStringList { QFileInfo(live->path).fileName(), ".kestrune-linklink.part" }), QStringList());
+        QCOMPARE(readFile(dir.filePath("target")), QByteArray("bytes"));
+        OutputCommit::discard(*live);
+        QCOMPARE(OutputCommit::sweep(dir.path()), 0);
+    }
+
+    // Cover art read back from the new file: into MKV it is left out for real, never a stray
+    // one-frame video track.
+    void coverArt_data()
+    {
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<int>("videos");
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<QString>("notes");
+        QTest::addRow("MKV") << OutputFormat::mkv << 1 << 0 << "The cover art couldn't be copied into MKV and was left out.";
+        QTest::addRow("MP4 keeps it") << OutputFormat::mp4 << 2 << 1 << "";
+    }
+    void coverArt()
+    {
+        QFETCH(OutputFormat, format);
+        QFETCH(int, videos);
+        QFETCH(int, pictures);
+        QFETCH(QString, notes);
+        QVERIFY2(QFile::exists(m_cover), "no ffmpeg to make a clip");
+        QTemporaryDir dir;
+        FFmpegRunner runner;
+        const auto outcome = finishWithin(runner.remux(QUrl::fromLocalFile(m_cover), QUrl::fromLocalFile(dir.filePath("new")), format, {}), 20000);
+        QVERIFY2(outcome && outcome->succeeded(), outcome ? qPrintable(describe(outcome->error)) : "remux hung");
+        QCOMPARE(outcome->notes.join(u' '), notes);
+        const auto info = MediaProbe::probeFile(dir.filePath("new"), MediaProbe::Depth::header);
+        QVERIFY(info);
+        QCOMPARE(RemuxChecks::countKind(*info, MediaProbe::StreamKind::video), videos);
+        QCOMPARE(std::count_if(info->streams.cbegin(), info->streams.cend(), RemuxChecks::isPicture), pictures);
     }
 };
 

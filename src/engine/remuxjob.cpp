@@ -1,0 +1,389 @@
+#include "engine/remuxjob.h"
+
+#include "engine/outputnaming.h"
+#include "engine/remuxchecks.h"
+
+#include <QCoroTimer>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QStringDecoder>
+#include <QThread>
+#include <QThreadPool>
+#include <QTimer>
+#include <QtConcurrent>
+#include <coroutine>
+#include <csignal>
+#include <cstring>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace
+{
+using RunError = FFmpegRunner::RunError;
+using Outcome = FFmpegRunner::RemuxOutcome;
+
+// Resumes the awaiting coroutine at the job's next wake. Every wake is queued, so the coroutine
+// never runs inside stop() or inside QProcess's own signal emission; after a wake it looks at
+// the state again, so a spare wake does no harm.
+class NextWake
+{
+public:
+    explicit NextWake(RemuxJob *job)
+        : m_job(job)
+    { }
+    bool await_ready() const noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> handle)
+    {
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(m_job, &RemuxJob::woken, m_job, [handle, connection] {
+            QObject::disconnect(*connection);
+            handle.resume();
+        });
+    }
+    void await_resume() const noexcept { }
+
+private:
+    RemuxJob *m_job;
+};
+
+struct DeleteLater {
+    void operator()(QObject *object) const { object->deleteLater(); }
+};
+
+// Undecodable error output is shown as no text rather than as replacement characters.
+QString decodeStrictUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    return decoder.hasError() ? QString() : text;
+}
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+Outcome failed(RunError error)
+{
+    return Outcome { false, std::move(error) };
+}
+
+Outcome failed(const QString &reason)
+{
+    return failed(RunError::platformError(reason));
+}
+}
+
+RemuxJob::RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, FFmpegRunner::ProgressHandler onProgress)
+    : m_settings(std::move(settings))
+    , m_input(std::move(input))
+    , m_output(std::move(output))
+    , m_format(format)
+    , m_onProgress(std::move(onProgress))
+{ }
+
+RemuxJob::~RemuxJob()
+{
+    stop(std::chrono::milliseconds::zero());
+}
+
+QThreadPool *RemuxJob::workers()
+{
+    static QThreadPool *const pool = [] {
+        auto *threads = new QThreadPool;
+        // Calls stuck on a dead mount each hold a thread; the others still get one.
+        threads->setMaxThreadCount(32);
+        return threads;
+    }();
+    return pool;
+}
+
+void RemuxJob::wakeSoon()
+{
+    QMetaObject::invokeMethod(this, &RemuxJob::woken, Qt::QueuedConnection);
+}
+
+template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T> future)
+{
+    std::unique_ptr<QFutureWatcher<T>, DeleteLater> watcher(new QFutureWatcher<T>(this));
+    connect(watcher.get(), &QFutureWatcherBase::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
+    watcher->setFuture(future);
+    while (!future.isFinished() && !m_stopped) {
+        co_await NextWake(this);
+    }
+    if (m_stopped) {
+        co_return std::nullopt;
+    }
+    co_return future.result();
+}
+
+void RemuxJob::stop(std::chrono::milliseconds grace)
+{
+    if (m_stopped) {
+        return;
+    }
+    m_stopped = true;
+    if (m_probe) {
+        m_probe->stop = true;
+    }
+    const auto temporary = std::exchange(m_temporary, std::nullopt);
+    if (QProcess *process = std::exchange(m_process, nullptr)) {
+        disconnect(process, nullptr, this, nullptr);
+        if (process->state() == QProcess::NotRunning) {
+            process->deleteLater();
+        } else {
+            // Reaped whenever it dies, even long after Stop was reported: a process stuck in the
+            // kernel can't be killed before it leaves it. A temporary it opened anew meanwhile
+            // is unlocked, so a sweep of its folder removes it then.
+            const QString folder = temporary ? QFileInfo(temporary->path).path() : QString();
+            connect(process, &QProcess::finished, process, [process, folder] {
+                if (!folder.isEmpty()) {
+                    (void)QtConcurrent::run(workers(), &OutputCommit::sweep, folder);
+                }
+                process->deleteLater();
+            });
+            if (grace <= std::chrono::milliseconds::zero()) {
+                process->kill();
+            } else {
+                process->terminate();
+                QTimer::singleShot(grace, process, [process] { process->kill(); });
+            }
+        }
+    }
+    if (temporary) {
+        m_cleanUp = QtConcurrent::run(workers(), [temporary = *temporary] { OutputCommit::discard(temporary); });
+    }
+    wakeSoon();
+}
+
+void RemuxJob::waitForCleanUp(std::chrono::milliseconds limit) const
+{
+    for (const QDeadlineTimer deadline(limit); !m_cleanUp.isFinished() && !deadline.hasExpired();) {
+        QThread::msleep(2);
+    }
+}
+
+QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::run()
+{
+    auto remuxing = remux();
+    Outcome outcome = co_await remuxing;
+    if (!m_stopped) {
+        co_return outcome;
+    }
+    // The temporary's removal is given half a second, so a stopped file is gone when Stop is
+    // reported; a dead mount does not hold Stop back longer than that.
+    for (int waited = 0; !m_cleanUp.isFinished() && waited < 500; waited += 5) {
+        auto pausing = QCoro::sleepFor(std::chrono::milliseconds(5));
+        co_await pausing;
+    }
+    co_return failed(RunError::stopped());
+}
+
+QCoro::Task<std::optional<MediaProbe::Info>> RemuxJob::probe(QUrl file, MediaProbe::Depth depth, bool *stalled)
+{
+    auto control = std::make_shared<MediaProbe::Control>();
+    m_probe = control;
+    // Every awaited task is a named variable: GCC 12 may destroy the temporaries of a co_await
+    // expression twice.
+    auto probing = MediaProbe::probe(file, depth, control, m_settings.stallLimit, depth == MediaProbe::Depth::full ? m_settings.probeHook : nullptr);
+    auto info = co_await probing;
+    m_probe.reset();
+    if (stalled) {
+        *stalled = control->stop && !m_stopped;
+    }
+    co_return info;
+}
+
+QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringList arguments, std::optional<double> duration)
+{
+    auto *process = new QProcess;
+    m_process = process;
+    process->setProgram(m_settings.executable.toLocalFile());
+    process->setArguments(arguments);
+    // ffmpeg reads keys from a terminal on stdin and changes its modes; it gets nothing to read.
+    process->setStandardInputFile(QProcess::nullDevice());
+    const pid_t parent = ::getpid();
+    process->setChildProcessModifier([parent] {
+        // ffmpeg dies with Kestrune, even when Kestrune is killed. The signal comes when the
+        // thread that forked ends: this is the main thread, which lives as long as the process.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent) {
+            ::_exit(127);
+        }
+    });
+    connect(process, &QProcess::readyReadStandardOutput, this, &RemuxJob::woken, Qt::QueuedConnection);
+    connect(process, &QProcess::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
+    connect(process, &QProcess::errorOccurred, this, &RemuxJob::woken, Qt::QueuedConnection);
+
+    ProgressStream stream(duration);
+    const auto deliver = [this](const QList<ProgressParser::Progress> &records) {
+        for (const auto &progress : records) {
+            if (m_onProgress && !m_stopped) {
+                m_onProgress(progress);
+            }
+        }
+    };
+    process->start(QIODevice::ReadOnly);
+    // From here stop() may take the process over at any wake; it is not touched after that.
+    while (!m_stopped) {
+        deliver(stream.push(process->readAllStandardOutput()));
+        if (m_stopped || process->state() == QProcess::NotRunning || process->error() == QProcess::ReadError) {
+            break;
+        }
+        co_await NextWake(this);
+    }
+    if (m_stopped) {
+        co_return std::nullopt;
+    }
+    m_process = nullptr;
+    std::unique_ptr<QProcess, DeleteLater> owned(process);
+    disconnect(process, nullptr, this, nullptr);
+
+    if (process->error() == QProcess::FailedToStart || process->error() == QProcess::ReadError) {
+        const QString reason = process->errorString();
+        if (process->state() != QProcess::NotRunning) {
+            // Neither wait for nor stop a child whose output broke off: it is let go, and its
+            // QProcess goes once it has exited.
+            connect(process, &QProcess::finished, process, &QObject::deleteLater);
+            owned.release();
+        }
+        co_return RunError::platformError(reason);
+    }
+    deliver(stream.push(process->readAllStandardOutput()));
+    deliver(stream.finish());
+    // A child ended by a signal reports that signal's number as its status.
+    const int status = process->exitCode();
+    if (process->exitStatus() == QProcess::NormalExit && status == 0) {
+        co_return std::nullopt;
+    }
+    co_return RunError::processFailed(status, decodeStrictUtf8(process->readAllStandardError()));
+}
+
+QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
+{
+    // A name that is not valid UTF-8 cannot pass through a QString: its bytes decode to U+FFFD
+    // and the path would name another file, or none. Refuse it rather than guess.
+    if (QFile::encodeName(m_input.toLocalFile()) != QByteArray::fromPercentEncoding(m_input.path(QUrl::FullyEncoded).toLatin1())) {
+        co_return failed(QStringLiteral("This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."));
+    }
+    // A pipe or a device would be read forever; a missing file is left to ffmpeg's own words.
+    auto checking = finished(QtConcurrent::run(workers(), &OutputCommit::isRegularOrAbsent, m_input.toLocalFile()));
+    const auto regular = co_await checking;
+    if (!regular) {
+        co_return Outcome {};
+    }
+    if (!*regular) {
+        co_return failed(QStringLiteral("%1 isn't a regular file, so it can't be converted.").arg(m_input.fileName()));
+    }
+
+    bool stalled = false;
+    auto probingInput = probe(m_input, MediaProbe::Depth::full, &stalled);
+    const auto inputInfo = co_await probingInput;
+    if (m_stopped) {
+        co_return Outcome {};
+    }
+    if (stalled) {
+        co_return failed(
+            QStringLiteral("%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.").arg(m_input.fileName()));
+    }
+
+    const QString outputPath = m_output.toLocalFile();
+    const QString folder = QFileInfo(outputPath).path();
+    QFuture<OutputCommit::Prepared> preparing = QtConcurrent::run(workers(), &OutputCommit::prepare, folder);
+    auto waitingForTemporary = finished(preparing);
+    const auto prepared = co_await waitingForTemporary;
+    if (!prepared) {
+        // Stopped meanwhile: what is being made goes once it is there.
+        preparing.then(workers(), [](const OutputCommit::Prepared &made) {
+            if (made.temporary) {
+                OutputCommit::discard(*made.temporary);
+            }
+        });
+        co_return Outcome {};
+    }
+    if (!prepared->temporary) {
+        co_return failed(QStringLiteral("Can't write into %1: %2.").arg(folder, errnoText(prepared->error)));
+    }
+    m_temporary = prepared->temporary;
+    const QUrl temporaryUrl = QUrl::fromLocalFile(m_temporary->path);
+    const auto discardTemporary = [this]() -> QCoro::Task<> {
+        if (const auto temporary = std::exchange(m_temporary, std::nullopt)) {
+            auto removing = finished(QtConcurrent::run(workers(), [temporary = *temporary] {
+                OutputCommit::discard(temporary);
+                return true;
+            }));
+            co_await removing;
+        }
+    };
+
+    const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
+    RemuxAttempt attempt = RetryPolicy::first(inputInfo, m_format);
+    bool droppedDataTracks = false;
+    QStringList warnings;
+    std::optional<RunError> failure;
+    for (int attempts = 1;; ++attempts) {
+        auto running = runFFmpeg(FFmpegRunner::buildArguments(m_input, temporaryUrl, m_format, attempt), duration);
+        failure = co_await running;
+        if (m_stopped) {
+            co_return Outcome {};
+        }
+        if (!failure || failure->errorCase() != RunError::Case::processFailed) {
+            break;
+        }
+        const auto next = RetryPolicy::next(failure->stderrText(), inputInfo, attempt, attempts);
+        if (!next) {
+            break;
+        }
+        attempt = next->attempt;
+        droppedDataTracks = droppedDataTracks || next->dropsDataTracks;
+        if (!next->warning.isEmpty()) {
+            warnings << next->warning;
+        }
+    }
+    if (failure) {
+        auto removing = discardTemporary();
+        co_await removing;
+        co_return failed(*failure);
+    }
+
+    // ffmpeg exits 0 even when it wrote a stream as private data no player reads back, or
+    // silently left something out.
+    QStringList notes;
+    if (inputInfo) {
+        auto probingOutput = probe(temporaryUrl, MediaProbe::Depth::header, nullptr);
+        const auto outputInfo = co_await probingOutput;
+        if (m_stopped) {
+            co_return Outcome {};
+        }
+        // Only a file read back as the container that was written tells what it carries; one
+        // that libavformat takes for something else was not understood, so there is no verdict.
+        if (outputInfo && RemuxChecks::readAsContainer(*outputInfo, m_format)) {
+            if (const QStringList lost = RemuxChecks::streamsLost(*inputInfo, *outputInfo); !lost.isEmpty()) {
+                auto removing = discardTemporary();
+                co_await removing;
+                co_return failed(RunError::streamsNotCarried(lost, m_format));
+            }
+            notes << RemuxChecks::notesOnArrival(*inputInfo, *outputInfo, m_format);
+            warnings << RemuxChecks::warningsOnArrival(*inputInfo, *outputInfo);
+        }
+    }
+
+    // The name asked for, or, when something took it meanwhile (or it is too long), the next
+    // free one that fits. From here the commit owns the temporary: Stop no longer removes a
+    // finished, checked file.
+    const QString base = OutputNaming::splitExtension(m_input.fileName()).base;
+    const QString extension = OutputNaming::splitExtension(QFileInfo(outputPath).fileName()).extension;
+    auto committing = finished(QtConcurrent::run(workers(), [temporary = *std::exchange(m_temporary, std::nullopt), outputPath, base, extension] {
+        return OutputCommit::commit(temporary, outputPath, base, extension);
+    }));
+    const auto committed = co_await committing;
+    if (!committed) {
+        co_return Outcome {};
+    }
+    if (committed->error != 0) {
+        co_return failed(QStringLiteral("The new file couldn't be named %1: %2.").arg(QFileInfo(committed->path).fileName(), errnoText(committed->error)));
+    }
+    co_return Outcome { droppedDataTracks, std::nullopt, QUrl::fromLocalFile(committed->path), notes, warnings };
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "engine/ffmpegrunner.h"
+#include "engine/outputcommit.h"
+#include "engine/retrypolicy.h"
+
+#include <QFuture>
+#include <QObject>
+#include <QPointer>
+#include <QProcess>
+#include <QUrl>
+#include <chrono>
+#include <memory>
+#include <optional>
+
+// One file's remux from start to end: it owns its probes, its ffmpeg process, its temporary
+// and its Stop, cleans up in one place whatever ends it, and reports one outcome. Everything
+// that touches the disk runs on a worker thread, so a dead mount never blocks the caller's
+// thread; Stop is reported at once, even while a disk call or ffmpeg's death is still pending.
+class RemuxJob : public QObject
+{
+    Q_OBJECT
+
+public:
+    using RemuxOutcome = FFmpegRunner::RemuxOutcome;
+    using RunError = FFmpegRunner::RunError;
+
+    struct Settings {
+        QUrl executable;
+        std::chrono::milliseconds stallLimit;
+        std::function<void(MediaProbe::Control &)> probeHook;
+    };
+
+    RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, FFmpegRunner::ProgressHandler onProgress);
+    ~RemuxJob() override;
+
+    // Runs the whole remux once; must be called on the main thread, and only once.
+    QCoro::Task<RemuxOutcome> run();
+
+    // Ends the job without blocking: interrupts a probe, terminates ffmpeg and kills it after
+    // `grace`, removes the temporary. run() then reports RunError::stopped().
+    void stop(std::chrono::milliseconds grace);
+
+    // Blocks until the temporary's removal that stop() started has ended, or the deadline.
+    void waitForCleanUp(std::chrono::milliseconds limit) const;
+
+    // The threads every job's disk calls run on. Never destroyed, so quitting never waits for a
+    // call stuck on a dead mount.
+    static QThreadPool *workers();
+
+Q_SIGNALS:
+    // Something the job waits for may have happened: output, an exit, a finished disk call, Stop.
+    void woken();
+
+private:
+    template<typename T> QCoro::Task<std::optional<T>> finished(QFuture<T> future);
+    QCoro::Task<std::optional<MediaProbe::Info>> probe(QUrl file, MediaProbe::Depth depth, bool *stalled);
+    QCoro::Task<std::optional<RunError>> runFFmpeg(QStringList arguments, std::optional<double> duration);
+    QCoro::Task<RemuxOutcome> remux();
+    void wakeSoon();
+
+    Settings m_settings;
+    QUrl m_input;
+    QUrl m_output;
+    OutputFormat m_format;
+    FFmpegRunner::ProgressHandler m_onProgress;
+    bool m_stopped = false;
+    std::shared_ptr<MediaProbe::Control> m_probe;
+    QProcess *m_process = nullptr; // not a child: it may outlive the job until it can be reaped
+    std::optional<OutputCommit::Temporary> m_temporary;
+    QFuture<void> m_cleanUp;
+};

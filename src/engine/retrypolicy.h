@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/mediaprobe.h"
+#include "engine/outputformat.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What one ffmpeg attempt leaves out of the plain stream copy, or adds to it.
+struct RemuxAttempt {
+    bool leaveOut = false; // data streams (and attachments, when `leaveOutAttachments`)
+    QList<int> leftOutIndexes; // streams no type specifier can name, such as cover art
+    bool leaveOutAttachments = false; // with `leaveOut`: attachment streams too
+    bool generateTimestamps = false;
+    bool operator==(const RemuxAttempt &) const = default;
+};
+
+// Which attempt comes next: a pure decision from ffmpeg's error text and the source's streams,
+// so it is tested without any process. Each known cause is tried once, keeping what earlier
+// attempts decided.
+namespace RetryPolicy
+{
+constexpr int maxAttempts = 3;
+
+// The texts that mark a failure to carry a stream into the target container, in test order.
+[[nodiscard]] const QStringList &dataTrackFailureMarkers();
+// The texts by which ffmpeg says packets came without timestamps.
+[[nodiscard]] const QStringList &missingTimestampMarkers();
+[[nodiscard]] bool isDataTrackFailure(const QString &errorText);
+
+// The first attempt: a plain copy, but without cover art into MKV, whose muxer would write the
+// picture as an ordinary one-frame video track. `streams` is none when the probe failed.
+[[nodiscard]] RemuxAttempt first(const std::optional<MediaProbe::Info> &streams, OutputFormat format);
+
+struct Next {
+    RemuxAttempt attempt;
+    bool dropsDataTracks = false; // the file goes without its data tracks, and the user is told
+    QString warning; // a sentence owed to the user when this attempt succeeds; may be empty
+    bool operator==(const Next &) const = default;
+};
+
+// After a failed attempt `last`, the `attemptsSoFar`-th: the next attempt, or none when the text
+// names no cause still untried.
+[[nodiscard]] std::optional<Next> next(const QString &errorText, const std::optional<MediaProbe::Info> &streams, const RemuxAttempt &last, int attemptsSoFar);
+}
