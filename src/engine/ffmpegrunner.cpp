@@ -1,5 +1,6 @@
 #include "engine/ffmpegrunner.h"
 
+#include "engine/failurereason.h"
 #include "engine/remuxjob.h"
 
 #include <QCoreApplication>
@@ -74,7 +75,7 @@ QString FFmpegRunner::RunError::errorDescription() const
 {
     switch (m_case) {
     case Case::processFailed:
-        return QStringLiteral("ffmpeg exited %1: ").arg(m_exitCode) + m_text;
+        return FailureReason::describe(m_exitCode, m_text);
     case Case::ffmpegNotFound:
         return QStringLiteral("ffmpeg wasn't found. Install the ffmpeg package and try again.");
     case Case::streamsNotCarried: {

@@ -288,6 +288,11 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_return failed(
             QStringLiteral("%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.").arg(m_input.fileName()));
     }
+    if (inputInfo) {
+        if (const auto empty = RemuxChecks::nothingToConvert(m_input.fileName(), *inputInfo)) {
+            co_return failed(*empty);
+        }
+    }
 
     const QString outputPath = m_output.toLocalFile();
     const QString folder = QFileInfo(outputPath).path();
@@ -351,12 +356,27 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     // ffmpeg exits 0 even when it wrote a stream as private data no player reads back, or
     // silently left something out.
     QStringList notes;
+    bool outputStalled = false;
+    auto probingOutput = probe(temporaryUrl, MediaProbe::Depth::header, &outputStalled);
+    const auto outputInfo = co_await probingOutput;
+    if (m_stopped) {
+        co_return Outcome {};
+    }
+    // A read that gave up says nothing about the file; one that ended judges it, when the source
+    // could be read too (without that there is nothing to hold the new file against).
+    std::optional<QString> unfit;
+    if (outputStalled) {
+        unfit = QStringLiteral("The new file of %1 stopped answering while it was checked, so it was not kept. Check that its drive or share is still there.")
+                    .arg(m_input.fileName());
+    } else if (inputInfo) {
+        unfit = RemuxChecks::failureOnArrival(m_input.fileName(), inputInfo, outputInfo);
+    }
+    if (unfit) {
+        auto removing = discardTemporary();
+        co_await removing;
+        co_return failed(*unfit);
+    }
     if (inputInfo) {
-        auto probingOutput = probe(temporaryUrl, MediaProbe::Depth::header, nullptr);
-        const auto outputInfo = co_await probingOutput;
-        if (m_stopped) {
-            co_return Outcome {};
-        }
         // Only a file read back as the container that was written tells what it carries; one
         // that libavformat takes for something else was not understood, so there is no verdict.
         if (outputInfo && RemuxChecks::readAsContainer(*outputInfo, m_format)) {

@@ -194,8 +194,8 @@ private Q_SLOTS:
         const QString lacks = "The source lacks timestamps, so new ones were generated.";
         row("exit 0 with a marker", "echo 'could not write header' >&2", "", { "" }, "in.mkv", "");
         row("both causes: three attempts", mark + "\n[ $n = 2 ] && { echo 'Timestamps are unset' >&2; exit 1; }", "", { "", "d", "dg" }, "in.mkv", lacks);
-        row("the retry's own status and text", mark + "\necho second >&2; exit 69", "", { "", "d" }, "", "ffmpeg exited 69: second\n");
-        row("unrelated failure, partial output", "echo partial > \"$out\"; echo 'Invalid data' >&2; exit 1", "", { "" }, "", "ffmpeg exited 1: Invalid data\n");
+        row("the retry's own status and text", mark + "\necho second >&2; exit 69", "", { "", "d" }, "", "ffmpeg exited 69: second");
+        row("unrelated failure, partial output", "echo partial > \"$out\"; echo 'Invalid data' >&2; exit 1", "", { "" }, "", "ffmpeg exited 1: Invalid data");
         row("error text not UTF-8", "printf 'bad \\377\\n' >&2; exit 1", "", { "" }, "", "ffmpeg exited 1: ");
         row("megabytes of error text", "head -c 4194304 /dev/zero | tr '\\000' e >&2; exit 3", "", { "" }, "", "ffmpeg exited 3: " + QString(4194304, u'e'));
         // A tiny WAV: it opens, but as another container than the one written.

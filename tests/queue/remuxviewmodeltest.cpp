@@ -5,7 +5,7 @@
 
 namespace
 {
-const QString failed = QStringLiteral("failed ffmpeg exited 1: bad\n");
+const QString failed = QStringLiteral("failed ffmpeg exited 1: bad");
 const QString dropped = QStringLiteral(" | A data track couldn't be copied into %1 and was dropped (timecode usually survives)");
 using Names = QStringList;
 }
