@@ -28,7 +28,7 @@ public:
         HasSpeedRole, // converting with a speed
         SpeedRole, // double, 0 when absent
         OutputUrlRole, // done: the written file; empty otherwise
-        NoteRole, // done with a note: the note; empty otherwise
+        NoteRole, // done with a note or a warning: both as sentences; empty otherwise
         ReasonRole, // failed: the reason; empty otherwise
     };
     Q_ENUM(Roles)
@@ -56,6 +56,7 @@ public:
     [[nodiscard]] int doneCount() const { return m_tally.done; }
     [[nodiscard]] int failedCount() const { return m_tally.failed; }
     [[nodiscard]] int doneWithNoteCount() const { return m_tally.doneWithNote; }
+    [[nodiscard]] int doneWithWarningCount() const { return m_tally.doneWithWarning; }
     // Sum of the fractions of the converting records (absent counts as 0).
     [[nodiscard]] double convertingFractionSum() const { return m_tally.fractionSum; }
 
@@ -74,6 +75,7 @@ private:
     struct Tally {
         int done = 0;
         int doneWithNote = 0;
+        int doneWithWarning = 0;
         int failed = 0;
         int converting = 0;
         double fractionSum = 0.0;

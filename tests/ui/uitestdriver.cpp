@@ -1,5 +1,7 @@
 #include "uitestdriver.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +61,7 @@ void UiTestDriver::drain()
 {
     // A batch still waiting on a run ends here, so its coroutine does not outlive the model.
     while (m_waiting)
-        fail(QStringLiteral("Stopped"));
+        release({ false, FFmpegRunner::RunError::platformError(QStringLiteral("Stopped")) });
 }
 
 void UiTestDriver::reset()
@@ -89,6 +91,14 @@ void UiTestDriver::addFiles(const QStringList &names)
         urls << QUrl::fromLocalFile(path);
     }
     m_model->addFiles(urls);
+    for (QDeadlineTimer limit(5000); m_model->isAddingFiles() && !limit.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+void UiTestDriver::settle() const
+{
+    for (QDeadlineTimer limit(5000); !m_waiting && m_model->isConverting() && !limit.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
 void UiTestDriver::report(const QVariant &fraction, const QVariant &speed)
