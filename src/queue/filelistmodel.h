@@ -50,6 +50,8 @@ public:
     [[nodiscard]] int rowOf(const QUuid &id) const;
     // Whether a record with this source URL is listed (URL equality by full text).
     [[nodiscard]] bool containsUrl(const QUrl &url) const;
+    // The listed URLs with their counts: a shared copy that a worker may read.
+    [[nodiscard]] QHash<QUrl, int> listedUrls() const { return m_urlCounts; }
 
     // Running tallies kept up to date by every mutation, so the derived values of the view model
     // cost nothing per progress report however long the list is.

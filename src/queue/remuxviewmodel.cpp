@@ -562,6 +562,7 @@ QCoro::Task<void> RemuxViewModel::addPending()
 {
     struct Found {
         QList<InputFile> records;
+        QList<qsizetype> listed; // positions of records whose URL was listed when the call began
         QList<QUrl> notLocal;
     };
     const QPointer<RemuxViewModel> self(this);
@@ -576,36 +577,49 @@ QCoro::Task<void> RemuxViewModel::addPending()
     while (!d->pendingAdds.isEmpty()) {
         const QList<QUrl> urls = d->pendingAdds.takeFirst();
         const QStringList extensions = acceptedInputExtensions();
-        // Every stat, and the records, off the GUI thread: a dead share must not stop the window
-        // painting, and 10,000 records cost more than their one insert.
-        QFuture<Found> collecting = QtConcurrent::run([urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed] {
-            SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
-            Found found { {}, std::move(collected.notLocal) };
-            found.records.reserve(collected.files.size());
-            for (const QUrl &url : std::as_const(collected.files)) {
-                found.records.append(InputFile(url));
-            }
-            return found;
-        });
+        // Every stat, the records and the duplicate test off the GUI thread: a dead share must
+        // not stop the window painting, and 10,000 records cost more than their one insert. Calls
+        // are listed one after another, so nothing is listed meanwhile that the snapshot misses.
+        QFuture<Found> collecting
+            = QtConcurrent::run([urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = d->files->listedUrls()] {
+                  SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
+                  Found found { {}, {}, std::move(collected.notLocal) };
+                  found.records.reserve(collected.files.size());
+                  for (const QUrl &url : std::as_const(collected.files)) {
+                      if (listed.contains(url)) {
+                          found.listed.append(found.records.size());
+                      }
+                      found.records.append(InputFile(url));
+                  }
+                  return found;
+              });
         const Found found = co_await collecting;
         if (!self || *cancel) {
             co_return;
         }
         setErrorMessage(found.notLocal.isEmpty() ? std::nullopt : std::optional<QString>(notLocalMessage(found.notLocal)));
-        appendNew(found.records);
+        appendNew(found.records, found.listed);
     }
     d->adding = false;
 }
 
-void RemuxViewModel::appendNew(const QList<InputFile> &records)
+void RemuxViewModel::appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed)
 {
     // The duplicate test looks only at records listed before this call, so a URL given twice
-    // here is added twice.
+    // here is added twice. Only the records listed when the call began are looked at again: a
+    // removal since may have freed their URL.
+    if (listed.isEmpty()) {
+        d->files->append(records);
+        Q_EMIT filesAdded();
+        return;
+    }
     QList<InputFile> fresh;
     fresh.reserve(records.size());
-    for (const InputFile &record : records) {
-        if (!d->files->containsUrl(record.url())) {
-            fresh.append(record);
+    for (qsizetype i = 0, next = 0; i < records.size(); ++i) {
+        const bool wasListed = next < listed.size() && listed.at(next) == i;
+        next += wasListed ? 1 : 0;
+        if (!wasListed || !d->files->containsUrl(records.at(i).url())) {
+            fresh.append(records.at(i));
         }
     }
     d->files->append(fresh);

@@ -158,7 +158,7 @@ private:
     void setErrorMessage(const std::optional<QString> &message);
     void setOutputDirectory(const std::optional<QUrl> &directory);
     void recountDerived();
-    void appendNew(const QList<InputFile> &records);
+    void appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed);
     QCoro::Task<void> addPending();
     // The steps of a batch.
     [[nodiscard]] bool canStartBatch();
