@@ -51,7 +51,7 @@ QVariant statusValue(const InputFile::FileStatus &status, int role)
     case FileListModel::OutputUrlRole:
         return done != nullptr ? done->outputURL : QUrl();
     case FileListModel::NoteRole:
-        return done != nullptr ? done->note.value_or(QString()) : QString();
+        return done != nullptr ? done->shownNote() : QString();
     case FileListModel::ReasonRole:
         return failed != nullptr ? failed->reason : QString();
     default:
@@ -185,9 +185,8 @@ void FileListModel::tallyStatus(const InputFile::FileStatus &status, int sign)
 {
     if (status.isDone()) {
         m_tally.done += sign;
-        if (status.asDone()->note.has_value()) {
-            m_tally.doneWithNote += sign;
-        }
+        m_tally.doneWithNote += status.asDone()->note.has_value() ? sign : 0;
+        m_tally.doneWithWarning += status.asDone()->warning.has_value() ? sign : 0;
     } else if (status.isFailed()) {
         m_tally.failed += sign;
     } else if (const auto *converting = status.asConverting()) {

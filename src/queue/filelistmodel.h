@@ -28,7 +28,7 @@ public:
         HasSpeedRole, // converting with a speed
         SpeedRole, // double, 0 when absent
         OutputUrlRole, // done: the written file; empty otherwise
-        NoteRole, // done with a note: the note; empty otherwise
+        NoteRole, // done with a note or a warning: both as sentences; empty otherwise
         ReasonRole, // failed: the reason; empty otherwise
     };
     Q_ENUM(Roles)
@@ -50,12 +50,15 @@ public:
     [[nodiscard]] int rowOf(const QUuid &id) const;
     // Whether a record with this source URL is listed (URL equality by full text).
     [[nodiscard]] bool containsUrl(const QUrl &url) const;
+    // The listed URLs with their counts: a shared copy that a worker may read.
+    [[nodiscard]] QHash<QUrl, int> listedUrls() const { return m_urlCounts; }
 
     // Running tallies kept up to date by every mutation, so the derived values of the view model
     // cost nothing per progress report however long the list is.
     [[nodiscard]] int doneCount() const { return m_tally.done; }
     [[nodiscard]] int failedCount() const { return m_tally.failed; }
     [[nodiscard]] int doneWithNoteCount() const { return m_tally.doneWithNote; }
+    [[nodiscard]] int doneWithWarningCount() const { return m_tally.doneWithWarning; }
     // Sum of the fractions of the converting records (absent counts as 0).
     [[nodiscard]] double convertingFractionSum() const { return m_tally.fractionSum; }
 
@@ -74,6 +77,7 @@ private:
     struct Tally {
         int done = 0;
         int doneWithNote = 0;
+        int doneWithWarning = 0;
         int failed = 0;
         int converting = 0;
         double fractionSum = 0.0;

@@ -12,8 +12,7 @@ bool sameUrlText(const QUrl &a, const QUrl &b)
 }
 
 // An optional contributes 0 when absent, else 1 followed by its value.
-template<typename T>
-size_t hashOptional(size_t seed, const std::optional<T> &value)
+template<typename T> size_t hashOptional(size_t seed, const std::optional<T> &value)
 {
     seed = QtPrivate::QHashCombine()(seed, value.has_value() ? 1 : 0);
     if (value) {
@@ -25,32 +24,58 @@ size_t hashOptional(size_t seed, const std::optional<T> &value)
 
 bool InputFile::FileStatus::Done::operator==(const Done &other) const
 {
-    return sameUrlText(outputURL, other.outputURL) && note == other.note;
+    return sameUrlText(outputURL, other.outputURL) && note == other.note && warning == other.warning;
+}
+
+QString InputFile::FileStatus::Done::shownNote() const
+{
+    QStringList parts;
+    for (const std::optional<QString> &part : { note, warning }) {
+        if (part) {
+            parts.append(*part);
+        }
+    }
+    return joinSentences(parts);
+}
+
+QString InputFile::joinSentences(const QStringList &sentences)
+{
+    QString text;
+    for (const QString &sentence : sentences) {
+        if (!text.isEmpty()) {
+            const QChar last = text.back();
+            if (last != QLatin1Char('.') && last != QLatin1Char('!') && last != QLatin1Char('?')) {
+                text += QLatin1Char('.');
+            }
+            text += QLatin1Char(' ');
+        }
+        text += sentence;
+    }
+    return text;
 }
 
 InputFile::FileStatus::FileStatus(Value value)
     : m_value(std::move(value))
-{
-}
+{ }
 
 InputFile::FileStatus InputFile::FileStatus::queued()
 {
-    return FileStatus(Queued{});
+    return FileStatus(Queued {});
 }
 
 InputFile::FileStatus InputFile::FileStatus::converting(std::optional<double> fraction, std::optional<double> speed)
 {
-    return FileStatus(Converting{fraction, speed});
+    return FileStatus(Converting { fraction, speed });
 }
 
-InputFile::FileStatus InputFile::FileStatus::done(const QUrl &outputURL, std::optional<QString> note)
+InputFile::FileStatus InputFile::FileStatus::done(const QUrl &outputURL, std::optional<QString> note, std::optional<QString> warning)
 {
-    return FileStatus(Done{outputURL, std::move(note)});
+    return FileStatus(Done { outputURL, std::move(note), std::move(warning) });
 }
 
 InputFile::FileStatus InputFile::FileStatus::failed(const QString &reason)
 {
-    return FileStatus(Failed{reason});
+    return FileStatus(Failed { reason });
 }
 
 InputFile::FileStatus::Case InputFile::FileStatus::statusCase() const
@@ -101,8 +126,7 @@ const InputFile::FileStatus::Failed *InputFile::FileStatus::asFailed() const
 InputFile::InputFile(const QUrl &url)
     : m_id(QUuid::createUuid())
     , m_url(url)
-{
-}
+{ }
 
 QUuid InputFile::id() const
 {
@@ -138,6 +162,7 @@ size_t qHash(const InputFile::FileStatus &status, size_t seed) noexcept
     } else if (const auto *d = status.asDone()) {
         seed = QtPrivate::QHashCombine()(seed, d->outputURL.toString(QUrl::FullyEncoded));
         seed = hashOptional(seed, d->note);
+        seed = hashOptional(seed, d->warning);
     } else if (const auto *f = status.asFailed()) {
         seed = QtPrivate::QHashCombine()(seed, f->reason);
     }

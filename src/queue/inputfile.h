@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QUuid>
-
 #include <optional>
 #include <variant>
 
@@ -27,8 +27,11 @@ public:
         };
         struct Done {
             QUrl outputURL;
-            std::optional<QString> note;
+            std::optional<QString> note; // what was left out of the new file
+            std::optional<QString> warning; // what arrived, but not as the source had it
             bool operator==(const Done &other) const;
+            // What the row shows: the note, then the warning, as whole sentences.
+            [[nodiscard]] QString shownNote() const;
         };
         struct Failed {
             QString reason;
@@ -41,7 +44,7 @@ public:
         FileStatus() = default; // queued
         static FileStatus queued();
         static FileStatus converting(std::optional<double> fraction = std::nullopt, std::optional<double> speed = std::nullopt);
-        static FileStatus done(const QUrl &outputURL, std::optional<QString> note = std::nullopt);
+        static FileStatus done(const QUrl &outputURL, std::optional<QString> note = std::nullopt, std::optional<QString> warning = std::nullopt);
         static FileStatus failed(const QString &reason);
 
         [[nodiscard]] Case statusCase() const;
@@ -64,6 +67,9 @@ public:
         explicit FileStatus(Value value);
         Value m_value;
     };
+
+    // Sentences joined with a space; each but the last gets its full stop if it lacks one.
+    [[nodiscard]] static QString joinSentences(const QStringList &sentences);
 
     // A new record: a fresh random id and the status queued.
     explicit InputFile(const QUrl &url);

@@ -4,13 +4,15 @@
 #include "queue/desktopservices.h"
 #include "queue/sourcecollector.h"
 
+#include <QCoreApplication>
 #include <QCoroFuture>
 #include <QCoroTimer>
-#include <QFileInfo>
 #include <QPointer>
 #include <QSet>
 #include <QTimer>
 #include <QtConcurrent>
+#include <atomic>
+#include <coroutine>
 #include <exception>
 
 namespace
@@ -33,6 +35,44 @@ QString droppedTrackNote(OutputFormat format)
     return QStringLiteral("A data track couldn't be copied into ") + OutputFormats::displayName(format)
         + QStringLiteral(" and was dropped (timecode usually survives)");
 }
+
+std::optional<QString> sentences(const QStringList &parts)
+{
+    return parts.isEmpty() ? std::nullopt : std::optional<QString>(InputFile::joinSentences(parts));
+}
+
+// What a file that was written becomes: what was left out is its note, what arrived changed is
+// its warning, so the summary can count the two apart.
+InputFile::FileStatus doneStatus(const FFmpegRunner::RemuxOutcome &outcome, const QUrl &output, OutputFormat format)
+{
+    QStringList leftOut = outcome.notes;
+    if (outcome.droppedDataTracks) {
+        leftOut.prepend(droppedTrackNote(format));
+    }
+    return InputFile::FileStatus::done(outcome.output.isEmpty() ? output : outcome.output, sentences(leftOut), sentences(outcome.warnings));
+}
+
+// remux reports its failures in the outcome; anything thrown still ends as this file's failure.
+QCoro::Task<FFmpegRunner::RemuxOutcome> guarded(QCoro::Task<FFmpegRunner::RemuxOutcome> remuxing)
+{
+    try {
+        co_return co_await remuxing;
+    } catch (const std::exception &error) {
+        FFmpegRunner::RemuxOutcome outcome;
+        outcome.error = FFmpegRunner::RunError::platformError(QString::fromLocal8Bit(error.what()));
+        co_return outcome;
+    }
+}
+
+QString notLocalMessage(const QList<QUrl> &urls)
+{
+    const QString first = urls.constFirst().toDisplayString();
+    if (urls.size() == 1) {
+        return first + QStringLiteral(" isn't on this computer, so it can't be added. Open its share in the file manager first.");
+    }
+    return first
+        + QStringLiteral(" and %1 more aren't on this computer, so they can't be added. Open their share in the file manager first.").arg(urls.size() - 1);
+}
 }
 
 struct RemuxViewModel::Private {
@@ -43,11 +83,36 @@ struct RemuxViewModel::Private {
         bool fractionSeen = false;
     };
 
+    // The run of the file in work, as Stop finds it. The driver waits for it to end, which the
+    // run's end, Stop or the model's end brings about, whichever comes first.
+    struct InWork {
+        QUuid id;
+        QUrl output;
+        std::optional<FFmpegRunner::RemuxOutcome> outcome;
+        bool ended = false;
+        std::coroutine_handle<> driver;
+
+        void end()
+        {
+            ended = true;
+            if (const std::coroutine_handle<> waiting = std::exchange(driver, {})) {
+                waiting.resume();
+            }
+        }
+        struct Ended {
+            InWork *work;
+            [[nodiscard]] bool await_ready() const noexcept { return work->ended; }
+            void await_suspend(std::coroutine_handle<> handle) const noexcept { work->driver = handle; }
+            void await_resume() const noexcept { }
+        };
+    };
+
     // The derived values as last announced; a recount that differs is announced again.
     struct Derived {
         int done = 0;
         int failed = 0;
         int dropped = 0;
+        int warned = 0;
         bool batchFinished = false;
         double progress = 0.0;
         bool operator==(const Derived &) const = default;
@@ -67,10 +132,15 @@ struct RemuxViewModel::Private {
     Sleeper sleeper;
     Derived derived;
     bool ffmpegAvailable = false;
-    bool stopRequested = false;
+    // Bumped when a batch starts or is stopped: a driver whose number is stale touches nothing.
+    int batch = 0;
+    std::shared_ptr<InWork> inWork;
     // addFiles() calls not yet listed, oldest first; while one walks, later ones wait behind it.
     QList<QList<QUrl>> pendingAdds;
     bool adding = false;
+    // Read by the walker between entries: set when the model goes or the application quits.
+    std::shared_ptr<std::atomic_bool> cancelWalk = std::make_shared<std::atomic_bool>(false);
+    std::function<void()> walkHook;
 };
 
 RemuxViewModel::RemuxViewModel(QObject *parent)
@@ -87,11 +157,26 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     d->revealer = dependencies.revealer ? std::move(dependencies.revealer) : std::make_unique<DesktopFileRevealer>();
     d->clock = dependencies.clock ? std::move(dependencies.clock) : [] { return std::chrono::steady_clock::now(); };
     d->sleeper = dependencies.sleeper ? std::move(dependencies.sleeper) : Sleeper(preciseSleep);
+    d->walkHook = std::move(dependencies.walkHook);
+    if (QCoreApplication::instance() != nullptr) {
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [cancel = d->cancelWalk] { *cancel = true; });
+    }
     connect(d->files, &FileListModel::filesChanged, this, [this] { recountDerived(); });
     d->ffmpegAvailable = d->runner->locateFFmpeg().has_value();
 }
 
-RemuxViewModel::~RemuxViewModel() = default;
+RemuxViewModel::~RemuxViewModel()
+{
+    // A walk in flight ends after the entry it is looking at; nothing here waits for it.
+    *d->cancelWalk = true;
+    // A driver waiting on a run finds its batch stale and ends, rather than wait forever; it
+    // announces nothing from a model on its way out.
+    blockSignals(true);
+    ++d->batch;
+    if (const std::shared_ptr<Private::InWork> work = std::exchange(d->inWork, nullptr)) {
+        work->end();
+    }
+}
 
 const QList<InputFile> &RemuxViewModel::files() const
 {
@@ -224,6 +309,11 @@ int RemuxViewModel::droppedTrackCount() const
     return d->files->doneWithNoteCount();
 }
 
+int RemuxViewModel::warningCount() const
+{
+    return d->files->doneWithWarningCount();
+}
+
 bool RemuxViewModel::isBatchFinished() const
 {
     const int total = d->files->count();
@@ -256,119 +346,168 @@ void RemuxViewModel::refreshFfmpegAvailable()
 
 void RemuxViewModel::stop()
 {
-    if (!d->isConverting || d->stopRequested) {
+    if (!d->isConverting) {
         return;
     }
-    d->stopRequested = true;
+    // The window is idle at once; the driver, when it wakes, finds its batch stale and leaves.
+    ++d->batch;
     d->runner->stopRunning();
+    const std::shared_ptr<Private::InWork> work = std::exchange(d->inWork, nullptr);
+    if (const int row = work ? d->files->rowOf(work->id) : -1; row >= 0) {
+        // A run that had already written its file keeps it; otherwise nothing was written.
+        const bool written = work->outcome && work->outcome->succeeded();
+        d->files->setStatus(row, written ? doneStatus(*work->outcome, work->output, d->outputFormat) : InputFile::FileStatus::queued());
+    }
+    endBatch();
+    if (work) {
+        work->end();
+    }
 }
 
 QCoro::Task<void> RemuxViewModel::convert()
 {
-    refreshFfmpegAvailable();
-    if (d->files->count() == 0 || d->isConverting || !ffmpegAvailable()) {
+    if (!canStartBatch()) {
         co_return;
     }
     // The model lives as long as the application, but a driver that outlives it must not touch it.
     const QPointer<RemuxViewModel> self(this);
-    setConverting(true);
-    setErrorMessage(std::nullopt);
-
+    const int batch = beginBatch();
     // Files appended while the batch runs wait for the next one.
     const int positions = d->files->count();
-    d->stopRequested = false;
-    for (int i = 0; i < positions && i < d->files->count() && !d->stopRequested; ++i) {
-        const InputFile file = d->files->files().at(i);
-        if (!file.status().isQueued()) {
-            continue;
+    for (int i = 0; i < positions && i < d->files->count(); ++i) {
+        if (d->files->files().at(i).status().isQueued()) {
+            // Made outside the co_await: GCC 12 may destroy temporaries of a co_await twice.
+            QCoro::Task<void> converting = convertFile(batch, i);
+            co_await converting;
         }
-        setCurrentIndex(i);
-
-        // ffmpeg is run with "-y", so the name must be as fresh as possible: it is chosen here,
-        // with the destination and format of this moment, right before remux, which checks it
-        // again after its probe and never lets ffmpeg replace a file that appeared meanwhile.
-        const QUrl output = outputURL(file.url());
-        d->files->setStatus(i, InputFile::FileStatus::converting());
-        auto state = std::make_shared<Private::WorkingState>();
-        state->start = d->clock();
-        const OutputFormat format = d->outputFormat;
-
-        const QUuid id = file.id();
-        auto onProgress = [self, id, state](const FFmpegRunner::Progress &progress) {
-            if (!self) {
-                return;
-            }
-            FileListModel *files = self->d->files;
-            const int row = files->rowOf(id);
-            if (row < 0) {
-                return;
-            }
-            if (progress.speed) {
-                state->lastSpeed = progress.speed;
-            }
-            if (progress.fraction) {
-                state->fractionSeen = true;
-            }
-            if (files->files().at(row).status().isConverting()) {
-                files->setStatus(row, InputFile::FileStatus::converting(progress.fraction, progress.speed));
-            }
-        };
-
-        FFmpegRunner::RemuxOutcome outcome;
-        try {
-            // The task is made outside the co_await: GCC 12 may destroy temporaries of a
-            // co_await expression twice.
-            QCoro::Task<FFmpegRunner::RemuxOutcome> remuxing = d->runner->remux(file.url(), output, format, onProgress);
-            outcome = co_await remuxing;
-        } catch (const std::exception &error) {
-            // remux reports its failures in the outcome; anything thrown still ends as this file's failure.
-            outcome.error = FFmpegRunner::RunError::platformError(QString::fromLocal8Bit(error.what()));
-        }
-        if (!self) {
+        if (!self || !isCurrentBatch(batch)) {
             co_return;
         }
-        // Rows are found by id after each wait: the list is not meant to shrink during a batch,
-        // but if it did, no other file may receive this one's outcome.
-        int row = d->files->rowOf(id);
-        if (row < 0) {
-            continue;
-        }
-        if (d->stopRequested && !outcome.succeeded()) {
-            // Stopped: the file waits for the next Convert. A run that had already finished
-            // keeps its file and is marked done below; the loop ends after it.
-            d->files->setStatus(row, InputFile::FileStatus::queued());
-            break;
-        }
-        if (!outcome.succeeded()) {
-            d->files->setStatus(row, InputFile::FileStatus::failed(outcome.error->errorDescription()));
-            continue;
-        }
-
-        d->files->setStatus(row, InputFile::FileStatus::converting(state->fractionSeen ? std::optional<double>(1.0) : std::nullopt, state->lastSpeed));
-        // Measured on the monotonic clock: a wall-clock jump must not stretch or skip the hold.
-        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(minVisibleDuration - (d->clock() - state->start));
-        if (remaining > std::chrono::milliseconds::zero()) {
-            QCoro::Task<void> hold = d->sleeper(remaining);
-            co_await hold;
-            if (!self) {
-                co_return;
-            }
-            row = d->files->rowOf(id);
-            if (row < 0) {
-                continue;
-            }
-        }
-        QStringList notes = outcome.notes + outcome.warnings;
-        if (outcome.droppedDataTracks) {
-            notes.prepend(droppedTrackNote(d->outputFormat));
-        }
-        const std::optional<QString> note = notes.isEmpty() ? std::nullopt : std::optional<QString>(notes.join(QLatin1Char(' ')));
-        d->files->setStatus(row, InputFile::FileStatus::done(outcome.output.isEmpty() ? output : outcome.output, note));
     }
+    endBatch();
+}
 
-    d->stopRequested = false;
+bool RemuxViewModel::canStartBatch()
+{
+    refreshFfmpegAvailable();
+    return d->files->count() > 0 && !d->isConverting && ffmpegAvailable();
+}
+
+int RemuxViewModel::beginBatch()
+{
+    setConverting(true);
+    setErrorMessage(std::nullopt);
+    return ++d->batch;
+}
+
+bool RemuxViewModel::isCurrentBatch(int batch) const
+{
+    return d->isConverting && d->batch == batch;
+}
+
+void RemuxViewModel::endBatch()
+{
+    d->inWork.reset();
     setConverting(false);
     refreshFfmpegAvailable();
+}
+
+QCoro::Task<void> RemuxViewModel::convertFile(int batch, int position)
+{
+    const QPointer<RemuxViewModel> self(this);
+    const InputFile file = d->files->files().at(position);
+    setCurrentIndex(position);
+    // The destination and format of this moment; ffmpeg is run with "-y", so the name is chosen
+    // right before remux, which checks it again and never lets ffmpeg replace a file.
+    const OutputFormat format = d->outputFormat;
+    QCoro::Task<QUrl> naming = outputURL(file.url());
+    const QUrl output = co_await naming;
+    if (!self || !isCurrentBatch(batch) || d->files->rowOf(file.id()) < 0) {
+        co_return;
+    }
+    const auto start = d->clock();
+    d->files->setStatus(d->files->rowOf(file.id()), InputFile::FileStatus::converting());
+
+    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> running = runFile(file, output, format);
+    const std::optional<FFmpegRunner::RemuxOutcome> outcome = co_await running;
+    // Rows are found by id after each wait: the list is not meant to shrink during a batch, but
+    // if it did, no other file may receive this one's outcome.
+    if (!outcome || !self || !isCurrentBatch(batch) || d->files->rowOf(file.id()) < 0) {
+        co_return;
+    }
+    if (!outcome->succeeded()) {
+        d->inWork.reset();
+        d->files->setStatus(d->files->rowOf(file.id()), InputFile::FileStatus::failed(outcome->error->errorDescription()));
+        co_return;
+    }
+    QCoro::Task<bool> holding = holdInView(batch, start);
+    if (co_await holding && self && isCurrentBatch(batch) && d->files->rowOf(file.id()) >= 0) {
+        d->inWork.reset();
+        d->files->setStatus(d->files->rowOf(file.id()), doneStatus(*outcome, output, d->outputFormat));
+    }
+}
+
+QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> RemuxViewModel::runFile(const InputFile &file, QUrl output, OutputFormat format)
+{
+    auto state = std::make_shared<Private::WorkingState>();
+    auto work = std::make_shared<Private::InWork>();
+    work->id = file.id();
+    work->output = output;
+    d->inWork = work;
+
+    const QPointer<RemuxViewModel> self(this);
+    auto onProgress = [self, id = file.id(), state](const FFmpegRunner::Progress &progress) {
+        if (!self) {
+            return;
+        }
+        FileListModel *files = self->d->files;
+        const int row = files->rowOf(id);
+        if (row < 0) {
+            return;
+        }
+        if (progress.speed) {
+            state->lastSpeed = progress.speed;
+        }
+        if (progress.fraction) {
+            state->fractionSeen = true;
+        }
+        if (files->files().at(row).status().isConverting()) {
+            files->setStatus(row, InputFile::FileStatus::converting(progress.fraction, progress.speed));
+        }
+    };
+    // Stop must not wait for ffmpeg to die, so the run is not awaited itself: its end, or Stop,
+    // ends the wait of this driver.
+    QCoro::connect(guarded(d->runner->remux(file.url(), output, format, onProgress)), this,
+        [weak = std::weak_ptr<Private::InWork>(work)](FFmpegRunner::RemuxOutcome outcome) {
+            if (const auto work = weak.lock(); work && !work->ended) {
+                work->outcome = std::move(outcome);
+                work->end();
+            }
+        });
+    // Held by the model only, so that a stopped run's wait leaves nothing behind.
+    const std::weak_ptr<Private::InWork> watched(work);
+    co_await Private::InWork::Ended { std::exchange(work, nullptr).get() };
+    const auto ended = watched.lock();
+    if (!self || !ended || !ended->outcome || d->inWork != ended) {
+        co_return std::nullopt;
+    }
+    if (const int row = d->files->rowOf(file.id()); row >= 0 && ended->outcome->succeeded()) {
+        d->files->setStatus(row, InputFile::FileStatus::converting(state->fractionSeen ? std::optional<double>(1.0) : std::nullopt, state->lastSpeed));
+    }
+    co_return ended->outcome;
+}
+
+QCoro::Task<bool> RemuxViewModel::holdInView(int batch, std::chrono::steady_clock::time_point start)
+{
+    // Measured on the monotonic clock: a wall-clock jump must not stretch or skip the hold.
+    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(minVisibleDuration - (d->clock() - start));
+    if (remaining <= std::chrono::milliseconds::zero()) {
+        co_return true;
+    }
+    const QPointer<RemuxViewModel> self(this);
+    QCoro::Task<void> hold = d->sleeper(remaining);
+    co_await hold;
+    co_return self &&isCurrentBatch(batch);
 }
 
 void RemuxViewModel::startConvert()
@@ -376,15 +515,15 @@ void RemuxViewModel::startConvert()
     QCoro::connect(convert(), this, [this] { Q_EMIT batchFinished(); });
 }
 
-QUrl RemuxViewModel::outputURL(const QUrl &source) const
+QCoro::Task<QUrl> RemuxViewModel::outputURL(const QUrl &source) const
 {
     // A folder given as "…/name.mp4/" is named after its last component, not inside itself.
     const QUrl file = source.adjusted(QUrl::StripTrailingSlash);
     const QString folder = (!d->sameAsInput && d->outputDirectory) ? d->outputDirectory->toLocalFile() : file.adjusted(QUrl::RemoveFilename).toLocalFile();
     const QString base = OutputNaming::splitExtension(file.fileName()).base;
     const QString extension = OutputFormats::fileExtension(d->outputFormat);
-
-    return QUrl::fromLocalFile(OutputNaming::freePath(folder, base, extension));
+    QFuture<QString> searching = QtConcurrent::run(OutputNaming::freePath, folder, base, extension);
+    co_return QUrl::fromLocalFile(co_await searching);
 }
 
 void RemuxViewModel::chooseOutputFolder()
@@ -421,51 +560,66 @@ bool RemuxViewModel::isAddingFiles() const
 
 QCoro::Task<void> RemuxViewModel::addPending()
 {
+    struct Found {
+        QList<InputFile> records;
+        QList<qsizetype> listed; // positions of records whose URL was listed when the call began
+        QList<QUrl> notLocal;
+    };
     const QPointer<RemuxViewModel> self(this);
+    const std::shared_ptr<std::atomic_bool> cancel = d->cancelWalk;
+    const SourceCollector::Proceed proceed = [cancel, hook = d->walkHook] {
+        if (hook) {
+            hook();
+        }
+        return !*cancel;
+    };
     d->adding = true;
     while (!d->pendingAdds.isEmpty()) {
         const QList<QUrl> urls = d->pendingAdds.takeFirst();
         const QStringList extensions = acceptedInputExtensions();
-        const QSet<QString> accepted(extensions.cbegin(), extensions.cend());
-        QList<InputFile> records;
-        records.reserve(urls.size());
-        bool hasFolder = false;
-        for (const QUrl &url : urls) {
-            const SourceCollector::Kind kind = SourceCollector::kindOf(url, accepted);
-            hasFolder = hasFolder || kind == SourceCollector::Kind::folder;
-            if (kind == SourceCollector::Kind::file && !hasFolder) {
-                records.append(InputFile(url));
-            }
+        // Every stat, the records and the duplicate test off the GUI thread: a dead share must
+        // not stop the window painting, and 10,000 records cost more than their one insert. Calls
+        // are listed one after another, so nothing is listed meanwhile that the snapshot misses.
+        QFuture<Found> collecting
+            = QtConcurrent::run([urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = d->files->listedUrls()] {
+                  SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
+                  Found found { {}, {}, std::move(collected.notLocal) };
+                  found.records.reserve(collected.files.size());
+                  for (const QUrl &url : std::as_const(collected.files)) {
+                      if (listed.contains(url)) {
+                          found.listed.append(found.records.size());
+                      }
+                      found.records.append(InputFile(url));
+                  }
+                  return found;
+              });
+        const Found found = co_await collecting;
+        if (!self || *cancel) {
+            co_return;
         }
-        if (hasFolder) {
-            // A folder may hold thousands of files: walked, and its records made, off the GUI
-            // thread; listed in one insert.
-            QFuture<QList<InputFile>> walking = QtConcurrent::run([urls, accepted] {
-                QList<InputFile> found;
-                for (const QUrl &url : SourceCollector::collect(urls, accepted)) {
-                    found.append(InputFile(url));
-                }
-                return found;
-            });
-            records = co_await walking;
-            if (!self) {
-                co_return;
-            }
-        }
-        appendNew(records);
+        setErrorMessage(found.notLocal.isEmpty() ? std::nullopt : std::optional<QString>(notLocalMessage(found.notLocal)));
+        appendNew(found.records, found.listed);
     }
     d->adding = false;
 }
 
-void RemuxViewModel::appendNew(const QList<InputFile> &records)
+void RemuxViewModel::appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed)
 {
     // The duplicate test looks only at records listed before this call, so a URL given twice
-    // here is added twice.
+    // here is added twice. Only the records listed when the call began are looked at again: a
+    // removal since may have freed their URL.
+    if (listed.isEmpty()) {
+        d->files->append(records);
+        Q_EMIT filesAdded();
+        return;
+    }
     QList<InputFile> fresh;
     fresh.reserve(records.size());
-    for (const InputFile &record : records) {
-        if (!d->files->containsUrl(record.url())) {
-            fresh.append(record);
+    for (qsizetype i = 0, next = 0; i < records.size(); ++i) {
+        const bool wasListed = next < listed.size() && listed.at(next) == i;
+        next += wasListed ? 1 : 0;
+        if (!wasListed || !d->files->containsUrl(records.at(i).url())) {
+            fresh.append(records.at(i));
         }
     }
     d->files->append(fresh);
@@ -561,7 +715,7 @@ void RemuxViewModel::setOutputDirectory(const std::optional<QUrl> &directory)
 
 void RemuxViewModel::recountDerived()
 {
-    const Private::Derived now { doneCount(), failedCount(), droppedTrackCount(), isBatchFinished(), overallProgress() };
+    const Private::Derived now { doneCount(), failedCount(), droppedTrackCount(), warningCount(), isBatchFinished(), overallProgress() };
     if (now == d->derived) {
         return;
     }

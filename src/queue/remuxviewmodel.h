@@ -44,6 +44,7 @@ class RemuxViewModel : public QObject
     Q_PROPERTY(int doneCount READ doneCount NOTIFY derivedValuesChanged)
     Q_PROPERTY(int failedCount READ failedCount NOTIFY derivedValuesChanged)
     Q_PROPERTY(int droppedTrackCount READ droppedTrackCount NOTIFY derivedValuesChanged)
+    Q_PROPERTY(int warningCount READ warningCount NOTIFY derivedValuesChanged)
     Q_PROPERTY(bool isBatchFinished READ isBatchFinished NOTIFY derivedValuesChanged)
     Q_PROPERTY(double overallProgress READ overallProgress NOTIFY derivedValuesChanged)
     // Whether an ffmpeg executable can be found; the model looks again when a batch starts or
@@ -62,6 +63,8 @@ public:
         std::unique_ptr<FileRevealer> revealer; // default: the desktop's file manager
         Clock clock; // default: std::chrono::steady_clock::now
         Sleeper sleeper; // default: QCoro::sleepFor
+        // Runs on the worker before each entry a folder walk looks at (tests slow a walk with it).
+        std::function<void()> walkHook;
     };
 
     explicit RemuxViewModel(QObject *parent = nullptr);
@@ -93,7 +96,10 @@ public:
     // Derived values, read from tallies the list keeps up to date, so a read costs nothing.
     [[nodiscard]] int doneCount() const;
     [[nodiscard]] int failedCount() const;
+    // Done files where something was left out (a data track, attachments, cover art, chapters).
     [[nodiscard]] int droppedTrackCount() const;
+    // Done files that arrived whole but not as their source was (new timestamps, a short source).
+    [[nodiscard]] int warningCount() const;
     [[nodiscard]] bool isBatchFinished() const;
     [[nodiscard]] double overallProgress() const;
 
@@ -105,19 +111,21 @@ public:
     QCoro::Task<void> convert();
     // Starts convert() without waiting for it (the Convert button).
     Q_INVOKABLE void startConvert();
-    // Ends the running batch: the file in work goes back to queued with nothing written, the
-    // files after it stay queued and the finished ones stay as they are. Nothing while idle.
+    // Ends the running batch at once, without waiting for ffmpeg to die: the file in work goes
+    // back to queued with nothing written (or done, if its file was already written), the files
+    // after it stay queued and the finished ones stay as they are. Nothing while idle.
     Q_INVOKABLE void stop();
 
-    // Where the file for `source` is written: a name that does not exist yet.
-    [[nodiscard]] QUrl outputURL(const QUrl &source) const;
+    // Where the file for `source` is written: a name that does not exist yet. The search looks
+    // at the disk, so it runs on a worker.
+    [[nodiscard]] QCoro::Task<QUrl> outputURL(const QUrl &source) const;
 
     Q_INVOKABLE void chooseOutputFolder();
     Q_INVOKABLE void presentAddFilesPanel();
     // Lists the acceptable regular files among `urls`, a folder standing for the acceptable
-    // files inside it. Without folders the rows are there on return; a folder is walked on a
-    // worker thread and the call's rows arrive later in one insert. Calls are listed in the order
-    // they were made; filesAdded() follows each.
+    // files inside it. Every look at the disk runs on a worker thread; the call's rows arrive
+    // later in one insert. Calls are listed in the order they were made; filesAdded() follows
+    // each. A URL that names no local file is refused with a message naming it.
     Q_INVOKABLE void addFiles(const QList<QUrl> &urls);
     // Whether an addFiles() call is still walking folders.
     [[nodiscard]] bool isAddingFiles() const;
@@ -150,8 +158,16 @@ private:
     void setErrorMessage(const std::optional<QString> &message);
     void setOutputDirectory(const std::optional<QUrl> &directory);
     void recountDerived();
-    void appendNew(const QList<InputFile> &records);
+    void appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed);
     QCoro::Task<void> addPending();
+    // The steps of a batch.
+    [[nodiscard]] bool canStartBatch();
+    int beginBatch();
+    [[nodiscard]] bool isCurrentBatch(int batch) const;
+    void endBatch();
+    QCoro::Task<void> convertFile(int batch, int position);
+    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> runFile(const InputFile &file, QUrl output, OutputFormat format);
+    QCoro::Task<bool> holdInView(int batch, std::chrono::steady_clock::time_point start);
 
     struct Private;
     std::unique_ptr<Private> d;

@@ -40,7 +40,7 @@ QString ViewText::moreFiles(int count)
     return QString::number(count) + QStringLiteral(" more file") + (count == 1 ? QString() : QStringLiteral("s"));
 }
 
-QString ViewText::summary(int converted, int dropped, int failed)
+QString ViewText::summary(int converted, int dropped, int failed, int warned)
 {
     QStringList phrases;
     if (converted > 0) {
@@ -48,6 +48,9 @@ QString ViewText::summary(int converted, int dropped, int failed)
     }
     if (dropped > 0) {
         phrases << QString::number(dropped) + QStringLiteral(" with a dropped track");
+    }
+    if (warned > 0) {
+        phrases << QString::number(warned) + QStringLiteral(" with a warning");
     }
     if (failed > 0) {
         phrases << QString::number(failed) + QStringLiteral(" failed");
@@ -58,12 +61,12 @@ QString ViewText::summary(int converted, int dropped, int failed)
     return phrases.join(QStringLiteral("  \u00B7  "));
 }
 
-ViewText::Tone ViewText::tone(int dropped, int failed)
+ViewText::Tone ViewText::tone(int dropped, int failed, int warned)
 {
     if (failed > 0) {
         return Tone::Failure;
     }
-    if (dropped > 0) {
+    if (dropped > 0 || warned > 0) {
         return Tone::Warning;
     }
     return Tone::Success;

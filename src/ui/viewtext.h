@@ -27,9 +27,11 @@ public:
     [[nodiscard]] static QString speed(double speed);
     // "1 more file", "4 more files".
     [[nodiscard]] static QString moreFiles(int count);
-    // "3 files converted  ·  1 with a dropped track  ·  2 failed", or "Nothing to convert".
-    [[nodiscard]] static QString summary(int converted, int dropped, int failed);
-    [[nodiscard]] static Tone tone(int dropped, int failed);
+    // "3 files converted  ·  1 with a dropped track  ·  1 with a warning  ·  2 failed", or
+    // "Nothing to convert".
+    [[nodiscard]] static QString summary(int converted, int dropped, int failed, int warned = 0);
+    // A warning weighs as much as a dropped track; a failure more.
+    [[nodiscard]] static Tone tone(int dropped, int failed, int warned = 0);
     [[nodiscard]] static QString toneSymbol(Tone tone);
     // What the destination menu's face reads.
     [[nodiscard]] static QString destination(bool sameAsInput, bool hasDirectory, const QString &directoryPath);
@@ -39,9 +41,12 @@ public:
     Q_INVOKABLE [[nodiscard]] QString percentText(double fraction) const { return percent(fraction); }
     Q_INVOKABLE [[nodiscard]] QString speedText(double value) const { return speed(value); }
     Q_INVOKABLE [[nodiscard]] QString moreFilesText(int count) const { return moreFiles(count); }
-    Q_INVOKABLE [[nodiscard]] QString summaryText(int converted, int dropped, int failed) const { return summary(converted, dropped, failed); }
-    Q_INVOKABLE [[nodiscard]] ViewText::Tone summaryTone(int dropped, int failed) const { return tone(dropped, failed); }
-    Q_INVOKABLE [[nodiscard]] QString summarySymbol(int dropped, int failed) const { return toneSymbol(tone(dropped, failed)); }
+    Q_INVOKABLE [[nodiscard]] QString summaryText(int converted, int dropped, int failed, int warned = 0) const
+    {
+        return summary(converted, dropped, failed, warned);
+    }
+    Q_INVOKABLE [[nodiscard]] ViewText::Tone summaryTone(int dropped, int failed, int warned = 0) const { return tone(dropped, failed, warned); }
+    Q_INVOKABLE [[nodiscard]] QString summarySymbol(int dropped, int failed, int warned = 0) const { return toneSymbol(tone(dropped, failed, warned)); }
     Q_INVOKABLE [[nodiscard]] QString destinationLabel(bool sameAsInput, bool hasDirectory, const QString &directoryPath) const
     {
         return destination(sameAsInput, hasDirectory, directoryPath);

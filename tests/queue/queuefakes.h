@@ -14,7 +14,9 @@
 #include <QTest>
 #include <QTimer>
 #include <coroutine>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -26,7 +28,8 @@ template<typename T> T fetch(const char *column)
 using Progress = FFmpegRunner::Progress;
 
 // A run is scripted by its source's name: "fail-" exits 1, "drop-" loses a data track, "note-"
-// comes back with a note and a name of the engine's choosing, "gate-" waits for the gate.
+// comes back with a note and a name of the engine's choosing, "warn-" with new timestamps,
+// "gate-" waits for the gate unless it is open.
 class FakeRunner : public FFmpegRunner
 {
 public:
@@ -40,6 +43,7 @@ public:
     std::coroutine_handle<> parked; // a gated run, until the test or a stop releases it
     bool waiting = false; // a gated run is waiting
     bool stopping = false;
+    bool gateOpen = false;
     int stops = 0;
 
     [[nodiscard]] std::optional<QUrl> locateFFmpeg() const override { return available ? std::optional(QUrl(u"file:///fake/ffmpeg"_qs)) : std::nullopt; }
@@ -51,14 +55,14 @@ public:
         lastHandler = onProgress;
         for (const Progress &report : std::as_const(reports))
             onProgress(report);
-        if (name.contains(QLatin1String("gate-"))) {
+        if (name.contains(QLatin1String("gate-")) && !gateOpen) {
             waiting = true;
             co_await Parked { this };
             waiting = false;
+            if (std::exchange(stopping, false)) // a Stop ends only the run it found
+                co_return RemuxOutcome { false, RunError::stopped() };
         }
         *now += runTime;
-        if (std::exchange(stopping, false))
-            co_return RemuxOutcome { false, RunError::stopped() };
         if (name.contains(QLatin1String("fail-")))
             co_return RemuxOutcome { false, RunError::processFailed(1, QStringLiteral("bad\n")) };
         const bool noted = name.contains(QLatin1String("note-"));
@@ -67,7 +71,9 @@ public:
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             co_return RemuxOutcome { false, RunError::platformError(QStringLiteral("replaced")) };
         co_return RemuxOutcome { name.contains(QLatin1String("drop-")), std::nullopt, noted ? written : QUrl(),
-            noted ? QStringList { QStringLiteral("Subtitles were left out.") } : QStringList() };
+            noted ? QStringList { QStringLiteral("Subtitles were left out.") } : QStringList(),
+            name.contains(QLatin1String("warn-")) ? QStringList { QStringLiteral("The source lacks timestamps, so new ones were generated.") }
+                                                  : QStringList() };
     }
 
     struct Parked {
@@ -108,10 +114,19 @@ struct Harness {
     std::chrono::steady_clock::time_point now { std::chrono::hours(1000) };
     QList<std::chrono::milliseconds> sleeps;
     std::function<void()> onSleep; // sees the model at the moment a hold begins
+    std::function<void()> onWalk; // runs on the walker before each entry
     FakeRunner *runner; // null when another engine was given
     FakeServices *picker = new FakeServices;
     std::unique_ptr<RemuxViewModel> vm;
     std::unique_ptr<QAbstractItemModelTester> tester;
+
+    mutable QList<QByteArray> rawNames; // the scratch folder's removal cannot name them
+
+    ~Harness()
+    {
+        for (const QByteArray &name : std::as_const(rawNames))
+            ::unlink(name.constData());
+    }
 
     explicit Harness(FFmpegRunner *engine = nullptr)
         : runner(engine ? nullptr : new FakeRunner)
@@ -126,6 +141,10 @@ struct Harness {
                     onSleep();
                 now += duration;
                 co_return;
+            },
+            [this] {
+                if (onWalk)
+                    onWalk();
             } };
         vm = std::make_unique<RemuxViewModel>(std::move(deps));
         tester = std::make_unique<QAbstractItemModelTester>(vm->fileModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -135,9 +154,16 @@ struct Harness {
     [[nodiscard]] QString path(const QString &name) const { return dir.filePath(name); }
     [[nodiscard]] QUrl url(const QString &name) const { return QUrl::fromLocalFile(path(name)); }
 
-    // "d/" makes a folder, "l@target" a link, "p|" a pipe; anything else a file.
+    // "d/" makes a folder, "l@target" a link, "p|" a pipe; anything else a file, where "^ff"
+    // stands for the byte 0xff (a name that is not text).
     QUrl make(const QString &entry, const QByteArray &content = {}) const
     {
+        if (entry.contains(u'^')) {
+            QDir().mkpath(QFileInfo(path(entry)).path());
+            rawNames.append(QByteArray::fromPercentEncoding(QFile::encodeName(path(entry)).replace('^', '%')));
+            ::close(::open(rawNames.constLast().constData(), O_WRONLY | O_CREAT, 0644));
+            return {};
+        }
         const QString name = entry.endsWith(u'/') || entry.endsWith(u'|') ? entry.chopped(1) : entry.section(u'@', 0, 0);
         QDir().mkpath(QFileInfo(path(name)).path());
         QFile file(path(name));
@@ -154,6 +180,7 @@ struct Harness {
         for (const QString &entry : entries)
             urls.append(make(entry));
         vm->addFiles(urls);
+        QVERIFY(added());
     }
 
     // Waits for a batch with a time limit, so a hang fails in seconds.
@@ -181,8 +208,8 @@ struct Harness {
             if (const auto *c = s.asConverting())
                 result.append(u"converting %1 %2"_qs.arg(text(c->fraction), text(c->speed)));
             else if (const auto *done = s.asDone())
-                result.append(
-                    u"done "_qs + QDir(dir.path()).relativeFilePath(done->outputURL.toLocalFile()) + (done->note ? u" | "_qs + *done->note : QString()));
+                result.append(u"done "_qs + QDir(dir.path()).relativeFilePath(done->outputURL.toLocalFile())
+                    + (done->shownNote().isEmpty() ? QString() : u" | "_qs + done->shownNote()));
             else
                 result.append(s.isFailed() ? u"failed "_qs + s.asFailed()->reason : u"queued"_qs);
         }

@@ -6,6 +6,7 @@
 // failed as its fault demands, the counts equal a recount. At the end every source reads as made.
 #include "queuefakes.h"
 
+#include <QProcess>
 #include <dirent.h>
 #include <fcntl.h>
 #include <map>
@@ -21,8 +22,8 @@ struct Fault {
     QString outcome;
 };
 const QList<Fault> faults { { "success", 30, "done" }, { "junk", 10, "done" }, { "truncated", 10, "done" }, { "lingering", 3, "done" }, { "orphan", 3, "done" },
-    { "datastream", 10, "note" }, { "exit", 12, "failed ffmpeg exited 69: Invalid data found when processing input\n" },
-    { "sigkill", 6, "failed ffmpeg exited 9: about to be killed\n" }, { "sigsegv", 6, "failed ffmpeg exited 11: " },
+    { "datastream", 10, "note" }, { "exit", 12, "failed ffmpeg exited 69: Invalid data found when processing input" },
+    { "sigkill", 6, "failed ffmpeg exited 9: about to be killed" }, { "sigsegv", 6, "failed ffmpeg exited 11: " },
     { "bigstderr", 3, "failed ffmpeg exited 1: Error while decoding stream #0:0" } };
 
 // Every entry under `folder`, links not followed, by its raw name: its type, identity, size, time
@@ -125,6 +126,10 @@ private Q_SLOTS:
         const QString fake = fakeDir.filePath(QStringLiteral("ffmpeg"));
         QVERIFY(QFile::copy(QStringLiteral(KESTRUNE_TEST_DATA_DIR "/reliability/fakeffmpeg.sh"), fake));
         QVERIFY(QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // What the fake writes as a finished file: real media, since a new file is read back.
+        QCOMPARE(QProcess::execute(QStringLiteral("/usr/bin/ffmpeg"),
+                     { "-v", "error", "-f", "lavfi", "-i", "color=s=16x16:d=0.2", "-c:v", "mpeg4", "-f", "matroska", fakeDir.filePath("sample") }),
+            0);
         auto *engine = new WatchedRunner(FFmpegRunner::Locations { fakeDir.path(), {} });
         Harness h(engine);
         engine->beforeRun = [&](const QUrl &input, const QUrl &output) {

@@ -1,5 +1,7 @@
 #include "uitestdriver.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -67,9 +69,12 @@ UiTestDriver::~UiTestDriver()
 
 void UiTestDriver::drain()
 {
-    // A batch still waiting on a run ends here, so its coroutine does not outlive the model.
+    // A batch still waiting on a run ends here, so its coroutine does not outlive the model; it is
+    // stopped first, or it would go on to its next file and take the next model's run.
+    if (m_model)
+        m_model->stop();
     while (m_waiting)
-        fail(QStringLiteral("Stopped"));
+        release({ false, FFmpegRunner::RunError::platformError(QStringLiteral("Stopped")) });
 }
 
 void UiTestDriver::reset()
@@ -109,6 +114,14 @@ QList<QUrl> UiTestDriver::makeFiles(const QStringList &names) const
 void UiTestDriver::addFiles(const QStringList &names)
 {
     m_model->addFiles(makeFiles(names));
+    for (QDeadlineTimer limit(5000); m_model->isAddingFiles() && !limit.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+void UiTestDriver::settle() const
+{
+    for (QDeadlineTimer limit(5000); !m_waiting && m_model->isConverting() && !limit.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
 bool UiTestDriver::drag(QQuickItem *target, const QStringList &names, bool hold)

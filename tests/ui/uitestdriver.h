@@ -44,12 +44,12 @@ public:
     // the window system as a desktop drag arrives, and drops them there unless `hold`. Answers
     // whether the window accepted the drag (or the drop).
     Q_INVOKABLE bool drag(QQuickItem *target, const QStringList &names, bool hold = false);
-    Q_INVOKABLE void convert() { m_model->startConvert(); }
+    Q_INVOKABLE void convert() { m_model->startConvert(), settle(); }
     // Delivers one progress report to the file in work; undefined stands for an absent value.
     Q_INVOKABLE void report(const QVariant &fraction, const QVariant &speed);
     // Ends the file in work: written (optionally without its data tracks), or failed.
-    Q_INVOKABLE void finish(bool droppedDataTracks = false) { release({ droppedDataTracks, std::nullopt }); }
-    Q_INVOKABLE void fail(const QString &reason) { release({ false, FFmpegRunner::RunError::platformError(reason) }); }
+    Q_INVOKABLE void finish(bool droppedDataTracks = false) { release({ droppedDataTracks, std::nullopt }), settle(); }
+    Q_INVOKABLE void fail(const QString &reason) { release({ false, FFmpegRunner::RunError::platformError(reason) }), settle(); }
     // Converts every queued file, each ending as the next outcome says: "done", "dropped" or any
     // other text, which fails the file with that text as its reason.
     Q_INVOKABLE void runBatch(const QStringList &outcomes);
@@ -63,6 +63,10 @@ Q_SIGNALS:
 private:
     friend class ScriptedRunner;
     friend class ScriptedServices;
+
+    // The model names each output and lists added files on a worker: waits until the next run
+    // waits for the driver or the batch has ended.
+    void settle() const;
 
     // What a scripted remux awaits: it stays suspended until release() resumes it.
     struct Release : std::suspend_always {

@@ -10,9 +10,10 @@ Item {
     required property RemuxViewModel vm
     readonly property int converted: banner.vm.doneCount
     readonly property int dropped: banner.vm.droppedTrackCount
+    readonly property int warned: banner.vm.warningCount
     readonly property int failed: banner.vm.failedCount
-    readonly property string summary: ViewText.summaryText(converted, dropped, failed)
-    readonly property int tone: ViewText.summaryTone(dropped, failed)
+    readonly property string summary: ViewText.summaryText(converted, dropped, failed, warned)
+    readonly property int tone: ViewText.summaryTone(dropped, failed, warned)
     readonly property color toneColor: tone === ViewText.Failure ? WindowStyle.red : tone === ViewText.Warning ? WindowStyle.orange : WindowStyle.green
 
     implicitHeight: layout.implicitHeight + 16
@@ -48,7 +49,7 @@ Item {
 
         SymbolIcon {
             objectName: "icon"
-            name: ViewText.summarySymbol(banner.dropped, banner.failed)
+            name: ViewText.summarySymbol(banner.dropped, banner.failed, banner.warned)
             color: banner.toneColor
             Layout.preferredWidth: 16
             Layout.preferredHeight: 16

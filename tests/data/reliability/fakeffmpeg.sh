@@ -15,7 +15,8 @@ done
 [ -f "$input" ] && [ -r "$input" ] || { printf '%s: No such file or directory\n' "$input" >&2; exit 1; }
 
 block() { printf 'frame=1\nout_time_us=%s\nout_time_ms=%s\nspeed=%sx\nprogress=%s\n' "$1" "$1" "$2" "$3"; }
-succeed() { printf 'kestrune fake output of %s\n' "$input" > "$output" || exit 1; exit 0; }
+# The test's small real file: what a run writes must read back as media, as the checks demand.
+succeed() { cat "$here/sample" > "$output" || exit 1; exit 0; }
 
 case $kind in
 success) # stderr on a successful run is ignored
@@ -45,7 +46,7 @@ datastream) # ffmpeg has already opened the output when the muxer refuses the da
 lingering) # standard output ends long before the process does
     block 100000 1.0 continue; exec 1>&-; sleep 0.2; succeed ;;
 orphan) # a child that outlives this process keeps its output pipes open
-    block 100000 1.0 end; (sleep 1 &); printf 'kestrune fake output of %s\n' "$input" > "$output"; exit 0 ;;
+    block 100000 1.0 end; (sleep 1 &); cat "$here/sample" > "$output"; exit 0 ;;
 esac
 echo "fake ffmpeg: unknown plan $kind" >&2
 exit 72
