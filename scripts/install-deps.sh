@@ -19,6 +19,8 @@ packages=(
   xvfb xauth dbus-daemon dbus-bin desktop-file-utils appstream
   # the launch test reads window titles and stacking (xwininfo, xmessage) and types Ctrl+Q
   x11-utils xdotool
+  # the launch test reads the window as a screen reader does, over the accessibility bus
+  at-spi2-core python3-gi gir1.2-atspi-2.0
   # fonts for a readable window, Chinese and Japanese file names included
   fonts-dejavu-core fonts-wqy-microhei
   # native Wayland windows, and the Wayland compositor the launch test runs inside Xvfb

@@ -27,12 +27,11 @@ namespace
 constexpr int activateTimeoutMs = 5000;
 
 // Reads the command line before any window system is touched, so --help and --version work on
-// a bare terminal. Leaves the process for those and for a malformed command line.
+// a bare terminal. Leaves the process for those and for a malformed command line. Only then is a
+// core application made, to print: a second application object before the real one would keep
+// the window off the accessibility bus, so screen readers would see an empty application.
 QList<QUrl> parseCommandLine(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("kestrune"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Puts the streams of video files into another container without re-encoding them."));
     parser.addHelpOption();
@@ -46,7 +45,16 @@ QList<QUrl> parseCommandLine(int argc, char **argv)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.process(application);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+        || parser.isSet(QStringLiteral("version"))) {
+        QCoreApplication application(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("kestrune"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
+        parser.process(application); // prints, and leaves the process
+    }
     QList<QUrl> files;
     const QString here = QDir::currentPath();
     for (const QString &argument : parser.positionalArguments())

@@ -1,5 +1,6 @@
 #include "run.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -28,11 +29,19 @@ private Q_SLOTS:
         m_env.insert("DISPLAY", ':' + serve("exec Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>&1 >/dev/null 2>&1"));
         m_env.insert("DBUS_SESSION_BUS_ADDRESS", serve("exec dbus-daemon --session --nofork --print-address"));
         m_env.insert("QT_QPA_PLATFORM", "xcb");
+        // The accessibility bus, with a screen reader's switch on, as Orca would leave it.
+        start("/usr/libexec/at-spi-bus-launcher", { "--launch-immediately" }, m_env);
+        QTRY_VERIFY_WITH_TIMEOUT(run("dbus-send",
+                                     { "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                                         "string:org.a11y.Status", "string:ScreenReaderEnabled", "variant:boolean:true" },
+                                     m_env)
+                                     .endsWith("\nexit 0"),
+            10000);
         // Keep the program's settings and sockets out of the real home.
         m_env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
         m_env.insert("XDG_CONFIG_HOME", home.filePath("config"));
         m_servers = std::exchange(m_launched, {});
-        for (const char *clip : { "media/a.mp4", "media/folder/b.mp4", "media/c.mp4" })
+        for (const char *clip : { "media/a.mp4", "media/folder/b.mp4", "media/c.mp4", "media/d.mp4" })
             QCOMPARE(run("ffmpeg", { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-c:v", "mpeg4", home.filePath(clip) }), "\nexit 0");
     }
     // Whatever a test left running goes before the next one starts; the servers go last.
@@ -80,6 +89,25 @@ private Q_SLOTS:
 
         QVERIFY(press(window, "ctrl+q"));
         QVERIFY(first->waitForFinished(launchTimeoutMs) && first->exitStatus() == QProcess::NormalExit && first->exitCode() == 0);
+    }
+
+    // A screen reader, from outside the process, finds the window, its list with the file it
+    // was given and the Convert button, and presses it.
+    void screenReaderConverts()
+    {
+        start(KESTRUNE_APP_PATH, { "d.mp4" }, m_env);
+        const auto reader = [this](const QStringList &arguments) {
+            return run("timeout", QStringList { "20", "/usr/bin/python3", KESTRUNE_ATSPI_SCRIPT, "Kestrune" } + arguments, m_env);
+        };
+        // Each look takes a while, so it is retried against the clock rather than QTRY's count.
+        const QRegularExpression seen("\n  frame 'Kestrune'[\\s\\S]*\n +list 'Files to convert'[\\s\\S]*\n +list item 'd\\.mp4, Queued'");
+        QString tree;
+        for (QDeadlineTimer deadline(launchTimeoutMs); !(tree = reader({ "dump" })).contains(seen) && !deadline.hasExpired();)
+            QTest::qWait(200);
+        QVERIFY2(tree.contains(seen), qPrintable(tree));
+        const QString pressed = reader({ "press", "Convert" });
+        QVERIFY2(pressed.endsWith("\nexit 0"), qPrintable(pressed));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_home.filePath("media/d.mkv")), launchTimeoutMs);
     }
 
     // On a Wayland session the window is Wayland's own, and takes keys: inside a compositor that
