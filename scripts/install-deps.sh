@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config git
   # Qt 6.4 and QCoro 0.8
-  qt6-base-dev qt6-declarative-dev qt6-svg-dev qcoro-qt6-dev libqt6svg6
+  qt6-base-dev libxcb1-dev qt6-declarative-dev qt6-svg-dev qcoro-qt6-dev libqt6svg6
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
   qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qtqml
