@@ -25,8 +25,9 @@ packages=(
   fonts-dejavu-core fonts-wqy-microhei
   # native Wayland windows, and the Wayland compositor the launch test runs inside Xvfb
   qt6-wayland weston
-  # the Debian package build (dpkg-shlibdeps) and its checks
-  dpkg-dev file
+  # the Debian package build (dpkg-shlibdeps) and its checks; gvfs local paths (gio)
+  libglib2.0-bin
+  dpkg-dev file lintian
   # the libFuzzer build
   clang libclang-rt-14-dev
 )
