@@ -96,18 +96,24 @@ private Q_SLOTS:
     void screenReaderConverts()
     {
         start(KESTRUNE_APP_PATH, { "d.mp4" }, m_env);
-        const auto reader = [this](const QStringList &arguments) {
-            return run("timeout", QStringList { "20", "/usr/bin/python3", KESTRUNE_ATSPI_SCRIPT, "Kestrune" } + arguments, m_env);
-        };
-        // Each look takes a while, so it is retried against the clock rather than QTRY's count.
-        const QRegularExpression seen("\n  frame 'Kestrune'[\\s\\S]*\n +list 'Files to convert'[\\s\\S]*\n +list item 'd\\.mp4, Queued'");
-        QString tree;
-        for (QDeadlineTimer deadline(launchTimeoutMs); !(tree = reader({ "dump" })).contains(seen) && !deadline.hasExpired();)
-            QTest::qWait(200);
-        QVERIFY2(tree.contains(seen), qPrintable(tree));
-        const QString pressed = reader({ "press", "Convert" });
+        const QString tree = readerSees("\n +list 'Files to convert'[\\s\\S]*\n +list item 'd\\.mp4, Queued'");
+        QVERIFY2(tree.contains(QRegularExpression("\n  frame 'Kestrune' ")), qPrintable(tree));
+        const QString pressed = screenReader({ "press", "Convert" });
         QVERIFY2(pressed.endsWith("\nexit 0"), qPrintable(pressed));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_home.filePath("media/d.mkv")), launchTimeoutMs);
+    }
+
+    // Browse opens the file dialog transient for the window: raising the window never hides it.
+    void browseDialogBelongsToWindow()
+    {
+        start(KESTRUNE_APP_PATH, {}, m_env);
+        readerSees("\n +push button 'Browse…'");
+        // The press is answered once the dialog closes, so it is left running.
+        start("timeout", { "20", "/usr/bin/python3", KESTRUNE_ATSPI_SCRIPT, "Kestrune", "press", "Browse…" }, m_env);
+        QTRY_COMPARE_WITH_TIMEOUT(windows("\"Add Files\": ").size(), 1, launchTimeoutMs);
+        const QString dialog = windows("\"Add Files\": ").constFirst().section(u' ', 0, 0);
+        const QString window = windows("\"Kestrune\": \\(" + ours).value(0).section(u' ', 0, 0);
+        QCOMPARE(run("xprop", { "-id", dialog, "WM_TRANSIENT_FOR" }, m_env), "WM_TRANSIENT_FOR(WINDOW): window id # " + window + "\n\nexit 0");
     }
 
     // On a Wayland session the window is Wayland's own, and takes keys: inside a compositor that
@@ -139,6 +145,23 @@ private:
         for (QProcess *process : std::as_const(processes))
             process->kill(), process->waitForFinished();
         qDeleteAll(std::exchange(processes, {}));
+    }
+
+    // What a screen reader reads or does in the program's window (see atspi.py).
+    QString screenReader(const QStringList &arguments) const
+    {
+        return run("timeout", QStringList { "20", "/usr/bin/python3", KESTRUNE_ATSPI_SCRIPT, "Kestrune" } + arguments, m_env);
+    }
+    // The window's objects once they match `pattern`; each look takes a while, so it is retried
+    // against the clock rather than QTRY's count.
+    QString readerSees(const QString &pattern) const
+    {
+        QString tree;
+        for (QDeadlineTimer deadline(launchTimeoutMs); !(tree = screenReader({ "dump" })).contains(QRegularExpression(pattern)) && !deadline.hasExpired();)
+            QTest::qWait(200);
+        if (!tree.contains(QRegularExpression(pattern)))
+            qWarning("%s", qPrintable(tree));
+        return tree;
     }
 
     // The X server's top-level windows that match `pattern`, topmost first, as xwininfo lists
