@@ -5,11 +5,15 @@
 #   atspi.py APP press NAME      presses the button called NAME
 # Exits 1, saying what is missing, when APP, its window or the named object cannot be found.
 import sys
+import warnings
 
 import gi
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
+
+# Debian 12's bindings mark the action calls deprecated without offering their successors yet.
+warnings.filterwarnings("ignore", category=DeprecationWarning)
 
 
 def walk(node, depth=0):
@@ -37,7 +41,7 @@ def main(app_name, command, *args):
     if command == "dump":
         for node, depth in nodes:
             states = node.get_state_set()
-            flags = [s for s in ("focusable", "focused", "checked", "enabled") if states.contains(getattr(Atspi.StateType, s.upper()))]
+            flags = [s for s in ("showing", "focusable", "focused", "checked", "enabled") if states.contains(getattr(Atspi.StateType, s.upper()))]
             print("%s%s %r %s" % ("  " * depth, node.get_role_name(), node.get_name(), " ".join(flags)))
         return
     name = args[0]
