@@ -30,7 +30,7 @@ private Q_SLOTS:
         m_env.insert("DBUS_SESSION_BUS_ADDRESS", serve("exec dbus-daemon --session --nofork --print-address"));
         m_env.insert("QT_QPA_PLATFORM", "xcb");
         // The accessibility bus, with a screen reader's switch on, as Orca would leave it.
-        start("/usr/libexec/at-spi-bus-launcher", { "--launch-immediately" }, m_env);
+        m_accessibilityBus = start("/usr/libexec/at-spi-bus-launcher", { "--launch-immediately" }, m_env);
         QTRY_VERIFY_WITH_TIMEOUT(run("dbus-send",
                                      { "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
                                          "string:org.a11y.Status", "string:ScreenReaderEnabled", "variant:boolean:true" },
@@ -46,7 +46,13 @@ private Q_SLOTS:
     }
     // Whatever a test left running goes before the next one starts; the servers go last.
     void cleanup() { stop(m_launched); }
-    void cleanupTestCase() { stop(m_servers); }
+    void cleanupTestCase()
+    {
+        // Killed, the launcher would leave its bus running; asked, it takes it down.
+        if (m_accessibilityBus)
+            m_accessibilityBus->terminate(), m_accessibilityBus->waitForFinished(5000);
+        stop(m_servers);
+    }
 
     void commandLine_data()
     {
@@ -184,6 +190,7 @@ private:
     QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
     QList<QProcess *> m_launched;
     QList<QProcess *> m_servers;
+    QProcess *m_accessibilityBus = nullptr;
     const QString ours = "\"kestrune\""; // the program's main windows (its helper windows carry no class)
 };
 
