@@ -7,7 +7,7 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config git
   # Qt 6.4 and QCoro 0.8
-  qt6-base-dev qt6-declarative-dev qt6-svg-dev qcoro-qt6-dev libqt6svg6
+  qt6-base-dev libxcb1-dev qt6-declarative-dev qt6-svg-dev qcoro-qt6-dev libqt6svg6
   # the view tests drag files onto the window through the window-system layer
   qt6-base-private-dev
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
@@ -21,12 +21,15 @@ packages=(
   xvfb xauth dbus-daemon dbus-bin desktop-file-utils appstream
   # the launch test reads window titles and stacking (xwininfo, xmessage) and types Ctrl+Q
   x11-utils xdotool
+  # the launch test reads the window as a screen reader does, over the accessibility bus
+  at-spi2-core python3-gi gir1.2-atspi-2.0
   # fonts for a readable window, Chinese and Japanese file names included
   fonts-dejavu-core fonts-wqy-microhei
   # native Wayland windows, and the Wayland compositor the launch test runs inside Xvfb
   qt6-wayland weston
-  # the Debian package build (dpkg-shlibdeps) and its checks
-  dpkg-dev file
+  # the Debian package build (dpkg-shlibdeps) and its checks; gvfs local paths (gio)
+  libglib2.0-bin
+  dpkg-dev file lintian
   # the libFuzzer build
   clang libclang-rt-14-dev
 )

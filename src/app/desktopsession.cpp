@@ -8,6 +8,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QVariantMap>
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -50,15 +51,18 @@ void SleepInhibitor::hold(const QString &reason)
         return;
     m_wanted = true;
     const int generation = ++m_generation;
+    askLogind(reason, generation);
+    askPortal(reason, generation);
+}
+
+void SleepInhibitor::askLogind(const QString &reason, int generation)
+{
     QDBusMessage call = QDBusMessage::createMethodCall(
         logindService, QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
     call << QStringLiteral("sleep") << QStringLiteral("Kestrune") << reason << QStringLiteral("block");
-    callAsync<QDBusPendingReply<QDBusUnixFileDescriptor>>(m_systemBus, call, this, [this, reason, generation](const auto &reply) {
-        if (generation != m_generation)
-            return; // released meanwhile: the descriptor closes with the reply
-        if (reply.isError() || !reply.value().isValid())
-            askPortal(reason, generation);
-        else
+    callAsync<QDBusPendingReply<QDBusUnixFileDescriptor>>(m_systemBus, call, this, [this, generation](const auto &reply) {
+        // Released meanwhile, the descriptor closes with the reply.
+        if (generation == m_generation && !reply.isError())
             m_logindLock = reply.value();
     });
 }
@@ -98,8 +102,9 @@ DesktopNotifier::DesktopNotifier(QDBusConnection sessionBus, QObject *parent)
     : QObject(parent)
     , m_sessionBus(std::move(sessionBus))
 {
-    m_sessionBus.connect(notificationService, QStringLiteral("/org/freedesktop/Notifications"), notificationService, QStringLiteral("ActionInvoked"), this,
-        SLOT(onActionInvoked(uint, QString)));
+    const QString path = QStringLiteral("/org/freedesktop/Notifications");
+    m_sessionBus.connect(notificationService, path, notificationService, QStringLiteral("ActionInvoked"), this, SLOT(onActionInvoked(uint, QString)));
+    m_sessionBus.connect(notificationService, path, notificationService, QStringLiteral("ActivationToken"), this, SLOT(onActivationToken(uint, QString)));
 }
 
 void DesktopNotifier::notify(const QString &title, const QString &body)
@@ -110,14 +115,109 @@ void DesktopNotifier::notify(const QString &title, const QString &body)
     call << QStringLiteral("Kestrune") << m_id << QString(KestruneApp::applicationId) << title << body
          << QStringList { QStringLiteral("default"), QStringLiteral("Show Kestrune") }
          << QVariantMap { { QStringLiteral("desktop-entry"), QString(KestruneApp::applicationId) } } << -1;
+    m_withdrawn = false;
+    m_token.clear();
     callAsync<QDBusPendingReply<uint>>(m_sessionBus, call, this, [this](const auto &reply) {
-        if (!reply.isError())
-            m_id = reply.value();
+        if (reply.isError())
+            return;
+        m_id = reply.value();
+        if (m_withdrawn)
+            withdraw();
     });
+}
+
+void DesktopNotifier::withdraw()
+{
+    m_withdrawn = true;
+    if (m_id == 0)
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        notificationService, QStringLiteral("/org/freedesktop/Notifications"), notificationService, QStringLiteral("CloseNotification"));
+    call << std::exchange(m_id, 0);
+    m_sessionBus.send(call);
+}
+
+void DesktopNotifier::onActivationToken(uint id, const QString &token)
+{
+    // Sent just before ActionInvoked, so the window may come forward on Wayland.
+    if (id == m_id && id != 0)
+        m_token = token;
 }
 
 void DesktopNotifier::onActionInvoked(uint id, const QString &action)
 {
     if (id == m_id && id != 0 && action == u"default")
-        Q_EMIT activated();
+        Q_EMIT activated(std::exchange(m_token, QString()));
+}
+
+LauncherEntry::LauncherEntry(QDBusConnection sessionBus, const QString &desktopFileName)
+    : m_sessionBus(std::move(sessionBus))
+    , m_appUri(QStringLiteral("application://%1.desktop").arg(desktopFileName))
+{ }
+
+void LauncherEntry::show(double progress, int filesLeft)
+{
+    m_shown = true;
+    update({ { QStringLiteral("progress"), std::clamp(progress, 0.0, 1.0) }, { QStringLiteral("progress-visible"), true },
+        { QStringLiteral("count"), qint64(filesLeft) }, { QStringLiteral("count-visible"), filesLeft > 0 } });
+}
+
+void LauncherEntry::clear()
+{
+    if (std::exchange(m_shown, false))
+        update({ { QStringLiteral("progress-visible"), false }, { QStringLiteral("count-visible"), false } });
+}
+
+void LauncherEntry::update(const QVariantMap &properties)
+{
+    QDBusMessage signal = QDBusMessage::createSignal(
+        QStringLiteral("/org/kestrune/Kestrune/LauncherEntry"), QStringLiteral("com.canonical.Unity.LauncherEntry"), QStringLiteral("Update"));
+    signal << m_appUri << properties;
+    m_sessionBus.send(signal);
+}
+
+BatchSession::BatchSession(QDBusConnection systemBus, QDBusConnection sessionBus, QObject *parent)
+    : QObject(parent)
+    , m_inhibitor(std::move(systemBus), sessionBus)
+    , m_notifier(sessionBus)
+    , m_launcher(sessionBus, QString(KestruneApp::applicationId))
+{
+    connect(&m_notifier, &DesktopNotifier::activated, this, &BatchSession::activated);
+}
+
+void BatchSession::setConverting(bool converting)
+{
+    if (m_quit || converting == std::exchange(m_converting, converting))
+        return;
+    if (converting) {
+        m_inhibitor.hold(QStringLiteral("Converting video files"));
+    } else {
+        m_inhibitor.release();
+        m_launcher.clear();
+    }
+}
+
+void BatchSession::setProgress(double progress, int filesLeft)
+{
+    if (m_converting && !m_quit)
+        m_launcher.show(progress, filesLeft);
+}
+
+void BatchSession::finished(const QString &title, const QString &body, bool windowActive)
+{
+    if (!m_quit && !windowActive)
+        m_notifier.notify(title, body);
+}
+
+void BatchSession::windowActivated()
+{
+    m_notifier.withdraw();
+}
+
+void BatchSession::quit()
+{
+    m_quit = true;
+    m_converting = false;
+    m_inhibitor.release();
+    m_launcher.clear();
 }

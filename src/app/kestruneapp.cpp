@@ -1,9 +1,12 @@
 #include "app/kestruneapp.h"
 
 #include "app/aboutinfo.h"
+#include "app/applicationservice.h"
 #include "app/desktopsession.h"
+#include "app/localpaths.h"
 #include "app/unixsignals.h"
 #include "app/updatercontroller.h"
+#include "queue/filelistmodel.h"
 #include "queue/remuxviewmodel.h"
 #include "ui/viewtext.h"
 
@@ -14,6 +17,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QIcon>
+#include <QProcessEnvironment>
 #include <QQmlContext>
 #include <QQuickStyle>
 #include <QQuickWindow>
@@ -28,12 +32,11 @@ namespace
 constexpr int activateTimeoutMs = 5000;
 
 // Reads the command line before any window system is touched, so --help and --version work on
-// a bare terminal. Leaves the process for those and for a malformed command line.
+// a bare terminal. Leaves the process for those and for a malformed command line. Only then is a
+// core application made, to print: a second application object before the real one would keep
+// the window off the accessibility bus, so screen readers would see an empty application.
 QList<QUrl> parseCommandLine(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("kestrune"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Puts the streams of video files into another container without re-encoding them."));
     parser.addHelpOption();
@@ -47,7 +50,16 @@ QList<QUrl> parseCommandLine(int argc, char **argv)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.process(application);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+        || parser.isSet(QStringLiteral("version"))) {
+        QCoreApplication application(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("kestrune"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
+        parser.process(application); // prints, and leaves the process
+    }
     QList<QUrl> files;
     const QString here = QDir::currentPath();
     for (const QString &argument : parser.positionalArguments())
@@ -86,9 +98,9 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Kestrune/%1.svg").arg(applicationId)));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
-    KestruneApp app(Options { .files = std::move(files) });
+    KestruneApp app(Options { .files = std::move(files), .platformData = ApplicationService::platformDataFrom(QProcessEnvironment::systemEnvironment()) });
     if (!app.start())
-        return 0;
+        return app.exitCode();
     if (!app.window()) {
         qCritical("%s", qPrintable(app.loadErrors()));
         return 1;
@@ -101,21 +113,18 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
 
 void KestruneApp::endBatch()
 {
-    // A batch still running at quit ends as a Stop would: ffmpeg is ended and its temporary
-    // removed (left alone, ffmpeg dies on its closed pipe), and the driver finishes rather than
-    // being abandoned mid-wait. Bounded, so quitting never hangs on it.
+    // A batch still running at quit ends as a Stop would: ffmpeg is ended and the driver
+    // finishes at once rather than being abandoned mid-wait. The engine, when it goes, waits a
+    // bounded time for the temporary's removal, so quitting never hangs on a dead mount.
     if (!m_viewModel || !m_viewModel->isConverting())
         return;
     m_viewModel->stop();
-    QEventLoop loop;
-    connect(m_viewModel, &RemuxViewModel::isConvertingChanged, &loop, &QEventLoop::quit);
-    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
-    loop.exec();
+    QCoreApplication::processEvents();
 }
 
 bool KestruneApp::start()
 {
-    if (m_options.singleInstance && handOverToRunningInstance())
+    if (!claimSession())
         return false;
 
     m_viewModel = new RemuxViewModel(this);
@@ -146,74 +155,86 @@ bool KestruneApp::start()
     m_window = qobject_cast<QQuickWindow *>(m_engine.rootObjects().value(0));
     if (!m_window)
         m_loadErrors = errors.isEmpty() ? QStringLiteral("The window could not be loaded.") : errors.join(u'\n');
-    if (!m_options.files.isEmpty())
-        m_viewModel->addFiles(m_options.files);
+    addFiles(m_options.files);
     return true;
 }
 
 void KestruneApp::watchBatches()
 {
-    // A batch may run for an hour: the computer must not fall asleep under it, and whoever has
-    // turned to another window learns when it is over. Both services are reached only once a
-    // batch starts, so start-up does not wait for the system bus.
+    // A batch may run for an hour: the computer must not fall asleep under it, the launcher
+    // shows how far it is, and whoever has turned to another window learns when it is over.
+    // The services are reached only once a batch starts, so start-up does not wait for the
+    // system bus.
     connect(m_viewModel, &RemuxViewModel::isConvertingChanged, this, [this] {
-        if (!m_sleepInhibitor) {
-            m_sleepInhibitor = new SleepInhibitor(QDBusConnection::systemBus(), QDBusConnection::sessionBus(), this);
-            connect(qApp, &QCoreApplication::aboutToQuit, m_sleepInhibitor, &SleepInhibitor::release);
-            m_notifier = new DesktopNotifier(QDBusConnection::sessionBus(), this);
-            connect(m_notifier, &DesktopNotifier::activated, this, &KestruneApp::Activate);
+        if (!m_batchSession) {
+            m_batchSession = new BatchSession(QDBusConnection::systemBus(), QDBusConnection::sessionBus(), this);
+            connect(qApp, &QCoreApplication::aboutToQuit, m_batchSession, &BatchSession::quit);
+            connect(m_batchSession, &BatchSession::activated, this, [this](const QString &token) {
+                m_service->useActivationToken({ { QStringLiteral("activation-token"), token } });
+                activate();
+            });
+            connect(qApp, &QGuiApplication::applicationStateChanged, m_batchSession, [session = m_batchSession](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive)
+                    session->windowActivated();
+            });
         }
-        if (m_viewModel->isConverting())
-            m_sleepInhibitor->hold(QStringLiteral("Converting video files"));
-        else
-            m_sleepInhibitor->release();
+        m_batchSession->setConverting(m_viewModel->isConverting());
+    });
+    connect(m_viewModel, &RemuxViewModel::derivedValuesChanged, this, [this] {
+        if (m_batchSession)
+            m_batchSession->setProgress(
+                m_viewModel->overallProgress(), m_viewModel->fileModel()->count() - m_viewModel->doneCount() - m_viewModel->failedCount());
     });
     connect(m_viewModel, &RemuxViewModel::batchFinished, this, [this] {
-        if (m_notifier && m_window && !m_window->isActive())
-            m_notifier->notify(QStringLiteral("Conversion finished"),
-                ViewText::summary(m_viewModel->doneCount(), m_viewModel->droppedTrackCount(), m_viewModel->failedCount()));
+        if (m_batchSession)
+            m_batchSession->finished(QStringLiteral("Conversion finished"),
+                ViewText::summary(m_viewModel->doneCount(), m_viewModel->droppedTrackCount(), m_viewModel->failedCount(), m_viewModel->warningCount()), m_window && m_window->isActive());
     });
 }
 
-bool KestruneApp::handOverToRunningInstance()
+bool KestruneApp::claimSession()
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    // Without a session bus there is nobody to ask, and nobody to answer: just run.
-    if (!bus.isConnected())
+    m_service = new ApplicationService(QDBusConnection::sessionBus(), QString(applicationId), this);
+    if (!m_options.singleInstance)
+        return true;
+    switch (m_service->claim(m_options.files, m_options.platformData, activateTimeoutMs)) {
+    case ApplicationService::Claim::HandedOver:
         return false;
-    if (!bus.registerObject(QString(objectPath), this, QDBusConnection::ExportScriptableSlots))
+    case ApplicationService::Claim::NoAnswer:
+        // A second window would convert the same files twice; better say so and leave.
+        qCritical("kestrune: Kestrune is already running but did not answer. Try again in a moment.");
+        m_exitCode = 1;
         return false;
-    if (bus.registerService(QString(applicationId)))
-        return false;
-    bus.unregisterObject(QString(objectPath));
-    QStringList urls;
-    for (const QUrl &file : std::as_const(m_options.files))
-        urls << file.toString();
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString(applicationId), QString(objectPath), QString(applicationId), urls.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
-    if (!urls.isEmpty())
-        call << urls;
-    const QDBusMessage reply = bus.call(call, QDBus::Block, activateTimeoutMs);
-    // An owner that does not answer (it may be quitting) must not keep the user from working.
-    return reply.type() == QDBusMessage::ReplyMessage;
+    case ApplicationService::Claim::Owned:
+    case ApplicationService::Claim::NoBus:
+        break;
+    }
+    connect(m_service, &ApplicationService::activateRequested, this, &KestruneApp::activate);
+    connect(m_service, &ApplicationService::openRequested, this, [this](const QList<QUrl> &files) {
+        addFiles(files);
+        activate();
+    });
+    connect(m_service, &ApplicationService::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    // Once quitting has begun, a launch starts afresh instead of handing files to a window that
+    // is going away.
+    connect(qApp, &QCoreApplication::aboutToQuit, m_service, &ApplicationService::release);
+    return true;
 }
 
-void KestruneApp::Activate()
+void KestruneApp::addFiles(const QList<QUrl> &files)
 {
-    if (!m_window)
+    if (files.isEmpty() || !m_viewModel)
         return;
-    if (m_window->visibility() == QWindow::Minimized || !m_window->isVisible())
-        m_window->showNormal();
-    m_window->raise();
-    m_window->requestActivate();
+    if (!m_localPaths)
+        m_localPaths = new LocalPathResolver(QDBusConnection::sessionBus(), QStringLiteral("gio"), this);
+    m_localPaths->resolve(files, [model = QPointer(m_viewModel)](const QList<QUrl> &resolved) {
+        if (model)
+            model->addFiles(resolved);
+    });
 }
 
-void KestruneApp::Open(const QStringList &urls)
+void KestruneApp::activate()
 {
-    QList<QUrl> files;
-    for (const QString &url : urls)
-        files << QUrl(url);
-    if (m_viewModel)
-        m_viewModel->addFiles(files);
-    Activate();
+    if (m_window)
+        m_service->bringForward(m_window);
 }

@@ -8,11 +8,13 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QVariantMap>
 
 class AboutInfo;
-class DesktopNotifier;
+class ApplicationService;
+class BatchSession;
+class LocalPathResolver;
 class RemuxViewModel;
-class SleepInhibitor;
 class UpdaterController;
 
 // The application shell: makes the one RemuxViewModel and the update checker, loads the window
@@ -20,18 +22,16 @@ class UpdaterController;
 class KestruneApp : public QObject
 {
     Q_OBJECT
-    // A second launch asks the running instance to show itself through this interface.
-    Q_CLASSINFO("D-Bus Interface", "org.kestrune.Kestrune")
 
 public:
     // The application id: the D-Bus name, and the name of the launcher entry and icon.
     static constexpr QLatin1StringView applicationId { "org.kestrune.Kestrune" };
-    static constexpr QLatin1StringView objectPath { "/org/kestrune/Kestrune" };
 
     struct Options {
         QUrl appcastUrl; // empty: the feed chosen at build time
         bool singleInstance = true;
         QList<QUrl> files; // added as a drop would; a second launch hands them over
+        QVariantMap platformData; // the launcher's activation token, handed over with them
     };
 
     explicit KestruneApp(Options options, QObject *parent = nullptr);
@@ -44,8 +44,10 @@ public:
     static int run(int &argc, char **argv, QSGRendererInterface::GraphicsApi graphicsApi = QSGRendererInterface::Software);
 
     // Loads the window, unless another instance in this session was asked to show itself
-    // instead; then returns false and the caller should leave.
+    // instead; then returns false and the caller should leave with exitCode().
     bool start();
+    // 1 when another instance holds the session's name but did not answer.
+    [[nodiscard]] int exitCode() const { return m_exitCode; }
 
     [[nodiscard]] RemuxViewModel *viewModel() const { return m_viewModel; }
     [[nodiscard]] UpdaterController *updaterController() const { return m_updaterController; }
@@ -54,15 +56,10 @@ public:
     // Why the window could not be loaded; empty when it was.
     [[nodiscard]] QString loadErrors() const { return m_loadErrors; }
 
-public Q_SLOTS:
-    // Brings the window to the front; called over D-Bus by a second launch.
-    Q_SCRIPTABLE void Activate();
-    // Adds files and folders (URLs as text) as a drop would, then brings the window to the
-    // front; called over D-Bus by a second launch that was given some.
-    Q_SCRIPTABLE void Open(const QStringList &urls);
-
 private:
-    bool handOverToRunningInstance();
+    bool claimSession();
+    void activate();
+    void addFiles(const QList<QUrl> &files);
     void endBatch();
     void watchBatches();
 
@@ -72,7 +69,9 @@ private:
     AboutInfo *m_aboutInfo = nullptr;
     QQmlApplicationEngine m_engine;
     QPointer<QQuickWindow> m_window;
-    SleepInhibitor *m_sleepInhibitor = nullptr;
-    DesktopNotifier *m_notifier = nullptr;
+    BatchSession *m_batchSession = nullptr;
     QString m_loadErrors;
+    ApplicationService *m_service = nullptr;
+    LocalPathResolver *m_localPaths = nullptr;
+    int m_exitCode = 0;
 };

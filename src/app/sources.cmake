@@ -10,7 +10,8 @@ set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/updatercontroller.cpp PROP
   COMPILE_DEFINITIONS "KESTRUNE_APPCAST_URL=\"${KESTRUNE_APPCAST_URL}\"")
 
 # Desktop integration: the launcher entry, the software-centre description and the icon, all
-# named after the application id.
+# named after the application id (the D-Bus service, manual page and Debian's files are
+# installed with the package rules).
 set(KESTRUNE_APP_ID org.kestrune.Kestrune)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -20,7 +21,13 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.h ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unixsignals.h ${CMAKE_CURRENT_LIST_DIR}/unixsignals.cpp
   ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.h ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/desktopsession.h ${CMAKE_CURRENT_LIST_DIR}/desktopsession.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/desktopsession.h ${CMAKE_CURRENT_LIST_DIR}/desktopsession.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/applicationservice.h ${CMAKE_CURRENT_LIST_DIR}/applicationservice.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/localpaths.h ${CMAKE_CURRENT_LIST_DIR}/localpaths.cpp)
+# An X11 window is brought forward with the time of the user's click, sent to the window
+# manager directly.
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)
+target_link_libraries(kestrune_lib PRIVATE PkgConfig::XCB)
 list(APPEND KESTRUNE_QML_FILES
   ${CMAKE_CURRENT_LIST_DIR}/qml/Main.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/AboutDialog.qml

@@ -144,20 +144,29 @@ void UpdaterController::runCheck()
         if (bytes > maxFeedBytes)
             cut(QStringLiteral("The update feed is too large to be one."));
     };
+    // The body is counted as it is read, after decompression, and Qt holds back at most a small
+    // buffer of it: a compressed or fast body cannot pile up megabytes before the abort.
+    auto body = std::make_shared<QByteArray>();
+    reply->setReadBufferSize(readChunkBytes);
     connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, tooLarge] { tooLarge(reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()); });
-    connect(reply, &QNetworkReply::downloadProgress, reply, [tooLarge](qint64 received, qint64) { tooLarge(received); });
-    connect(reply, &QNetworkReply::finished, this, [this, reply, cutShort] {
+    connect(reply, &QNetworkReply::readyRead, reply, [reply, body, tooLarge] {
+        if (body->size() > maxFeedBytes)
+            return;
+        body->append(reply->read(maxFeedBytes + 1 - body->size()));
+        tooLarge(body->size());
+    });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, cutShort, body] {
         reply->deleteLater();
         if (!cutShort->isEmpty())
             finishCheck(Failed, {}, {}, *cutShort);
         else if (reply->error() != QNetworkReply::NoError)
             finishCheck(Failed, {}, {}, describeNetworkFailure(*reply));
         else
-            readFeed(reply);
+            readFeed(std::move(*body));
     });
 }
 
-void UpdaterController::readFeed(QNetworkReply *reply)
+void UpdaterController::readFeed(QByteArray body)
 {
     // A feed of up to a mebibyte can take a while to parse; the window must not wait for it.
     auto *watcher = new QFutureWatcher<Appcast>(this);
@@ -179,7 +188,7 @@ void UpdaterController::readFeed(QNetworkReply *reply)
         else
             finishCheck(UpToDate, newest->displayVersion);
     });
-    watcher->setFuture(QtConcurrent::run(&UpdaterController::parseAppcast, reply->readAll()));
+    watcher->setFuture(QtConcurrent::run(&UpdaterController::parseAppcast, std::move(body)));
 }
 
 void UpdaterController::finishCheck(CheckState state, QString latestVersion, QUrl releaseNotesUrl, QString errorText)

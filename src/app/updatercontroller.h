@@ -71,6 +71,7 @@ public:
     // The longest a feed may be, and the longest a whole check may take, however the server
     // sends its bytes; past either the check fails.
     static constexpr qint64 maxFeedBytes = 1024 * 1024;
+    static constexpr qint64 readChunkBytes = 64 * 1024;
     void setDeadline(std::chrono::milliseconds deadline) { m_deadline = deadline; }
 
     // Starts a user-started check; does nothing while canCheckForUpdates is false.
@@ -90,7 +91,7 @@ Q_SIGNALS:
 
 private:
     void runCheck();
-    void readFeed(QNetworkReply *reply);
+    void readFeed(QByteArray body);
     void setCanCheckForUpdates(bool canCheck);
     void finishCheck(CheckState state, QString latestVersion = {}, QUrl releaseNotesUrl = {}, QString errorText = {});
 

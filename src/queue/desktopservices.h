@@ -6,7 +6,8 @@
 #include <optional>
 
 // The real picker: Qt Widgets' file dialog, which takes the desktop's own dialog where the
-// platform theme offers one and Qt's own otherwise. Needs a QApplication.
+// platform theme offers one and Qt's own otherwise, transient for the window that asked.
+// Needs a QApplication.
 class DialogFilePicker : public FilePicker
 {
 public:

@@ -1,5 +1,6 @@
 #include "run.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
@@ -28,16 +29,30 @@ private Q_SLOTS:
         m_env.insert("DISPLAY", ':' + serve("exec Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>&1 >/dev/null 2>&1"));
         m_env.insert("DBUS_SESSION_BUS_ADDRESS", serve("exec dbus-daemon --session --nofork --print-address"));
         m_env.insert("QT_QPA_PLATFORM", "xcb");
+        // The accessibility bus, with a screen reader's switch on, as Orca would leave it.
+        m_accessibilityBus = start("/usr/libexec/at-spi-bus-launcher", { "--launch-immediately" }, m_env);
+        QTRY_VERIFY_WITH_TIMEOUT(run("dbus-send",
+                                     { "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
+                                         "string:org.a11y.Status", "string:ScreenReaderEnabled", "variant:boolean:true" },
+                                     m_env)
+                                     .endsWith("\nexit 0"),
+            10000);
         // Keep the program's settings and sockets out of the real home.
         m_env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
         m_env.insert("XDG_CONFIG_HOME", home.filePath("config"));
         m_servers = std::exchange(m_launched, {});
-        for (const char *clip : { "media/a.mp4", "media/folder/b.mp4", "media/c.mp4" })
+        for (const char *clip : { "media/a.mp4", "media/folder/b.mp4", "media/c.mp4", "media/d.mp4" })
             QCOMPARE(run("ffmpeg", { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-c:v", "mpeg4", home.filePath(clip) }), "\nexit 0");
     }
     // Whatever a test left running goes before the next one starts; the servers go last.
     void cleanup() { stop(m_launched); }
-    void cleanupTestCase() { stop(m_servers); }
+    void cleanupTestCase()
+    {
+        // Killed, the launcher would leave its bus running; asked, it takes it down.
+        if (m_accessibilityBus)
+            m_accessibilityBus->terminate(), m_accessibilityBus->waitForFinished(5000);
+        stop(m_servers);
+    }
 
     void commandLine_data()
     {
@@ -82,6 +97,31 @@ private Q_SLOTS:
         QVERIFY(first->waitForFinished(launchTimeoutMs) && first->exitStatus() == QProcess::NormalExit && first->exitCode() == 0);
     }
 
+    // A screen reader, from outside the process, finds the window, its list with the file it
+    // was given and the Convert button, and presses it.
+    void screenReaderConverts()
+    {
+        start(KESTRUNE_APP_PATH, { "d.mp4" }, m_env);
+        const QString tree = readerSees("\n +list 'Files to convert'[\\s\\S]*\n +list item 'd\\.mp4, Queued'");
+        QVERIFY2(tree.contains(QRegularExpression("\n  frame 'Kestrune' ")), qPrintable(tree));
+        const QString pressed = screenReader({ "press", "Convert" });
+        QVERIFY2(pressed.endsWith("\nexit 0"), qPrintable(pressed));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_home.filePath("media/d.mkv")), launchTimeoutMs);
+    }
+
+    // Browse opens the file dialog transient for the window: raising the window never hides it.
+    void browseDialogBelongsToWindow()
+    {
+        start(KESTRUNE_APP_PATH, {}, m_env);
+        readerSees("\n +push button 'Browse…'");
+        // The press is answered once the dialog closes, so it is left running.
+        start("timeout", { "20", "/usr/bin/python3", KESTRUNE_ATSPI_SCRIPT, "Kestrune", "press", "Browse…" }, m_env);
+        QTRY_COMPARE_WITH_TIMEOUT(windows("\"Add Files\": ").size(), 1, launchTimeoutMs);
+        const QString dialog = windows("\"Add Files\": ").constFirst().section(u' ', 0, 0);
+        const QString window = windows("\"Kestrune\": \\(" + ours).value(0).section(u' ', 0, 0);
+        QCOMPARE(run("xprop", { "-id", dialog, "WM_TRANSIENT_FOR" }, m_env), "WM_TRANSIENT_FOR(WINDOW): window id # " + window + "\n\nexit 0");
+    }
+
     // On a Wayland session the window is Wayland's own, and takes keys: inside a compositor that
     // draws onto our X server, Return converts the file it was given.
     void opensOnWayland()
@@ -113,6 +153,23 @@ private:
         qDeleteAll(std::exchange(processes, {}));
     }
 
+    // What a screen reader reads or does in the program's window (see atspi.py).
+    QString screenReader(const QStringList &arguments) const
+    {
+        return run("timeout", QStringList { "20", "/usr/bin/python3", KESTRUNE_ATSPI_SCRIPT, "Kestrune" } + arguments, m_env);
+    }
+    // The window's objects once they match `pattern`; each look takes a while, so it is retried
+    // against the clock rather than QTRY's count.
+    QString readerSees(const QString &pattern) const
+    {
+        QString tree;
+        for (QDeadlineTimer deadline(launchTimeoutMs); !(tree = screenReader({ "dump" })).contains(QRegularExpression(pattern)) && !deadline.hasExpired();)
+            QTest::qWait(200);
+        if (!tree.contains(QRegularExpression(pattern)))
+            qWarning("%s", qPrintable(tree));
+        return tree;
+    }
+
     // The X server's top-level windows that match `pattern`, topmost first, as xwininfo lists
     // them: e.g. 0x200006 "Kestrune": ("kestrune" "Kestrune")  620x540+0+0  +0+0
     [[nodiscard]] QStringList windows(const QString &pattern) const
@@ -133,6 +190,7 @@ private:
     QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
     QList<QProcess *> m_launched;
     QList<QProcess *> m_servers;
+    QProcess *m_accessibilityBus = nullptr;
     const QString ours = "\"kestrune\""; // the program's main windows (its helper windows carry no class)
 };
 

@@ -8,8 +8,8 @@
 #include <poll.h>
 #include <unistd.h>
 
-// Stands in for logind, the desktop portal and the notification service, and records what each
-// was asked. A logind hold lasts while a copy of the pipe end it handed out is open anywhere.
+// Stands in for logind, the desktop portal, the notification service and a dock listening for
+// launcher entries, and records what each was asked or told. A logind hold lasts while a copy of the pipe end it handed out is open anywhere.
 class FakeDesktop : public QObject
 {
     Q_OBJECT
@@ -49,12 +49,20 @@ public Q_SLOTS:
         calls << "Notify " + QStringList { app, icon, title, body, hints.value("desktop-entry").toString(), actions.join(u',') }.join(u'|');
         return 7;
     }
+    void CloseNotification(uint id) { calls << "CloseNotification " + QString::number(id); }
+    void Update(const QString &app, const QVariantMap &properties)
+    {
+        QStringList values;
+        for (auto it = properties.begin(); it != properties.end(); ++it)
+            values << it.key() + '=' + it.value().toString();
+        calls << "Update " + app + ' ' + values.join(u' ');
+    }
 
 private:
     int m_readEnd = -1; // the far end of the hold handed out by logind
 };
 
-// The sleep inhibitor and the notifier, driven step by step against stand-in services.
+// What a batch asks of the desktop, driven step by step against stand-in services.
 class DesktopSessionTest : public QObject
 {
     Q_OBJECT
@@ -78,21 +86,34 @@ private Q_SLOTS:
 
     void steps_data()
     {
-        QTest::addColumn<QStringList>("services"); // "login1", "portal", "Notifications", and "system" for a system bus without logind
+        QTest::addColumn<QStringList>("services"); // "login1", "portal", "Notifications", "dock", and "system" for a system bus without logind
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("record"); // what the services saw, "held"/"released" after each settle and at the end
-        const QString logind = "Inhibit sleep Kestrune Converting block", portal = "Inhibit  4 Converting";
+        const QString logind = "Inhibit sleep Kestrune Converting video files block", portal = "Inhibit  4 Converting video files";
         const QString shown = "Notify Kestrune|org.kestrune.Kestrune|Conversion finished|2 files converted|org.kestrune.Kestrune|default,Show Kestrune";
-        QTest::addRow("logind first") << QStringList { "login1", "portal" } << "hold settle release" << QStringList { logind, "held", "released" };
-        QTest::addRow("logind, quit") << QStringList { "login1" } << "hold settle quit" << QStringList { logind, "held", "released" };
-        QTest::addRow("logind, released before it answers") << QStringList { "login1" } << "hold release" << QStringList { logind, "released" };
-        QTest::addRow("portal without logind") << QStringList { "system", "portal" } << "hold settle release" << QStringList { portal, "Close" };
-        QTest::addRow("portal without system bus, quit") << QStringList { "portal" } << "hold settle quit" << QStringList { portal, "Close" };
-        QTest::addRow("neither, then logind") << QStringList { "system" } << "hold settle release up hold release" << QStringList { logind, "released" };
-        QTest::addRow("clicked") << QStringList { "Notifications" } << "notify settle click:7:default settle" << QStringList { shown, "activated" };
-        QTest::addRow("other notification") << QStringList { "Notifications" } << "notify settle click:8:default settle" << QStringList { shown };
-        QTest::addRow("another action") << QStringList { "Notifications" } << "notify settle click:7:close settle" << QStringList { shown };
-        QTest::addRow("no notification service") << QStringList {} << "notify settle click:0:default settle" << QStringList {};
+        const QString entry = "Update application://org.kestrune.Kestrune.desktop ";
+        QTest::addRow("logind and portal") << QStringList { "login1", "portal" } << "start settle end"
+                                           << QStringList { logind, portal, "held", "Close", "released" };
+        QTest::addRow("logind, quit") << QStringList { "login1" } << "start settle quit" << QStringList { logind, "held", "released" };
+        QTest::addRow("logind, ended before it answers") << QStringList { "login1" } << "start end" << QStringList { logind, "released" };
+        QTest::addRow("portal without logind") << QStringList { "system", "portal" } << "start settle end" << QStringList { portal, "Close" };
+        QTest::addRow("portal without system bus, quit") << QStringList { "portal" } << "start settle quit" << QStringList { portal, "Close" };
+        QTest::addRow("neither, then logind") << QStringList { "system" } << "start settle end up start end" << QStringList { logind, "released" };
+        QTest::addRow("launcher progress") << QStringList { "dock" } << "start progress settle end progress settle"
+                                           << QStringList { entry + "count=2 count-visible=true progress=0.25 progress-visible=true",
+                                                  entry + "count-visible=false progress-visible=false" };
+        QTest::addRow("launcher, quit") << QStringList { "dock" } << "start progress quit progress settle"
+                                        << QStringList { entry + "count=2 count-visible=true progress=0.25 progress-visible=true",
+                                               entry + "count-visible=false progress-visible=false" };
+        QTest::addRow("away, clicked") << QStringList { "Notifications" } << "notify:away settle click:7:default:token-1 settle"
+                                       << QStringList { shown, "activated token-1" };
+        QTest::addRow("away, back") << QStringList { "Notifications" } << "notify:away settle back settle" << QStringList { shown, "CloseNotification 7" };
+        QTest::addRow("back before it answers") << QStringList { "Notifications" } << "notify:away back settle" << QStringList { shown, "CloseNotification 7" };
+        QTest::addRow("looking at the window") << QStringList { "Notifications" } << "notify:here settle" << QStringList {};
+        QTest::addRow("after quit") << QStringList { "Notifications" } << "start quit notify:away settle" << QStringList {};
+        QTest::addRow("other notification") << QStringList { "Notifications" } << "notify:away settle click:8:default:x settle" << QStringList { shown };
+        QTest::addRow("another action") << QStringList { "Notifications" } << "notify:away settle click:7:close:x settle" << QStringList { shown };
+        QTest::addRow("no notification service") << QStringList {} << "notify:away settle click:0:default:x settle" << QStringList {};
     }
     void steps()
     {
@@ -101,28 +122,35 @@ private Q_SLOTS:
         QFETCH(QStringList, record);
         FakeDesktop fake;
         serve(services, &fake);
+        if (services.contains("dock"))
+            QVERIFY(m_service->connect({}, {}, "com.canonical.Unity.LauncherEntry", "Update", &fake, SLOT(Update(QString, QVariantMap))));
         const bool systemBus = services.contains("login1") || services.contains("system");
-        auto inhibitor = std::make_unique<SleepInhibitor>(systemBus ? *m_client : QDBusConnection(QString()), *m_client);
-        DesktopNotifier notifier(*m_client);
-        connect(&notifier, &DesktopNotifier::activated, &fake, [&fake] { fake.calls << "activated"; });
+        BatchSession session(systemBus ? *m_client : QDBusConnection(QString()), *m_client);
+        connect(&session, &BatchSession::activated, &fake, [&fake](const QString &token) { fake.calls << "activated " + token; });
         for (const QString &step : steps.split(u' ')) {
-            if (step == u"hold")
-                inhibitor->hold("Converting");
-            else if (step == u"release")
-                inhibitor->release();
+            if (step == u"start" || step == u"end")
+                session.setConverting(step == u"start");
+            else if (step == u"progress")
+                session.setProgress(0.25, 2);
             else if (step == u"quit")
-                inhibitor.reset();
+                session.quit();
             else if (step == u"up")
                 serve({ "login1" }, &fake);
-            else if (step == u"notify")
-                notifier.notify("Conversion finished", "2 files converted");
+            else if (step.startsWith(u"notify:"))
+                session.finished("Conversion finished", "2 files converted", step.endsWith(u"here"));
+            else if (step == u"back")
+                session.windowActivated();
             else if (step == u"settle")
                 QTest::qWait(200), fake.calls = fake.record();
-            else if (step.startsWith(u"click:"))
-                QVERIFY(m_service->send(QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications", "ActionInvoked")
-                    << step.section(u':', 1, 1).toUInt() << step.section(u':', 2)));
+            else if (step.startsWith(u"click:")) {
+                const uint id = step.section(u':', 1, 1).toUInt();
+                const QString path = "/org/freedesktop/Notifications", name = "org.freedesktop.Notifications";
+                QVERIFY(m_service->send(QDBusMessage::createSignal(path, name, "ActivationToken") << id << step.section(u':', 3)));
+                QVERIFY(m_service->send(QDBusMessage::createSignal(path, name, "ActionInvoked") << id << step.section(u':', 2, 2)));
+            }
         }
         QTRY_COMPARE_WITH_TIMEOUT(fake.record(), record, 5000);
+        m_service->disconnect({}, {}, "com.canonical.Unity.LauncherEntry", "Update", &fake, SLOT(Update(QString, QVariantMap)));
     }
 
 private:

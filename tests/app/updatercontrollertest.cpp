@@ -16,6 +16,7 @@ public:
     QByteArray body;
     std::chrono::milliseconds drip { 0 }; // with an interval, the body goes one byte at a time
     bool declareLength = true; // without, the body ends when the connection closes
+    bool compress = false; // sent deflated, its length the compressed one
 
     FeedServer()
     {
@@ -25,8 +26,10 @@ public:
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                 if (!socket->readAll().endsWith("\r\n\r\n"))
                     return;
-                const QByteArray length = declareLength ? "Content-Length: " + QByteArray::number(body.size()) + "\r\n" : QByteArray();
-                socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n" + length + "\r\n" + (drip.count() ? QByteArray() : body));
+                const QByteArray sent = compress ? qCompress(body).mid(4) : body; // qCompress puts the length before a zlib stream
+                const QByteArray length = declareLength ? "Content-Length: " + QByteArray::number(sent.size()) + "\r\n" : QByteArray();
+                const QByteArray encoding = compress ? "Content-Encoding: deflate\r\n" : "";
+                socket->write("HTTP/1.1 200 OK\r\nConnection: close\r\n" + length + encoding + "\r\n" + (drip.count() ? QByteArray() : sent));
                 if (drip.count() == 0)
                     return socket->disconnectFromHost();
                 auto *timer = new QTimer(socket);
@@ -86,6 +89,9 @@ private Q_SLOTS:
         QTest::addRow("largest readable") << feed(item("2.0", "2.0"), UpdaterController::maxFeedBytes) << "undeclared"
                                           << "UpdateAvailable|2.0||";
         QTest::addRow("too large, declared") << feed(item("2.0", "2.0"), UpdaterController::maxFeedBytes + 1) << asIs << failed + large;
+        QTest::addRow("largest readable, compressed") << feed(item("2.0", "2.0"), UpdaterController::maxFeedBytes) << "deflate"
+                                                      << "UpdateAvailable|2.0||";
+        QTest::addRow("too large, compressed") << feed(item("2.0", "2.0"), UpdaterController::maxFeedBytes + 1) << "deflate" << failed + large;
         QTest::addRow("too large, undeclared") << feed(item("2.0", "2.0"), UpdaterController::maxFeedBytes + 1) << "undeclared" << failed + large;
     }
     void check()
@@ -97,6 +103,7 @@ private Q_SLOTS:
         feedServer.body = body;
         feedServer.drip = server == u"drip" ? 40ms : 0ms;
         feedServer.declareLength = server != u"undeclared";
+        feedServer.compress = server == u"deflate";
         UpdaterController updater(feedServer.url(), QStringLiteral("1.9"));
         updater.setDeadline(1500ms);
         updater.checkForUpdates(); // ignored: the checker has not started yet

@@ -1,0 +1,109 @@
+#include "app/applicationservice.h"
+
+#include <QDBusMessage>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTest>
+#include <QThread>
+
+// One application per session on a private bus: a second launch or a file manager hands files
+// to the first, which sees them as URLs with the launcher's token; a first that is busy or gone
+// does not take them.
+class ApplicationServiceTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_bus.start("dbus-daemon", { "--session", "--nofork", "--print-address" });
+        QVERIFY2(m_bus.waitForReadyRead(10000), "no private dbus-daemon");
+        const QString address = QString::fromLatin1(m_bus.readLine().trimmed());
+        m_first = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, "first"));
+        m_second = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, "second"));
+        QVERIFY(m_first->isConnected() && m_second->isConnected());
+    }
+    void cleanupTestCase() { m_bus.kill(), m_bus.waitForFinished(); }
+
+    void handOver_data()
+    {
+        QTest::addColumn<QString>("sender"); // "launch": a second Kestrune; "call": a file manager's Open
+        QTest::addColumn<QStringList>("locations");
+        QTest::addColumn<QString>("seen"); // by the first, with the token it was given
+        QTest::addRow("launch with files") << "launch" << QStringList { "file:///m/a.mp4", "file:///m/b.mkv" }
+                                           << "open file:///m/a.mp4 file:///m/b.mkv token=t1";
+        QTest::addRow("launch without") << "launch" << QStringList {} << "activate token=t1";
+        QTest::addRow("plain paths") << "call" << QStringList { "/m/b c.mp4", "/m/d:e.mov" } << "open file:///m/b%20c.mp4 file:///m/d:e.mov token=t2";
+        QTest::addRow("remote and local URL") << "call" << QStringList { "sftp://host/x.mp4", "file:///m/y.mp4" }
+                                              << "open sftp://host/x.mp4 file:///m/y.mp4 token=t2";
+    }
+    void handOver()
+    {
+        QFETCH(QString, sender);
+        QFETCH(QStringList, locations);
+        QFETCH(QString, seen);
+        QThread thread;
+        auto *first = new ApplicationService(*m_first, m_id);
+        QCOMPARE(first->claim({}, {}, 1000), ApplicationService::Claim::Owned);
+        // The first answers from its own thread while this one waits for the hand-over.
+        first->moveToThread(&thread);
+        thread.start();
+        const auto stop = qScopeGuard([&] {
+            QMetaObject::invokeMethod(first, &ApplicationService::release, Qt::BlockingQueuedConnection);
+            QMetaObject::invokeMethod(first, &QObject::deleteLater);
+            thread.quit();
+            thread.wait();
+        });
+        QString got;
+        connect(first, &ApplicationService::activateRequested, this, [&got] { got = "activate token=" + qEnvironmentVariable("XDG_ACTIVATION_TOKEN"); });
+        connect(first, &ApplicationService::openRequested, this, [&got](const QList<QUrl> &files) {
+            got = "open " + QUrl::toStringList(files, QUrl::FullyEncoded).join(u' ') + " token=" + qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+        });
+        if (sender == u"launch") {
+            QList<QUrl> files;
+            for (const QString &location : locations)
+                files << QUrl(location);
+            ApplicationService second(*m_second, m_id);
+            QCOMPARE(second.claim(files, { { "activation-token", "t1" } }, 5000), ApplicationService::Claim::HandedOver);
+        } else {
+            QDBusMessage open = QDBusMessage::createMethodCall(m_id, "/org/kestrune/Test", "org.freedesktop.Application", "Open");
+            open << locations << QVariantMap { { "activation-token", "t2" } };
+            QCOMPARE(m_second->call(open, QDBus::Block, 5000).type(), QDBusMessage::ReplyMessage);
+        }
+        QTRY_COMPARE(got, seen);
+    }
+
+    void claim_data()
+    {
+        QTest::addColumn<QString>("first"); // what holds the name meanwhile
+        QTest::addColumn<ApplicationService::Claim>("claim");
+        QTest::addRow("first busy") << "busy" << ApplicationService::Claim::NoAnswer;
+        QTest::addRow("first quitting") << "quitting" << ApplicationService::Claim::Owned;
+        QTest::addRow("nobody") << "none" << ApplicationService::Claim::Owned;
+    }
+    // A launch never makes a second window beside a live one, but does beside one going away.
+    void claim()
+    {
+        QFETCH(QString, first);
+        QFETCH(ApplicationService::Claim, claim);
+        ApplicationService running(*m_first, m_id);
+        if (first != u"none")
+            QCOMPARE(running.claim({}, {}, 1000), ApplicationService::Claim::Owned);
+        if (first == u"quitting")
+            running.release();
+        // The running one shares this thread, which the claim blocks: it cannot answer.
+        ApplicationService launched(*m_second, m_id);
+        QCOMPARE(launched.claim({ QUrl("file:///m/a.mp4") }, {}, 300), claim);
+        launched.release();
+        running.release();
+    }
+
+private:
+    const QString m_id = "org.kestrune.Test";
+    QProcess m_bus;
+    std::unique_ptr<QDBusConnection> m_first;
+    std::unique_ptr<QDBusConnection> m_second;
+};
+
+QTEST_GUILESS_MAIN(ApplicationServiceTest)
+#include "applicationservicetest.moc"
