@@ -26,7 +26,8 @@ extern char **environ;
 namespace
 {
 
-constexpr int reportFd = 3;
+// High enough not to be one of the pipe's own descriptors, which the child must not keep.
+constexpr int reportFd = 100;
 
 long residentKiB(pid_t pid)
 {
@@ -69,6 +70,7 @@ int main(int argc, char *argv[])
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, report[1], reportFd);
     posix_spawn_file_actions_addclose(&actions, report[0]);
+    posix_spawn_file_actions_addclose(&actions, report[1]);
     setenv("KESTRUNE_BENCH_REPORT_FD", std::to_string(reportFd).c_str(), 1);
 
     timespec launch {};
