@@ -17,8 +17,6 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QTimer>
-#include <malloc.h>
-#include <memory>
 #include <mutex>
 
 extern void qml_register_types_Kestrune();
@@ -56,22 +54,6 @@ QList<QUrl> parseCommandLine(int argc, char **argv)
     return files;
 }
 
-// What the first frame need not wait for: the window icon, which is rasterised from SVG (and
-// loads the SVG plugin to do it), and handing the heap that loading the window left behind back
-// to the system.
-void afterFirstFrame(QQuickWindow *window)
-{
-    auto once = std::make_shared<QMetaObject::Connection>();
-    *once = QObject::connect(
-        window, &QQuickWindow::frameSwapped, window,
-        [once] {
-            QObject::disconnect(*once);
-            QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Kestrune/%1.svg").arg(KestruneApp::applicationId)));
-            malloc_trim(0);
-        },
-        Qt::QueuedConnection);
-}
-
 void registerQmlTypesOnce()
 {
     static std::once_flag once;
@@ -100,6 +82,7 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
     QApplication::setApplicationName(QStringLiteral("Kestrune"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
     QGuiApplication::setDesktopFileName(QString(applicationId));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Kestrune/%1.svg").arg(applicationId)));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
     KestruneApp app(Options { .files = std::move(files) });
@@ -109,7 +92,6 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
         qCritical("%s", qPrintable(app.loadErrors()));
         return 1;
     }
-    afterFirstFrame(app.window());
     QApplication::exec();
     app.endBatch();
     return 0;
