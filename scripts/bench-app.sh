@@ -1,33 +1,60 @@
 #!/usr/bin/env bash
-# Start-to-first-window time and idle resident memory of the real program on a private Xvfb and
-# session bus, interleaved round by round with a peer desktop program (Debian's mkvtoolnix-gui,
-# installed here for the benchmark only) and with Kestrune drawn through OpenGL (Mesa's software
-# rasteriser on Xvfb) to check the choice of renderer. Median of 5 rounds (ROUNDS=n for another
-# count). Prints the figures; asserts nothing. Builds Release in its own folder.
+# Start-up benchmark: launch to first frame, and idle resident memory, of the real program
+# against a bare Qt Quick window (one Text, same size, colours and software renderer), all
+# under one private Xvfb and session bus, interleaved round by round. Also runs the bare window
+# with libavformat linked in, to price that library on its own. Prints medians and the two
+# ratios Kestrune / bare window; asserts nothing. Builds Release in its own folder.
+#   ROUNDS=n           rounds (default 7)
+#   BASELINE=<commit>  also builds Kestrune as of that commit and runs it in the same rounds
+#   EXTRA="name=/path/to/program ..."  more programs (linked with bench/app's hook) to run
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KESTRUNE_BENCH_BUILD_DIR:-$root/build-bench-app}
-rounds=${ROUNDS:-5}
-idle_seconds=2
+rounds=${ROUNDS:-7}
+idle_seconds=${IDLE_SECONDS:-2}
+jobs=${KESTRUNE_BENCH_JOBS:-2}
 
-if ! command -v mkvtoolnix-gui >/dev/null; then
-  sudo_cmd=()
-  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends mkvtoolnix-gui >/dev/null
-fi
-
-wrapper=$build/wrapper
-mkdir -p "$wrapper"
-cat > "$wrapper/CMakeLists.txt" <<CMAKE
+# One wrapper project per source tree: each adds that tree's library (without tests or
+# benchmarks) and the timed entry point and its hook from this tree.
+configure() { # source tree, build folder, targets...
+  local tree=$1 dir=$2
+  shift 2
+  mkdir -p "$dir/wrapper"
+  cat > "$dir/wrapper/CMakeLists.txt" <<CMAKE
 cmake_minimum_required(VERSION 3.25)
 project(KestruneAppBench LANGUAGES C CXX)
 set(KESTRUNE_BUILD_TESTS OFF CACHE BOOL "" FORCE)
 set(KESTRUNE_BUILD_BENCH OFF CACHE BOOL "" FORCE)
-add_subdirectory("$root" kestrune)
+add_subdirectory("$tree" kestrune)
 add_subdirectory("$root/bench/app" app)
 CMAKE
-cmake -S "$wrapper" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target kestrune kestrune_opengl firstwindow --parallel 2 >/dev/null
+  cmake -S "$dir/wrapper" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release ${KESTRUNE_BENCH_CMAKE_ARGS:-} >/dev/null
+  cmake --build "$dir" --target "$@" --parallel "$jobs" >/dev/null
+}
+configure "$root" "$build" firstframe barewindow barewindow_libav kestrune_timed
+
+declare -A programs=(
+  [bare]="$build/app/barewindow"
+  [bare+libav]="$build/app/barewindow_libav"
+  [kestrune]="$build/app/kestrune_timed"
+)
+order=(bare kestrune bare+libav)
+if [ -n "${BASELINE:-}" ]; then
+  base_tree=$build/baseline/src
+  rm -rf "$base_tree" && mkdir -p "$base_tree"
+  git -C "$root" archive "$BASELINE" | tar -x -C "$base_tree"
+  # The baseline's own bench/app may not have the hook: take this tree's.
+  rm -rf "$base_tree/bench/app" && cp -r "$root/bench/app" "$base_tree/bench/app"
+  ( root=$base_tree configure "$base_tree" "$build/baseline/build" kestrune_timed )
+  programs[kestrune-base]="$build/baseline/build/app/kestrune_timed"
+  order=(bare kestrune-base kestrune bare+libav)
+fi
+
+# More programs built elsewhere (each linked with the hook), e.g. a variant for comparison.
+for extra in ${EXTRA:-}; do
+  programs[${extra%%=*}]=${extra#*=}
+  order+=("${extra%%=*}")
+done
 
 scratch=$(mktemp -d)
 xvfb_pid=
@@ -51,33 +78,41 @@ export DBUS_SESSION_BUS_ADDRESS=$(head -1 "$scratch/bus")
 mkdir -p "$scratch/home" "$scratch/runtime" && chmod 700 "$scratch/runtime"
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/runtime QT_QPA_PLATFORM=xcb
 
-declare -A programs=(
-  [kestrune]="$build/kestrune/src/kestrune"
-  [kestrune-opengl]="$build/app/kestrune_opengl"
-  [mkvtoolnix-gui]="$(command -v mkvtoolnix-gui)"
-)
-order=(kestrune kestrune-opengl mkvtoolnix-gui)
 declare -A times rss
-
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 # One warm-up start each, so the first measured round does not pay for a cold disk cache.
-for name in "${order[@]}"; do "$build/app/firstwindow" 0.2 "${programs[$name]}" >/dev/null 2>&1 || true; done
+for name in "${order[@]}"; do "$build/app/firstframe" 0.2 "${programs[$name]}" >/dev/null 2>&1 || true; done
 
 for round in $(seq "$rounds"); do
   for name in "${order[@]}"; do
-    read -r ms kib < <("$build/app/firstwindow" "$idle_seconds" "${programs[$name]}" 2>/dev/null)
-    times[$name]+="$ms "
-    rss[$name]+="$kib "
-    echo "round $round  $name: ${ms} ms to first window, $((kib / 1024)) MiB resident" >&2
+    if read -r ms kib < <("$build/app/firstframe" "$idle_seconds" "${programs[$name]}" 2>/dev/null); then
+      times[$name]+="$ms "
+      rss[$name]+="$kib "
+      echo "round $round  $name: ${ms} ms to first frame, $((kib / 1024)) MiB resident" >&2
+    else
+      echo "round $round  $name: no figure" >&2
+    fi
   done
 done
 
-median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{v[NR]=$1} END {if (NR) print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+declare -A med_ms med_mib
+for name in "${order[@]}"; do
+  med_ms[$name]=$(echo "${times[$name]:-}" | median)
+  r=$(echo "${rss[$name]:-}" | median)
+  med_mib[$name]=$([ -n "$r" ] && awk -v k="$r" 'BEGIN {printf "%.1f", k / 1024}')
+done
+libs() { ldd "$1" 2>/dev/null | grep -c '=>'; }
 
 echo
-echo "median of $rounds rounds (Xvfb, private session bus, Release build, $(nproc) cores)"
-printf '%-16s %22s %22s\n' program "start to window (ms)" "idle RSS (MiB)"
+echo "median of $rounds rounds (Xvfb, private session bus, Release build, $(nproc) cores, load average $load_before before, $(cut -d' ' -f1-3 /proc/loadavg) after)"
+printf '%-14s %22s %16s %16s\n' program "first frame (ms)" "idle RSS (MiB)" "shared libraries"
 for name in "${order[@]}"; do
-  t=$(echo "${times[$name]}" | median)
-  r=$(echo "${rss[$name]}" | median)
-  printf '%-16s %22s %22s\n' "$name" "$t" "$(awk -v k="$r" 'BEGIN {printf "%.1f", k / 1024}')"
+  printf '%-14s %22s %16s %16s\n' "$name" "${med_ms[$name]:-n/a}" "${med_mib[$name]:-n/a}" "$(libs "${programs[$name]}")"
+done
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "" && b != "" && b != 0) printf "%.2f", a / b; else printf "n/a" }'; }
+echo
+for name in "${order[@]}"; do
+  [ "$name" = bare ] && continue
+  echo "ratio $name/bare: first frame $(ratio "${med_ms[$name]:-}" "${med_ms[bare]:-}") (goal <= 1.2), idle RSS $(ratio "${med_mib[$name]:-}" "${med_mib[bare]:-}") (goal <= 1.3)"
 done

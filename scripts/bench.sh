@@ -7,6 +7,7 @@
 #   KESTRUNE_BENCH_ONLY="queue ui" bash scripts/bench.sh     a subset of: engine queue ui app
 # Round counts one by one: KESTRUNE_BENCH_ENGINE_ROUNDS (large file), KESTRUNE_BENCH_CLIP_ROUNDS,
 # KESTRUNE_BENCH_UI_ROUNDS, KESTRUNE_BENCH_UI_SECONDS (frame-time run), KESTRUNE_BENCH_APP_ROUNDS.
+# KESTRUNE_BENCH_BASELINE=<commit> adds Kestrune as of that commit to the start-up rounds.
 # Logs go to build-bench-logs/<UTC time>/ (or $KESTRUNE_BENCH_LOG_DIR).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,10 +15,10 @@ started=$(date +%s)
 
 if [ "${KESTRUNE_BENCH_QUICK:-0}" = 1 ]; then
   mode=quick
-  engine_rounds=2 clip_rounds=10 ui_rounds=2 ui_seconds=3 app_rounds=2
+  engine_rounds=2 clip_rounds=10 ui_rounds=2 ui_seconds=3 app_rounds=3
 else
   mode=full
-  engine_rounds=5 clip_rounds=30 ui_rounds=5 ui_seconds=5 app_rounds=5
+  engine_rounds=5 clip_rounds=30 ui_rounds=5 ui_seconds=5 app_rounds=7
 fi
 engine_rounds=${KESTRUNE_BENCH_ENGINE_ROUNDS:-$engine_rounds}
 clip_rounds=${KESTRUNE_BENCH_CLIP_ROUNDS:-$clip_rounds}
@@ -54,7 +55,7 @@ run() {
 run engine ROUNDS="$engine_rounds" CLIP_ROUNDS="$clip_rounds" bash "$root/scripts/bench-engine.sh"
 run queue KESTRUNE_BENCH_BUILD_DIR="$release_build" bash "$root/scripts/bench-queue.sh"
 run ui ROUNDS="$ui_rounds" FRAME_SECONDS="$ui_seconds" bash "$root/scripts/bench-ui.sh"
-run app ROUNDS="$app_rounds" KESTRUNE_BENCH_BUILD_DIR="$release_build" bash "$root/scripts/bench-app.sh"
+run app ROUNDS="$app_rounds" KESTRUNE_BENCH_BUILD_DIR="$release_build" BASELINE="${KESTRUNE_BENCH_BASELINE:-}" bash "$root/scripts/bench-app.sh"
 
 # ---- extraction: each helper prints one figure or nothing; the table turns nothing into n/a
 
@@ -155,11 +156,12 @@ u_sw_frame=$(ui_renderer software frame) u_gl_frame=$(ui_renderer opengl frame)
 u_sw_rss=$(ui_renderer software rss) u_gl_rss=$(ui_renderer opengl rss)
 ms_of_s() { isnum "${1:-}" && awk -v s="$1" 'BEGIN { printf "%.0f", s * 1000 }'; }
 
-# App: the closing table, "<program> <ms to window> <MiB resident>".
-app_figure() { log app | awk -v p="$1" -v col="$2" '$1 == p && NF == 3 { print $col; exit }'; }
-a_k_ms=$(app_figure kestrune 2) a_k_mib=$(app_figure kestrune 3)
-a_gl_ms=$(app_figure kestrune-opengl 2) a_gl_mib=$(app_figure kestrune-opengl 3)
-a_peer_ms=$(app_figure mkvtoolnix-gui 2) a_peer_mib=$(app_figure mkvtoolnix-gui 3)
+# App: the closing table, "<program> <ms to first frame> <MiB resident> <shared libraries>".
+app_figure() { log app | awk -v p="$1" -v col="$2" '$1 == p && NF == 4 { print $col; exit }'; }
+a_k_ms=$(app_figure kestrune 2) a_k_mib=$(app_figure kestrune 3) a_k_libs=$(app_figure kestrune 4)
+a_bare_ms=$(app_figure bare 2) a_bare_mib=$(app_figure bare 3) a_bare_libs=$(app_figure bare 4)
+a_av_ms=$(app_figure bare+libav 2) a_av_mib=$(app_figure bare+libav 3) a_av_libs=$(app_figure bare+libav 4)
+a_base_ms=$(app_figure kestrune-base 2) a_base_mib=$(app_figure kestrune-base 3)
 
 # ---- report
 
@@ -207,11 +209,18 @@ row() { printf '| %s | %s | %s | %s | %s |\n' "$@"; }
     "OpenGL renderer (Mesa): $(fig "$(ms_of_s "$u_gl_frame")" " ms")" "$(ratio "$u_sw_frame" "$u_gl_frame")"
   row UI "content window, idle RSS" "$(fig "$u_sw_rss" " MiB") (software)" "OpenGL renderer (Mesa): $(fig "$u_gl_rss" " MiB")" \
     "$(ratio "$u_sw_rss" "$u_gl_rss")"
-  row app "start to first window (Xvfb, Release)" "$(fig "$a_k_ms" " ms")" "mkvtoolnix-gui (peer): $(fig "$a_peer_ms" " ms")" \
-    "$(ratio "$a_k_ms" "$a_peer_ms")"
-  row app "start to first window" "$(fig "$a_k_ms" " ms")" "Kestrune on OpenGL (Mesa): $(fig "$a_gl_ms" " ms")" "$(ratio "$a_k_ms" "$a_gl_ms")"
-  row app "idle RSS after 2 s" "$(fig "$a_k_mib" " MiB")" "mkvtoolnix-gui (peer): $(fig "$a_peer_mib" " MiB")" "$(ratio "$a_k_mib" "$a_peer_mib")"
-  row app "idle RSS after 2 s" "$(fig "$a_k_mib" " MiB")" "Kestrune on OpenGL (Mesa): $(fig "$a_gl_mib" " MiB")" "$(ratio "$a_k_mib" "$a_gl_mib")"
+  row app "launch to first frame (Xvfb, Release, software renderer)" "$(fig "$a_k_ms" " ms")" \
+    "bare Qt Quick window (one Text, same colours): $(fig "$a_bare_ms" " ms")" "$(ratio "$a_k_ms" "$a_bare_ms"); $(goal "$(ratio "$a_k_ms" "$a_bare_ms")" 1.2 "×")"
+  row app "idle RSS 2 s after the first frame" "$(fig "$a_k_mib" " MiB")" \
+    "bare Qt Quick window: $(fig "$a_bare_mib" " MiB")" "$(ratio "$a_k_mib" "$a_bare_mib"); $(goal "$(ratio "$a_k_mib" "$a_bare_mib")" 1.3 "×")"
+  row app "what libavformat costs before main: bare window with it linked" \
+    "$(fig "$a_av_ms" " ms"), $(fig "$a_av_mib" " MiB"), $(fig "$a_av_libs") libraries" \
+    "bare window: $(fig "$a_bare_ms" " ms"), $(fig "$a_bare_mib" " MiB"), $(fig "$a_bare_libs") libraries" \
+    "$(signed "$(awk -v a="$a_av_ms" -v b="$a_bare_ms" 'BEGIN { if (a != "" && b != "") printf "%.1f", a - b }')" " ms"), $(signed "$(awk -v a="$a_av_mib" -v b="$a_bare_mib" 'BEGIN { if (a != "" && b != "") printf "%.1f", a - b }')" " MiB")"
+  if isnum "${a_base_ms:-}"; then
+    row app "Kestrune as of the baseline commit (BASELINE=)" "$(fig "$a_base_ms" " ms"), $(fig "$a_base_mib" " MiB")" \
+      "bare Qt Quick window" "$(ratio "$a_base_ms" "$a_bare_ms") / $(ratio "$a_base_mib" "$a_bare_mib")"
+  fi
   echo
   for area in engine queue ui app; do
     printf '%s: %s%s;  ' "$area" "${status[$area]:-not run}" "${seconds_taken[$area]:+ in ${seconds_taken[$area]} s}"

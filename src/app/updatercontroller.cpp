@@ -126,7 +126,9 @@ void UpdaterController::runCheck()
 {
     QNetworkRequest request(m_feedUrl);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Kestrune/%1").arg(m_currentVersion));
-    QNetworkReply *reply = m_network.get(request);
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
+    QNetworkReply *reply = m_network->get(request);
     // Why the check was cut short, if it was; the reply then only reports "cancelled".
     auto cutShort = std::make_shared<QString>();
     const auto cut = [reply, cutShort](QString why) {

@@ -97,7 +97,7 @@ private:
 
     QUrl m_feedUrl;
     QString m_currentVersion;
-    QNetworkAccessManager m_network;
+    QNetworkAccessManager *m_network = nullptr; // made at the first check: most runs never check
     std::chrono::milliseconds m_deadline { 15000 };
     bool m_canCheckForUpdates = false;
     CheckState m_checkState = NotChecked;

@@ -55,6 +55,39 @@ private Q_SLOTS:
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY_WITH_TIMEOUT(!menu->property("opened").toBool(), 2000);
     }
+
+    void commandOpensDialog_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("dialog");
+        QTest::addRow("About") << "aboutAction"
+                               << "aboutDialog";
+        QTest::addRow("Check for Updates") << "checkForUpdatesAction"
+                                           << "updateDialog";
+    }
+    // Each dialog is made when its command asks for it, opens, and is let go once closed; asked
+    // again, it opens again.
+    void commandOpensDialog()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, dialog);
+        // A feed that cannot be read: the check fails at once, without a network.
+        KestruneApp app({ QUrl::fromLocalFile(m_config.filePath("none.xml")), false, {} });
+        QVERIFY2(app.start(), qPrintable(app.loadErrors()));
+        QQuickWindow *window = app.window();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        auto *command = window->findChild<QObject *>(action);
+        QVERIFY(command);
+        for (int time = 0; time < 2; ++time) {
+            QTRY_VERIFY_WITH_TIMEOUT(command->property("enabled").toBool(), 2000);
+            QVERIFY(!window->findChild<QObject *>(dialog));
+            QMetaObject::invokeMethod(command, "trigger");
+            QObject *opened = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT((opened = window->findChild<QObject *>(dialog)) && opened->property("opened").toBool(), 2000);
+            QMetaObject::invokeMethod(opened, "close");
+            QTRY_VERIFY_WITH_TIMEOUT(!window->findChild<QObject *>(dialog), 2000);
+        }
+    }
 };
 
 QTEST_MAIN(ShellKeysTest)

@@ -90,8 +90,8 @@ ApplicationWindow {
             id: applicationMenu
 
             updater: window.updater
-            onAboutRequested: aboutDialog.open()
-            onUpdateCheckStarted: updateDialog.open()
+            onAboutRequested: window.openDialog(aboutDialog, { about: window.about })
+            onUpdateCheckStarted: window.openDialog(updateDialog, { updater: window.updater })
         }
     }
 
@@ -126,15 +126,29 @@ ApplicationWindow {
         }
     }
 
-    AboutDialog {
-        id: aboutDialog
-
-        about: window.about
+    // The dialogs are made when they are asked for and let go when they close, so the first
+    // frame does not wait for them (the About dialog renders an SVG).
+    function openDialog(component: Component, properties: var) {
+        (component.createObject(window.contentItem, properties) as Dialog).open();
     }
 
-    UpdateDialog {
+    Component {
+        id: aboutDialog
+
+        AboutDialog {
+            id: dialog
+
+            onClosed: dialog.destroy()
+        }
+    }
+
+    Component {
         id: updateDialog
 
-        updater: window.updater
+        UpdateDialog {
+            id: dialog
+
+            onClosed: dialog.destroy()
+        }
     }
 }

@@ -1,0 +1,43 @@
+// The floor for the start-up benchmark: what Qt Quick itself costs. One window of the same size
+// and colours as the real one, one Text, drawn by the same software renderer. Built twice: as is,
+// and with libavformat linked in (KESTRUNE_BENCH_LINK_LIBAV) to price what that library costs
+// before main.
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+
+#ifdef KESTRUNE_BENCH_LINK_LIBAV
+extern "C" {
+#include <libavformat/avformat.h>
+}
+#endif
+
+int main(int argc, char *argv[])
+{
+#ifdef KESTRUNE_BENCH_LINK_LIBAV
+    // One call, so the linker keeps the library and the loader maps it with all it needs.
+    if (avformat_version() == 0)
+        return 1;
+#endif
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QGuiApplication application(argc, argv);
+    QQmlApplicationEngine engine;
+    engine.loadData(R"(
+import QtQuick
+Window {
+    width: 620
+    height: 540
+    visible: true
+    title: "Kestrune"
+    color: Qt.rgba(0.1, 0.1, 0.1, 1)
+    Text {
+        anchors.centerIn: parent
+        text: "Drop video files here"
+        color: "white"
+    }
+}
+)");
+    if (engine.rootObjects().isEmpty())
+        return 1;
+    return QGuiApplication::exec();
+}
