@@ -48,7 +48,8 @@ public:
         std::atomic<bool> stop = false;
         std::atomic<std::int64_t> lastActivity; // steady-clock nanoseconds
         Control();
-        void touch();
+        // Inline: the reading module, loaded apart from the program, calls it too.
+        void touch() { lastActivity = std::chrono::steady_clock::now().time_since_epoch().count(); }
         [[nodiscard]] std::chrono::nanoseconds idleFor() const;
     };
 

@@ -10,3 +10,18 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/outputcommit.h ${CMAKE_CURRENT_LIST_DIR}/outputcommit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/retrypolicy.h ${CMAKE_CURRENT_LIST_DIR}/retrypolicy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxjob.h ${CMAKE_CURRENT_LIST_DIR}/remuxjob.cpp)
+
+# The reading half of the media probe: a module loaded on first use, so libavformat is not mapped
+# before the first window.
+add_library(kestrune_probe MODULE ${CMAKE_CURRENT_LIST_DIR}/probereader.cpp)
+set_target_properties(kestrune_probe PROPERTIES OUTPUT_NAME kestrune-probe LIBRARY_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+target_include_directories(kestrune_probe PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(kestrune_probe PRIVATE QT_NO_KEYWORDS)
+target_link_libraries(kestrune_probe PRIVATE Qt6::Core QCoro6::Core PkgConfig::LIBAV)
+add_dependencies(kestrune_lib kestrune_probe)
+# Installed as <prefix>/lib/kestrune/modules/, found from the program's own folder whatever the
+# prefix; a folder below lib/kestrune, since packaging adds ldconfig calls for what sits in
+# lib/<name>/, which a private module does not need.
+install(TARGETS kestrune_probe LIBRARY DESTINATION lib/kestrune/modules)
+target_compile_definitions(kestrune_lib PRIVATE KESTRUNE_PROBE_BUILD_DIR="${CMAKE_CURRENT_BINARY_DIR}")
+target_link_libraries(kestrune_lib PUBLIC ${CMAKE_DL_LIBS})
