@@ -1,7 +1,8 @@
 #include "app/applicationservice.h"
 
+#include "run.h"
+
 #include <QDBusMessage>
-#include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
@@ -14,16 +15,7 @@ class ApplicationServiceTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_bus.start("dbus-daemon", { "--session", "--nofork", "--print-address" });
-        QVERIFY2(m_bus.waitForReadyRead(10000), "no private dbus-daemon");
-        const QString address = QString::fromLatin1(m_bus.readLine().trimmed());
-        m_first = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, "first"));
-        m_second = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, "second"));
-        QVERIFY(m_first->isConnected() && m_second->isConnected());
-    }
-    void cleanupTestCase() { m_bus.kill(), m_bus.waitForFinished(); }
+    void initTestCase() { QVERIFY2(m_bus.open(), "no private dbus-daemon"); }
 
     void handOver_data()
     {
@@ -43,7 +35,7 @@ private Q_SLOTS:
         QFETCH(QStringList, locations);
         QFETCH(QString, seen);
         QThread thread;
-        auto *first = new ApplicationService(*m_first, m_id);
+        auto *first = new ApplicationService(m_first, m_id);
         QCOMPARE(first->claim({}, {}, 1000), ApplicationService::Claim::Owned);
         // The first answers from its own thread while this one waits for the hand-over.
         first->moveToThread(&thread);
@@ -63,12 +55,12 @@ private Q_SLOTS:
             QList<QUrl> files;
             for (const QString &location : locations)
                 files << QUrl(location);
-            ApplicationService second(*m_second, m_id);
+            ApplicationService second(m_second, m_id);
             QCOMPARE(second.claim(files, { { "activation-token", "t1" } }, 5000), ApplicationService::Claim::HandedOver);
         } else {
             QDBusMessage open = QDBusMessage::createMethodCall(m_id, "/org/kestrune/Test", "org.freedesktop.Application", "Open");
             open << locations << QVariantMap { { "activation-token", "t2" } };
-            QCOMPARE(m_second->call(open, QDBus::Block, 5000).type(), QDBusMessage::ReplyMessage);
+            QCOMPARE(m_second.call(open, QDBus::Block, 5000).type(), QDBusMessage::ReplyMessage);
         }
         QTRY_COMPARE(got, seen);
     }
@@ -86,13 +78,13 @@ private Q_SLOTS:
     {
         QFETCH(QString, first);
         QFETCH(ApplicationService::Claim, claim);
-        ApplicationService running(*m_first, m_id);
+        ApplicationService running(m_first, m_id);
         if (first != u"none")
             QCOMPARE(running.claim({}, {}, 1000), ApplicationService::Claim::Owned);
         if (first == u"quitting")
             running.release();
         // The running one shares this thread, which the claim blocks: it cannot answer.
-        ApplicationService launched(*m_second, m_id);
+        ApplicationService launched(m_second, m_id);
         QCOMPARE(launched.claim({ QUrl("file:///m/a.mp4") }, {}, 300), claim);
         launched.release();
         running.release();
@@ -100,9 +92,8 @@ private Q_SLOTS:
 
 private:
     const QString m_id = "org.kestrune.Test";
-    QProcess m_bus;
-    std::unique_ptr<QDBusConnection> m_first;
-    std::unique_ptr<QDBusConnection> m_second;
+    PrivateBus m_bus;
+    QDBusConnection &m_first = m_bus.one, &m_second = m_bus.two;
 };
 
 QTEST_GUILESS_MAIN(ApplicationServiceTest)

@@ -1,8 +1,9 @@
 #include "app/desktopsession.h"
 
+#include "run.h"
+
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <poll.h>
@@ -68,20 +69,11 @@ class DesktopSessionTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_bus.start("dbus-daemon", { "--session", "--nofork", "--print-address" });
-        QVERIFY2(m_bus.waitForReadyRead(10000), "no private dbus-daemon");
-        const QString address = QString::fromLatin1(m_bus.readLine().trimmed());
-        m_client = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, "client"));
-        m_service = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(address, "service"));
-        QVERIFY(m_client->isConnected() && m_service->isConnected());
-    }
-    void cleanupTestCase() { m_bus.kill(), m_bus.waitForFinished(); }
+    void initTestCase() { QVERIFY2(m_bus.open(), "no private dbus-daemon"); }
     void cleanup()
     {
         for (const QStringList &service : m_services)
-            m_service->unregisterService(service[0]), m_service->unregisterObject(service[1]);
+            m_service.unregisterService(service[0]), m_service.unregisterObject(service[1]);
     }
 
     void steps_data()
@@ -123,9 +115,9 @@ private Q_SLOTS:
         FakeDesktop fake;
         serve(services, &fake);
         if (services.contains("dock"))
-            QVERIFY(m_service->connect({}, {}, "com.canonical.Unity.LauncherEntry", "Update", &fake, SLOT(Update(QString, QVariantMap))));
+            QVERIFY(m_service.connect({}, {}, "com.canonical.Unity.LauncherEntry", "Update", &fake, SLOT(Update(QString, QVariantMap))));
         const bool systemBus = services.contains("login1") || services.contains("system");
-        BatchSession session(systemBus ? *m_client : QDBusConnection(QString()), *m_client);
+        BatchSession session(systemBus ? m_client : QDBusConnection(QString()), m_client);
         connect(&session, &BatchSession::activated, &fake, [&fake](const QString &token) { fake.calls << "activated " + token; });
         for (const QString &step : steps.split(u' ')) {
             if (step == u"start" || step == u"end")
@@ -145,12 +137,12 @@ private Q_SLOTS:
             else if (step.startsWith(u"click:")) {
                 const uint id = step.section(u':', 1, 1).toUInt();
                 const QString path = "/org/freedesktop/Notifications", name = "org.freedesktop.Notifications";
-                QVERIFY(m_service->send(QDBusMessage::createSignal(path, name, "ActivationToken") << id << step.section(u':', 3)));
-                QVERIFY(m_service->send(QDBusMessage::createSignal(path, name, "ActionInvoked") << id << step.section(u':', 2, 2)));
+                QVERIFY(m_service.send(QDBusMessage::createSignal(path, name, "ActivationToken") << id << step.section(u':', 3)));
+                QVERIFY(m_service.send(QDBusMessage::createSignal(path, name, "ActionInvoked") << id << step.section(u':', 2, 2)));
             }
         }
         QTRY_COMPARE_WITH_TIMEOUT(fake.record(), record, 5000);
-        m_service->disconnect({}, {}, "com.canonical.Unity.LauncherEntry", "Update", &fake, SLOT(Update(QString, QVariantMap)));
+        m_service.disconnect({}, {}, "com.canonical.Unity.LauncherEntry", "Update", &fake, SLOT(Update(QString, QVariantMap)));
     }
 
 private:
@@ -159,7 +151,7 @@ private:
     {
         for (const QStringList &entry : m_services) {
             if (services.contains(entry[0].section(u'.', 2, 2)))
-                QVERIFY(m_service->registerObject(entry[1], entry[2], fake, QDBusConnection::ExportAllSlots) && m_service->registerService(entry[0]));
+                QVERIFY(m_service.registerObject(entry[1], entry[2], fake, QDBusConnection::ExportAllSlots) && m_service.registerService(entry[0]));
         }
     }
 
@@ -169,9 +161,8 @@ private:
         { "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop/request/1", "org.freedesktop.portal.Request" },
         { "org.freedesktop.Notifications", "/org/freedesktop/Notifications", "org.freedesktop.Notifications" }
     };
-    QProcess m_bus;
-    std::unique_ptr<QDBusConnection> m_client;
-    std::unique_ptr<QDBusConnection> m_service;
+    PrivateBus m_bus;
+    QDBusConnection &m_client = m_bus.one, &m_service = m_bus.two;
 };
 
 QTEST_GUILESS_MAIN(DesktopSessionTest)

@@ -60,10 +60,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("dialog");
-        QTest::addRow("About") << "aboutAction"
-                               << "aboutDialog";
-        QTest::addRow("Check for Updates") << "checkForUpdatesAction"
-                                           << "updateDialog";
+        QTest::addRow("About") << QString("aboutAction") << QString("aboutDialog");
+        QTest::addRow("Check for Updates") << QString("checkForUpdatesAction") << QString("updateDialog");
     }
     // Each dialog is made when its command asks for it, opens, and is let go once closed; asked
     // again, it opens again.
