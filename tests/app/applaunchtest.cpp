@@ -6,11 +6,13 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 constexpr int launchTimeoutMs = 20000;
 
 // The installed program as a user meets it, on a private X server and session bus: its command
-// line, its window on X and on Wayland, one instance per session, and its Quit shortcut.
+// line, its window on X and on Wayland, one instance per session, its Quit shortcut, a screen
+// reader's view of it, and what a kill or a logout in the middle of a file leaves.
 class AppLaunchTest : public QObject
 {
     Q_OBJECT
@@ -19,7 +21,11 @@ private Q_SLOTS:
     void initTestCase()
     {
         QDir home(m_home.path());
-        QVERIFY(home.mkpath("runtime") && home.mkpath("config") && home.mkpath("media/folder"));
+        QVERIFY(home.mkpath("runtime") && home.mkpath("config") && home.mkpath("media/folder") && home.mkpath("bin"));
+        // A copy of the program with a slow stand-in for ffmpeg beside it, found before any other.
+        QVERIFY(
+            QFile::copy(KESTRUNE_APP_PATH, home.filePath("bin/kestrune")) && QFile::copy(KESTRUNE_TEST_DATA_DIR "/slowffmpeg.sh", home.filePath("bin/ffmpeg")));
+        QVERIFY(QFile::setPermissions(home.filePath("bin/ffmpeg"), QFile::ReadOwner | QFile::ExeOwner));
         QFile::setPermissions(home.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         // Each server prints where to reach it on its first line.
         const auto serve = [this](const QString &command) {
@@ -136,7 +142,57 @@ private Q_SLOTS:
         QCOMPARE(windows(ours).size(), 0);
     }
 
+    void killedMidFile_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("temporaryLeft"); // until the next conversion into the folder
+        QTest::addRow("SIGKILL") << SIGKILL << true;
+        QTest::addRow("SIGTERM, as at logout") << SIGTERM << false;
+        QTest::addRow("SIGHUP") << SIGHUP << false;
+    }
+    // Killed in the middle of a file, the program leaves no ffmpeg behind; its temporary goes at
+    // once on a signal that can be caught, and otherwise with the next conversion into the folder.
+    void killedMidFile()
+    {
+        QFETCH(int, signal);
+        QFETCH(bool, temporaryLeft);
+        QTemporaryDir media(m_home.filePath("media-XXXXXX"));
+        QFile::remove(m_home.filePath("bin/ffmpeg.pid"));
+        QVERIFY(QFile(media.filePath("slow.mp4")).open(QIODevice::WriteOnly) && QFile(media.filePath("next.mp4")).open(QIODevice::WriteOnly));
+        QProcess *app = start(m_home.filePath("bin/kestrune"), { media.filePath("slow.mp4") }, m_env);
+        qint64 ffmpeg = 0;
+        // Return again while the file converts would stop it: pressed only while nothing runs.
+        const auto started = [&] { return press(windows(ours).value(0), "Return") && QTest::qWaitFor([&] { return (ffmpeg = readPid()) > 0; }, 3000); };
+        QTRY_VERIFY_WITH_TIMEOUT(started(), launchTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!temporaries(media.path()).isEmpty(), 5000);
+
+        QVERIFY(::kill(pid_t(app->processId()), signal) == 0);
+        QVERIFY(app->waitForFinished(5000));
+        QTRY_VERIFY2_WITH_TIMEOUT(!alive(ffmpeg), "ffmpeg outlived the program", 2000);
+        QCOMPARE(temporaries(media.path()).isEmpty(), !temporaryLeft);
+
+        start(m_home.filePath("bin/kestrune"), { media.filePath("next.mp4") }, m_env);
+        QTRY_VERIFY_WITH_TIMEOUT(press(windows(ours).value(0), "Return") && QFile::exists(media.filePath("next.mkv")), launchTimeoutMs);
+        QCOMPARE(temporaries(media.path()), QStringList());
+        QVERIFY(!QFile::exists(media.filePath("slow.mkv")));
+    }
+
 private:
+    static QStringList temporaries(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression("^\\.kestrune-"));
+    }
+    qint64 readPid() const
+    {
+        QFile file(m_home.filePath("bin/ffmpeg.pid"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
+    }
+    // A zombie counts as gone: it runs nothing, and only its new parent can reap it.
+    static bool alive(qint64 pid)
+    {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        return pid > 0 && stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
+    }
     QProcess *start(const QString &program, const QStringList &arguments, const QProcessEnvironment &env)
     {
         auto *process = new QProcess(this);

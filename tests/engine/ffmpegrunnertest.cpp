@@ -91,30 +91,6 @@ private Q_SLOTS:
         QCOMPARE(FFmpegRunner::Locations::platformDefault().ffmpegSearchPaths, (QStringList { "/usr/local/bin/ffmpeg", "/usr/bin/ffmpeg" }));
     }
 
-    void arguments_data()
-    {
-        QTest::addColumn<OutputFormat>("format");
-        QTest::addColumn<QString>("retry"); // d: leave out data, attachments and stream 2; g: generate timestamps
-        QTest::addColumn<QString>("expected");
-        const QString head = "-hide_banner -loglevel error -nostats -progress pipe:1 ", in = "-i /in/a b.mp4 -map 0 ", out = " -y /out/ä.x";
-        const QString drop = "-map -0:d -map -0:t -map -0:2 ", genpts = "-fflags +genpts ";
-        QTest::addRow("mkv") << OutputFormat::mkv << "" << head + in + "-c copy -f matroska" + out;
-        QTest::addRow("mp4 leaving out") << OutputFormat::mp4 << "d" << head + in + drop + "-c copy -movflags +faststart -f mp4" + out;
-        QTest::addRow("mov with timestamps") << OutputFormat::mov << "g" << head + genpts + in + "-c copy -movflags +faststart -f mov" + out;
-        QTest::addRow("mpegts both") << OutputFormat::mpegts << "dg" << head + genpts + in + drop + "-c copy -f mpegts" + out;
-    }
-    void arguments()
-    {
-        QFETCH(OutputFormat, format);
-        QFETCH(QString, retry);
-        QFETCH(QString, expected);
-        const bool leaveOut = retry.contains(u'd');
-        const FFmpegRunner::Retry r { leaveOut, leaveOut ? QList<int> { 2 } : QList<int> {}, leaveOut, retry.contains(u'g') };
-        const QStringList vector = FFmpegRunner::buildArguments(QUrl::fromLocalFile("/in/a b.mp4"), QUrl::fromLocalFile("/out/ä.x"), format, r);
-        QCOMPARE(vector.size(), expected.count(u' ')); // the input path holds the one blank that is no separator
-        QCOMPARE(vector.join(u' '), expected);
-    }
-
     // Streams: "v" video, "p" cover art, "d" data, "t" an attachment, "?" unknown; an attempt: "d"
     // leaving out data, "t" attachments, "g" generating timestamps, digits the streams left out.
     void retryPolicy_data()

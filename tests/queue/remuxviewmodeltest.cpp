@@ -295,33 +295,6 @@ private Q_SLOTS:
         h.vm->setSameAsInput(setting[3] == u"1");
         QCOMPARE(QCoro::waitFor(h.vm->outputURL(h.url(setting[0]))), h.url(setting[4]));
     }
-
-    // Assigning what a property holds, or a report that changes no value, tells nobody; a report
-    // that moves only the speed tells just that role of just that row.
-    void notifiesOnlyOnRealChange()
-    {
-        Harness h;
-        h.add({ "gate-a.mov" });
-        h.runner->reports = { { 0.5, 1.0 } };
-        auto batch = h.vm->convert();
-        QTRY_VERIFY(h.runner->waiting);
-        std::vector<std::unique_ptr<QSignalSpy>> spies;
-        for (int i = h.vm->metaObject()->methodOffset(); i < h.vm->metaObject()->methodCount(); ++i)
-            if (const QMetaMethod method = h.vm->metaObject()->method(i); method.methodType() == QMetaMethod::Signal)
-                spies.push_back(std::make_unique<QSignalSpy>(h.vm.get(), method.methodSignature().prepend('2').constData()));
-        QSignalSpy rows(h.vm->fileModel(), &QAbstractItemModel::dataChanged);
-        h.vm->setOutputFormatId(QStringLiteral("mkv"));
-        h.vm->setOutputFormatId(QStringLiteral("ts")); // not a format id
-        h.vm->setSameAsInput(true);
-        h.runner->lastHandler({ 0.5, 1.0 });
-        h.runner->lastHandler({ 0.5, 2.0 });
-        for (const auto &spy : spies)
-            QVERIFY2(spy->isEmpty(), spy->signal().constData());
-        QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows.at(0).at(2).value<QList<int>>(), QList<int> { FileListModel::SpeedRole });
-        h.runner->release();
-        QVERIFY(Harness::finish(std::move(batch)));
-    }
 };
 
 QTEST_GUILESS_MAIN(RemuxViewModelTest)
