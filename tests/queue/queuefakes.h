@@ -8,6 +8,7 @@
 #include "queue/remuxviewmodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -88,6 +89,8 @@ public:
         if (parked)
             QTimer::singleShot(0, &gate, [handle = std::exchange(parked, {})] { handle.resume(); });
     }
+    // A release still pending when the runner goes ends its run, so no frame is left behind.
+    ~FakeRunner() override { QCoreApplication::sendPostedEvents(&gate, QEvent::MetaCall); }
     void stopRunning(std::chrono::milliseconds) override
     {
         ++stops;
