@@ -100,6 +100,7 @@ ViewTestCase {
         const view = makeView()
         const scroller = find(view, "scroller")
         driver.addFiles(Array.from({ length: 1000 }, (_, i) => "clip" + i + ".mov"))
+        tryCompare(vm.files, "count", 1000, 30000) // listed on a worker, late on a slow build
         rows(view)
         scroller.contentY = data.end ? scroller.contentHeight - scroller.height : 0
         // A slow build lays the list out late: the rows in sight are awaited, not assumed.
