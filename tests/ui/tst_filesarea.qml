@@ -108,7 +108,7 @@ ViewTestCase {
         tryVerify(() => {
             made = rows(view).map(row => row.fileName)
             return (data.end ? made[made.length - 1] : made[0]) === (data.end ? data.last : data.first)
-        }, 5000, "the rows in sight are made")
+        }, 20000, "the rows in sight are made")
         verify(made.length < 60, made.length + " rows made")
     }
 }

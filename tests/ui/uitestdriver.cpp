@@ -114,7 +114,13 @@ QList<QUrl> UiTestDriver::makeFiles(const QStringList &names) const
 void UiTestDriver::addFiles(const QStringList &names)
 {
     m_model->addFiles(makeFiles(names));
-    for (QDeadlineTimer limit(5000); m_model->isAddingFiles() && !limit.hasExpired();)
+    awaitListing();
+}
+
+void UiTestDriver::awaitListing() const
+{
+    // Files are checked on a worker; a sanitizer build under load takes seconds for a thousand.
+    for (QDeadlineTimer limit(30000); m_model->isAddingFiles() && !limit.hasExpired();)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
 }
 
@@ -134,7 +140,9 @@ bool UiTestDriver::drag(QQuickItem *target, const QStringList &names, bool hold)
     const auto over = QWindowSystemInterface::handleDrag(window, m_dragData.get(), point, Qt::CopyAction, Qt::LeftButton, {});
     if (hold)
         return over.isAccepted();
-    return QWindowSystemInterface::handleDrop(window, m_dragData.get(), point, Qt::CopyAction, Qt::LeftButton, {}).isAccepted();
+    const bool accepted = QWindowSystemInterface::handleDrop(window, m_dragData.get(), point, Qt::CopyAction, Qt::LeftButton, {}).isAccepted();
+    awaitListing();
+    return accepted;
 }
 
 void UiTestDriver::report(const QVariant &fraction, const QVariant &speed)

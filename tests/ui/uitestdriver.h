@@ -67,6 +67,7 @@ private:
     // The model names each output and lists added files on a worker: waits until the next run
     // waits for the driver or the batch has ended.
     void settle() const;
+    void awaitListing() const;
 
     // What a scripted remux awaits: it stays suspended until release() resumes it.
     struct Release : std::suspend_always {
