@@ -13,6 +13,8 @@ packages=(
   qml6-module-qtquick qml6-module-qtquick-controls qml6-module-qtquick-templates
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes qml6-module-qtquick-window
   qml6-module-qtqml-workerscript qml6-module-qttest qml6-module-qtqml
+  # the catalogs: lrelease and lupdate, their CMake API, and Qt's own translated texts
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # the in-process duration and stream probe
   libavformat-dev libavcodec-dev libavutil-dev
   # ffmpeg is run as a child process, never linked

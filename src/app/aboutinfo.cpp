@@ -54,7 +54,7 @@ void AboutInfo::refresh()
 void AboutInfo::finishQuery(QString versionLine)
 {
     m_query.clear();
-    m_ffmpegVersion = versionLine.isEmpty() ? QStringLiteral("version unknown") : std::move(versionLine);
+    m_ffmpegVersion = versionLine.isEmpty() ? tr("version unknown") : std::move(versionLine);
     m_ffmpegKnown = true;
     Q_EMIT ffmpegChanged();
 }

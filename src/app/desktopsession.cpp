@@ -113,7 +113,7 @@ void DesktopNotifier::notify(const QString &title, const QString &body)
         = QDBusMessage::createMethodCall(notificationService, QStringLiteral("/org/freedesktop/Notifications"), notificationService, QStringLiteral("Notify"));
     // The "default" action is what a click on the notification itself does.
     call << QStringLiteral("Kestrune") << m_id << QString(KestruneApp::applicationId) << title << body
-         << QStringList { QStringLiteral("default"), QStringLiteral("Show Kestrune") }
+         << QStringList { QStringLiteral("default"), tr("Show Kestrune") }
          << QVariantMap { { QStringLiteral("desktop-entry"), QString(KestruneApp::applicationId) } } << -1;
     m_withdrawn = false;
     m_token.clear();
@@ -190,7 +190,7 @@ void BatchSession::setConverting(bool converting)
     if (m_quit || converting == std::exchange(m_converting, converting))
         return;
     if (converting) {
-        m_inhibitor.hold(QStringLiteral("Converting video files"));
+        m_inhibitor.hold(tr("Converting video files"));
     } else {
         m_inhibitor.release();
         m_launcher.clear();

@@ -4,6 +4,7 @@
 #include "app/applicationservice.h"
 #include "app/desktopsession.h"
 #include "app/localpaths.h"
+#include "app/translations.h"
 #include "app/unixsignals.h"
 #include "app/updatercontroller.h"
 #include "queue/filelistmodel.h"
@@ -31,18 +32,14 @@ namespace
 
 constexpr int activateTimeoutMs = 5000;
 
-// Reads the command line before any window system is touched, so --help and --version work on
-// a bare terminal. Leaves the process for those and for a malformed command line. Only then is a
-// core application made, to print: a second application object before the real one would keep
-// the window off the accessibility bus, so screen readers would see an empty application.
-QList<QUrl> parseCommandLine(int argc, char **argv)
+// The program's options, described in the language installed (English before any is).
+void describe(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Puts the streams of video files into another container without re-encoding them."));
+    parser.setApplicationDescription(KestruneApp::tr("Puts the streams of video files into another container without re-encoding them."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
-        QStringLiteral("files"), QStringLiteral("Video files, or folders of them, to add to the list."), QStringLiteral("[FILE|FOLDER]..."));
+        QStringLiteral("files"), KestruneApp::tr("Video files, or folders of them, to add to the list."), KestruneApp::tr("[FILE|FOLDER]..."));
     // Qt's own window-system options stay valid, as every Qt program takes them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char *name : { "platform", "display", "style", "qwindowgeometry", "qwindowtitle", "qwindowicon" }) {
@@ -50,6 +47,16 @@ QList<QUrl> parseCommandLine(int argc, char **argv)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
+
+// Reads the command line before any window system is touched, so --help and --version work on
+// a bare terminal. Leaves the process for those and for a malformed command line. Only then is a
+// core application made, to print: a second application object before the real one would keep
+// the window off the accessibility bus, so screen readers would see an empty application.
+QList<QUrl> parseCommandLine(int argc, char **argv)
+{
+    QCommandLineParser parser;
+    describe(parser);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -58,7 +65,11 @@ QList<QUrl> parseCommandLine(int argc, char **argv)
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("kestrune"));
         QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
-        parser.process(application); // prints, and leaves the process
+        // Described again, now in the user's language.
+        Translations::install(application);
+        QCommandLineParser translated;
+        describe(translated);
+        translated.process(application); // prints, and leaves the process
     }
     QList<QUrl> files;
     const QString here = QDir::currentPath();
@@ -91,6 +102,7 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
     QList<QUrl> files = parseCommandLine(argc, argv);
     QQuickWindow::setGraphicsApi(graphicsApi);
     QApplication application(argc, argv);
+    Translations::install(application);
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
     QApplication::setApplicationName(QStringLiteral("Kestrune"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
@@ -154,7 +166,7 @@ bool KestruneApp::start()
     disconnect(&m_engine, &QQmlApplicationEngine::warnings, this, nullptr);
     m_window = qobject_cast<QQuickWindow *>(m_engine.rootObjects().value(0));
     if (!m_window)
-        m_loadErrors = errors.isEmpty() ? QStringLiteral("The window could not be loaded.") : errors.join(u'\n');
+        m_loadErrors = errors.isEmpty() ? tr("The window could not be loaded.") : errors.join(u'\n');
     addFiles(m_options.files);
     return true;
 }
@@ -187,8 +199,9 @@ void KestruneApp::watchBatches()
     });
     connect(m_viewModel, &RemuxViewModel::batchFinished, this, [this] {
         if (m_batchSession)
-            m_batchSession->finished(QStringLiteral("Conversion finished"),
-                ViewText::summary(m_viewModel->doneCount(), m_viewModel->droppedTrackCount(), m_viewModel->failedCount(), m_viewModel->warningCount()), m_window && m_window->isActive());
+            m_batchSession->finished(tr("Conversion finished"),
+                ViewText::summary(m_viewModel->doneCount(), m_viewModel->droppedTrackCount(), m_viewModel->failedCount(), m_viewModel->warningCount()),
+                m_window && m_window->isActive());
     });
 }
 
@@ -202,7 +215,7 @@ bool KestruneApp::claimSession()
         return false;
     case ApplicationService::Claim::NoAnswer:
         // A second window would convert the same files twice; better say so and leave.
-        qCritical("kestrune: Kestrune is already running but did not answer. Try again in a moment.");
+        qCritical("kestrune: %s", qPrintable(tr("Kestrune is already running but did not answer. Try again in a moment.")));
         m_exitCode = 1;
         return false;
     case ApplicationService::Claim::Owned:

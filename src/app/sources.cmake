@@ -23,7 +23,8 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.h ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/desktopsession.h ${CMAKE_CURRENT_LIST_DIR}/desktopsession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/applicationservice.h ${CMAKE_CURRENT_LIST_DIR}/applicationservice.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/localpaths.h ${CMAKE_CURRENT_LIST_DIR}/localpaths.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/localpaths.h ${CMAKE_CURRENT_LIST_DIR}/localpaths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/translations.h ${CMAKE_CURRENT_LIST_DIR}/translations.cpp)
 # An X11 window is brought forward with the time of the user's click, sent to the window
 # manager directly.
 pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)

@@ -68,19 +68,19 @@ QString describeNetworkFailure(const QNetworkReply &reply)
 {
     switch (reply.error()) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("The update server refused the connection.");
+        return UpdaterController::tr("The update server refused the connection.");
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("The update server could not be found. Check your internet connection.");
+        return UpdaterController::tr("The update server could not be found. Check your internet connection.");
     case QNetworkReply::TimeoutError:
-        return QStringLiteral("The update server did not answer in time.");
+        return UpdaterController::tr("The update server did not answer in time.");
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("The update server closed the connection before sending the update feed.");
+        return UpdaterController::tr("The update server closed the connection before sending the update feed.");
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("A secure connection to the update server could not be made.");
+        return UpdaterController::tr("A secure connection to the update server could not be made.");
     case QNetworkReply::ContentNotFoundError:
-        return QStringLiteral("The update feed was not found at %1.").arg(reply.url().toDisplayString());
+        return UpdaterController::tr("The update feed was not found at %1.").arg(reply.url().toDisplayString());
     default:
-        return QStringLiteral("The update feed could not be loaded: %1.").arg(reply.errorString());
+        return UpdaterController::tr("The update feed could not be loaded: %1.").arg(reply.errorString());
     }
 }
 
@@ -140,11 +140,11 @@ void UpdaterController::runCheck()
     // timer that only measures silence from ever firing.
     auto *deadline = new QTimer(reply);
     deadline->setSingleShot(true);
-    connect(deadline, &QTimer::timeout, reply, [cut] { cut(QStringLiteral("The update server did not answer in time.")); });
+    connect(deadline, &QTimer::timeout, reply, [cut] { cut(UpdaterController::tr("The update server did not answer in time.")); });
     deadline->start(m_deadline);
     const auto tooLarge = [cut](qint64 bytes) {
         if (bytes > maxFeedBytes)
-            cut(QStringLiteral("The update feed is too large to be one."));
+            cut(UpdaterController::tr("The update feed is too large to be one."));
     };
     // The body is counted as it is read, after decompression, and Qt holds back at most a small
     // buffer of it: a compressed or fast body cannot pile up megabytes before the abort.
@@ -180,7 +180,7 @@ void UpdaterController::readFeed(QByteArray body)
             return;
         }
         if (appcast.releases.isEmpty()) {
-            finishCheck(Failed, {}, {}, QStringLiteral("The update feed lists no versions."));
+            finishCheck(Failed, {}, {}, UpdaterController::tr("The update feed lists no versions."));
             return;
         }
         const auto newest = std::max_element(
@@ -242,7 +242,7 @@ UpdaterController::Appcast UpdaterController::parseAppcast(const QByteArray &xml
     QXmlStreamReader reader(xml);
     if (reader.readNextStartElement()) {
         if (reader.name() != u"rss" || !reader.prefix().isEmpty()) {
-            appcast.error = QStringLiteral("The update feed is not an RSS feed.");
+            appcast.error = UpdaterController::tr("The update feed is not an RSS feed.");
             return appcast;
         }
         while (reader.readNextStartElement()) {
@@ -267,7 +267,7 @@ UpdaterController::Appcast UpdaterController::parseAppcast(const QByteArray &xml
         reader.readNext();
     if (reader.hasError()) {
         appcast.releases.clear();
-        appcast.error = QStringLiteral("The update feed is damaged (line %1: %2).").arg(reader.lineNumber()).arg(reader.errorString());
+        appcast.error = UpdaterController::tr("The update feed is damaged (line %1: %2).").arg(reader.lineNumber()).arg(reader.errorString());
     }
     return appcast;
 }

@@ -1,5 +1,6 @@
 #include "engine/failurereason.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace FailureReason
@@ -24,17 +25,18 @@ QString plainCause(const QString &text)
     static const QRegularExpression refusedCodec(
         QStringLiteral("could not find tag for codec (\\w+)|not currently supported in container"), QRegularExpression::CaseInsensitiveOption);
     if (encrypted.match(text).hasMatch()) {
-        return QStringLiteral("The source is encrypted, so it can't be converted.");
+        return QCoreApplication::translate("FailureReason", "The source is encrypted, so it can't be converted.");
     }
     if (noStreams.match(text).hasMatch()) {
-        return QStringLiteral("The source holds no stream that ffmpeg can copy.");
+        return QCoreApplication::translate("FailureReason", "The source holds no stream that ffmpeg can copy.");
     }
     if (unknownCodec.match(text).hasMatch()) {
-        return QStringLiteral("The source holds a stream in a codec ffmpeg doesn't know, so it can't be copied.");
+        return QCoreApplication::translate("FailureReason", "The source holds a stream in a codec ffmpeg doesn't know, so it can't be copied.");
     }
     if (const auto refused = refusedCodec.match(text); refused.hasMatch()) {
-        return refused.captured(1).isEmpty() ? QStringLiteral("The new container can't hold one of the source's streams.")
-                                             : QStringLiteral("The new container can't hold the source's %1 stream.").arg(refused.captured(1));
+        return refused.captured(1).isEmpty()
+            ? QCoreApplication::translate("FailureReason", "The new container can't hold one of the source's streams.")
+            : QCoreApplication::translate("FailureReason", "The new container can't hold the source's %1 stream.").arg(refused.captured(1));
     }
     return {};
 }
@@ -44,6 +46,8 @@ QString describe(int exitCode, const QString &stderrText)
 {
     const QString words = withoutAddresses(stderrText);
     const QString cause = plainCause(words);
-    return (cause.isEmpty() ? QString() : cause + u' ') + QStringLiteral("ffmpeg exited %1: ").arg(exitCode) + words;
+    // ffmpeg's own words stay as it wrote them; only the sentence around them is translated.
+    return (cause.isEmpty() ? QString() : cause + u' ')
+        + QCoreApplication::translate("FailureReason", "ffmpeg exited %1: %2").arg(QString::number(exitCode), words);
 }
 }

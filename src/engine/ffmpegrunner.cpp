@@ -77,23 +77,23 @@ QString FFmpegRunner::RunError::errorDescription() const
     case Case::processFailed:
         return FailureReason::describe(m_exitCode, m_text);
     case Case::ffmpegNotFound:
-        return QStringLiteral("ffmpeg wasn't found. Install the ffmpeg package and try again.");
+        return QCoreApplication::translate("FFmpegRunner", "ffmpeg wasn't found. Install the ffmpeg package and try again.");
     case Case::streamsNotCarried: {
-        QString streams = m_lost.size() > 1 ? QStringList(m_lost.first(m_lost.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ") + m_lost.last()
-                                            : m_lost.value(0);
-        QString text = QStringLiteral("%1 can't carry the %2 %3 of this file, so the new file lacks %4.")
-                           .arg(OutputFormats::displayName(m_format.value_or(OutputFormat::mkv)), streams,
-                               m_lost.size() > 1 ? QStringLiteral("streams") : QStringLiteral("stream"),
-                               m_lost.size() > 1 ? QStringLiteral("them") : QStringLiteral("it"));
+        const QString container = OutputFormats::displayName(m_format.value_or(OutputFormat::mkv));
+        QString text = m_lost.size() > 1
+            ? QCoreApplication::translate("FFmpegRunner", "%1 can't carry the %2 and %3 streams of this file, so the new file lacks them.")
+                  .arg(container, QStringList(m_lost.first(m_lost.size() - 1)).join(QCoreApplication::translate("FFmpegRunner", ", ")), m_lost.last())
+            : QCoreApplication::translate("FFmpegRunner", "%1 can't carry the %2 stream of this file, so the new file lacks it.")
+                  .arg(container, m_lost.value(0));
         if (m_format != OutputFormat::mkv) {
-            text += QStringLiteral(" Try MKV.");
+            text += QCoreApplication::translate("FFmpegRunner", " Try MKV.");
         }
         return text;
     }
     case Case::platformError:
-        return m_text.isEmpty() ? QStringLiteral("ffmpeg could not be run.") : m_text;
+        return m_text.isEmpty() ? QCoreApplication::translate("FFmpegRunner", "ffmpeg could not be run.") : m_text;
     case Case::stopped:
-        return QStringLiteral("Stopped.");
+        return QCoreApplication::translate("FFmpegRunner", "Stopped.");
     }
     return {};
 }

@@ -94,17 +94,17 @@ QString MediaProbe::kindName(StreamKind kind)
 {
     switch (kind) {
     case StreamKind::video:
-        return QStringLiteral("video");
+        return QCoreApplication::translate("MediaProbe", "video");
     case StreamKind::audio:
-        return QStringLiteral("audio");
+        return QCoreApplication::translate("MediaProbe", "audio");
     case StreamKind::subtitle:
-        return QStringLiteral("subtitle");
+        return QCoreApplication::translate("MediaProbe", "subtitle");
     case StreamKind::data:
-        return QStringLiteral("data");
+        return QCoreApplication::translate("MediaProbe", "data");
     case StreamKind::attachment:
-        return QStringLiteral("attachment");
+        return QCoreApplication::translate("MediaProbe", "attachment");
     case StreamKind::other:
         break;
     }
-    return QStringLiteral("other");
+    return QCoreApplication::translate("MediaProbe", "other");
 }

@@ -1,5 +1,6 @@
 #include "engine/remuxchecks.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -47,7 +48,7 @@ QStringList streamsLost(const MediaProbe::Info &input, const MediaProbe::Info &o
             unmatched.removeOne(codec);
         }
         for (const QString &codec : unmatched.last(std::min(missing, unmatched.size()))) {
-            lost.append(QStringLiteral("%1 (%2)").arg(MediaProbe::kindName(kind), codec));
+            lost.append(QCoreApplication::translate("RemuxChecks", "%1 (%2)", "stream kind (codec)").arg(MediaProbe::kindName(kind), codec));
         }
     }
     return lost;
@@ -90,7 +91,7 @@ qsizetype strayCovers(const MediaProbe::Info &input, const MediaProbe::Info &out
 
 QString seconds(double value)
 {
-    return QString::number(value, 'f', 1) + QStringLiteral(" s");
+    return QString::number(value, 'f', 1) + QCoreApplication::translate("RemuxChecks", " s", "seconds");
 }
 }
 
@@ -100,18 +101,21 @@ QStringList notesOnArrival(const MediaProbe::Info &input, const MediaProbe::Info
     QStringList notes;
     // Cover art that came out as an ordinary video track was not left out: warningsOnArrival says so.
     if (missingCovers(input, output) > strayCovers(input, output)) {
-        notes << QStringLiteral("The cover art couldn't be copied into %1 and was left out.").arg(container);
+        notes << QCoreApplication::translate("RemuxChecks", "The cover art couldn't be copied into %1 and was left out.").arg(container);
     }
     // Cover art stored as an attachment counts as cover art, not here.
     const auto attachments = [](const MediaProbe::Info &info) {
         return countIf(info, [](const MediaProbe::Stream &s) { return s.kind == MediaProbe::StreamKind::attachment && !isCoverArt(s); });
     };
     if (const qsizetype lost = attachments(input) - attachments(output); lost > 0) {
-        notes << (lost == 1 ? QStringLiteral("An attachment (such as a font) couldn't be copied into %1 and was left out.").arg(container)
-                            : QStringLiteral("%1 attachments (such as fonts) couldn't be copied into %2 and were left out.").arg(lost).arg(container));
+        const int count = int(lost);
+        notes << (count == 1
+                ? QCoreApplication::translate("RemuxChecks", "An attachment (such as a font) couldn't be copied into %1 and was left out.")
+                : QCoreApplication::translate("RemuxChecks", "%n attachments (such as fonts) couldn't be copied into %1 and were left out.", nullptr, count))
+                     .arg(container);
     }
     if (input.chapters > 0 && output.chapters == 0) {
-        notes << QStringLiteral("The chapters couldn't be copied into %1 and were left out.").arg(container);
+        notes << QCoreApplication::translate("RemuxChecks", "The chapters couldn't be copied into %1 and were left out.").arg(container);
     }
     return notes;
 }
@@ -122,12 +126,12 @@ QStringList warningsOnArrival(const MediaProbe::Info &input, const MediaProbe::I
     if (input.duration && output.duration && !input.durationEstimated) {
         const double shortBy = *input.duration - *output.duration;
         if (shortBy > 1.0 && shortBy > 0.02 * *input.duration) {
-            warnings << QStringLiteral("The source seems damaged: it says it lasts %1, but only %2 could be copied.")
+            warnings << QCoreApplication::translate("RemuxChecks", "The source seems damaged: it says it lasts %1, but only %2 could be copied.")
                             .arg(seconds(*input.duration), seconds(*output.duration));
         }
     }
     if (strayCovers(input, output) > 0) {
-        warnings << QStringLiteral("The cover art arrived as an ordinary video track, so players may show it as a second video.");
+        warnings << QCoreApplication::translate("RemuxChecks", "The cover art arrived as an ordinary video track, so players may show it as a second video.");
     }
     return warnings;
 }
@@ -137,7 +141,7 @@ std::optional<QString> nothingToConvert(const QString &sourceName, const MediaPr
     if (input.holdsPackets) {
         return std::nullopt;
     }
-    return QStringLiteral("%1 holds no audio or video samples, so there is nothing to convert.").arg(sourceName);
+    return QCoreApplication::translate("RemuxChecks", "%1 holds no audio or video samples, so there is nothing to convert.").arg(sourceName);
 }
 
 std::optional<QString> failureOnArrival(const QString &sourceName, const std::optional<MediaProbe::Info> &input, const std::optional<MediaProbe::Info> &output)
@@ -148,10 +152,10 @@ std::optional<QString> failureOnArrival(const QString &sourceName, const std::op
         }
     }
     if (!output) {
-        return QStringLiteral("The new file can't be read back, so it was not kept.");
+        return QCoreApplication::translate("RemuxChecks", "The new file can't be read back, so it was not kept.");
     }
     if (input && !output->holdsPackets) {
-        return QStringLiteral("The new file holds no audio or video samples, so it was not kept.");
+        return QCoreApplication::translate("RemuxChecks", "The new file holds no audio or video samples, so it was not kept.");
     }
     return std::nullopt;
 }

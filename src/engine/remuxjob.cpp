@@ -3,6 +3,7 @@
 #include "engine/outputnaming.h"
 #include "engine/remuxchecks.h"
 
+#include <QCoreApplication>
 #include <QCoroTimer>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -266,7 +267,8 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     // A name that is not valid UTF-8 cannot pass through a QString: its bytes decode to U+FFFD
     // and the path would name another file, or none. Refuse it rather than guess.
     if (QFile::encodeName(m_input.toLocalFile()) != QByteArray::fromPercentEncoding(m_input.path(QUrl::FullyEncoded).toLatin1())) {
-        co_return failed(QStringLiteral("This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."));
+        co_return failed(
+            QCoreApplication::translate("RemuxJob", "This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."));
     }
     // A pipe or a device would be read forever; a missing file is left to ffmpeg's own words.
     auto checking = finished(QtConcurrent::run(workers(), &OutputCommit::isRegularOrAbsent, m_input.toLocalFile()));
@@ -275,7 +277,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_return Outcome {};
     }
     if (!*regular) {
-        co_return failed(QStringLiteral("%1 isn't a regular file, so it can't be converted.").arg(m_input.fileName()));
+        co_return failed(QCoreApplication::translate("RemuxJob", "%1 isn't a regular file, so it can't be converted.").arg(m_input.fileName()));
     }
 
     bool stalled = false;
@@ -286,7 +288,8 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     }
     if (stalled) {
         co_return failed(
-            QStringLiteral("%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.").arg(m_input.fileName()));
+            QCoreApplication::translate("RemuxJob", "%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.")
+                .arg(m_input.fileName()));
     }
     if (inputInfo) {
         if (const auto empty = RemuxChecks::nothingToConvert(m_input.fileName(), *inputInfo)) {
@@ -309,7 +312,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_return Outcome {};
     }
     if (!prepared->temporary) {
-        co_return failed(QStringLiteral("Can't write into %1: %2.").arg(folder, errnoText(prepared->error)));
+        co_return failed(QCoreApplication::translate("RemuxJob", "Can't write into %1: %2.").arg(folder, errnoText(prepared->error)));
     }
     m_temporary = prepared->temporary;
     const QUrl temporaryUrl = QUrl::fromLocalFile(m_temporary->path);
@@ -366,7 +369,8 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     // could be read too (without that there is nothing to hold the new file against).
     std::optional<QString> unfit;
     if (outputStalled) {
-        unfit = QStringLiteral("The new file of %1 stopped answering while it was checked, so it was not kept. Check that its drive or share is still there.")
+        unfit = QCoreApplication::translate(
+            "RemuxJob", "The new file of %1 stopped answering while it was checked, so it was not kept. Check that its drive or share is still there.")
                     .arg(m_input.fileName());
     } else if (inputInfo) {
         unfit = RemuxChecks::failureOnArrival(m_input.fileName(), inputInfo, outputInfo);
@@ -403,7 +407,8 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_return Outcome {};
     }
     if (committed->error != 0) {
-        co_return failed(QStringLiteral("The new file couldn't be named %1: %2.").arg(QFileInfo(committed->path).fileName(), errnoText(committed->error)));
+        co_return failed(QCoreApplication::translate("RemuxJob", "The new file couldn't be named %1: %2.")
+                             .arg(QFileInfo(committed->path).fileName(), errnoText(committed->error)));
     }
     co_return Outcome { droppedDataTracks, std::nullopt, QUrl::fromLocalFile(committed->path), notes, warnings };
 }

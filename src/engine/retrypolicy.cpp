@@ -2,6 +2,7 @@
 
 #include "engine/remuxchecks.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace RetryPolicy
@@ -83,7 +84,7 @@ std::optional<Next> next(const QString &errorText, const std::optional<MediaProb
     }
     if (!last.generateTimestamps && containsAny(errorText, missingTimestampMarkers())) {
         next.attempt.generateTimestamps = true;
-        next.warning = QStringLiteral("The source lacks timestamps, so new ones were generated.");
+        next.warning = QCoreApplication::translate("RetryPolicy", "The source lacks timestamps, so new ones were generated.");
         return next;
     }
     return std::nullopt;

@@ -17,9 +17,6 @@
 
 namespace
 {
-const QString addFilesPrompt = QStringLiteral("Add Files");
-const QString chooseFolderPrompt = QStringLiteral("Choose Output Folder");
-
 // A hold of "at least this long": a precise timer, since a coarse one may fire early.
 QCoro::Task<void> preciseSleep(std::chrono::milliseconds duration)
 {
@@ -32,8 +29,7 @@ QCoro::Task<void> preciseSleep(std::chrono::milliseconds duration)
 
 QString droppedTrackNote(OutputFormat format)
 {
-    return QStringLiteral("A data track couldn't be copied into ") + OutputFormats::displayName(format)
-        + QStringLiteral(" and was dropped (timecode usually survives)");
+    return RemuxViewModel::tr("A data track couldn't be copied into %1 and was dropped (timecode usually survives)").arg(OutputFormats::displayName(format));
 }
 
 std::optional<QString> sentences(const QStringList &parts)
@@ -68,10 +64,11 @@ QString notLocalMessage(const QList<QUrl> &urls)
 {
     const QString first = urls.constFirst().toDisplayString();
     if (urls.size() == 1) {
-        return first + QStringLiteral(" isn't on this computer, so it can't be added. Open its share in the file manager first.");
+        return RemuxViewModel::tr("%1 isn't on this computer, so it can't be added. Open its share in the file manager first.").arg(first);
     }
-    return first
-        + QStringLiteral(" and %1 more aren't on this computer, so they can't be added. Open their share in the file manager first.").arg(urls.size() - 1);
+    return RemuxViewModel::tr(
+        "%1 and %n more aren't on this computer, so they can't be added. Open their share in the file manager first.", nullptr, int(urls.size() - 1))
+        .arg(first);
 }
 }
 
@@ -528,7 +525,7 @@ QCoro::Task<QUrl> RemuxViewModel::outputURL(const QUrl &source) const
 
 void RemuxViewModel::chooseOutputFolder()
 {
-    const FilePicker::FolderChoice choice = d->picker->pickFolder(chooseFolderPrompt);
+    const FilePicker::FolderChoice choice = d->picker->pickFolder(tr("Choose Output Folder"));
     if (!choice.accepted) {
         return;
     }
@@ -538,7 +535,7 @@ void RemuxViewModel::chooseOutputFolder()
 
 void RemuxViewModel::presentAddFilesPanel()
 {
-    const FilePicker::FilesChoice choice = d->picker->pickFiles(addFilesPrompt);
+    const FilePicker::FilesChoice choice = d->picker->pickFiles(tr("Add Files"));
     if (choice.accepted) {
         addFiles(choice.urls);
     }

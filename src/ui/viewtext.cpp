@@ -37,26 +37,27 @@ QString ViewText::speed(double speed)
 
 QString ViewText::moreFiles(int count)
 {
-    return QString::number(count) + QStringLiteral(" more file") + (count == 1 ? QString() : QStringLiteral("s"));
+    // English picks its form by the count; each form carries %n so every language gets its own.
+    return count == 1 ? tr("%n more file", nullptr, count) : tr("%n more files", nullptr, count);
 }
 
 QString ViewText::summary(int converted, int dropped, int failed, int warned)
 {
     QStringList phrases;
     if (converted > 0) {
-        phrases << QString::number(converted) + QStringLiteral(" file") + (converted == 1 ? QString() : QStringLiteral("s")) + QStringLiteral(" converted");
+        phrases << (converted == 1 ? tr("%n file converted", nullptr, converted) : tr("%n files converted", nullptr, converted));
     }
     if (dropped > 0) {
-        phrases << QString::number(dropped) + QStringLiteral(" with a dropped track");
+        phrases << tr("%n with a dropped track", nullptr, dropped);
     }
     if (warned > 0) {
-        phrases << QString::number(warned) + QStringLiteral(" with a warning");
+        phrases << tr("%n with a warning", nullptr, warned);
     }
     if (failed > 0) {
-        phrases << QString::number(failed) + QStringLiteral(" failed");
+        phrases << tr("%n failed", nullptr, failed);
     }
     if (phrases.isEmpty()) {
-        return QStringLiteral("Nothing to convert");
+        return tr("Nothing to convert");
     }
     return phrases.join(QStringLiteral("  \u00B7  "));
 }
@@ -88,10 +89,10 @@ QString ViewText::toneSymbol(Tone tone)
 QString ViewText::destination(bool sameAsInput, bool hasDirectory, const QString &directoryPath)
 {
     if (sameAsInput) {
-        return QStringLiteral("Same as input");
+        return tr("Same as input");
     }
     if (!hasDirectory) {
-        return QStringLiteral("Choose a folder\u2026");
+        return tr("Choose a folder…");
     }
     return directoryPath;
 }
@@ -100,13 +101,13 @@ QString ViewText::rowStatus(FileListModel::Status status, bool hasFraction, doub
 {
     switch (status) {
     case FileListModel::Converting:
-        return hasFraction ? QStringLiteral("Converting, ") + percent(fraction) : QStringLiteral("Converting");
+        return hasFraction ? tr("Converting, %1").arg(percent(fraction)) : tr("Converting");
     case FileListModel::Done:
-        return note.isEmpty() ? QStringLiteral("Converted") : QStringLiteral("Converted: ") + note;
+        return note.isEmpty() ? tr("Converted") : tr("Converted: %1").arg(note);
     case FileListModel::Failed:
-        return QStringLiteral("Failed: ") + reason;
+        return tr("Failed: %1").arg(reason);
     case FileListModel::Queued:
         break;
     }
-    return QStringLiteral("Queued");
+    return tr("Queued");
 }

@@ -10,7 +10,7 @@ Dialog {
     required property AboutInfo about
 
     objectName: "aboutDialog"
-    title: "About Kestrune"
+    title: qsTr("About Kestrune")
     modal: true
     anchors.centerIn: parent
     width: Math.min(420, (parent ? parent.width : 420) - 40)
@@ -36,14 +36,14 @@ Dialog {
         }
         Label {
             Layout.alignment: Qt.AlignHCenter
-            text: "Version " + dialog.about.version
+            text: qsTr("Version %1").arg(dialog.about.version)
         }
         Label {
             Layout.fillWidth: true
             Layout.topMargin: 6
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
-            text: "Free software under the GNU General Public License, version 3 or later (" + dialog.about.licence + ")."
+            text: qsTr("Free software under the GNU General Public License, version 3 or later (%1).").arg(dialog.about.licence)
         }
         Label {
             objectName: "ffmpegLine"
@@ -55,8 +55,8 @@ Dialog {
             color: dialog.about.ffmpegKnown && dialog.about.ffmpegPath === "" ? WindowStyle.orange : WindowStyle.text
             text: {
                 if (dialog.about.ffmpegPath !== "")
-                    return "ffmpeg: " + dialog.about.ffmpegPath;
-                return dialog.about.ffmpegKnown ? "ffmpeg not found" : "Looking for ffmpeg…";
+                    return qsTr("ffmpeg: %1").arg(dialog.about.ffmpegPath);
+                return dialog.about.ffmpegKnown ? qsTr("ffmpeg not found") : qsTr("Looking for ffmpeg…");
             }
         }
         Label {

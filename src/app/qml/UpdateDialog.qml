@@ -18,13 +18,13 @@ Dialog {
     title: {
         switch (state) {
         case UpdaterController.UpToDate:
-            return "Kestrune is up to date";
+            return qsTr("Kestrune is up to date");
         case UpdaterController.UpdateAvailable:
-            return "A new version of Kestrune is available";
+            return qsTr("A new version of Kestrune is available");
         case UpdaterController.Failed:
-            return "Kestrune could not check for updates";
+            return qsTr("Kestrune could not check for updates");
         default:
-            return "Checking for Updates…";
+            return qsTr("Checking for Updates…");
         }
     }
 
@@ -48,20 +48,20 @@ Dialog {
             text: {
                 switch (dialog.state) {
                 case UpdaterController.UpToDate:
-                    return "Kestrune " + dialog.updater.currentVersion + " is the newest version.";
+                    return qsTr("Kestrune %1 is the newest version.").arg(dialog.updater.currentVersion);
                 case UpdaterController.UpdateAvailable:
-                    return "Kestrune " + dialog.updater.latestVersion + " is available; you have " + dialog.updater.currentVersion + ".";
+                    return qsTr("Kestrune %1 is available; you have %2.").arg(dialog.updater.latestVersion, dialog.updater.currentVersion);
                 case UpdaterController.Failed:
                     return dialog.updater.errorText;
                 default:
-                    return "Looking for a newer version…";
+                    return qsTr("Looking for a newer version…");
                 }
             }
         }
         LinkButton {
             objectName: "releaseNotes"
             visible: dialog.state === UpdaterController.UpdateAvailable && String(dialog.updater.releaseNotesUrl) !== ""
-            text: "Release notes"
+            text: qsTr("Release notes")
             onClicked: Qt.openUrlExternally(dialog.updater.releaseNotesUrl)
         }
     }

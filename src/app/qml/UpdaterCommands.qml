@@ -52,12 +52,12 @@ Menu {
 
     Action {
         objectName: "aboutAction"
-        text: "About Kestrune"
+        text: qsTr("About Kestrune")
         onTriggered: commands.aboutRequested()
     }
     Action {
         objectName: "checkForUpdatesAction"
-        text: "Check for Updates…"
+        text: qsTr("Check for Updates…")
         enabled: commands.updater.canCheckForUpdates
         onTriggered: {
             commands.updater.checkForUpdates();
@@ -74,7 +74,7 @@ Menu {
         property string shortcutText: "Ctrl+Q"
 
         objectName: "quitAction"
-        text: "Quit Kestrune"
+        text: qsTr("Quit Kestrune")
         shortcut: "Ctrl+Q"
         onTriggered: Qt.quit()
     }

@@ -66,7 +66,7 @@ Item {
         }
         LinkButton {
             objectName: "clearButton"
-            text: "Clear"
+            text: qsTr("Clear")
             enabled: !banner.vm.isConverting
             Layout.alignment: Qt.AlignVCenter
             onClicked: banner.vm.clearFinished()

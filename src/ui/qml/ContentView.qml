@@ -94,7 +94,7 @@ Item {
                     rowSpacing: 12
 
                     WindowText {
-                        text: "Files to convert:"
+                        text: qsTr("Files to convert:")
                         topPadding: 6
                         Layout.alignment: Qt.AlignRight | Qt.AlignTop
                     }
@@ -108,7 +108,7 @@ Item {
                         Layout.alignment: Qt.AlignTop
                     }
                     WindowText {
-                        text: "Output to:"
+                        text: qsTr("Output to:")
                         topPadding: 6
                         Layout.alignment: Qt.AlignRight | Qt.AlignTop
                     }
@@ -133,7 +133,7 @@ Item {
                     spacing: 8
 
                     WindowText {
-                        text: "Convert to"
+                        text: qsTr("Convert to")
                     }
                     // This Qt's linter cannot follow ids of the file into a delegate.
                     // qmllint disable unqualified
@@ -165,7 +165,7 @@ Item {
                     ConvertButton {
                         id: convertButton
                         objectName: "convertButton"
-                        text: root.vm.isConverting ? "Converting\u2026" : "Convert"
+                        text: root.vm.isConverting ? qsTr("Converting…") : qsTr("Convert")
                         enabled: root.canConvert
                         onClicked: root.vm.startConvert()
                     }
@@ -189,7 +189,7 @@ Item {
                         WindowText {
                             objectName: "doneCount"
                             visible: root.vm.doneCount > 0
-                            text: root.vm.doneCount + " done"
+                            text: qsTr("%n done", "", root.vm.doneCount)
                             color: WindowStyle.green
                             font.pointSize: WindowStyle.captionPointSize
                             font.family: WindowStyle.digitsFamily
@@ -197,7 +197,7 @@ Item {
                         WindowText {
                             objectName: "failedCount"
                             visible: root.vm.failedCount > 0
-                            text: root.vm.failedCount + " failed"
+                            text: qsTr("%n failed", "", root.vm.failedCount)
                             color: WindowStyle.red
                             font.pointSize: WindowStyle.captionPointSize
                             font.family: WindowStyle.digitsFamily
@@ -220,7 +220,7 @@ Item {
                         id: stopButton
                         objectName: "stopButton"
                         visible: root.vm.isConverting
-                        text: "Stop"
+                        text: qsTr("Stop")
                         onClicked: root.vm.stop()
                     }
                 }
@@ -275,7 +275,7 @@ Item {
                         anchors.verticalCenter: parent.verticalCenter
                     }
                     WindowText {
-                        text: "ffmpeg not found: install the ffmpeg package"
+                        text: qsTr("ffmpeg not found: install the ffmpeg package")
                         color: WindowStyle.orange
                         font.pointSize: WindowStyle.captionPointSize
                         anchors.verticalCenter: parent.verticalCenter

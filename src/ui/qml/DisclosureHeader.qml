@@ -56,6 +56,6 @@ T.AbstractButton {
 
     Accessible.role: Accessible.Button
     Accessible.name: text
-    Accessible.description: expanded ? "expanded" : "collapsed"
+    Accessible.description: expanded ? qsTr("expanded") : qsTr("collapsed")
     Accessible.onPressAction: clicked()
 }

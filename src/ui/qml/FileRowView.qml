@@ -170,7 +170,7 @@ Item {
             Layout.alignment: Qt.AlignVCenter
             symbol: reveals ? "arrow.right.circle" : "xmark.circle.fill"
             tint: reveals ? ThemeManager.accentColor : WindowStyle.removeButton
-            help: reveals ? "Show in Folder" : "Remove from list"
+            help: reveals ? qsTr("Show in Folder") : qsTr("Remove from list")
             onClicked: reveals ? row.revealRequested() : row.removeRequested()
         }
     }

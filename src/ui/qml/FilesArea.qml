@@ -28,7 +28,7 @@ Item {
     implicitHeight: content.implicitHeight
 
     Accessible.role: Accessible.List
-    Accessible.name: "Files to convert"
+    Accessible.name: qsTr("Files to convert")
 
     Rectangle {
         anchors.fill: parent
@@ -61,13 +61,13 @@ Item {
             }
             WindowText {
                 objectName: "headerText"
-                text: area.isEmpty ? "Drop video files here" : "Drop or add more files"
+                text: area.isEmpty ? qsTr("Drop video files here") : qsTr("Drop or add more files")
                 Layout.fillWidth: true
                 elide: Text.ElideRight
             }
             LinkButton {
                 objectName: "browseButton"
-                text: "Browse\u2026"
+                text: qsTr("Browse…")
                 enabled: !area.vm.isConverting
                 onClicked: area.vm.presentAddFilesPanel()
             }

@@ -14,7 +14,7 @@ Item {
         objectName: "keepOriginal"
         checked: true
         enabled: false
-        text: "Keep original files"
+        text: qsTr("Keep original files")
         spacing: 5
         padding: 0
         implicitWidth: implicitContentWidth
@@ -58,6 +58,6 @@ Item {
     HelpTip {
         id: help
         visible: hover.hovered
-        text: "This app only writes a new file \u2014 it never deletes your source."
+        text: qsTr("This app only writes a new file — it never deletes your source.")
     }
 }

@@ -18,7 +18,7 @@ Item {
     implicitHeight: 6
 
     Accessible.role: Accessible.ProgressBar
-    Accessible.name: "Overall progress " + ViewText.percentText(value)
+    Accessible.name: qsTr("Overall progress %1").arg(ViewText.percentText(value))
 
     Rectangle {
         anchors.fill: parent

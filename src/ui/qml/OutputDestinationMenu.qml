@@ -83,7 +83,7 @@ T.AbstractButton {
     onClicked: menu.open()
 
     Accessible.role: Accessible.ButtonMenu
-    Accessible.name: "Output to: " + label
+    Accessible.name: qsTr("Output to: %1").arg(label)
     Accessible.onPressAction: if (enabled) clicked()
 
     component MenuEntry: T.MenuItem {
@@ -171,7 +171,7 @@ T.AbstractButton {
 
         MenuEntry {
             objectName: "sameAsInputItem"
-            text: "Same as input"
+            text: qsTr("Same as input")
             marked: face.vm.sameAsInput
             onTriggered: face.vm.sameAsInput = true
         }
@@ -188,7 +188,7 @@ T.AbstractButton {
         MenuRule {}
         MenuEntry {
             objectName: "chooseFolderItem"
-            text: "Choose folder\u2026"
+            text: qsTr("Choose folder…")
             onTriggered: face.vm.chooseOutputFolder()
         }
     }

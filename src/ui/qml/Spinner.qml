@@ -10,7 +10,7 @@ Item {
     implicitHeight: 16
 
     Accessible.role: Accessible.Animation
-    Accessible.name: "Converting"
+    Accessible.name: qsTr("Converting")
 
     Shape {
         id: arc

@@ -1,0 +1,49 @@
+#include "app/translations.h"
+
+#include "run.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+// The catalogs the build embeds, and which of the user's languages the program speaks.
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void catalogs_data()
+    {
+        QTest::addColumn<QString>("noMoreFiles"); // French takes the singular for 0; Japanese has one form
+        QTest::addRow("de") << "%n weitere Dateien";
+        QTest::addRow("fr") << "%n autre fichier";
+        QTest::addRow("es") << "%n archivos más";
+        QTest::addRow("ja") << "ほか %n 個のファイル";
+    }
+    // Each catalog is embedded, translates and is picked (unless English comes before it); lupdate
+    // over today's sources finds nothing in it unfinished or gone.
+    void catalogs()
+    {
+        const QString language = QTest::currentDataTag();
+        QFETCH(QString, noMoreFiles);
+        QTranslator translator;
+        QVERIFY(translator.load(":/i18n/kestrune_" + language));
+        QCOMPARE(translator.translate("ViewText", "%n more files", nullptr, 0), noMoreFiles);
+        QCOMPARE(Translations::pick({ "pt-BR", language }), language);
+        QCOMPARE(Translations::pick({ "en-GB", language }), QString());
+
+        QTemporaryDir dir;
+        const QString checkedIn = KESTRUNE_SOURCE_DIR "/translations/kestrune_" + language + ".ts", copy = dir.filePath("copy.ts");
+        QVERIFY(QFile::copy(checkedIn, copy));
+        QVERIFY(run(KESTRUNE_LUPDATE, { "-silent", "-no-obsolete", KESTRUNE_SOURCE_DIR "/src", "-ts", copy }).endsWith("\nexit 0"));
+        // Only an unfinished, vanished or obsolete entry has a type.
+        for (const QString &path : { checkedIn, copy }) {
+            QFile catalog(path);
+            QVERIFY2(catalog.open(QIODevice::ReadOnly) && !catalog.readAll().contains("<translation type="), qPrintable(path + ": update and translate"));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TranslationsTest)
+#include "translationstest.moc"

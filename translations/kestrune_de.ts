@@ -1,0 +1,594 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Kestrune</source>
+        <translation>Über Kestrune</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (%1).</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (%1).</translation>
+    </message>
+    <message>
+        <source>ffmpeg: %1</source>
+        <translation>ffmpeg: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg not found</source>
+        <translation>ffmpeg nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Looking for ffmpeg…</source>
+        <translation>ffmpeg wird gesucht…</translation>
+    </message>
+</context>
+<context>
+    <name>AboutInfo</name>
+    <message>
+        <source>version unknown</source>
+        <translation>Version unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSession</name>
+    <message>
+        <source>Converting video files</source>
+        <translation>Videodateien werden umgewandelt</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSummaryBanner</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Files to convert:</source>
+        <translation>Umzuwandelnde Dateien:</translation>
+    </message>
+    <message>
+        <source>Output to:</source>
+        <translation>Ausgabe nach:</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Umwandeln in</translation>
+    </message>
+    <message>
+        <source>Converting…</source>
+        <translation>Wird umgewandelt…</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n fertig</numerusform>
+            <numerusform>%n fertig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>ffmpeg not found: install the ffmpeg package</source>
+        <translation>ffmpeg nicht gefunden: Bitte das Paket ffmpeg installieren</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Show Kestrune</source>
+        <translation>Kestrune anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>DisclosureHeader</name>
+    <message>
+        <source>expanded</source>
+        <translation>ausgeklappt</translation>
+    </message>
+    <message>
+        <source>collapsed</source>
+        <translation>eingeklappt</translation>
+    </message>
+</context>
+<context>
+    <name>FFmpegRunner</name>
+    <message>
+        <source>ffmpeg wasn&apos;t found. Install the ffmpeg package and try again.</source>
+        <translation>ffmpeg wurde nicht gefunden. Installieren Sie das Paket ffmpeg und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t carry the %2 and %3 streams of this file, so the new file lacks them.</source>
+        <translation>%1 kann die Datenströme %2 und %3 dieser Datei nicht aufnehmen, daher fehlen sie in der neuen Datei.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t carry the %2 stream of this file, so the new file lacks it.</source>
+        <translation>%1 kann den Datenstrom %2 dieser Datei nicht aufnehmen, daher fehlt er in der neuen Datei.</translation>
+    </message>
+    <message>
+        <source> Try MKV.</source>
+        <translation> Versuchen Sie es mit MKV.</translation>
+    </message>
+    <message>
+        <source>ffmpeg could not be run.</source>
+        <translation>ffmpeg konnte nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>FailureReason</name>
+    <message>
+        <source>The source is encrypted, so it can&apos;t be converted.</source>
+        <translation>Die Quelle ist verschlüsselt und kann daher nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>The source holds no stream that ffmpeg can copy.</source>
+        <translation>Die Quelle enthält keinen Datenstrom, den ffmpeg kopieren kann.</translation>
+    </message>
+    <message>
+        <source>The source holds a stream in a codec ffmpeg doesn&apos;t know, so it can&apos;t be copied.</source>
+        <translation>Die Quelle enthält einen Datenstrom in einem Codec, den ffmpeg nicht kennt, und kann daher nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The new container can&apos;t hold one of the source&apos;s streams.</source>
+        <translation>Das neue Containerformat kann einen der Datenströme der Quelle nicht aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The new container can&apos;t hold the source&apos;s %1 stream.</source>
+        <translation>Das neue Containerformat kann den Datenstrom %1 der Quelle nicht aufnehmen.</translation>
+    </message>
+    <message>
+        <source>ffmpeg exited %1: %2</source>
+        <translation>ffmpeg wurde mit Status %1 beendet: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileRowView</name>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner anzeigen</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>FilesArea</name>
+    <message>
+        <source>Files to convert</source>
+        <translation>Umzuwandelnde Dateien</translation>
+    </message>
+    <message>
+        <source>Drop video files here</source>
+        <translation>Videodateien hierher ziehen</translation>
+    </message>
+    <message>
+        <source>Drop or add more files</source>
+        <translation>Weitere Dateien ablegen oder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+</context>
+<context>
+    <name>KeepOriginalCheckBox</name>
+    <message>
+        <source>Keep original files</source>
+        <translation>Originaldateien behalten</translation>
+    </message>
+    <message>
+        <source>This app only writes a new file — it never deletes your source.</source>
+        <translation>Diese Anwendung schreibt nur eine neue Datei – sie löscht niemals Ihre Quelle.</translation>
+    </message>
+</context>
+<context>
+    <name>KestruneApp</name>
+    <message>
+        <source>Puts the streams of video files into another container without re-encoding them.</source>
+        <translation>Überträgt die Datenströme von Videodateien ohne Neukodierung in ein anderes Containerformat.</translation>
+    </message>
+    <message>
+        <source>Video files, or folders of them, to add to the list.</source>
+        <translation>Videodateien oder Ordner mit Videodateien, die zur Liste hinzugefügt werden sollen.</translation>
+    </message>
+    <message>
+        <source>[FILE|FOLDER]...</source>
+        <translation>[DATEI|ORDNER]...</translation>
+    </message>
+    <message>
+        <source>The window could not be loaded.</source>
+        <translation>Das Fenster konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Umwandlung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Kestrune is already running but did not answer. Try again in a moment.</source>
+        <translation>Kestrune läuft bereits, antwortet aber nicht. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>LinearProgress</name>
+    <message>
+        <source>Overall progress %1</source>
+        <translation>Gesamtfortschritt %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaProbe</name>
+    <message>
+        <source>video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>Anhang</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>Sonstiges</translation>
+    </message>
+</context>
+<context>
+    <name>OutputDestinationMenu</name>
+    <message>
+        <source>Output to: %1</source>
+        <translation>Ausgabe nach: %1</translation>
+    </message>
+    <message>
+        <source>Same as input</source>
+        <translation>Wie die Quelle</translation>
+    </message>
+    <message>
+        <source>Choose folder…</source>
+        <translation>Ordner wählen…</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxChecks</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>stream kind (codec)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <comment>seconds</comment>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>The cover art couldn&apos;t be copied into %1 and was left out.</source>
+        <translation>Das Titelbild konnte nicht nach %1 kopiert werden und wurde weggelassen.</translation>
+    </message>
+    <message>
+        <source>An attachment (such as a font) couldn&apos;t be copied into %1 and was left out.</source>
+        <translation>Ein Anhang (etwa eine Schrift) konnte nicht nach %1 kopiert werden und wurde weggelassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attachments (such as fonts) couldn&apos;t be copied into %1 and were left out.</source>
+        <translation>
+            <numerusform>%n Anhang (etwa eine Schrift) konnte nicht nach %1 kopiert werden und wurde weggelassen.</numerusform>
+            <numerusform>%n Anhänge (etwa Schriften) konnten nicht nach %1 kopiert werden und wurden weggelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The chapters couldn&apos;t be copied into %1 and were left out.</source>
+        <translation>Die Kapitel konnten nicht nach %1 kopiert werden und wurden weggelassen.</translation>
+    </message>
+    <message>
+        <source>The source seems damaged: it says it lasts %1, but only %2 could be copied.</source>
+        <translation>Die Quelle scheint beschädigt zu sein: Sie gibt eine Dauer von %1 an, aber nur %2 konnten kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The cover art arrived as an ordinary video track, so players may show it as a second video.</source>
+        <translation>Das Titelbild ist als gewöhnliche Videospur angekommen, daher zeigen Wiedergabeprogramme es womöglich als zweites Video.</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio or video samples, so there is nothing to convert.</source>
+        <translation>%1 enthält keine Audio- oder Videodaten, daher gibt es nichts umzuwandeln.</translation>
+    </message>
+    <message>
+        <source>The new file can&apos;t be read back, so it was not kept.</source>
+        <translation>Die neue Datei lässt sich nicht zurücklesen und wurde daher nicht behalten.</translation>
+    </message>
+    <message>
+        <source>The new file holds no audio or video samples, so it was not kept.</source>
+        <translation>Die neue Datei enthält keine Audio- oder Videodaten und wurde daher nicht behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxJob</name>
+    <message>
+        <source>This file&apos;s name is not valid UTF-8, so it can&apos;t be handed to ffmpeg. Rename it and add it again.</source>
+        <translation>Der Name dieser Datei ist kein gültiges UTF-8 und kann daher nicht an ffmpeg übergeben werden. Benennen Sie die Datei um und fügen Sie sie erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
+        <translation>%1 ist keine reguläre Datei und kann daher nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.</source>
+        <translation>%1 hat beim Lesen nicht mehr geantwortet und wurde daher übersprungen. Prüfen Sie, ob das Laufwerk oder die Freigabe noch verfügbar ist.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into %1: %2.</source>
+        <translation>In %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The new file of %1 stopped answering while it was checked, so it was not kept. Check that its drive or share is still there.</source>
+        <translation>Die neue Datei von %1 hat bei der Prüfung nicht mehr geantwortet und wurde daher nicht behalten. Prüfen Sie, ob das Laufwerk oder die Freigabe noch verfügbar ist.</translation>
+    </message>
+    <message>
+        <source>The new file couldn&apos;t be named %1: %2.</source>
+        <translation>Die neue Datei konnte nicht %1 genannt werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxViewModel</name>
+    <message>
+        <source>A data track couldn&apos;t be copied into %1 and was dropped (timecode usually survives)</source>
+        <translation>Eine Datenspur konnte nicht nach %1 kopiert werden und wurde verworfen (der Timecode bleibt meist erhalten)</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t on this computer, so it can&apos;t be added. Open its share in the file manager first.</source>
+        <translation>%1 befindet sich nicht auf diesem Rechner und kann daher nicht hinzugefügt werden. Öffnen Sie zuerst die Freigabe in der Dateiverwaltung.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more aren&apos;t on this computer, so they can&apos;t be added. Open their share in the file manager first.</source>
+        <translation>
+            <numerusform>%1 und %n weitere befinden sich nicht auf diesem Rechner und können daher nicht hinzugefügt werden. Öffnen Sie zuerst die Freigabe in der Dateiverwaltung.</numerusform>
+            <numerusform>%1 und %n weitere befinden sich nicht auf diesem Rechner und können daher nicht hinzugefügt werden. Öffnen Sie zuerst die Freigabe in der Dateiverwaltung.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Output Folder</source>
+        <translation>Ausgabeordner wählen</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Dateien hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>RetryPolicy</name>
+    <message>
+        <source>The source lacks timestamps, so new ones were generated.</source>
+        <translation>Der Quelle fehlen Zeitstempel, daher wurden neue erzeugt.</translation>
+    </message>
+</context>
+<context>
+    <name>Spinner</name>
+    <message>
+        <source>Converting</source>
+        <translation>Wird umgewandelt</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Kestrune is up to date</source>
+        <translation>Kestrune ist auf dem neuesten Stand</translation>
+    </message>
+    <message>
+        <source>A new version of Kestrune is available</source>
+        <translation>Eine neue Version von Kestrune ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Kestrune could not check for updates</source>
+        <translation>Kestrune konnte nicht nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>Checking for Updates…</source>
+        <translation>Suche nach Aktualisierungen…</translation>
+    </message>
+    <message>
+        <source>Kestrune %1 is the newest version.</source>
+        <translation>Kestrune %1 ist die neueste Version.</translation>
+    </message>
+    <message>
+        <source>Kestrune %1 is available; you have %2.</source>
+        <translation>Kestrune %1 ist verfügbar; installiert ist %2.</translation>
+    </message>
+    <message>
+        <source>Looking for a newer version…</source>
+        <translation>Nach einer neueren Version wird gesucht…</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation>Versionshinweise</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterCommands</name>
+    <message>
+        <source>About Kestrune</source>
+        <translation>Über Kestrune</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Aktualisierungen suchen…</translation>
+    </message>
+    <message>
+        <source>Quit Kestrune</source>
+        <translation>Kestrune beenden</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterController</name>
+    <message>
+        <source>The update server refused the connection.</source>
+        <translation>Der Aktualisierungsserver hat die Verbindung abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The update server could not be found. Check your internet connection.</source>
+        <translation>Der Aktualisierungsserver wurde nicht gefunden. Überprüfen Sie Ihre Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>Der Aktualisierungsserver hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The update server closed the connection before sending the update feed.</source>
+        <translation>Der Aktualisierungsserver hat die Verbindung geschlossen, bevor er den Aktualisierungs-Feed gesendet hat.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the update server could not be made.</source>
+        <translation>Es konnte keine sichere Verbindung zum Aktualisierungsserver hergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The update feed was not found at %1.</source>
+        <translation>Der Aktualisierungs-Feed wurde unter %1 nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The update feed could not be loaded: %1.</source>
+        <translation>Der Aktualisierungs-Feed konnte nicht geladen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The update feed is too large to be one.</source>
+        <translation>Der Aktualisierungs-Feed ist zu groß, um echt zu sein.</translation>
+    </message>
+    <message>
+        <source>The update feed lists no versions.</source>
+        <translation>Der Aktualisierungs-Feed nennt keine Versionen.</translation>
+    </message>
+    <message>
+        <source>The update feed is not an RSS feed.</source>
+        <translation>Der Aktualisierungs-Feed ist kein RSS-Feed.</translation>
+    </message>
+    <message>
+        <source>The update feed is damaged (line %1: %2).</source>
+        <translation>Der Aktualisierungs-Feed ist beschädigt (Zeile %1: %2).</translation>
+    </message>
+</context>
+<context>
+    <name>ViewText</name>
+    <message numerus="yes">
+        <source>%n more file</source>
+        <translation>
+            <numerusform>%n weitere Datei</numerusform>
+            <numerusform>%n weitere Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files</source>
+        <translation>
+            <numerusform>%n weitere Datei</numerusform>
+            <numerusform>%n weitere Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file converted</source>
+        <translation>
+            <numerusform>%n Datei umgewandelt</numerusform>
+            <numerusform>%n Dateien umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n Datei umgewandelt</numerusform>
+            <numerusform>%n Dateien umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a dropped track</source>
+        <translation>
+            <numerusform>%n mit verworfener Spur</numerusform>
+            <numerusform>%n mit verworfener Spur</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a warning</source>
+        <translation>
+            <numerusform>%n mit Warnung</numerusform>
+            <numerusform>%n mit Warnung</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to convert</source>
+        <translation>Nichts umzuwandeln</translation>
+    </message>
+    <message>
+        <source>Same as input</source>
+        <translation>Wie die Quelle</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Einen Ordner wählen…</translation>
+    </message>
+    <message>
+        <source>Converting, %1</source>
+        <translation>Wird umgewandelt, %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Wird umgewandelt</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Umgewandelt</translation>
+    </message>
+    <message>
+        <source>Converted: %1</source>
+        <translation>Umgewandelt: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>In Warteschlange</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,594 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Kestrune</source>
+        <translation>Acerca de Kestrune</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (%1).</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (%1).</translation>
+    </message>
+    <message>
+        <source>ffmpeg: %1</source>
+        <translation>ffmpeg: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg not found</source>
+        <translation>No se encontró ffmpeg</translation>
+    </message>
+    <message>
+        <source>Looking for ffmpeg…</source>
+        <translation>Buscando ffmpeg…</translation>
+    </message>
+</context>
+<context>
+    <name>AboutInfo</name>
+    <message>
+        <source>version unknown</source>
+        <translation>versión desconocida</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSession</name>
+    <message>
+        <source>Converting video files</source>
+        <translation>Convirtiendo archivos de vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSummaryBanner</name>
+    <message>
+        <source>Clear</source>
+        <translation>Limpiar</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Files to convert:</source>
+        <translation>Archivos para convertir:</translation>
+    </message>
+    <message>
+        <source>Output to:</source>
+        <translation>Destino:</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Convertir a</translation>
+    </message>
+    <message>
+        <source>Converting…</source>
+        <translation>Convirtiendo…</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n terminado</numerusform>
+            <numerusform>%n terminados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallido</numerusform>
+            <numerusform>%n fallidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>ffmpeg not found: install the ffmpeg package</source>
+        <translation>No se encontró ffmpeg: instale el paquete ffmpeg</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Show Kestrune</source>
+        <translation>Mostrar Kestrune</translation>
+    </message>
+</context>
+<context>
+    <name>DisclosureHeader</name>
+    <message>
+        <source>expanded</source>
+        <translation>expandido</translation>
+    </message>
+    <message>
+        <source>collapsed</source>
+        <translation>contraído</translation>
+    </message>
+</context>
+<context>
+    <name>FFmpegRunner</name>
+    <message>
+        <source>ffmpeg wasn&apos;t found. Install the ffmpeg package and try again.</source>
+        <translation>No se encontró ffmpeg. Instale el paquete ffmpeg e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t carry the %2 and %3 streams of this file, so the new file lacks them.</source>
+        <translation>%1 no puede contener los flujos %2 y %3 de este archivo, así que faltan en el archivo nuevo.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t carry the %2 stream of this file, so the new file lacks it.</source>
+        <translation>%1 no puede contener el flujo %2 de este archivo, así que falta en el archivo nuevo.</translation>
+    </message>
+    <message>
+        <source> Try MKV.</source>
+        <translation> Pruebe con MKV.</translation>
+    </message>
+    <message>
+        <source>ffmpeg could not be run.</source>
+        <translation>No se pudo ejecutar ffmpeg.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenido.</translation>
+    </message>
+</context>
+<context>
+    <name>FailureReason</name>
+    <message>
+        <source>The source is encrypted, so it can&apos;t be converted.</source>
+        <translation>El origen está cifrado, así que no se puede convertir.</translation>
+    </message>
+    <message>
+        <source>The source holds no stream that ffmpeg can copy.</source>
+        <translation>El origen no contiene ningún flujo que ffmpeg pueda copiar.</translation>
+    </message>
+    <message>
+        <source>The source holds a stream in a codec ffmpeg doesn&apos;t know, so it can&apos;t be copied.</source>
+        <translation>El origen contiene un flujo en un códec que ffmpeg no conoce, así que no se puede copiar.</translation>
+    </message>
+    <message>
+        <source>The new container can&apos;t hold one of the source&apos;s streams.</source>
+        <translation>El nuevo contenedor no puede contener uno de los flujos del origen.</translation>
+    </message>
+    <message>
+        <source>The new container can&apos;t hold the source&apos;s %1 stream.</source>
+        <translation>El nuevo contenedor no puede contener el flujo %1 del origen.</translation>
+    </message>
+    <message>
+        <source>ffmpeg exited %1: %2</source>
+        <translation>ffmpeg terminó con el código %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileRowView</name>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Quitar de la lista</translation>
+    </message>
+</context>
+<context>
+    <name>FilesArea</name>
+    <message>
+        <source>Files to convert</source>
+        <translation>Archivos para convertir</translation>
+    </message>
+    <message>
+        <source>Drop video files here</source>
+        <translation>Suelte aquí los archivos de vídeo</translation>
+    </message>
+    <message>
+        <source>Drop or add more files</source>
+        <translation>Suelte o añada más archivos</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Examinar…</translation>
+    </message>
+</context>
+<context>
+    <name>KeepOriginalCheckBox</name>
+    <message>
+        <source>Keep original files</source>
+        <translation>Conservar los archivos originales</translation>
+    </message>
+    <message>
+        <source>This app only writes a new file — it never deletes your source.</source>
+        <translation>Esta aplicación solo escribe un archivo nuevo: nunca elimina el original.</translation>
+    </message>
+</context>
+<context>
+    <name>KestruneApp</name>
+    <message>
+        <source>Puts the streams of video files into another container without re-encoding them.</source>
+        <translation>Pasa los flujos de archivos de vídeo a otro contenedor sin recodificarlos.</translation>
+    </message>
+    <message>
+        <source>Video files, or folders of them, to add to the list.</source>
+        <translation>Archivos de vídeo, o carpetas que los contengan, para añadir a la lista.</translation>
+    </message>
+    <message>
+        <source>[FILE|FOLDER]...</source>
+        <translation>[ARCHIVO|CARPETA]...</translation>
+    </message>
+    <message>
+        <source>The window could not be loaded.</source>
+        <translation>No se pudo cargar la ventana.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversión terminada</translation>
+    </message>
+    <message>
+        <source>Kestrune is already running but did not answer. Try again in a moment.</source>
+        <translation>Kestrune ya se está ejecutando pero no responde. Inténtelo de nuevo en un momento.</translation>
+    </message>
+</context>
+<context>
+    <name>LinearProgress</name>
+    <message>
+        <source>Overall progress %1</source>
+        <translation>Progreso total %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaProbe</name>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>audio</translation>
+    </message>
+    <message>
+        <source>subtitle</source>
+        <translation>subtítulos</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>datos</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>adjunto</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>otro</translation>
+    </message>
+</context>
+<context>
+    <name>OutputDestinationMenu</name>
+    <message>
+        <source>Output to: %1</source>
+        <translation>Destino: %1</translation>
+    </message>
+    <message>
+        <source>Same as input</source>
+        <translation>Igual que el origen</translation>
+    </message>
+    <message>
+        <source>Choose folder…</source>
+        <translation>Elegir carpeta…</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxChecks</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>stream kind (codec)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <comment>seconds</comment>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>The cover art couldn&apos;t be copied into %1 and was left out.</source>
+        <translation>La carátula no se pudo copiar a %1 y se omitió.</translation>
+    </message>
+    <message>
+        <source>An attachment (such as a font) couldn&apos;t be copied into %1 and was left out.</source>
+        <translation>Un adjunto (como una tipografía) no se pudo copiar a %1 y se omitió.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attachments (such as fonts) couldn&apos;t be copied into %1 and were left out.</source>
+        <translation>
+            <numerusform>%n adjunto (como una tipografía) no se pudo copiar a %1 y se omitió.</numerusform>
+            <numerusform>%n adjuntos (como tipografías) no se pudieron copiar a %1 y se omitieron.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The chapters couldn&apos;t be copied into %1 and were left out.</source>
+        <translation>Los capítulos no se pudieron copiar a %1 y se omitieron.</translation>
+    </message>
+    <message>
+        <source>The source seems damaged: it says it lasts %1, but only %2 could be copied.</source>
+        <translation>El origen parece dañado: indica que dura %1, pero solo se pudieron copiar %2.</translation>
+    </message>
+    <message>
+        <source>The cover art arrived as an ordinary video track, so players may show it as a second video.</source>
+        <translation>La carátula llegó como una pista de vídeo normal, así que los reproductores pueden mostrarla como un segundo vídeo.</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio or video samples, so there is nothing to convert.</source>
+        <translation>%1 no contiene muestras de audio ni de vídeo, así que no hay nada que convertir.</translation>
+    </message>
+    <message>
+        <source>The new file can&apos;t be read back, so it was not kept.</source>
+        <translation>El archivo nuevo no se puede volver a leer, así que no se conservó.</translation>
+    </message>
+    <message>
+        <source>The new file holds no audio or video samples, so it was not kept.</source>
+        <translation>El archivo nuevo no contiene muestras de audio ni de vídeo, así que no se conservó.</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxJob</name>
+    <message>
+        <source>This file&apos;s name is not valid UTF-8, so it can&apos;t be handed to ffmpeg. Rename it and add it again.</source>
+        <translation>El nombre de este archivo no es UTF-8 válido, así que no se puede pasar a ffmpeg. Cámbiele el nombre y vuelva a añadirlo.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
+        <translation>%1 no es un archivo normal, así que no se puede convertir.</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.</source>
+        <translation>%1 dejó de responder mientras se leía, así que se omitió. Compruebe que su unidad o recurso compartido sigue disponible.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into %1: %2.</source>
+        <translation>No se puede escribir en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The new file of %1 stopped answering while it was checked, so it was not kept. Check that its drive or share is still there.</source>
+        <translation>El archivo nuevo de %1 dejó de responder mientras se comprobaba, así que no se conservó. Compruebe que su unidad o recurso compartido sigue disponible.</translation>
+    </message>
+    <message>
+        <source>The new file couldn&apos;t be named %1: %2.</source>
+        <translation>No se pudo dar el nombre %1 al archivo nuevo: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxViewModel</name>
+    <message>
+        <source>A data track couldn&apos;t be copied into %1 and was dropped (timecode usually survives)</source>
+        <translation>Una pista de datos no se pudo copiar a %1 y se descartó (el código de tiempo suele conservarse)</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t on this computer, so it can&apos;t be added. Open its share in the file manager first.</source>
+        <translation>%1 no está en este equipo, así que no se puede añadir. Abra primero su recurso compartido en el gestor de archivos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more aren&apos;t on this computer, so they can&apos;t be added. Open their share in the file manager first.</source>
+        <translation>
+            <numerusform>%1 y %n más no están en este equipo, así que no se pueden añadir. Abra primero su recurso compartido en el gestor de archivos.</numerusform>
+            <numerusform>%1 y %n más no están en este equipo, así que no se pueden añadir. Abra primero su recurso compartido en el gestor de archivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Output Folder</source>
+        <translation>Elegir la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Añadir archivos</translation>
+    </message>
+</context>
+<context>
+    <name>RetryPolicy</name>
+    <message>
+        <source>The source lacks timestamps, so new ones were generated.</source>
+        <translation>El origen no tiene marcas de tiempo, así que se generaron nuevas.</translation>
+    </message>
+</context>
+<context>
+    <name>Spinner</name>
+    <message>
+        <source>Converting</source>
+        <translation>Convirtiendo</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Kestrune is up to date</source>
+        <translation>Kestrune está actualizado</translation>
+    </message>
+    <message>
+        <source>A new version of Kestrune is available</source>
+        <translation>Hay una versión nueva de Kestrune disponible</translation>
+    </message>
+    <message>
+        <source>Kestrune could not check for updates</source>
+        <translation>Kestrune no pudo buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Checking for Updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Kestrune %1 is the newest version.</source>
+        <translation>Kestrune %1 es la versión más reciente.</translation>
+    </message>
+    <message>
+        <source>Kestrune %1 is available; you have %2.</source>
+        <translation>Kestrune %1 está disponible; tiene la versión %2.</translation>
+    </message>
+    <message>
+        <source>Looking for a newer version…</source>
+        <translation>Buscando una versión más reciente…</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation>Notas de la versión</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterCommands</name>
+    <message>
+        <source>About Kestrune</source>
+        <translation>Acerca de Kestrune</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Buscar actualizaciones…</translation>
+    </message>
+    <message>
+        <source>Quit Kestrune</source>
+        <translation>Salir de Kestrune</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterController</name>
+    <message>
+        <source>The update server refused the connection.</source>
+        <translation>El servidor de actualizaciones rechazó la conexión.</translation>
+    </message>
+    <message>
+        <source>The update server could not be found. Check your internet connection.</source>
+        <translation>No se encontró el servidor de actualizaciones. Compruebe su conexión a Internet.</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>El servidor de actualizaciones no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The update server closed the connection before sending the update feed.</source>
+        <translation>El servidor de actualizaciones cerró la conexión antes de enviar la fuente de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the update server could not be made.</source>
+        <translation>No se pudo establecer una conexión segura con el servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>The update feed was not found at %1.</source>
+        <translation>No se encontró la fuente de actualizaciones en %1.</translation>
+    </message>
+    <message>
+        <source>The update feed could not be loaded: %1.</source>
+        <translation>No se pudo cargar la fuente de actualizaciones: %1.</translation>
+    </message>
+    <message>
+        <source>The update feed is too large to be one.</source>
+        <translation>La fuente de actualizaciones es demasiado grande para ser una.</translation>
+    </message>
+    <message>
+        <source>The update feed lists no versions.</source>
+        <translation>La fuente de actualizaciones no contiene ninguna versión.</translation>
+    </message>
+    <message>
+        <source>The update feed is not an RSS feed.</source>
+        <translation>La fuente de actualizaciones no es una fuente RSS.</translation>
+    </message>
+    <message>
+        <source>The update feed is damaged (line %1: %2).</source>
+        <translation>La fuente de actualizaciones está dañada (línea %1: %2).</translation>
+    </message>
+</context>
+<context>
+    <name>ViewText</name>
+    <message numerus="yes">
+        <source>%n more file</source>
+        <translation>
+            <numerusform>%n archivo más</numerusform>
+            <numerusform>%n archivos más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files</source>
+        <translation>
+            <numerusform>%n archivo más</numerusform>
+            <numerusform>%n archivos más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file converted</source>
+        <translation>
+            <numerusform>%n archivo convertido</numerusform>
+            <numerusform>%n archivos convertidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n archivo convertido</numerusform>
+            <numerusform>%n archivos convertidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a dropped track</source>
+        <translation>
+            <numerusform>%n con una pista descartada</numerusform>
+            <numerusform>%n con una pista descartada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a warning</source>
+        <translation>
+            <numerusform>%n con una advertencia</numerusform>
+            <numerusform>%n con una advertencia</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n fallido</numerusform>
+            <numerusform>%n fallidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to convert</source>
+        <translation>Nada que convertir</translation>
+    </message>
+    <message>
+        <source>Same as input</source>
+        <translation>Igual que el origen</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Elija una carpeta…</translation>
+    </message>
+    <message>
+        <source>Converting, %1</source>
+        <translation>Convirtiendo, %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Convirtiendo</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Convertido</translation>
+    </message>
+    <message>
+        <source>Converted: %1</source>
+        <translation>Convertido: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>En cola</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,594 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Kestrune</source>
+        <translation>À propos de Kestrune</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (%1).</source>
+        <translation>Logiciel libre distribué sous la licence publique générale GNU, version 3 ou ultérieure (%1).</translation>
+    </message>
+    <message>
+        <source>ffmpeg: %1</source>
+        <translation>ffmpeg&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg not found</source>
+        <translation>ffmpeg introuvable</translation>
+    </message>
+    <message>
+        <source>Looking for ffmpeg…</source>
+        <translation>Recherche de ffmpeg…</translation>
+    </message>
+</context>
+<context>
+    <name>AboutInfo</name>
+    <message>
+        <source>version unknown</source>
+        <translation>version inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSession</name>
+    <message>
+        <source>Converting video files</source>
+        <translation>Conversion de fichiers vidéo</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSummaryBanner</name>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Files to convert:</source>
+        <translation>Fichiers à convertir&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Output to:</source>
+        <translation>Destination&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Convertir en</translation>
+    </message>
+    <message>
+        <source>Converting…</source>
+        <translation>Conversion…</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n terminé</numerusform>
+            <numerusform>%n terminés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>ffmpeg not found: install the ffmpeg package</source>
+        <translation>ffmpeg introuvable&#xa0;: installez le paquet ffmpeg</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Show Kestrune</source>
+        <translation>Afficher Kestrune</translation>
+    </message>
+</context>
+<context>
+    <name>DisclosureHeader</name>
+    <message>
+        <source>expanded</source>
+        <translation>développé</translation>
+    </message>
+    <message>
+        <source>collapsed</source>
+        <translation>réduit</translation>
+    </message>
+</context>
+<context>
+    <name>FFmpegRunner</name>
+    <message>
+        <source>ffmpeg wasn&apos;t found. Install the ffmpeg package and try again.</source>
+        <translation>ffmpeg est introuvable. Installez le paquet ffmpeg et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t carry the %2 and %3 streams of this file, so the new file lacks them.</source>
+        <translation>%1 ne peut pas contenir les flux %2 et %3 de ce fichier, ils manquent donc dans le nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t carry the %2 stream of this file, so the new file lacks it.</source>
+        <translation>%1 ne peut pas contenir le flux %2 de ce fichier, il manque donc dans le nouveau fichier.</translation>
+    </message>
+    <message>
+        <source> Try MKV.</source>
+        <translation> Essayez MKV.</translation>
+    </message>
+    <message>
+        <source>ffmpeg could not be run.</source>
+        <translation>Impossible d&apos;exécuter ffmpeg.</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêté.</translation>
+    </message>
+</context>
+<context>
+    <name>FailureReason</name>
+    <message>
+        <source>The source is encrypted, so it can&apos;t be converted.</source>
+        <translation>La source est chiffrée, elle ne peut donc pas être convertie.</translation>
+    </message>
+    <message>
+        <source>The source holds no stream that ffmpeg can copy.</source>
+        <translation>La source ne contient aucun flux que ffmpeg puisse copier.</translation>
+    </message>
+    <message>
+        <source>The source holds a stream in a codec ffmpeg doesn&apos;t know, so it can&apos;t be copied.</source>
+        <translation>La source contient un flux dans un codec inconnu de ffmpeg, elle ne peut donc pas être copiée.</translation>
+    </message>
+    <message>
+        <source>The new container can&apos;t hold one of the source&apos;s streams.</source>
+        <translation>Le nouveau conteneur ne peut pas contenir l&apos;un des flux de la source.</translation>
+    </message>
+    <message>
+        <source>The new container can&apos;t hold the source&apos;s %1 stream.</source>
+        <translation>Le nouveau conteneur ne peut pas contenir le flux %1 de la source.</translation>
+    </message>
+    <message>
+        <source>ffmpeg exited %1: %2</source>
+        <translation>ffmpeg s&apos;est terminé avec le code %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileRowView</name>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>Retirer de la liste</translation>
+    </message>
+</context>
+<context>
+    <name>FilesArea</name>
+    <message>
+        <source>Files to convert</source>
+        <translation>Fichiers à convertir</translation>
+    </message>
+    <message>
+        <source>Drop video files here</source>
+        <translation>Déposez des fichiers vidéo ici</translation>
+    </message>
+    <message>
+        <source>Drop or add more files</source>
+        <translation>Déposez ou ajoutez d&apos;autres fichiers</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Parcourir…</translation>
+    </message>
+</context>
+<context>
+    <name>KeepOriginalCheckBox</name>
+    <message>
+        <source>Keep original files</source>
+        <translation>Conserver les fichiers d&apos;origine</translation>
+    </message>
+    <message>
+        <source>This app only writes a new file — it never deletes your source.</source>
+        <translation>Cette application écrit seulement un nouveau fichier — elle ne supprime jamais votre source.</translation>
+    </message>
+</context>
+<context>
+    <name>KestruneApp</name>
+    <message>
+        <source>Puts the streams of video files into another container without re-encoding them.</source>
+        <translation>Place les flux de fichiers vidéo dans un autre conteneur sans les réencoder.</translation>
+    </message>
+    <message>
+        <source>Video files, or folders of them, to add to the list.</source>
+        <translation>Fichiers vidéo, ou dossiers de fichiers vidéo, à ajouter à la liste.</translation>
+    </message>
+    <message>
+        <source>[FILE|FOLDER]...</source>
+        <translation>[FICHIER|DOSSIER]...</translation>
+    </message>
+    <message>
+        <source>The window could not be loaded.</source>
+        <translation>Impossible de charger la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>Conversion terminée</translation>
+    </message>
+    <message>
+        <source>Kestrune is already running but did not answer. Try again in a moment.</source>
+        <translation>Kestrune est déjà lancé mais ne répond pas. Réessayez dans un instant.</translation>
+    </message>
+</context>
+<context>
+    <name>LinearProgress</name>
+    <message>
+        <source>Overall progress %1</source>
+        <translation>Progression globale %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaProbe</name>
+    <message>
+        <source>video</source>
+        <translation>vidéo</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>audio</translation>
+    </message>
+    <message>
+        <source>subtitle</source>
+        <translation>sous-titres</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>données</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>pièce jointe</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
+</context>
+<context>
+    <name>OutputDestinationMenu</name>
+    <message>
+        <source>Output to: %1</source>
+        <translation>Destination&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Same as input</source>
+        <translation>Comme la source</translation>
+    </message>
+    <message>
+        <source>Choose folder…</source>
+        <translation>Choisir un dossier…</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxChecks</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>stream kind (codec)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <comment>seconds</comment>
+        <translation>&#xa0;s</translation>
+    </message>
+    <message>
+        <source>The cover art couldn&apos;t be copied into %1 and was left out.</source>
+        <translation>La pochette n&apos;a pas pu être copiée dans %1 et a été omise.</translation>
+    </message>
+    <message>
+        <source>An attachment (such as a font) couldn&apos;t be copied into %1 and was left out.</source>
+        <translation>Une pièce jointe (une police, par exemple) n&apos;a pas pu être copiée dans %1 et a été omise.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attachments (such as fonts) couldn&apos;t be copied into %1 and were left out.</source>
+        <translation>
+            <numerusform>%n pièce jointe (une police, par exemple) n&apos;a pas pu être copiée dans %1 et a été omise.</numerusform>
+            <numerusform>%n pièces jointes (des polices, par exemple) n&apos;ont pas pu être copiées dans %1 et ont été omises.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The chapters couldn&apos;t be copied into %1 and were left out.</source>
+        <translation>Les chapitres n&apos;ont pas pu être copiés dans %1 et ont été omis.</translation>
+    </message>
+    <message>
+        <source>The source seems damaged: it says it lasts %1, but only %2 could be copied.</source>
+        <translation>La source semble endommagée&#xa0;: elle annonce une durée de %1, mais seules %2 ont pu être copiées.</translation>
+    </message>
+    <message>
+        <source>The cover art arrived as an ordinary video track, so players may show it as a second video.</source>
+        <translation>La pochette est arrivée sous forme de piste vidéo ordinaire, les lecteurs peuvent donc l&apos;afficher comme une seconde vidéo.</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio or video samples, so there is nothing to convert.</source>
+        <translation>%1 ne contient aucun échantillon audio ou vidéo, il n&apos;y a donc rien à convertir.</translation>
+    </message>
+    <message>
+        <source>The new file can&apos;t be read back, so it was not kept.</source>
+        <translation>Le nouveau fichier ne peut pas être relu, il n&apos;a donc pas été conservé.</translation>
+    </message>
+    <message>
+        <source>The new file holds no audio or video samples, so it was not kept.</source>
+        <translation>Le nouveau fichier ne contient aucun échantillon audio ou vidéo, il n&apos;a donc pas été conservé.</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxJob</name>
+    <message>
+        <source>This file&apos;s name is not valid UTF-8, so it can&apos;t be handed to ffmpeg. Rename it and add it again.</source>
+        <translation>Le nom de ce fichier n&apos;est pas en UTF-8 valide, il ne peut donc pas être transmis à ffmpeg. Renommez-le et ajoutez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire, il ne peut donc pas être converti.</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.</source>
+        <translation>%1 a cessé de répondre pendant sa lecture, il a donc été ignoré. Vérifiez que son disque ou son partage est toujours présent.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into %1: %2.</source>
+        <translation>Impossible d&apos;écrire dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The new file of %1 stopped answering while it was checked, so it was not kept. Check that its drive or share is still there.</source>
+        <translation>Le nouveau fichier de %1 a cessé de répondre pendant sa vérification, il n&apos;a donc pas été conservé. Vérifiez que son disque ou son partage est toujours présent.</translation>
+    </message>
+    <message>
+        <source>The new file couldn&apos;t be named %1: %2.</source>
+        <translation>Le nouveau fichier n&apos;a pas pu être nommé %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxViewModel</name>
+    <message>
+        <source>A data track couldn&apos;t be copied into %1 and was dropped (timecode usually survives)</source>
+        <translation>Une piste de données n&apos;a pas pu être copiée dans %1 et a été abandonnée (le timecode est généralement conservé)</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t on this computer, so it can&apos;t be added. Open its share in the file manager first.</source>
+        <translation>%1 n&apos;est pas sur cet ordinateur, il ne peut donc pas être ajouté. Ouvrez d&apos;abord son partage dans le gestionnaire de fichiers.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more aren&apos;t on this computer, so they can&apos;t be added. Open their share in the file manager first.</source>
+        <translation>
+            <numerusform>%1 et %n autre ne sont pas sur cet ordinateur, ils ne peuvent donc pas être ajoutés. Ouvrez d&apos;abord leur partage dans le gestionnaire de fichiers.</numerusform>
+            <numerusform>%1 et %n autres ne sont pas sur cet ordinateur, ils ne peuvent donc pas être ajoutés. Ouvrez d&apos;abord leur partage dans le gestionnaire de fichiers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Output Folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>Ajouter des fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>RetryPolicy</name>
+    <message>
+        <source>The source lacks timestamps, so new ones were generated.</source>
+        <translation>La source n&apos;a pas d&apos;horodatage, de nouveaux horodatages ont donc été générés.</translation>
+    </message>
+</context>
+<context>
+    <name>Spinner</name>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion en cours</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Kestrune is up to date</source>
+        <translation>Kestrune est à jour</translation>
+    </message>
+    <message>
+        <source>A new version of Kestrune is available</source>
+        <translation>Une nouvelle version de Kestrune est disponible</translation>
+    </message>
+    <message>
+        <source>Kestrune could not check for updates</source>
+        <translation>Kestrune n&apos;a pas pu rechercher de mises à jour</translation>
+    </message>
+    <message>
+        <source>Checking for Updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>Kestrune %1 is the newest version.</source>
+        <translation>Kestrune %1 est la version la plus récente.</translation>
+    </message>
+    <message>
+        <source>Kestrune %1 is available; you have %2.</source>
+        <translation>Kestrune %1 est disponible&#xa0;; vous avez la version %2.</translation>
+    </message>
+    <message>
+        <source>Looking for a newer version…</source>
+        <translation>Recherche d&apos;une version plus récente…</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation>Notes de version</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterCommands</name>
+    <message>
+        <source>About Kestrune</source>
+        <translation>À propos de Kestrune</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>Quit Kestrune</source>
+        <translation>Quitter Kestrune</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterController</name>
+    <message>
+        <source>The update server refused the connection.</source>
+        <translation>Le serveur de mises à jour a refusé la connexion.</translation>
+    </message>
+    <message>
+        <source>The update server could not be found. Check your internet connection.</source>
+        <translation>Le serveur de mises à jour est introuvable. Vérifiez votre connexion à Internet.</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>Le serveur de mises à jour n&apos;a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The update server closed the connection before sending the update feed.</source>
+        <translation>Le serveur de mises à jour a fermé la connexion avant d&apos;envoyer le flux de mises à jour.</translation>
+    </message>
+    <message>
+        <source>A secure connection to the update server could not be made.</source>
+        <translation>Impossible d&apos;établir une connexion sécurisée avec le serveur de mises à jour.</translation>
+    </message>
+    <message>
+        <source>The update feed was not found at %1.</source>
+        <translation>Le flux de mises à jour est introuvable à l&apos;adresse %1.</translation>
+    </message>
+    <message>
+        <source>The update feed could not be loaded: %1.</source>
+        <translation>Impossible de charger le flux de mises à jour&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The update feed is too large to be one.</source>
+        <translation>Le flux de mises à jour est trop volumineux pour en être un.</translation>
+    </message>
+    <message>
+        <source>The update feed lists no versions.</source>
+        <translation>Le flux de mises à jour ne contient aucune version.</translation>
+    </message>
+    <message>
+        <source>The update feed is not an RSS feed.</source>
+        <translation>Le flux de mises à jour n&apos;est pas un flux RSS.</translation>
+    </message>
+    <message>
+        <source>The update feed is damaged (line %1: %2).</source>
+        <translation>Le flux de mises à jour est endommagé (ligne %1&#xa0;: %2).</translation>
+    </message>
+</context>
+<context>
+    <name>ViewText</name>
+    <message numerus="yes">
+        <source>%n more file</source>
+        <translation>
+            <numerusform>%n autre fichier</numerusform>
+            <numerusform>%n autres fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files</source>
+        <translation>
+            <numerusform>%n autre fichier</numerusform>
+            <numerusform>%n autres fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file converted</source>
+        <translation>
+            <numerusform>%n fichier converti</numerusform>
+            <numerusform>%n fichiers convertis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n fichier converti</numerusform>
+            <numerusform>%n fichiers convertis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a dropped track</source>
+        <translation>
+            <numerusform>%n avec une piste abandonnée</numerusform>
+            <numerusform>%n avec une piste abandonnée</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a warning</source>
+        <translation>
+            <numerusform>%n avec un avertissement</numerusform>
+            <numerusform>%n avec un avertissement</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to convert</source>
+        <translation>Rien à convertir</translation>
+    </message>
+    <message>
+        <source>Same as input</source>
+        <translation>Comme la source</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Choisissez un dossier…</translation>
+    </message>
+    <message>
+        <source>Converting, %1</source>
+        <translation>Conversion en cours, %1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion en cours</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Converted: %1</source>
+        <translation>Converti&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échec&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>En attente</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,583 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Kestrune</source>
+        <translation>Kestrune について</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (%1).</source>
+        <translation>GNU 一般公衆利用許諾書バージョン 3 以降 (%1) で配布されるフリーソフトウェアです。</translation>
+    </message>
+    <message>
+        <source>ffmpeg: %1</source>
+        <translation>ffmpeg: %1</translation>
+    </message>
+    <message>
+        <source>ffmpeg not found</source>
+        <translation>ffmpeg が見つかりません</translation>
+    </message>
+    <message>
+        <source>Looking for ffmpeg…</source>
+        <translation>ffmpeg を探しています…</translation>
+    </message>
+</context>
+<context>
+    <name>AboutInfo</name>
+    <message>
+        <source>version unknown</source>
+        <translation>バージョン不明</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSession</name>
+    <message>
+        <source>Converting video files</source>
+        <translation>ビデオファイルを変換中</translation>
+    </message>
+</context>
+<context>
+    <name>BatchSummaryBanner</name>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Files to convert:</source>
+        <translation>変換するファイル:</translation>
+    </message>
+    <message>
+        <source>Output to:</source>
+        <translation>出力先:</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>出力形式</translation>
+    </message>
+    <message>
+        <source>Converting…</source>
+        <translation>変換中…</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>変換</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n done</source>
+        <translation>
+            <numerusform>%n 件完了</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 件失敗</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>ffmpeg not found: install the ffmpeg package</source>
+        <translation>ffmpeg が見つかりません: ffmpeg パッケージをインストールしてください</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <source>Show Kestrune</source>
+        <translation>Kestrune を表示</translation>
+    </message>
+</context>
+<context>
+    <name>DisclosureHeader</name>
+    <message>
+        <source>expanded</source>
+        <translation>展開</translation>
+    </message>
+    <message>
+        <source>collapsed</source>
+        <translation>折りたたみ</translation>
+    </message>
+</context>
+<context>
+    <name>FFmpegRunner</name>
+    <message>
+        <source>ffmpeg wasn&apos;t found. Install the ffmpeg package and try again.</source>
+        <translation>ffmpeg が見つかりませんでした。ffmpeg パッケージをインストールしてから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t carry the %2 and %3 streams of this file, so the new file lacks them.</source>
+        <translation>%1 はこのファイルの %2 と %3 のストリームを格納できないため、新しいファイルには含まれていません。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t carry the %2 stream of this file, so the new file lacks it.</source>
+        <translation>%1 はこのファイルの %2 ストリームを格納できないため、新しいファイルには含まれていません。</translation>
+    </message>
+    <message>
+        <source> Try MKV.</source>
+        <translation>MKV をお試しください。</translation>
+    </message>
+    <message>
+        <source>ffmpeg could not be run.</source>
+        <translation>ffmpeg を実行できませんでした。</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>停止しました。</translation>
+    </message>
+</context>
+<context>
+    <name>FailureReason</name>
+    <message>
+        <source>The source is encrypted, so it can&apos;t be converted.</source>
+        <translation>ソースが暗号化されているため、変換できません。</translation>
+    </message>
+    <message>
+        <source>The source holds no stream that ffmpeg can copy.</source>
+        <translation>ソースには ffmpeg がコピーできるストリームがありません。</translation>
+    </message>
+    <message>
+        <source>The source holds a stream in a codec ffmpeg doesn&apos;t know, so it can&apos;t be copied.</source>
+        <translation>ソースに ffmpeg が認識できないコーデックのストリームが含まれているため、コピーできません。</translation>
+    </message>
+    <message>
+        <source>The new container can&apos;t hold one of the source&apos;s streams.</source>
+        <translation>新しいコンテナーはソースのストリームの 1 つを格納できません。</translation>
+    </message>
+    <message>
+        <source>The new container can&apos;t hold the source&apos;s %1 stream.</source>
+        <translation>新しいコンテナーはソースの %1 ストリームを格納できません。</translation>
+    </message>
+    <message>
+        <source>ffmpeg exited %1: %2</source>
+        <translation>ffmpeg が終了コード %1 で終了しました: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileRowView</name>
+    <message>
+        <source>Show in Folder</source>
+        <translation>フォルダーに表示</translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation>リストから削除</translation>
+    </message>
+</context>
+<context>
+    <name>FilesArea</name>
+    <message>
+        <source>Files to convert</source>
+        <translation>変換するファイル</translation>
+    </message>
+    <message>
+        <source>Drop video files here</source>
+        <translation>ここにビデオファイルをドロップ</translation>
+    </message>
+    <message>
+        <source>Drop or add more files</source>
+        <translation>さらにファイルをドロップまたは追加</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>参照…</translation>
+    </message>
+</context>
+<context>
+    <name>KeepOriginalCheckBox</name>
+    <message>
+        <source>Keep original files</source>
+        <translation>元のファイルを残す</translation>
+    </message>
+    <message>
+        <source>This app only writes a new file — it never deletes your source.</source>
+        <translation>このアプリは新しいファイルを書き出すだけで、元のファイルを削除することはありません。</translation>
+    </message>
+</context>
+<context>
+    <name>KestruneApp</name>
+    <message>
+        <source>Puts the streams of video files into another container without re-encoding them.</source>
+        <translation>ビデオファイルのストリームを再エンコードせずに別のコンテナーに格納します。</translation>
+    </message>
+    <message>
+        <source>Video files, or folders of them, to add to the list.</source>
+        <translation>リストに追加するビデオファイル、またはそれを含むフォルダー。</translation>
+    </message>
+    <message>
+        <source>[FILE|FOLDER]...</source>
+        <translation>[ファイル|フォルダー]...</translation>
+    </message>
+    <message>
+        <source>The window could not be loaded.</source>
+        <translation>ウィンドウを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Conversion finished</source>
+        <translation>変換が完了しました</translation>
+    </message>
+    <message>
+        <source>Kestrune is already running but did not answer. Try again in a moment.</source>
+        <translation>Kestrune はすでに実行中ですが、応答がありません。しばらくしてからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>LinearProgress</name>
+    <message>
+        <source>Overall progress %1</source>
+        <translation>全体の進行状況 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MediaProbe</name>
+    <message>
+        <source>video</source>
+        <translation>映像</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>subtitle</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>データ</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>添付ファイル</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>その他</translation>
+    </message>
+</context>
+<context>
+    <name>OutputDestinationMenu</name>
+    <message>
+        <source>Output to: %1</source>
+        <translation>出力先: %1</translation>
+    </message>
+    <message>
+        <source>Same as input</source>
+        <translation>入力と同じ場所</translation>
+    </message>
+    <message>
+        <source>Choose folder…</source>
+        <translation>フォルダーを選択…</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxChecks</name>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>stream kind (codec)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <comment>seconds</comment>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>The cover art couldn&apos;t be copied into %1 and was left out.</source>
+        <translation>カバーアートを %1 にコピーできなかったため、省略しました。</translation>
+    </message>
+    <message>
+        <source>An attachment (such as a font) couldn&apos;t be copied into %1 and was left out.</source>
+        <translation>添付ファイル (フォントなど) を %1 にコピーできなかったため、省略しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n attachments (such as fonts) couldn&apos;t be copied into %1 and were left out.</source>
+        <translation>
+            <numerusform>%n 個の添付ファイル (フォントなど) を %1 にコピーできなかったため、省略しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The chapters couldn&apos;t be copied into %1 and were left out.</source>
+        <translation>チャプターを %1 にコピーできなかったため、省略しました。</translation>
+    </message>
+    <message>
+        <source>The source seems damaged: it says it lasts %1, but only %2 could be copied.</source>
+        <translation>ソースが破損しているようです: 長さは %1 とされていますが、コピーできたのは %2 だけです。</translation>
+    </message>
+    <message>
+        <source>The cover art arrived as an ordinary video track, so players may show it as a second video.</source>
+        <translation>カバーアートが通常のビデオトラックとして格納されたため、プレーヤーによっては 2 つ目の映像として表示されることがあります。</translation>
+    </message>
+    <message>
+        <source>%1 holds no audio or video samples, so there is nothing to convert.</source>
+        <translation>%1 には音声も映像も含まれていないため、変換するものがありません。</translation>
+    </message>
+    <message>
+        <source>The new file can&apos;t be read back, so it was not kept.</source>
+        <translation>新しいファイルを読み戻せないため、保持しませんでした。</translation>
+    </message>
+    <message>
+        <source>The new file holds no audio or video samples, so it was not kept.</source>
+        <translation>新しいファイルには音声も映像も含まれていないため、保持しませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxJob</name>
+    <message>
+        <source>This file&apos;s name is not valid UTF-8, so it can&apos;t be handed to ffmpeg. Rename it and add it again.</source>
+        <translation>このファイルの名前は有効な UTF-8 ではないため、ffmpeg に渡せません。名前を変更してから、もう一度追加してください。</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
+        <translation>%1 は通常のファイルではないため、変換できません。</translation>
+    </message>
+    <message>
+        <source>%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.</source>
+        <translation>%1 の読み込み中に応答がなくなったため、スキップしました。ドライブまたは共有がまだ接続されているか確認してください。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write into %1: %2.</source>
+        <translation>%1 に書き込めません: %2。</translation>
+    </message>
+    <message>
+        <source>The new file of %1 stopped answering while it was checked, so it was not kept. Check that its drive or share is still there.</source>
+        <translation>%1 の新しいファイルの確認中に応答がなくなったため、保持しませんでした。ドライブまたは共有がまだ接続されているか確認してください。</translation>
+    </message>
+    <message>
+        <source>The new file couldn&apos;t be named %1: %2.</source>
+        <translation>新しいファイルに %1 という名前を付けられませんでした: %2。</translation>
+    </message>
+</context>
+<context>
+    <name>RemuxViewModel</name>
+    <message>
+        <source>A data track couldn&apos;t be copied into %1 and was dropped (timecode usually survives)</source>
+        <translation>データトラックを %1 にコピーできなかったため、破棄しました (タイムコードは通常残ります)</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t on this computer, so it can&apos;t be added. Open its share in the file manager first.</source>
+        <translation>%1 はこのコンピューター上にないため、追加できません。先にファイルマネージャーで共有を開いてください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more aren&apos;t on this computer, so they can&apos;t be added. Open their share in the file manager first.</source>
+        <translation>
+            <numerusform>%1 とほか %n 件はこのコンピューター上にないため、追加できません。先にファイルマネージャーで共有を開いてください。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose Output Folder</source>
+        <translation>出力フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Add Files</source>
+        <translation>ファイルを追加</translation>
+    </message>
+</context>
+<context>
+    <name>RetryPolicy</name>
+    <message>
+        <source>The source lacks timestamps, so new ones were generated.</source>
+        <translation>ソースにタイムスタンプがないため、新しく生成しました。</translation>
+    </message>
+</context>
+<context>
+    <name>Spinner</name>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDialog</name>
+    <message>
+        <source>Kestrune is up to date</source>
+        <translation>Kestrune は最新です</translation>
+    </message>
+    <message>
+        <source>A new version of Kestrune is available</source>
+        <translation>Kestrune の新しいバージョンがあります</translation>
+    </message>
+    <message>
+        <source>Kestrune could not check for updates</source>
+        <translation>Kestrune はアップデートを確認できませんでした</translation>
+    </message>
+    <message>
+        <source>Checking for Updates…</source>
+        <translation>アップデートを確認しています…</translation>
+    </message>
+    <message>
+        <source>Kestrune %1 is the newest version.</source>
+        <translation>Kestrune %1 が最新バージョンです。</translation>
+    </message>
+    <message>
+        <source>Kestrune %1 is available; you have %2.</source>
+        <translation>Kestrune %1 が利用できます (現在のバージョンは %2)。</translation>
+    </message>
+    <message>
+        <source>Looking for a newer version…</source>
+        <translation>新しいバージョンを探しています…</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation>リリースノート</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterCommands</name>
+    <message>
+        <source>About Kestrune</source>
+        <translation>Kestrune について</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message>
+        <source>Quit Kestrune</source>
+        <translation>Kestrune を終了</translation>
+    </message>
+</context>
+<context>
+    <name>UpdaterController</name>
+    <message>
+        <source>The update server refused the connection.</source>
+        <translation>アップデートサーバーが接続を拒否しました。</translation>
+    </message>
+    <message>
+        <source>The update server could not be found. Check your internet connection.</source>
+        <translation>アップデートサーバーが見つかりませんでした。インターネット接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>The update server did not answer in time.</source>
+        <translation>アップデートサーバーが時間内に応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>The update server closed the connection before sending the update feed.</source>
+        <translation>アップデートサーバーがアップデートフィードを送信する前に接続を閉じました。</translation>
+    </message>
+    <message>
+        <source>A secure connection to the update server could not be made.</source>
+        <translation>アップデートサーバーへの安全な接続を確立できませんでした。</translation>
+    </message>
+    <message>
+        <source>The update feed was not found at %1.</source>
+        <translation>%1 にアップデートフィードが見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>The update feed could not be loaded: %1.</source>
+        <translation>アップデートフィードを読み込めませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>The update feed is too large to be one.</source>
+        <translation>アップデートフィードとしては大きすぎます。</translation>
+    </message>
+    <message>
+        <source>The update feed lists no versions.</source>
+        <translation>アップデートフィードにバージョンが記載されていません。</translation>
+    </message>
+    <message>
+        <source>The update feed is not an RSS feed.</source>
+        <translation>アップデートフィードが RSS フィードではありません。</translation>
+    </message>
+    <message>
+        <source>The update feed is damaged (line %1: %2).</source>
+        <translation>アップデートフィードが破損しています (%1 行目: %2)。</translation>
+    </message>
+</context>
+<context>
+    <name>ViewText</name>
+    <message numerus="yes">
+        <source>%n more file</source>
+        <translation>
+            <numerusform>ほか %n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more files</source>
+        <translation>
+            <numerusform>ほか %n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file converted</source>
+        <translation>
+            <numerusform>%n 件を変換</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files converted</source>
+        <translation>
+            <numerusform>%n 件を変換</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a dropped track</source>
+        <translation>
+            <numerusform>%n 件でトラックを破棄</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n with a warning</source>
+        <translation>
+            <numerusform>%n 件で警告</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed</source>
+        <translation>
+            <numerusform>%n 件失敗</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing to convert</source>
+        <translation>変換するものがありません</translation>
+    </message>
+    <message>
+        <source>Same as input</source>
+        <translation>入力と同じ場所</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>フォルダーを選択…</translation>
+    </message>
+    <message>
+        <source>Converting, %1</source>
+        <translation>変換中、%1</translation>
+    </message>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>変換済み</translation>
+    </message>
+    <message>
+        <source>Converted: %1</source>
+        <translation>変換済み: %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>失敗: %1</translation>
+    </message>
+    <message>
+        <source>Queued</source>
+        <translation>待機中</translation>
+    </message>
+</context>
+</TS>
