@@ -1,5 +1,6 @@
 // Renders the window's content at its default size in each state the views distinguish, to PNG
 // files for a person to look at: offscreen, with the software scene graph the app draws with.
+#include "app/translations.h"
 #include "uitestdriver.h"
 
 #include <QDir>
@@ -61,6 +62,8 @@ int main(int argc, char *argv[])
 {
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QGuiApplication app(argc, argv);
+    // The language of the desktop, or of LANGUAGE, as the program itself picks it.
+    Translations::install(app);
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(outDir);
 
