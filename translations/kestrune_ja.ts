@@ -367,7 +367,7 @@
     <name>RemuxViewModel</name>
     <message>
         <source>A data track couldn&apos;t be copied into %1 and was dropped (timecode usually survives)</source>
-        <translation>データトラックを %1 にコピーできなかったため、破棄しました (タイムコードは通常残ります)</translation>
+        <translation>データトラックを %1 にコピーできなかったため、破棄しました (タイムコードは通常残ります)。</translation>
     </message>
     <message>
         <source>%1 isn&apos;t on this computer, so it can&apos;t be added. Open its share in the file manager first.</source>

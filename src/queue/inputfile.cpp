@@ -41,8 +41,10 @@ QString InputFile::FileStatus::Done::shownNote() const
 QString InputFile::joinSentences(const QStringList &sentences)
 {
     QString text;
+    // Japanese ends a sentence with an ideographic full stop and starts the next without a space.
+    const QChar ideographicStop(0x3002);
     for (const QString &sentence : sentences) {
-        if (!text.isEmpty()) {
+        if (!text.isEmpty() && text.back() != ideographicStop) {
             const QChar last = text.back();
             if (last != QLatin1Char('.') && last != QLatin1Char('!') && last != QLatin1Char('?')) {
                 text += QLatin1Char('.');

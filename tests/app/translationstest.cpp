@@ -1,5 +1,6 @@
 #include "app/translations.h"
 
+#include "queue/inputfile.h"
 #include "run.h"
 
 #include <QFile>
@@ -43,6 +44,8 @@ private Q_SLOTS:
             QVERIFY2(catalog.open(QIODevice::ReadOnly) && !catalog.readAll().contains("<translation type="), qPrintable(path + ": update and translate"));
         }
     }
+    // A Japanese note's sentences follow one another as Japanese writes them.
+    void japaneseSentences() { QCOMPARE(InputFile::joinSentences({ "破棄しました。", "省略しました。" }), "破棄しました。省略しました。"); }
 };
 
 QTEST_GUILESS_MAIN(TranslationsTest)
