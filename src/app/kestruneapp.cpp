@@ -4,6 +4,7 @@
 #include "app/applicationservice.h"
 #include "app/desktopsession.h"
 #include "app/localpaths.h"
+#include "app/terminalconversion.h"
 #include "app/unixsignals.h"
 #include "app/updatercontroller.h"
 #include "queue/filelistmodel.h"
@@ -43,6 +44,7 @@ QList<QUrl> parseCommandLine(int argc, char **argv)
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("files"), QStringLiteral("Video files, or folders of them, to add to the list."), QStringLiteral("[FILE|FOLDER]..."));
+    TerminalConversion::describeOptions(parser);
     // Qt's own window-system options stay valid, as every Qt program takes them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char *name : { "platform", "display", "style", "qwindowgeometry", "qwindowtitle", "qwindowicon" }) {
@@ -86,6 +88,9 @@ KestruneApp::~KestruneApp() = default;
 
 int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi graphicsApi)
 {
+    // A conversion asked for on the command line runs before any window system is touched.
+    if (TerminalConversion::requested(argc, argv))
+        return TerminalConversion::run(argc, argv);
     // Qt Quick's own software renderer maps the window faster and in far less memory than
     // OpenGL through a software rasteriser, and this window has nothing that needs a GPU.
     QList<QUrl> files = parseCommandLine(argc, argv);
@@ -188,7 +193,8 @@ void KestruneApp::watchBatches()
     connect(m_viewModel, &RemuxViewModel::batchFinished, this, [this] {
         if (m_batchSession)
             m_batchSession->finished(QStringLiteral("Conversion finished"),
-                ViewText::summary(m_viewModel->doneCount(), m_viewModel->droppedTrackCount(), m_viewModel->failedCount(), m_viewModel->warningCount()), m_window && m_window->isActive());
+                ViewText::summary(m_viewModel->doneCount(), m_viewModel->droppedTrackCount(), m_viewModel->failedCount(), m_viewModel->warningCount()),
+                m_window && m_window->isActive());
     });
 }
 
