@@ -266,6 +266,8 @@ void TerminalConversion::finish()
 
 void TerminalConversion::stop()
 {
+    // The lines of the files that ended say what was done; a stopped batch has no summary.
+    m_finished = true;
     m_model->stop();
     if (m_lineOpen) {
         std::fprintf(m_out, "\r\033[K");

@@ -212,6 +212,9 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringLi
         if (::getppid() != parent) {
             ::_exit(127);
         }
+        // Ctrl+C in a terminal signals the whole foreground group: ffmpeg would end the file as
+        // a failure before Kestrune stops it. In a group of its own, only Kestrune ends it.
+        ::setpgid(0, 0);
     });
     connect(process, &QProcess::readyReadStandardOutput, this, &RemuxJob::woken, Qt::QueuedConnection);
     connect(process, &QProcess::finished, this, &RemuxJob::woken, Qt::QueuedConnection);

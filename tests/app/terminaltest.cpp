@@ -124,12 +124,14 @@ private Q_SLOTS:
         QVERIFY(QFile(work.filePath("slow.mp4")).open(QIODevice::WriteOnly));
         QProcess process;
         process.setEnvironment({ "PATH=/usr/bin:/bin" }); // no display, no session bus
+        process.setChildProcessModifier([] { ::setpgid(0, 0); });
         process.start(bin.filePath("kestrune"), { "--to", "mkv", work.filePath("slow.mp4") });
         QTRY_VERIFY_WITH_TIMEOUT(files(work.path()).size() == 2 && QFile::exists(bin.filePath("ffmpeg.pid")), 10000);
-        QVERIFY(::kill(pid_t(process.processId()), signal) == 0);
+        QVERIFY(::kill(-pid_t(process.processId()), signal) == 0); // its group, as a terminal signals
         QVERIFY(process.waitForFinished(5000));
         QCOMPARE(process.exitCode(), 128 + signal);
         QCOMPARE(files(work.path()), QStringList { "slow.mp4" });
+        QCOMPARE(process.readAllStandardOutput(), QByteArray()); // the file did not fail: it was stopped
     }
 };
 
