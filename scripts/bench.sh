@@ -4,9 +4,10 @@
 # benchmark did not print shows as n/a.
 #   bash scripts/bench.sh                            full rounds
 #   KESTRUNE_BENCH_QUICK=1 bash scripts/bench.sh     fewer rounds, for a quick look
-#   KESTRUNE_BENCH_ONLY="queue ui" bash scripts/bench.sh     a subset of: engine queue ui app
+#   KESTRUNE_BENCH_ONLY="queue ui" bash scripts/bench.sh     a subset of: engine queue ui app terminal
 # Round counts one by one: KESTRUNE_BENCH_ENGINE_ROUNDS (large file), KESTRUNE_BENCH_CLIP_ROUNDS,
-# KESTRUNE_BENCH_UI_ROUNDS, KESTRUNE_BENCH_UI_SECONDS (frame-time run), KESTRUNE_BENCH_APP_ROUNDS.
+# KESTRUNE_BENCH_UI_ROUNDS, KESTRUNE_BENCH_UI_SECONDS (frame-time run), KESTRUNE_BENCH_APP_ROUNDS,
+# KESTRUNE_BENCH_TERMINAL_ROUNDS.
 # KESTRUNE_BENCH_BASELINE=<commit> adds Kestrune as of that commit to the start-up rounds.
 # Logs go to build-bench-logs/<UTC time>/ (or $KESTRUNE_BENCH_LOG_DIR).
 set -uo pipefail
@@ -15,17 +16,18 @@ started=$(date +%s)
 
 if [ "${KESTRUNE_BENCH_QUICK:-0}" = 1 ]; then
   mode=quick
-  engine_rounds=2 clip_rounds=10 ui_rounds=2 ui_seconds=3 app_rounds=3
+  engine_rounds=2 clip_rounds=10 ui_rounds=2 ui_seconds=3 app_rounds=3 terminal_rounds=7 terminal_quick=1
 else
   mode=full
-  engine_rounds=5 clip_rounds=30 ui_rounds=5 ui_seconds=5 app_rounds=7
+  engine_rounds=5 clip_rounds=30 ui_rounds=5 ui_seconds=5 app_rounds=7 terminal_rounds=20 terminal_quick=0
 fi
 engine_rounds=${KESTRUNE_BENCH_ENGINE_ROUNDS:-$engine_rounds}
 clip_rounds=${KESTRUNE_BENCH_CLIP_ROUNDS:-$clip_rounds}
 ui_rounds=${KESTRUNE_BENCH_UI_ROUNDS:-$ui_rounds}
 ui_seconds=${KESTRUNE_BENCH_UI_SECONDS:-$ui_seconds}
 app_rounds=${KESTRUNE_BENCH_APP_ROUNDS:-$app_rounds}
-only=" ${KESTRUNE_BENCH_ONLY:-engine queue ui app} "
+terminal_rounds=${KESTRUNE_BENCH_TERMINAL_ROUNDS:-$terminal_rounds}
+only=" ${KESTRUNE_BENCH_ONLY:-engine queue ui app terminal} "
 
 logs=${KESTRUNE_BENCH_LOG_DIR:-$root/build-bench-logs/$(date -u +%Y%m%d-%H%M%S)}
 mkdir -p "$logs"
@@ -56,6 +58,7 @@ run engine ROUNDS="$engine_rounds" CLIP_ROUNDS="$clip_rounds" bash "$root/script
 run queue KESTRUNE_BENCH_BUILD_DIR="$release_build" bash "$root/scripts/bench-queue.sh"
 run ui ROUNDS="$ui_rounds" FRAME_SECONDS="$ui_seconds" bash "$root/scripts/bench-ui.sh"
 run app ROUNDS="$app_rounds" KESTRUNE_BENCH_BUILD_DIR="$release_build" BASELINE="${KESTRUNE_BENCH_BASELINE:-}" bash "$root/scripts/bench-app.sh"
+run terminal ROUNDS="$terminal_rounds" QUICK="$terminal_quick" bash "$root/scripts/bench-terminal.sh"
 
 # ---- extraction: each helper prints one figure or nothing; the table turns nothing into n/a
 
@@ -163,6 +166,12 @@ a_bare_ms=$(app_figure bare 2) a_bare_mib=$(app_figure bare 3) a_bare_libs=$(app
 a_av_ms=$(app_figure bare+libav 2) a_av_mib=$(app_figure bare+libav 3) a_av_libs=$(app_figure bare+libav 4)
 a_base_ms=$(app_figure kestrune-base 2) a_base_mib=$(app_figure kestrune-base 3)
 
+# Terminal: "<label>: median <n> ms" and "terminal overhead: <n> ms per file".
+t_bare=$(log terminal | sed -n 's/^bare ffmpeg: median \([0-9.]*\) ms$/\1/p')
+t_kestrune=$(log terminal | sed -n 's/^kestrune --to mkv: median \([0-9.]*\) ms$/\1/p')
+t_overhead=$(log terminal | sed -n 's/^terminal overhead: \(-\{0,1\}[0-9.]*\) ms per file.*/\1/p')
+t_clip=$(log terminal | sed -n 's/^clip: \([0-9]*\) s,.*/\1/p')
+
 # ---- report
 
 cores=$(nproc)
@@ -217,12 +226,14 @@ row() { printf '| %s | %s | %s | %s | %s |\n' "$@"; }
     "$(fig "$a_av_ms" " ms"), $(fig "$a_av_mib" " MiB"), $(fig "$a_av_libs") libraries" \
     "bare window: $(fig "$a_bare_ms" " ms"), $(fig "$a_bare_mib" " MiB"), $(fig "$a_bare_libs") libraries" \
     "$(signed "$(awk -v a="$a_av_ms" -v b="$a_bare_ms" 'BEGIN { if (a != "" && b != "") printf "%.1f", a - b }')" " ms"), $(signed "$(awk -v a="$a_av_mib" -v b="$a_bare_mib" 'BEGIN { if (a != "" && b != "") printf "%.1f", a - b }')" " MiB")"
+  row terminal "\`kestrune --to mkv\` of a $(fig "$t_clip" " s") clip, per file, wall (median)" "$(fig "$t_kestrune" " ms") ($(signed "$t_overhead" " ms") per file)" \
+    "bare \`ffmpeg -i clip -c copy\`: $(fig "$t_bare" " ms")" "$(ratio "$t_kestrune" "$t_bare"); overhead is the median of per-round differences"
   if isnum "${a_base_ms:-}"; then
     row app "Kestrune as of the baseline commit (BASELINE=)" "$(fig "$a_base_ms" " ms"), $(fig "$a_base_mib" " MiB")" \
       "bare Qt Quick window" "$(ratio "$a_base_ms" "$a_bare_ms") / $(ratio "$a_base_mib" "$a_bare_mib")"
   fi
   echo
-  for area in engine queue ui app; do
+  for area in engine queue ui app terminal; do
     printf '%s: %s%s;  ' "$area" "${status[$area]:-not run}" "${seconds_taken[$area]:+ in ${seconds_taken[$area]} s}"
   done
   echo

@@ -391,6 +391,18 @@
         <source>Add Files</source>
         <translation>Dateien hinzufügen</translation>
     </message>
+    <message>
+        <source>%1 wasn&apos;t found, so it can&apos;t be converted.</source>
+        <translation>%1 wurde nicht gefunden und kann daher nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a kind of video file Kestrune converts.</source>
+        <translation>%1 ist keine Videodatei, die Kestrune umwandeln kann.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
+        <translation>%1 ist keine reguläre Datei und kann daher nicht umgewandelt werden.</translation>
+    </message>
 </context>
 <context>
     <name>RetryPolicy</name>
@@ -401,6 +413,57 @@
 </context>
 <context>
     <name>Spinner</name>
+    <message>
+        <source>Converting</source>
+        <translation>Wird umgewandelt</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalConversion</name>
+    <message>
+        <source>Convert without a window into &lt;container&gt;: mkv, mp4, mov, webm or ts.</source>
+        <translation>Ohne Fenster in &lt;Container&gt; umwandeln: mkv, mp4, mov, webm oder ts.</translation>
+    </message>
+    <message>
+        <source>container</source>
+        <translation>Container</translation>
+    </message>
+    <message>
+        <source>With --to: write the new files into &lt;folder&gt; instead of beside each source.</source>
+        <translation>Mit --to: Die neuen Dateien in &lt;Ordner&gt; statt neben die Quelldateien schreiben.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>With --to: give the new files the current date, not their source&apos;s.</source>
+        <translation>Mit --to: Den neuen Dateien das aktuelle Datum geben, nicht das ihrer Quelle.</translation>
+    </message>
+    <message>
+        <source>Video files, or folders of them, to convert.</source>
+        <translation>Videodateien oder Ordner mit Videodateien, die umgewandelt werden sollen.</translation>
+    </message>
+    <message>
+        <source>--%1 works only with --to. Name the container to convert into.</source>
+        <translation>--%1 funktioniert nur mit --to. Geben Sie den Ziel-Container an.</translation>
+    </message>
+    <message>
+        <source>Unknown container &quot;%1&quot;. Choose mkv, mp4, mov, webm or ts.</source>
+        <translation>Unbekannter Container „%1“. Wählen Sie mkv, mp4, mov, webm oder ts.</translation>
+    </message>
+    <message>
+        <source>The folder %1 doesn&apos;t exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Name the files or folders to convert.</source>
+        <translation>Geben Sie die umzuwandelnden Dateien oder Ordner an.</translation>
+    </message>
     <message>
         <source>Converting</source>
         <translation>Wird umgewandelt</translation>
@@ -454,6 +517,10 @@
     <message>
         <source>Quit Kestrune</source>
         <translation>Kestrune beenden</translation>
+    </message>
+    <message>
+        <source>Keep File Dates</source>
+        <translation>Dateidatum beibehalten</translation>
     </message>
 </context>
 <context>

@@ -391,6 +391,18 @@
         <source>Add Files</source>
         <translation>Añadir archivos</translation>
     </message>
+    <message>
+        <source>%1 wasn&apos;t found, so it can&apos;t be converted.</source>
+        <translation>No se ha encontrado %1, así que no se puede convertir.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a kind of video file Kestrune converts.</source>
+        <translation>%1 no es un tipo de archivo de vídeo que Kestrune convierta.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
+        <translation>%1 no es un archivo normal, así que no se puede convertir.</translation>
+    </message>
 </context>
 <context>
     <name>RetryPolicy</name>
@@ -401,6 +413,57 @@
 </context>
 <context>
     <name>Spinner</name>
+    <message>
+        <source>Converting</source>
+        <translation>Convirtiendo</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalConversion</name>
+    <message>
+        <source>Convert without a window into &lt;container&gt;: mkv, mp4, mov, webm or ts.</source>
+        <translation>Convertir sin ventana a &lt;contenedor&gt;: mkv, mp4, mov, webm o ts.</translation>
+    </message>
+    <message>
+        <source>container</source>
+        <translation>contenedor</translation>
+    </message>
+    <message>
+        <source>With --to: write the new files into &lt;folder&gt; instead of beside each source.</source>
+        <translation>Con --to: escribir los archivos nuevos en &lt;carpeta&gt; en lugar de junto a cada original.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>carpeta</translation>
+    </message>
+    <message>
+        <source>With --to: give the new files the current date, not their source&apos;s.</source>
+        <translation>Con --to: dar a los archivos nuevos la fecha actual, no la de su original.</translation>
+    </message>
+    <message>
+        <source>Video files, or folders of them, to convert.</source>
+        <translation>Archivos de vídeo, o carpetas que los contengan, para convertir.</translation>
+    </message>
+    <message>
+        <source>--%1 works only with --to. Name the container to convert into.</source>
+        <translation>--%1 solo funciona con --to. Indique el contenedor de destino.</translation>
+    </message>
+    <message>
+        <source>Unknown container &quot;%1&quot;. Choose mkv, mp4, mov, webm or ts.</source>
+        <translation>Contenedor «%1» desconocido. Elija mkv, mp4, mov, webm o ts.</translation>
+    </message>
+    <message>
+        <source>The folder %1 doesn&apos;t exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Name the files or folders to convert.</source>
+        <translation>Indique los archivos o carpetas que quiere convertir.</translation>
+    </message>
     <message>
         <source>Converting</source>
         <translation>Convirtiendo</translation>
@@ -454,6 +517,10 @@
     <message>
         <source>Quit Kestrune</source>
         <translation>Salir de Kestrune</translation>
+    </message>
+    <message>
+        <source>Keep File Dates</source>
+        <translation>Conservar las fechas de los archivos</translation>
     </message>
 </context>
 <context>

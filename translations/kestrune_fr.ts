@@ -391,6 +391,18 @@
         <source>Add Files</source>
         <translation>Ajouter des fichiers</translation>
     </message>
+    <message>
+        <source>%1 wasn&apos;t found, so it can&apos;t be converted.</source>
+        <translation>%1 est introuvable et ne peut donc pas être converti.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a kind of video file Kestrune converts.</source>
+        <translation>%1 n&apos;est pas un type de fichier vidéo que Kestrune convertit.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire et ne peut donc pas être converti.</translation>
+    </message>
 </context>
 <context>
     <name>RetryPolicy</name>
@@ -401,6 +413,57 @@
 </context>
 <context>
     <name>Spinner</name>
+    <message>
+        <source>Converting</source>
+        <translation>Conversion en cours</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalConversion</name>
+    <message>
+        <source>Convert without a window into &lt;container&gt;: mkv, mp4, mov, webm or ts.</source>
+        <translation>Convertir sans fenêtre vers &lt;conteneur&gt;&#xa0;: mkv, mp4, mov, webm ou ts.</translation>
+    </message>
+    <message>
+        <source>container</source>
+        <translation>conteneur</translation>
+    </message>
+    <message>
+        <source>With --to: write the new files into &lt;folder&gt; instead of beside each source.</source>
+        <translation>Avec --to&#xa0;: écrire les nouveaux fichiers dans &lt;dossier&gt; plutôt qu&apos;à côté de chaque source.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>With --to: give the new files the current date, not their source&apos;s.</source>
+        <translation>Avec --to&#xa0;: donner aux nouveaux fichiers la date actuelle, et non celle de leur source.</translation>
+    </message>
+    <message>
+        <source>Video files, or folders of them, to convert.</source>
+        <translation>Fichiers vidéo, ou dossiers de fichiers vidéo, à convertir.</translation>
+    </message>
+    <message>
+        <source>--%1 works only with --to. Name the container to convert into.</source>
+        <translation>--%1 ne fonctionne qu&apos;avec --to. Indiquez le conteneur de destination.</translation>
+    </message>
+    <message>
+        <source>Unknown container &quot;%1&quot;. Choose mkv, mp4, mov, webm or ts.</source>
+        <translation>Conteneur «&#xa0;%1&#xa0;» inconnu. Choisissez mkv, mp4, mov, webm ou ts.</translation>
+    </message>
+    <message>
+        <source>The folder %1 doesn&apos;t exist.</source>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a folder.</source>
+        <translation>%1 n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Name the files or folders to convert.</source>
+        <translation>Indiquez les fichiers ou dossiers à convertir.</translation>
+    </message>
     <message>
         <source>Converting</source>
         <translation>Conversion en cours</translation>
@@ -454,6 +517,10 @@
     <message>
         <source>Quit Kestrune</source>
         <translation>Quitter Kestrune</translation>
+    </message>
+    <message>
+        <source>Keep File Dates</source>
+        <translation>Conserver les dates des fichiers</translation>
     </message>
 </context>
 <context>

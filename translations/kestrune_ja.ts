@@ -387,6 +387,18 @@
         <source>Add Files</source>
         <translation>ファイルを追加</translation>
     </message>
+    <message>
+        <source>%1 wasn&apos;t found, so it can&apos;t be converted.</source>
+        <translation>%1 が見つからないため、変換できません。</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a kind of video file Kestrune converts.</source>
+        <translation>%1 は Kestrune が変換できる種類のビデオファイルではありません。</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
+        <translation>%1 は通常のファイルではないため、変換できません。</translation>
+    </message>
 </context>
 <context>
     <name>RetryPolicy</name>
@@ -397,6 +409,57 @@
 </context>
 <context>
     <name>Spinner</name>
+    <message>
+        <source>Converting</source>
+        <translation>変換中</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalConversion</name>
+    <message>
+        <source>Convert without a window into &lt;container&gt;: mkv, mp4, mov, webm or ts.</source>
+        <translation>ウィンドウを開かずに &lt;コンテナー&gt; に変換します: mkv、mp4、mov、webm、ts。</translation>
+    </message>
+    <message>
+        <source>container</source>
+        <translation>コンテナー</translation>
+    </message>
+    <message>
+        <source>With --to: write the new files into &lt;folder&gt; instead of beside each source.</source>
+        <translation>--to と共に: 新しいファイルを元のファイルの隣ではなく &lt;フォルダー&gt; に書き出します。</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>With --to: give the new files the current date, not their source&apos;s.</source>
+        <translation>--to と共に: 新しいファイルの日付を元のファイルではなく現在の日時にします。</translation>
+    </message>
+    <message>
+        <source>Video files, or folders of them, to convert.</source>
+        <translation>変換するビデオファイル、またはそれを含むフォルダー。</translation>
+    </message>
+    <message>
+        <source>--%1 works only with --to. Name the container to convert into.</source>
+        <translation>--%1 は --to と共にのみ使えます。変換先のコンテナーを指定してください。</translation>
+    </message>
+    <message>
+        <source>Unknown container &quot;%1&quot;. Choose mkv, mp4, mov, webm or ts.</source>
+        <translation>不明なコンテナー「%1」です。mkv、mp4、mov、webm、ts から選んでください。</translation>
+    </message>
+    <message>
+        <source>The folder %1 doesn&apos;t exist.</source>
+        <translation>フォルダー %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a folder.</source>
+        <translation>%1 はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>Name the files or folders to convert.</source>
+        <translation>変換するファイルまたはフォルダーを指定してください。</translation>
+    </message>
     <message>
         <source>Converting</source>
         <translation>変換中</translation>
@@ -450,6 +513,10 @@
     <message>
         <source>Quit Kestrune</source>
         <translation>Kestrune を終了</translation>
+    </message>
+    <message>
+        <source>Keep File Dates</source>
+        <translation>ファイルの日付を保持</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "app/desktopsession.h"
 #include "app/localpaths.h"
 #include "app/translations.h"
+#include "app/terminalconversion.h"
 #include "app/unixsignals.h"
 #include "app/updatercontroller.h"
 #include "queue/filelistmodel.h"
@@ -40,6 +41,7 @@ void describe(QCommandLineParser &parser)
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("files"), KestruneApp::tr("Video files, or folders of them, to add to the list."), KestruneApp::tr("[FILE|FOLDER]..."));
+    TerminalConversion::describeOptions(parser);
     // Qt's own window-system options stay valid, as every Qt program takes them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const char *name : { "platform", "display", "style", "qwindowgeometry", "qwindowtitle", "qwindowicon" }) {
@@ -97,6 +99,9 @@ KestruneApp::~KestruneApp() = default;
 
 int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi graphicsApi)
 {
+    // A conversion asked for on the command line runs before any window system is touched.
+    if (TerminalConversion::requested(argc, argv))
+        return TerminalConversion::run(argc, argv);
     // Qt Quick's own software renderer maps the window faster and in far less memory than
     // OpenGL through a software rasteriser, and this window has nothing that needs a GPU.
     QList<QUrl> files = parseCommandLine(argc, argv);

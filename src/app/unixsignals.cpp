@@ -12,12 +12,13 @@ namespace UnixSignals
 namespace
 {
 int pair[2] = { -1, -1 };
+int last = 0;
 
-// Only async-signal-safe calls here.
-void handle(int)
+// Only async-signal-safe calls here. The byte is the signal's number.
+void handle(int number)
 {
     const int savedErrno = errno;
-    const char byte = 1;
+    const char byte = char(number);
     [[maybe_unused]] const auto written = ::write(pair[0], &byte, 1);
     errno = savedErrno;
 }
@@ -31,7 +32,9 @@ bool quitOnTermination()
     auto *notifier = new QSocketNotifier(pair[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char bytes[16];
-        while (::read(pair[1], bytes, sizeof bytes) > 0) { }
+        while (::read(pair[1], bytes, sizeof bytes) > 0) {
+            last = last != 0 ? last : bytes[0];
+        }
         QCoreApplication::quit();
     });
     struct sigaction action {
@@ -44,5 +47,10 @@ bool quitOnTermination()
         all = ::sigaction(number, &action, nullptr) == 0 && all;
     }
     return all;
+}
+
+int received()
+{
+    return last;
 }
 }

@@ -8,4 +8,7 @@ namespace UnixSignals
 {
 // Call once, after the QCoreApplication exists. False when the signals could not be taken over.
 bool quitOnTermination();
+// The signal that asked for the quit (SIGTERM, SIGINT or SIGHUP), or 0 while none has, so a
+// terminal run can leave with the status a shell expects of it.
+int received();
 }

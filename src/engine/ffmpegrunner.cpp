@@ -205,6 +205,7 @@ struct FFmpegRunner::Shared {
     QList<QPointer<RemuxJob>> jobs;
     std::chrono::milliseconds stallLimit = std::chrono::seconds(30);
     std::function<void(MediaProbe::Control &)> probeHook;
+    bool keepDates = true;
 };
 
 FFmpegRunner::FFmpegRunner(Locations locations)
@@ -232,6 +233,16 @@ void FFmpegRunner::setProbeWatch(std::chrono::milliseconds stallLimit, std::func
     m_shared->probeHook = std::move(hook);
 }
 
+void FFmpegRunner::setKeepDates(bool keep)
+{
+    m_shared->keepDates = keep;
+}
+
+bool FFmpegRunner::keepsDates() const
+{
+    return m_shared->keepDates;
+}
+
 void FFmpegRunner::stopRunning(std::chrono::milliseconds grace)
 {
     for (const QPointer<RemuxJob> &job : std::as_const(m_shared->jobs)) {
@@ -253,8 +264,8 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> runJob(std::shared_ptr<FFmpegRunner::Sha
     if (!executable) {
         co_return FFmpegRunner::RemuxOutcome { false, FFmpegRunner::RunError::ffmpegNotFound() };
     }
-    std::unique_ptr<RemuxJob, DeleteLater> job(
-        new RemuxJob({ *executable, shared->stallLimit, shared->probeHook }, std::move(input), std::move(output), format, std::move(onProgress)));
+    std::unique_ptr<RemuxJob, DeleteLater> job(new RemuxJob(
+        { *executable, shared->stallLimit, shared->probeHook, shared->keepDates }, std::move(input), std::move(output), format, std::move(onProgress)));
     shared->jobs.append(job.get());
     auto running = job->run();
     auto outcome = co_await running;

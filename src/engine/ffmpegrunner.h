@@ -128,6 +128,11 @@ public:
     // thread first (tests use it to stand in for a stalled source).
     void setProbeWatch(std::chrono::milliseconds stallLimit, std::function<void(MediaProbe::Control &)> hook = {});
 
+    // Whether each new file gets its source's access and modification times (on unless set).
+    // A remux takes the choice of the moment it starts.
+    void setKeepDates(bool keep);
+    [[nodiscard]] bool keepsDates() const;
+
     struct Shared; // what the coroutines of this runner use; it outlives the runner if need be
 
 private:

@@ -114,6 +114,21 @@ bool isRegularOrAbsent(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode);
 }
 
+void copyTimes(const Temporary &temporary, const QString &source)
+{
+    struct stat info {
+    };
+    if (::stat(QFile::encodeName(source).constData(), &info) != 0) {
+        return;
+    }
+    const struct timespec times[2] = { info.st_atim, info.st_mtim };
+    if (temporary.fd >= 0) {
+        ::futimens(temporary.fd, times);
+    } else {
+        ::utimensat(AT_FDCWD, QFile::encodeName(temporary.path).constData(), times, 0);
+    }
+}
+
 void discard(const Temporary &temporary)
 {
     ::unlink(QFile::encodeName(temporary.path).constData());

@@ -38,6 +38,11 @@ struct Prepared {
 // or a device would be read forever.
 [[nodiscard]] bool isRegularOrAbsent(const QString &path);
 
+// Gives the temporary the access and modification times of `source`, as `touch -r` would, so
+// the new file sorts with its source. A source that can't be read or a file system that refuses
+// the times leaves the temporary's own: the new file is no worse for it.
+void copyTimes(const Temporary &temporary, const QString &source);
+
 // Removes the temporary and lets go of its lock.
 void discard(const Temporary &temporary);
 

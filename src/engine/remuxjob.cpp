@@ -213,6 +213,9 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringLi
         if (::getppid() != parent) {
             ::_exit(127);
         }
+        // Ctrl+C in a terminal signals the whole foreground group: ffmpeg would end the file as
+        // a failure before Kestrune stops it. In a group of its own, only Kestrune ends it.
+        ::setpgid(0, 0);
     });
     connect(process, &QProcess::readyReadStandardOutput, this, &RemuxJob::woken, Qt::QueuedConnection);
     connect(process, &QProcess::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
@@ -399,9 +402,15 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     // finished, checked file.
     const QString base = OutputNaming::splitExtension(m_input.fileName()).base;
     const QString extension = OutputNaming::splitExtension(QFileInfo(outputPath).fileName()).extension;
-    auto committing = finished(QtConcurrent::run(workers(), [temporary = *std::exchange(m_temporary, std::nullopt), outputPath, base, extension] {
-        return OutputCommit::commit(temporary, outputPath, base, extension);
-    }));
+    // The times are set before the move, so the real name never carries the wrong date.
+    auto committing = finished(QtConcurrent::run(workers(),
+        [temporary = *std::exchange(m_temporary, std::nullopt), outputPath, base, extension,
+            source = m_settings.keepDates ? m_input.toLocalFile() : QString()] {
+            if (!source.isEmpty()) {
+                OutputCommit::copyTimes(temporary, source);
+            }
+            return OutputCommit::commit(temporary, outputPath, base, extension);
+        }));
     const auto committed = co_await committing;
     if (!committed) {
         co_return Outcome {};

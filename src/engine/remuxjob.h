@@ -29,6 +29,7 @@ public:
         QUrl executable;
         std::chrono::milliseconds stallLimit;
         std::function<void(MediaProbe::Control &)> probeHook;
+        bool keepDates = true; // the new file gets the source's times
     };
 
     RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, FFmpegRunner::ProgressHandler onProgress);

@@ -9,6 +9,7 @@
 #include <QCoroTimer>
 #include <QPointer>
 #include <QSet>
+#include <QSettings>
 #include <QTimer>
 #include <QtConcurrent>
 #include <atomic>
@@ -58,6 +59,21 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> guarded(QCoro::Task<FFmpegRunner::RemuxO
         outcome.error = FFmpegRunner::RunError::platformError(QString::fromLocal8Bit(error.what()));
         co_return outcome;
     }
+}
+
+QString refusalReason(const SourceCollector::Refused &refused)
+{
+    const QString name = refused.url.toLocalFile();
+    switch (refused.why) {
+    case SourceCollector::Why::missing:
+        return QCoreApplication::translate("RemuxViewModel", "%1 wasn't found, so it can't be converted.").arg(name);
+    case SourceCollector::Why::notRegular:
+        break;
+    case SourceCollector::Why::notAccepted:
+        return QCoreApplication::translate("RemuxViewModel", "%1 isn't a kind of video file Kestrune converts.").arg(name);
+    }
+    // The engine's own words for a source that would be read forever.
+    return QCoreApplication::translate("RemuxViewModel", "%1 isn't a regular file, so it can't be converted.").arg(name);
 }
 
 QString notLocalMessage(const QList<QUrl> &urls)
@@ -138,6 +154,8 @@ struct RemuxViewModel::Private {
     // Read by the walker between entries: set when the model goes or the application quits.
     std::shared_ptr<std::atomic_bool> cancelWalk = std::make_shared<std::atomic_bool>(false);
     std::function<void()> walkHook;
+    std::unique_ptr<QSettings> settings; // none: choices are not remembered
+    bool keepFileDates = true;
 };
 
 RemuxViewModel::RemuxViewModel(QObject *parent)
@@ -155,6 +173,12 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     d->clock = dependencies.clock ? std::move(dependencies.clock) : [] { return std::chrono::steady_clock::now(); };
     d->sleeper = dependencies.sleeper ? std::move(dependencies.sleeper) : Sleeper(preciseSleep);
     d->walkHook = std::move(dependencies.walkHook);
+    if (dependencies.rememberChoices) {
+        d->settings = dependencies.settings
+            ? std::move(dependencies.settings)
+            : std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kestrune"), QStringLiteral("Kestrune"));
+        d->keepFileDates = d->settings->value(QString::fromLatin1(keepFileDatesKey), true).toBool();
+    }
     if (QCoreApplication::instance() != nullptr) {
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [cancel = d->cancelWalk] { *cancel = true; });
     }
@@ -341,6 +365,24 @@ void RemuxViewModel::refreshFfmpegAvailable()
     Q_EMIT ffmpegAvailableChanged();
 }
 
+bool RemuxViewModel::keepFileDates() const
+{
+    return d->keepFileDates;
+}
+
+void RemuxViewModel::setKeepFileDates(bool keep)
+{
+    if (d->keepFileDates == keep) {
+        return;
+    }
+    d->keepFileDates = keep;
+    if (d->settings) {
+        d->settings->setValue(QString::fromLatin1(keepFileDatesKey), keep);
+        d->settings->sync();
+    }
+    Q_EMIT keepFileDatesChanged();
+}
+
 void RemuxViewModel::stop()
 {
     if (!d->isConverting) {
@@ -394,6 +436,8 @@ int RemuxViewModel::beginBatch()
 {
     setConverting(true);
     setErrorMessage(std::nullopt);
+    // The whole batch keeps the choice it started with.
+    d->runner->setKeepDates(d->keepFileDates);
     return ++d->batch;
 }
 
@@ -561,6 +605,7 @@ QCoro::Task<void> RemuxViewModel::addPending()
         QList<InputFile> records;
         QList<qsizetype> listed; // positions of records whose URL was listed when the call began
         QList<QUrl> notLocal;
+        QStringList refused;
     };
     const QPointer<RemuxViewModel> self(this);
     const std::shared_ptr<std::atomic_bool> cancel = d->cancelWalk;
@@ -580,7 +625,10 @@ QCoro::Task<void> RemuxViewModel::addPending()
         QFuture<Found> collecting
             = QtConcurrent::run([urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = d->files->listedUrls()] {
                   SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
-                  Found found { {}, {}, std::move(collected.notLocal) };
+                  Found found { {}, {}, std::move(collected.notLocal), {} };
+                  for (const SourceCollector::Refused &refused : std::as_const(collected.refused)) {
+                      found.refused.append(refusalReason(refused));
+                  }
                   found.records.reserve(collected.files.size());
                   for (const QUrl &url : std::as_const(collected.files)) {
                       if (listed.contains(url)) {
@@ -595,6 +643,9 @@ QCoro::Task<void> RemuxViewModel::addPending()
             co_return;
         }
         setErrorMessage(found.notLocal.isEmpty() ? std::nullopt : std::optional<QString>(notLocalMessage(found.notLocal)));
+        if (!found.refused.isEmpty()) {
+            Q_EMIT filesRefused(found.refused);
+        }
         appendNew(found.records, found.listed);
     }
     d->adding = false;

@@ -8,6 +8,7 @@
 
 #include <QCoroTask>
 #include <QObject>
+#include <QSettings>
 #include <QUrl>
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
@@ -50,6 +51,8 @@ class RemuxViewModel : public QObject
     // Whether an ffmpeg executable can be found; the model looks again when a batch starts or
     // ends, when files are added and when refreshFfmpegAvailable() is called.
     Q_PROPERTY(bool ffmpegAvailable READ ffmpegAvailable NOTIFY ffmpegAvailableChanged)
+    // Whether new files get their source's dates; remembered between runs, on unless changed.
+    Q_PROPERTY(bool keepFileDates READ keepFileDates WRITE setKeepFileDates NOTIFY keepFileDatesChanged)
 
 public:
     // A monotonic clock and a sleeper, injectable so tests of the minimum visible duration are
@@ -65,6 +68,10 @@ public:
         Sleeper sleeper; // default: QCoro::sleepFor
         // Runs on the worker before each entry a folder walk looks at (tests slow a walk with it).
         std::function<void()> walkHook;
+        // Where choices are remembered; default: the user's store, the accent colour's. With
+        // `rememberChoices` false none is read or written (a terminal run must be predictable).
+        std::unique_ptr<QSettings> settings;
+        bool rememberChoices = true;
     };
 
     explicit RemuxViewModel(QObject *parent = nullptr);
@@ -104,6 +111,11 @@ public:
     [[nodiscard]] double overallProgress() const;
 
     [[nodiscard]] bool ffmpegAvailable() const;
+    // The settings key the choice is stored under.
+    static constexpr auto keepFileDatesKey = "keepFileDates";
+    [[nodiscard]] bool keepFileDates() const;
+    // Takes effect at the next batch; writes the choice back when choices are remembered.
+    void setKeepFileDates(bool keep);
     // Looks for ffmpeg afresh (the application calls it when the window becomes active).
     Q_INVOKABLE void refreshFfmpegAvailable();
 
@@ -147,10 +159,15 @@ Q_SIGNALS:
     void errorMessageChanged();
     void derivedValuesChanged();
     void ffmpegAvailableChanged();
+    void keepFileDatesChanged();
     // Emitted when a convert() started by startConvert() has finished (for tests and tools).
     void batchFinished();
     // Emitted once the rows of one addFiles() call are in the list (none may have qualified).
     void filesAdded();
+    // Before filesAdded(): why each file or folder named in the call that gave nothing to list
+    // was left out (missing, a pipe or a device, not a kind of video file). A folder's own
+    // entries are passed over in silence.
+    void filesRefused(const QStringList &reasons);
 
 private:
     void setConverting(bool converting);

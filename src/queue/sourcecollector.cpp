@@ -165,14 +165,18 @@ struct Walk {
         }
         struct stat info {
         };
+        // stat never opens: a pipe given here is looked at, not read.
         if (::stat(encoded.constData(), &info) != 0) {
-            return;
-        }
-        if (S_ISDIR(info.st_mode)) {
+            collected.refused.append({ url, SourceCollector::Why::missing });
+        } else if (S_ISDIR(info.st_mode)) {
             root = canonicalFolder(encoded);
             folder(path);
-        } else if (S_ISREG(info.st_mode) && accepted.contains(extensionOf(url.fileName()))) {
+        } else if (!S_ISREG(info.st_mode)) {
+            collected.refused.append({ url, SourceCollector::Why::notRegular });
+        } else if (accepted.contains(extensionOf(url.fileName()))) {
             collected.files.append(url);
+        } else {
+            collected.refused.append({ url, SourceCollector::Why::notAccepted });
         }
     }
 };

@@ -11,9 +11,17 @@
 // whole of it runs on a worker thread and a hung mount never stalls the window.
 namespace SourceCollector
 {
+enum class Why { missing, notRegular, notAccepted };
+struct Refused {
+    QUrl url;
+    Why why;
+};
+
 struct Collected {
     QList<QUrl> files; // in the order given, each folder replaced by its files
     QList<QUrl> notLocal; // URLs that name no local file (sftp://, smb://, http://, …)
+    // Local URLs given that yield nothing to list; a folder's own entries are never here.
+    QList<Refused> refused;
 };
 
 // Asked before each URL and each folder entry; false ends the collection at once (the model is

@@ -64,7 +64,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("output");
-        QTest::addRow("help") << QStringList { "--help" } << "Usage: .*kestrune \\[options\\] \\[FILE\\|FOLDER\\]\\.\\.\\.[\\s\\S]*\nexit 0$";
+        QTest::addRow("help") << QStringList { "--help" }
+                              << "Usage: .*kestrune \\[options\\] \\[FILE\\|FOLDER\\]\\.\\.\\.[\\s\\S]*\n  --to <container> [\\s\\S]*\nexit 0$";
         QTest::addRow("version") << QStringList { "--version" } << "^kestrune " KESTRUNE_VERSION "\n\nexit 0$";
         QTest::addRow("unknown option") << QStringList { "--frobnicate", "a.mp4" } << "^kestrune: Unknown option 'frobnicate'.\n\nexit 1$";
     }

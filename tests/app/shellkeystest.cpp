@@ -1,4 +1,5 @@
 #include "app/kestruneapp.h"
+#include "queue/remuxviewmodel.h"
 
 #include <QQuickItem>
 #include <QTemporaryDir>
@@ -84,6 +85,18 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT((opened = window->findChild<QObject *>(dialog)) && opened->property("opened").toBool(), 2000);
             QMetaObject::invokeMethod(opened, "close");
             QTRY_VERIFY_WITH_TIMEOUT(!window->findChild<QObject *>(dialog), 2000);
+        }
+    }
+
+    // The menu's "Keep File Dates" switches the model, and a new window starts as it was left.
+    void keepFileDatesRemembered()
+    {
+        for (const bool expected : { false, true }) {
+            KestruneApp app({ {}, false, {} });
+            QVERIFY2(app.start(), qPrintable(app.loadErrors()));
+            QCOMPARE(app.viewModel()->keepFileDates(), !expected);
+            QMetaObject::invokeMethod(app.window()->findChild<QObject *>("keepFileDatesAction"), "trigger");
+            QCOMPARE(app.viewModel()->keepFileDates(), expected);
         }
     }
 };

@@ -90,6 +90,7 @@ ApplicationWindow {
             id: applicationMenu
 
             updater: window.updater
+            model: window.model
             onAboutRequested: window.openDialog(aboutDialog, { about: window.about })
             onUpdateCheckStarted: window.openDialog(updateDialog, { updater: window.updater })
         }

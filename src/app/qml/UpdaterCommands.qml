@@ -3,12 +3,14 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Kestrune
 
-// The application menu "Kestrune": About, then "Check for Updates…" right after it, then Quit.
-// The update command is greyed out whenever the updater says it cannot check.
+// The application menu "Kestrune": About, then "Check for Updates…" right after it, then the
+// "Keep File Dates" switch, then Quit. The update command is greyed out whenever the updater
+// says it cannot check.
 Menu {
     id: commands
 
     required property UpdaterController updater
+    required property RemuxViewModel model
 
     signal aboutRequested()
     signal updateCheckStarted()
@@ -20,8 +22,16 @@ Menu {
         id: menuItem
 
         implicitHeight: 30
-        leftPadding: 12
+        // Room on the left for the check mark of a switch, so every command's text lines up.
+        leftPadding: 24
         rightPadding: 12
+
+        indicator: WindowText {
+            x: 8
+            y: (menuItem.height - height) / 2
+            text: menuItem.checked ? "\u2713" : ""
+            color: menuItem.highlighted ? WindowStyle.text : WindowStyle.labelText
+        }
 
         contentItem: RowLayout {
             spacing: 24
@@ -63,6 +73,19 @@ Menu {
             commands.updater.checkForUpdates();
             commands.updateCheckStarted();
         }
+    }
+    MenuSeparator {
+        contentItem: Rectangle {
+            implicitHeight: 1
+            color: WindowStyle.separator
+        }
+    }
+    Action {
+        objectName: "keepFileDatesAction"
+        text: qsTr("Keep File Dates")
+        checkable: true
+        checked: commands.model.keepFileDates
+        onToggled: commands.model.keepFileDates = checked
     }
     MenuSeparator {
         contentItem: Rectangle {

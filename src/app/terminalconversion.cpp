@@ -1,0 +1,287 @@
+#include "app/terminalconversion.h"
+
+#include "app/translations.h"
+#include "app/unixsignals.h"
+#include "engine/ffmpegrunner.h"
+#include "queue/remuxviewmodel.h"
+#include "ui/viewtext.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <cstring>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace
+{
+const QString toOption = QStringLiteral("to");
+const QString outputDirOption = QStringLiteral("output-dir");
+const QString noKeepDatesOption = QStringLiteral("no-keep-dates");
+
+// Nothing to pick on a terminal but the folder named on the command line, and nothing to show.
+class CommandLinePicker : public FilePicker
+{
+public:
+    explicit CommandLinePicker(QString folder)
+        : m_folder(std::move(folder))
+    { }
+    FilesChoice pickFiles(const QString &) override { return {}; }
+    FolderChoice pickFolder(const QString &) override { return { !m_folder.isEmpty(), QUrl::fromLocalFile(m_folder) }; }
+
+private:
+    QString m_folder;
+};
+
+class NoRevealer : public FileRevealer
+{
+public:
+    void reveal(const QUrl &) override { }
+};
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "kestrune: %s\n", qPrintable(message));
+}
+
+// The width of the terminal, so that the line redrawn in place never wraps.
+int terminalColumns(std::FILE *out)
+{
+    winsize size {};
+    return ::ioctl(::fileno(out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+}
+
+std::optional<OutputFormat> formatNamed(const QString &name)
+{
+    const QString lower = name.toLower();
+    for (const OutputFormat format : OutputFormats::allCases()) {
+        if (lower == OutputFormats::fileExtension(format) || lower == OutputFormats::rawValue(format)) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+}
+
+bool TerminalConversion::requested(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *argument = argv[i];
+        if (std::strcmp(argument, "--") == 0) {
+            return false;
+        }
+        for (const char *option : { "--to", "--output-dir", "--no-keep-dates" }) {
+            const size_t length = std::strlen(option);
+            if (std::strncmp(argument, option, length) == 0 && (argument[length] == '\0' || argument[length] == '=')) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void TerminalConversion::describeOptions(QCommandLineParser &parser)
+{
+    parser.addOption({ toOption, tr("Convert without a window into <container>: mkv, mp4, mov, webm or ts."), tr("container") });
+    parser.addOption({ outputDirOption, tr("With --to: write the new files into <folder> instead of beside each source."), tr("folder") });
+    parser.addOption({ noKeepDatesOption, tr("With --to: give the new files the current date, not their source's.") });
+}
+
+int TerminalConversion::run(int &argc, char **argv)
+{
+    // A core application only: a terminal run needs no display, nor a session bus.
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kestrune"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
+    Translations::install(application);
+    QCommandLineParser parser;
+    // The window's own description, translated once.
+    parser.setApplicationDescription(
+        QCoreApplication::translate("KestruneApp", "Puts the streams of video files into another container without re-encoding them."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("files"), tr("Video files, or folders of them, to convert."), QStringLiteral("[FILE|FOLDER]..."));
+    describeOptions(parser);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        printError(parser.errorText());
+        return usageStatus;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        parser.process(application); // prints, and leaves the process
+    }
+    if (!parser.isSet(toOption)) {
+        printError(
+            tr("--%1 works only with --to. Name the container to convert into.").arg(parser.isSet(outputDirOption) ? outputDirOption : noKeepDatesOption));
+        return usageStatus;
+    }
+    Request request;
+    const auto format = formatNamed(parser.value(toOption));
+    if (!format) {
+        printError(tr("Unknown container \"%1\". Choose mkv, mp4, mov, webm or ts.").arg(parser.value(toOption)));
+        return usageStatus;
+    }
+    request.format = *format;
+    if (parser.isSet(outputDirOption)) {
+        const QFileInfo folder(parser.value(outputDirOption));
+        if (!folder.exists()) {
+            printError(tr("The folder %1 doesn't exist.").arg(folder.filePath()));
+            return usageStatus;
+        }
+        if (!folder.isDir()) {
+            printError(tr("%1 isn't a folder.").arg(folder.filePath()));
+            return usageStatus;
+        }
+        request.outputDirectory = folder.absoluteFilePath();
+    }
+    request.keepDates = !parser.isSet(noKeepDatesOption);
+    const QString here = QDir::currentPath();
+    for (const QString &argument : parser.positionalArguments()) {
+        request.sources << QUrl::fromUserInput(argument, here, QUrl::AssumeLocalFile);
+    }
+    if (request.sources.isEmpty()) {
+        printError(tr("Name the files or folders to convert."));
+        return usageStatus;
+    }
+
+    UnixSignals::quitOnTermination();
+    TerminalConversion conversion(std::move(request), stdout, ::isatty(STDOUT_FILENO) == 1);
+    QObject::connect(&conversion, &TerminalConversion::finished, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    conversion.start();
+    QCoreApplication::exec();
+    if (const int signal = UnixSignals::received(); signal != 0) {
+        conversion.stop();
+        return 128 + signal;
+    }
+    return conversion.exitStatus();
+}
+
+TerminalConversion::TerminalConversion(Request request, std::FILE *out, bool onTerminal, QObject *parent)
+    : QObject(parent)
+    , m_request(std::move(request))
+    , m_out(out)
+    , m_onTerminal(onTerminal)
+{
+    RemuxViewModel::Dependencies dependencies;
+    dependencies.picker = std::make_unique<CommandLinePicker>(m_request.outputDirectory);
+    dependencies.revealer = std::make_unique<NoRevealer>();
+    // The window holds a file's row in sight for a moment; a terminal has no reason to wait.
+    dependencies.sleeper = [](std::chrono::milliseconds) -> QCoro::Task<void> { co_return; };
+    dependencies.rememberChoices = false;
+    m_model = new RemuxViewModel(std::move(dependencies), this);
+    m_model->setOutputFormat(m_request.format);
+    m_model->setKeepFileDates(m_request.keepDates);
+    if (!m_request.outputDirectory.isEmpty()) {
+        m_model->chooseOutputFolder();
+    }
+    connect(m_model, &RemuxViewModel::filesRefused, this, [this](const QStringList &reasons) {
+        m_refused += int(reasons.size());
+        for (const QString &reason : reasons) {
+            printError(reason);
+        }
+    });
+    connect(m_model, &RemuxViewModel::errorMessageChanged, this, [this] {
+        if (m_model->hasErrorMessage()) {
+            ++m_refused;
+            printError(m_model->errorMessage());
+        }
+    });
+    connect(m_model, &RemuxViewModel::filesAdded, this, &TerminalConversion::listed);
+    connect(m_model->fileModel(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &first) { rowChanged(first.row()); });
+    connect(m_model, &RemuxViewModel::batchFinished, this, &TerminalConversion::finish);
+}
+
+TerminalConversion::~TerminalConversion() = default;
+
+void TerminalConversion::start()
+{
+    m_model->addFiles(m_request.sources);
+}
+
+void TerminalConversion::listed()
+{
+    if (m_model->fileModel()->count() == 0) {
+        finish();
+        return;
+    }
+    if (!m_model->ffmpegAvailable()) {
+        printError(FFmpegRunner::RunError::ffmpegNotFound().errorDescription());
+        finish();
+        return;
+    }
+    m_model->startConvert();
+}
+
+void TerminalConversion::rowChanged(int row)
+{
+    const InputFile &file = m_model->fileModel()->files().at(row);
+    const InputFile::FileStatus &status = file.status();
+    const QString name = file.url().fileName();
+    if (const auto *converting = status.asConverting()) {
+        if (m_onTerminal) {
+            QString line = name;
+            line += QStringLiteral("  ") + (converting->fraction ? ViewText::percent(*converting->fraction) : tr("Converting"));
+            if (converting->speed) {
+                line += QStringLiteral("  ") + ViewText::speed(*converting->speed);
+            }
+            printProgress(line);
+        }
+        return;
+    }
+    if (!status.isFinished() || m_reported.contains(file.id())) {
+        return;
+    }
+    m_reported.insert(file.id());
+    // The row's status in the window's words; a new file's name after its source's.
+    if (const auto *done = status.asDone()) {
+        printLine(name + QStringLiteral(" \u2192 ") + done->outputURL.fileName() + QStringLiteral(": ")
+            + ViewText::rowStatus(FileListModel::Done, false, 0, done->shownNote(), {}));
+    } else {
+        printLine(name + QStringLiteral(": ") + ViewText::rowStatus(FileListModel::Failed, false, 0, {}, status.asFailed()->reason));
+    }
+}
+
+void TerminalConversion::printProgress(const QString &text)
+{
+    // Cut to the terminal's width: a wrapped line could not be redrawn in place.
+    const QByteArray line = text.left(std::max(terminalColumns(m_out) - 1, 1)).toLocal8Bit();
+    std::fprintf(m_out, "\r\033[K%s", line.constData());
+    std::fflush(m_out);
+    m_lineOpen = true;
+}
+
+void TerminalConversion::printLine(const QString &text)
+{
+    // One line per file, also when ffmpeg's reason runs over several.
+    std::fprintf(m_out, "%s%s\n", m_lineOpen ? "\r\033[K" : "", qPrintable(QString(text).replace(u'\n', u' ')));
+    std::fflush(m_out);
+    m_lineOpen = false;
+}
+
+void TerminalConversion::finish()
+{
+    if (m_finished) {
+        return;
+    }
+    m_finished = true;
+    printLine(ViewText::summary(m_model->doneCount(), m_model->droppedTrackCount(), m_model->failedCount(), m_model->warningCount()));
+    Q_EMIT finished();
+}
+
+void TerminalConversion::stop()
+{
+    // The lines of the files that ended say what was done; a stopped batch has no summary.
+    m_finished = true;
+    m_model->stop();
+    if (m_lineOpen) {
+        std::fprintf(m_out, "\r\033[K");
+        std::fflush(m_out);
+        m_lineOpen = false;
+    }
+}
+
+int TerminalConversion::exitStatus() const
+{
+    const bool allConverted = m_model->doneCount() > 0 && m_model->doneCount() == m_model->fileModel()->count() && m_refused == 0;
+    return allConverted ? 0 : failedStatus;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/outputformat.h"
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QUrl>
+#include <QUuid>
+#include <cstdio>
+
+class QCommandLineParser;
+class RemuxViewModel;
+
+// A conversion asked for on the command line (`--to`), for scripts and servers: no window, no
+// display, no session bus. The window's own model and engine do the work, one file at a time,
+// with the same names, retries, checks and never-overwrite rules; the terminal gets one line
+// per file and the window's summary sentence. Neither reads nor writes the window's remembered
+// choices, so a script gets the same run every time.
+class TerminalConversion : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Exit statuses besides 0 (every file converted) and 128 + a signal's number (stopped).
+    static constexpr int failedStatus = 1; // a file failed or was refused, or nothing to convert
+    static constexpr int usageStatus = 2;
+
+    struct Request {
+        OutputFormat format = OutputFormat::mkv;
+        QString outputDirectory; // empty: beside each source
+        bool keepDates = true;
+        QList<QUrl> sources;
+    };
+
+    // Whether the command line asks for a terminal run, or uses one of its options.
+    [[nodiscard]] static bool requested(int argc, char **argv);
+    // Adds the options of a terminal run to a command line, so that --help lists them.
+    static void describeOptions(QCommandLineParser &parser);
+    // The whole process of a terminal run, from the command line to the exit status. Makes a
+    // core application only.
+    static int run(int &argc, char **argv);
+
+    // Writes progress and outcomes to `out`, redrawing one line in place when `onTerminal`.
+    TerminalConversion(Request request, std::FILE *out, bool onTerminal, QObject *parent = nullptr);
+    ~TerminalConversion() override;
+
+    // Converts the request's files in the running event loop; finished() follows.
+    void start();
+    // Ends the run as Stop does: ffmpeg ended, its temporary removed, the line cleared.
+    void stop();
+    [[nodiscard]] int exitStatus() const;
+
+Q_SIGNALS:
+    void finished();
+
+private:
+    void listed();
+    void rowChanged(int row);
+    void printLine(const QString &text);
+    void printProgress(const QString &text);
+    void finish();
+
+    Request m_request;
+    std::FILE *m_out;
+    bool m_onTerminal;
+    RemuxViewModel *m_model = nullptr;
+    QSet<QUuid> m_reported;
+    int m_refused = 0;
+    bool m_lineOpen = false;
+    bool m_finished = false;
+};
