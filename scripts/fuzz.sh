@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan on) in build-fuzz/ and runs each for a bounded
 # time over its seed corpus. New inputs go to a scratch folder, never into the repository.
-#   KESTRUNE_FUZZ_SECONDS  seconds per target (default 30)
+#   KESTRUNE_FUZZ_SECONDS     seconds per target (default 30)
+#   KESTRUNE_FUZZ_BUILD_ONLY  1 builds the targets and runs nothing
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KESTRUNE_FUZZ_BUILD_DIR:-$root/build-fuzz}
@@ -12,6 +13,7 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Re
 targets=$(sed -n 's/^kestrune_add_fuzzer(\([a-z]*\)).*/\1/p' "$root/fuzz/CMakeLists.txt")
 # shellcheck disable=SC2086
 cmake --build "$build" --parallel "$(nproc)" --target $targets
+[ "${KESTRUNE_FUZZ_BUILD_ONLY:-0}" = 1 ] && exit 0
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -8,18 +8,28 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <vector>
 
-// Awaits a remux with a time limit, so a hang fails the test in seconds instead of the suite.
+// Awaits a remux with a time limit, so a hang fails the test in seconds instead of the suite; on
+// an event loop, not qWaitFor's 10 ms sleeps between rounds of events, which add up over a run.
 // On a timeout the task is left running; its result goes to storage that outlives the test.
 inline std::optional<FFmpegRunner::RemuxOutcome> finishWithin(QCoro::Task<FFmpegRunner::RemuxOutcome> task, int milliseconds)
 {
     auto result = std::make_shared<std::optional<FFmpegRunner::RemuxOutcome>>();
     static std::vector<QCoro::Task<>> abandoned;
-    auto waiter = [](QCoro::Task<FFmpegRunner::RemuxOutcome> t, std::shared_ptr<std::optional<FFmpegRunner::RemuxOutcome>> r) -> QCoro::Task<> {
+    QEventLoop loop;
+    auto waiter = [](QCoro::Task<FFmpegRunner::RemuxOutcome> t, std::shared_ptr<std::optional<FFmpegRunner::RemuxOutcome>> r,
+                      QPointer<QEventLoop> waiting) -> QCoro::Task<> {
         *r = co_await t;
-    }(std::move(task), result);
-    if (!QTest::qWaitFor([&result] { return result->has_value(); }, milliseconds))
+        if (waiting)
+            waiting->quit();
+    }(std::move(task), result, &loop);
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    if (!result->has_value())
+        loop.exec();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (!result->has_value())
         abandoned.push_back(std::move(waiter));
     return *result;
 }

@@ -4,7 +4,6 @@
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QThreadPool>
-#include <QTimer>
 
 namespace
 {

@@ -8,7 +8,6 @@
 
 #include <QProcess>
 #include <dirent.h>
-#include <fcntl.h>
 #include <map>
 #include <random>
 
