@@ -1,8 +1,14 @@
 // The floor for the start-up benchmark: what Qt Quick itself costs. One window of the same size
-// and colours as the real one, one Text, drawn by the same software renderer. Built twice: as is,
-// and with libavformat linked in (KESTRUNE_BENCH_LINK_LIBAV) to price what that library costs
-// before main.
+// and colours as the real one, one Text, drawn by the same software renderer. Built three times:
+// as is, with libavformat linked in (KESTRUNE_BENCH_LINK_LIBAV) to price what that library costs
+// before main, and as a Qt Widgets application (KESTRUNE_BENCH_WIDGETS) to price QApplication.
 #include <QGuiApplication>
+#ifdef KESTRUNE_BENCH_WIDGETS
+#include <QApplication>
+using Application = QApplication;
+#else
+using Application = QGuiApplication;
+#endif
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 
@@ -20,7 +26,7 @@ int main(int argc, char *argv[])
         return 1;
 #endif
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-    QGuiApplication application(argc, argv);
+    Application application(argc, argv);
     QQmlApplicationEngine engine;
     engine.loadData(R"(
 import QtQuick
