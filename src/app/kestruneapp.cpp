@@ -4,8 +4,8 @@
 #include "app/applicationservice.h"
 #include "app/desktopsession.h"
 #include "app/localpaths.h"
-#include "app/translations.h"
 #include "app/terminalconversion.h"
+#include "app/translations.h"
 #include "app/unixsignals.h"
 #include "app/updatercontroller.h"
 #include "queue/filelistmodel.h"
@@ -73,11 +73,7 @@ QList<QUrl> parseCommandLine(int argc, char **argv)
         describe(translated);
         translated.process(application); // prints, and leaves the process
     }
-    QList<QUrl> files;
-    const QString here = QDir::currentPath();
-    for (const QString &argument : parser.positionalArguments())
-        files << QUrl::fromUserInput(argument, here, QUrl::AssumeLocalFile);
-    return files;
+    return TerminalConversion::namedFiles(parser.positionalArguments());
 }
 
 void registerQmlTypesOnce()

@@ -88,6 +88,16 @@ void TerminalConversion::describeOptions(QCommandLineParser &parser)
     parser.addOption({ noKeepDatesOption, tr("With --to: give the new files the current date, not their source's.") });
 }
 
+QList<QUrl> TerminalConversion::namedFiles(const QStringList &arguments)
+{
+    QList<QUrl> files;
+    const QString here = QDir::currentPath();
+    for (const QString &argument : arguments) {
+        files << QUrl::fromUserInput(argument, here, QUrl::AssumeLocalFile);
+    }
+    return files;
+}
+
 int TerminalConversion::run(int &argc, char **argv)
 {
     // A core application only: a terminal run needs no display, nor a session bus.
@@ -135,10 +145,7 @@ int TerminalConversion::run(int &argc, char **argv)
         request.outputDirectory = folder.absoluteFilePath();
     }
     request.keepDates = !parser.isSet(noKeepDatesOption);
-    const QString here = QDir::currentPath();
-    for (const QString &argument : parser.positionalArguments()) {
-        request.sources << QUrl::fromUserInput(argument, here, QUrl::AssumeLocalFile);
-    }
+    request.sources = namedFiles(parser.positionalArguments());
     if (request.sources.isEmpty()) {
         printError(tr("Name the files or folders to convert."));
         return usageStatus;

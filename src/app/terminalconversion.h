@@ -38,6 +38,9 @@ public:
     [[nodiscard]] static bool requested(int argc, char **argv);
     // Adds the options of a terminal run to a command line, so that --help lists them.
     static void describeOptions(QCommandLineParser &parser);
+    // The files and folders named on a command line, relative ones taken from the current folder;
+    // the window and the terminal read them alike.
+    [[nodiscard]] static QList<QUrl> namedFiles(const QStringList &arguments);
     // The whole process of a terminal run, from the command line to the exit status. Makes a
     // core application only.
     static int run(int &argc, char **argv);
