@@ -2,8 +2,9 @@
 # Start-up benchmark: launch to first frame, and idle resident memory, of the real program
 # against a bare Qt Quick window (one Text, same size, colours and software renderer), all
 # under one private Xvfb and session bus, interleaved round by round. Also runs the bare window
-# with libavformat linked in, and as a QApplication with Qt Widgets linked, to price each on its
-# own. Prints medians and the two ratios Kestrune / bare window; asserts nothing. Builds Release
+# with libavformat linked in, as a QApplication with Qt Widgets linked, and as the least a window
+# of Kestrune's design needs (Qt Quick Controls' window, menu bar and a button), to price each on
+# its own. Prints medians and the two ratios Kestrune / bare window; asserts nothing. Builds Release
 # in its own folder.
 #   ROUNDS=n           rounds (default 7)
 #   BASELINE=<commit>  also builds Kestrune as of that commit and runs it in the same rounds
@@ -32,15 +33,16 @@ CMAKE
   cmake -S "$dir/wrapper" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release ${KESTRUNE_BENCH_CMAKE_ARGS:-} >/dev/null
   cmake --build "$dir" --target "$@" --parallel "$jobs" >/dev/null
 }
-configure "$root" "$build" firstframe barewindow barewindow_libav barewindow_widgets kestrune_timed
+configure "$root" "$build" firstframe barewindow barewindow_libav barewindow_widgets barewindow_controls kestrune_timed
 
 declare -A programs=(
   [bare]="$build/app/barewindow"
   [bare+libav]="$build/app/barewindow_libav"
   [bare+widgets]="$build/app/barewindow_widgets"
+  [bare+controls]="$build/app/barewindow_controls"
   [kestrune]="$build/app/kestrune_timed"
 )
-order=(bare kestrune bare+libav bare+widgets)
+order=(bare kestrune bare+libav bare+widgets bare+controls)
 if [ -n "${BASELINE:-}" ]; then
   base_tree=$build/baseline/src
   rm -rf "$base_tree" && mkdir -p "$base_tree"
@@ -49,7 +51,7 @@ if [ -n "${BASELINE:-}" ]; then
   rm -rf "$base_tree/bench/app" && cp -r "$root/bench/app" "$base_tree/bench/app"
   ( root=$base_tree configure "$base_tree" "$build/baseline/build" kestrune_timed )
   programs[kestrune-base]="$build/baseline/build/app/kestrune_timed"
-  order=(bare kestrune-base kestrune bare+libav bare+widgets)
+  order=(bare kestrune-base kestrune bare+libav bare+widgets bare+controls)
 fi
 
 # More programs built elsewhere (each linked with the hook), e.g. a variant for comparison.
