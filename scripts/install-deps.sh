@@ -27,6 +27,8 @@ packages=(
   x11-utils xdotool
   # the launch test reads the window as a screen reader does, over the accessibility bus
   at-spi2-core python3-gi gir1.2-atspi-2.0
+  # the launch test's share that stops answering (a FUSE server it can pause)
+  fuse3 python3-fusepy
   # fonts for a readable window, Chinese and Japanese file names included
   fonts-dejavu-core fonts-wqy-microhei
   # native Wayland windows, and the Wayland compositor the launch test runs inside Xvfb

@@ -111,9 +111,10 @@ void ApplicationService::bringForward(QWindow *window)
 QUrl ApplicationService::urlFrom(const QString &location)
 {
     // A plain path has no scheme; a URL's scheme is longer than one letter, so "C:" never
-    // counts, and neither does a relative name holding a colon.
+    // counts, and a relative name holding a colon ("take:2.mp4") is a URL only when "//" follows.
+    // Text only: the disk is never asked, so a dead share cannot hold this up.
     const QUrl url(location, QUrl::StrictMode);
-    if (url.isValid() && url.scheme().size() > 1 && !location.startsWith(u'/'))
+    if (url.isValid() && url.scheme().size() > 1 && !location.startsWith(u'/') && (url.isLocalFile() || location.contains(u"://")))
         return url;
     return QUrl::fromLocalFile(QDir::current().absoluteFilePath(location));
 }

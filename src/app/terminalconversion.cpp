@@ -1,5 +1,7 @@
 #include "app/terminalconversion.h"
 
+#include "app/applicationservice.h"
+
 #include "app/translations.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"
@@ -90,10 +92,11 @@ void TerminalConversion::describeOptions(QCommandLineParser &parser)
 
 QList<QUrl> TerminalConversion::namedFiles(const QStringList &arguments)
 {
+    // Read as text only: asking the disk whether a name exists would hang the start, before any
+    // window, on a share that has stopped answering.
     QList<QUrl> files;
-    const QString here = QDir::currentPath();
     for (const QString &argument : arguments) {
-        files << QUrl::fromUserInput(argument, here, QUrl::AssumeLocalFile);
+        files << ApplicationService::urlFrom(argument);
     }
     return files;
 }

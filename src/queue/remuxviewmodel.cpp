@@ -1,6 +1,7 @@
 #include "queue/remuxviewmodel.h"
 
 #include "engine/outputnaming.h"
+#include "engine/remuxjob.h"
 #include "queue/desktopservices.h"
 #include "queue/sourcecollector.h"
 
@@ -563,7 +564,7 @@ QCoro::Task<QUrl> RemuxViewModel::outputURL(const QUrl &source) const
     const QString folder = (!d->sameAsInput && d->outputDirectory) ? d->outputDirectory->toLocalFile() : file.adjusted(QUrl::RemoveFilename).toLocalFile();
     const QString base = OutputNaming::splitExtension(file.fileName()).base;
     const QString extension = OutputFormats::fileExtension(d->outputFormat);
-    QFuture<QString> searching = QtConcurrent::run(OutputNaming::freePath, folder, base, extension);
+    QFuture<QString> searching = QtConcurrent::run(RemuxJob::workers(), OutputNaming::freePath, folder, base, extension);
     co_return QUrl::fromLocalFile(co_await searching);
 }
 
@@ -622,8 +623,10 @@ QCoro::Task<void> RemuxViewModel::addPending()
         // Every stat, the records and the duplicate test off the GUI thread: a dead share must
         // not stop the window painting, and 10,000 records cost more than their one insert. Calls
         // are listed one after another, so nothing is listed meanwhile that the snapshot misses.
+        // On the workers that are never waited for: Qt waits for its own pool's threads at
+        // quit, and one stuck on a dead share would keep the program from ever ending.
         QFuture<Found> collecting
-            = QtConcurrent::run([urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = d->files->listedUrls()] {
+            = QtConcurrent::run(RemuxJob::workers(), [urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = d->files->listedUrls()] {
                   SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
                   Found found { {}, {}, std::move(collected.notLocal), {} };
                   for (const SourceCollector::Refused &refused : std::as_const(collected.refused)) {

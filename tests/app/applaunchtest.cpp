@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -14,7 +15,7 @@ constexpr int launchTimeoutMs = 60000;
 
 // The installed program as a user meets it, on a private X server and session bus: its command
 // line, its window on X and on Wayland, one instance per session, its Quit shortcut, a screen
-// reader's view of it, and what a kill or a logout in the middle of a file leaves.
+// reader's view of it, what a kill or a logout in the middle of a file leaves, and a dead share.
 class AppLaunchTest : public QObject
 {
     Q_OBJECT
@@ -181,6 +182,41 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(press(windows(ours).value(0), "Return") && QFile::exists(media.filePath("next.mkv")), launchTimeoutMs);
         QCOMPARE(temporaries(media.path()), QStringList());
         QVERIFY(!QFile::exists(media.filePath("slow.mkv")));
+    }
+
+    void deadShare_data()
+    {
+        QTest::addColumn<bool>("window");
+        QTest::addColumn<int>("signal"); // none: Ctrl+Q in the window
+        QTest::addRow("window, Ctrl+Q") << true << 0;
+        QTest::addRow("window, SIGTERM as at logout") << true << SIGTERM;
+        QTest::addRow("terminal, Ctrl+C") << false << SIGINT;
+    }
+    // A share that stops answering holds up only the workers that touch it: the window opens for
+    // a file named on it and quits at once, and so does a terminal run.
+    void deadShare()
+    {
+        QFETCH(bool, window);
+        QFETCH(int, signal);
+        QTemporaryDir root(m_home.filePath("share-XXXXXX"));
+        QVERIFY(QDir(root.path()).mkpath("served") && QDir(root.path()).mkpath("mount"));
+        QVERIFY(QFile(root.filePath("served/clip.mp4")).open(QIODevice::WriteOnly));
+        QProcess *share = start("/usr/bin/python3", { KESTRUNE_SHARE_SCRIPT, root.filePath("served"), root.filePath("mount") }, m_env);
+        if (!QTest::qWaitFor([&] { return QFile::exists(root.filePath("mount/clip.mp4")); }, 10000))
+            QSKIP(qPrintable("No FUSE mount here: " + share->readAllStandardError()));
+        const auto unmount = qScopeGuard([&] { ::kill(pid_t(share->processId()), SIGCONT), run("fusermount3", { "-u", root.filePath("mount") }); });
+        QVERIFY(::kill(pid_t(share->processId()), SIGSTOP) == 0);
+
+        const QString clip = root.filePath("mount/clip.mp4");
+        QProcess *app = start(KESTRUNE_APP_PATH, window ? QStringList { clip } : QStringList { "--to", "mkv", clip }, m_env);
+        // A thread of the program waits for the share's answer.
+        const QString waiting = QStringLiteral("grep -qx request_wait_answer /proc/%1/task/*/wchan").arg(app->processId());
+        QTRY_VERIFY_WITH_TIMEOUT(run("sh", { "-c", waiting }).endsWith("\nexit 0"), launchTimeoutMs);
+        if (window)
+            QTRY_COMPARE_WITH_TIMEOUT(windows(ours).size(), 1, launchTimeoutMs);
+        QVERIFY(signal ? ::kill(pid_t(app->processId()), signal) == 0 : press(windows(ours).value(0), "ctrl+q"));
+        QVERIFY2(app->waitForFinished(5000), "the program waited for the dead share");
+        QCOMPARE(app->exitStatus() == QProcess::NormalExit ? app->exitCode() : -signal, window ? 0 : 128 + signal);
     }
 
 private:

@@ -52,11 +52,8 @@ private Q_SLOTS:
             got = "open " + QUrl::toStringList(files, QUrl::FullyEncoded).join(u' ') + " token=" + qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
         });
         if (sender == u"launch") {
-            QList<QUrl> files;
-            for (const QString &location : locations)
-                files << QUrl(location);
             ApplicationService second(m_second, m_id);
-            QCOMPARE(second.claim(files, { { "activation-token", "t1" } }, 5000), ApplicationService::Claim::HandedOver);
+            QCOMPARE(second.claim(QUrl::fromStringList(locations), { { "activation-token", "t1" } }, 5000), ApplicationService::Claim::HandedOver);
         } else {
             QDBusMessage open = QDBusMessage::createMethodCall(m_id, "/org/kestrune/Test", "org.freedesktop.Application", "Open");
             open << locations << QVariantMap { { "activation-token", "t2" } };

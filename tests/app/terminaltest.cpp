@@ -35,7 +35,7 @@ private Q_SLOTS:
             QSKIP("no ffmpeg installed");
         QVERIFY(QDir(m_media.path()).mkpath("folder"));
         QCOMPARE(run("ffmpeg", { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-c:v", "mpeg4", m_media.filePath("a.mp4") }), "\nexit 0");
-        QVERIFY(QFile::copy(m_media.filePath("a.mp4"), m_media.filePath("folder/b.mkv")));
+        QVERIFY(QFile::copy(m_media.filePath("a.mp4"), m_media.filePath("folder/b.mkv")) && QFile::copy(m_media.filePath("a.mp4"), m_media.filePath("take:2.mp4")));
         QVERIFY(QFile::copy(KESTRUNE_TEST_DATA_DIR "/slowffmpeg.sh", m_media.filePath("folder/not video.mp4"))); // text, not video
     }
 
@@ -46,8 +46,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("printed"); // stdout, then stderr; "*" stands for any text
         QTest::addColumn<QStringList>("made");
         QTest::addRow("converted") << QStringList { "--to", "mkv", "a.mp4" } << 0 << "a.mp4 → a.mkv: Converted\n1 file converted\n" << QStringList { "a.mkv" };
-        QTest::addRow("dates not kept") << QStringList { "--to", "MOV", "--no-keep-dates", "a.mp4" } << 0 << "a.mp4 → a.mov: Converted\n1 file converted\n"
-                                        << QStringList { "a.mov" };
+        QTest::addRow("dates not kept, a colon in the name") << QStringList { "--to", "MOV", "--no-keep-dates", "take:2.mp4" } << 0
+                                                          << "take:2.mp4 → take:2.mov: Converted\n1 file converted\n" << QStringList { "take:2.mov" };
         QTest::addRow("failed") << QStringList { "--to", "mkv", "folder/not video.mp4" } << 1 << "not video.mp4: Failed: *\n1 failed\n" << QStringList();
         QTest::addRow("mixed, a folder walked") << QStringList { "--to=ts", "--output-dir", ".", "folder" } << 1
                                                 << "b.mkv → b.ts: Converted\nnot video.mp4: Failed: *\n1 file converted  ·  1 failed\n"

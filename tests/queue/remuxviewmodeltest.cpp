@@ -1,4 +1,5 @@
 #include "queuefakes.h"
+#include "engine/remuxjob.h"
 #include "ui/viewtext.h"
 
 #include <QSemaphore>
@@ -260,7 +261,7 @@ private Q_SLOTS:
         h.tester.reset();
         h.vm.reset(); // the walker is held inside an entry
         resume.release();
-        QVERIFY(QThreadPool::globalInstance()->waitForDone(5000));
+        QVERIFY(RemuxJob::workers()->waitForDone(5000));
         QCOMPARE(entries.load(), 6);
     }
 
