@@ -165,6 +165,7 @@ a_k_ms=$(app_figure kestrune 2) a_k_mib=$(app_figure kestrune 3) a_k_libs=$(app_
 a_bare_ms=$(app_figure bare 2) a_bare_mib=$(app_figure bare 3) a_bare_libs=$(app_figure bare 4)
 a_av_ms=$(app_figure bare+libav 2) a_av_mib=$(app_figure bare+libav 3) a_av_libs=$(app_figure bare+libav 4)
 a_base_ms=$(app_figure kestrune-base 2) a_base_mib=$(app_figure kestrune-base 3)
+a_ctl_ms=$(app_figure bare+controls 2) a_ctl_mib=$(app_figure bare+controls 3)
 
 # Terminal: "<label>: median <n> ms" and "terminal overhead: <n> ms per file".
 t_bare=$(log terminal | sed -n 's/^bare ffmpeg: median \([0-9.]*\) ms$/\1/p')
@@ -226,6 +227,8 @@ row() { printf '| %s | %s | %s | %s | %s |\n' "$@"; }
     "$(fig "$a_av_ms" " ms"), $(fig "$a_av_mib" " MiB"), $(fig "$a_av_libs") libraries" \
     "bare window: $(fig "$a_bare_ms" " ms"), $(fig "$a_bare_mib" " MiB"), $(fig "$a_bare_libs") libraries" \
     "$(signed "$(awk -v a="$a_av_ms" -v b="$a_bare_ms" 'BEGIN { if (a != "" && b != "") printf "%.1f", a - b }')" " ms"), $(signed "$(awk -v a="$a_av_mib" -v b="$a_bare_mib" 'BEGIN { if (a != "" && b != "") printf "%.1f", a - b }')" " MiB")"
+  row app "the floor of this design: bare window with Qt Quick Controls, a menu bar and a button" \
+    "$(fig "$a_ctl_ms" " ms"), $(fig "$a_ctl_mib" " MiB")" "bare window" "$(ratio "$a_ctl_ms" "$a_bare_ms") / $(ratio "$a_ctl_mib" "$a_bare_mib")"
   row terminal "\`kestrune --to mkv\` of a $(fig "$t_clip" " s") clip, per file, wall (median)" "$(fig "$t_kestrune" " ms") ($(signed "$t_overhead" " ms") per file)" \
     "bare \`ffmpeg -i clip -c copy\`: $(fig "$t_bare" " ms")" "$(ratio "$t_kestrune" "$t_bare"); overhead is the median of per-round differences"
   if isnum "${a_base_ms:-}"; then
