@@ -1,7 +1,6 @@
 #include "app/terminalconversion.h"
 
 #include "app/applicationservice.h"
-
 #include "app/translations.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"
@@ -10,7 +9,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <cstring>
 #include <sys/ioctl.h>
