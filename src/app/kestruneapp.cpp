@@ -126,13 +126,10 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
 
 void KestruneApp::endBatch()
 {
-    // A batch still running at quit ends as a Stop would: ffmpeg is ended and the driver
-    // finishes at once rather than being abandoned mid-wait. The engine, when it goes, waits a
-    // bounded time for the temporary's removal, so quitting never hangs on a dead mount.
-    if (!m_viewModel || !m_viewModel->isConverting())
-        return;
-    m_viewModel->stop();
-    QCoreApplication::processEvents();
+    // A batch still running at quit ends as a Stop would: ffmpeg is ended, and the model's runs,
+    // waits and walks are let end rather than abandoned mid-wait; a dead mount is not waited out.
+    if (m_viewModel)
+        m_viewModel->finishForQuit(std::chrono::seconds(2));
 }
 
 bool KestruneApp::start()

@@ -252,6 +252,11 @@ void FFmpegRunner::stopRunning(std::chrono::milliseconds grace)
     }
 }
 
+bool FFmpegRunner::hasRunsInFlight() const
+{
+    return std::any_of(m_shared->jobs.cbegin(), m_shared->jobs.cend(), [](const QPointer<RemuxJob> &job) { return !job.isNull(); });
+}
+
 namespace
 {
 struct DeleteLater {

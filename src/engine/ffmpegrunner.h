@@ -122,6 +122,9 @@ public:
     // RunError::stopped() at once, even while an ffmpeg stuck in the kernel can't die yet (it is
     // reaped when it does). Never touches a file under a real name.
     virtual void stopRunning(std::chrono::milliseconds grace = std::chrono::seconds(2));
+    // Whether a remux of this runner has not returned yet (a stopped one still removing its
+    // temporary, or saving its file, included).
+    [[nodiscard]] bool hasRunsInFlight() const;
 
     // How long a probe of the input may go without any sign of reading before the file fails
     // (30 s unless set: long enough for a drive waking from standby); `hook` runs on the probe's

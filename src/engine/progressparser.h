@@ -40,6 +40,9 @@ public:
     struct Progress {
         std::optional<double> fraction; // 0.0...1.0; absent when the duration or output time is unknown
         std::optional<double> speed; // multiple of real time; absent when unreported or unreadable
+        // Not from ffmpeg: the engine's word that the new file is being flushed and named, a
+        // step Stop no longer undoes.
+        bool saving = false;
         bool operator==(const Progress &) const = default;
     };
 

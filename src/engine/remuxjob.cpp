@@ -111,10 +111,10 @@ template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T>
     std::unique_ptr<QFutureWatcher<T>, DeleteLater> watcher(new QFutureWatcher<T>(this));
     connect(watcher.get(), &QFutureWatcherBase::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
     watcher->setFuture(future);
-    while (!future.isFinished() && !m_stopped) {
+    while (!future.isFinished() && (m_saving || !m_stopped)) {
         co_await NextWake(this);
     }
-    if (m_stopped) {
+    if (!future.isFinished()) {
         co_return std::nullopt;
     }
     co_return future.result();
@@ -170,7 +170,9 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::run()
 {
     auto remuxing = remux();
     Outcome outcome = co_await remuxing;
-    if (!m_stopped) {
+    // A file that reached its saving step is saved or not whatever Stop says: its outcome is
+    // the truth about the disk.
+    if (!m_stopped || m_saving) {
         co_return outcome;
     }
     // The temporary's removal is given half a second, so a stopped file is gone when Stop is
@@ -402,6 +404,10 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     // finished, checked file.
     const QString base = OutputNaming::splitExtension(m_input.fileName()).base;
     const QString extension = OutputNaming::splitExtension(QFileInfo(outputPath).fileName()).extension;
+    m_saving = true;
+    if (m_onProgress) {
+        m_onProgress(FFmpegRunner::Progress { std::nullopt, std::nullopt, true });
+    }
     // The times are set before the move, so the real name never carries the wrong date.
     auto committing = finished(QtConcurrent::run(workers(),
         [temporary = *std::exchange(m_temporary, std::nullopt), outputPath, base, extension,

@@ -54,6 +54,8 @@ Q_SIGNALS:
     void woken();
 
 private:
+    // The future's result once it is there; none when the job is stopped first, but while the
+    // file is being saved.
     template<typename T> QCoro::Task<std::optional<T>> finished(QFuture<T> future);
     QCoro::Task<std::optional<MediaProbe::Info>> probe(QUrl file, MediaProbe::Depth depth, bool *stalled);
     QCoro::Task<std::optional<RunError>> runFFmpeg(QStringList arguments, std::optional<double> duration);
@@ -66,6 +68,7 @@ private:
     OutputFormat m_format;
     FFmpegRunner::ProgressHandler m_onProgress;
     bool m_stopped = false;
+    bool m_saving = false; // the finished file is being flushed and named: Stop no longer undoes it
     std::shared_ptr<MediaProbe::Control> m_probe;
     QProcess *m_process = nullptr; // not a child: it may outlive the job until it can be reaped
     std::optional<OutputCommit::Temporary> m_temporary;

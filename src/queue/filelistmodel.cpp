@@ -30,6 +30,7 @@ constexpr int statusRoles[] = {
     FileListModel::OutputUrlRole,
     FileListModel::NoteRole,
     FileListModel::ReasonRole,
+    FileListModel::SavingRole,
 };
 
 QVariant statusValue(const InputFile::FileStatus &status, int role)
@@ -54,6 +55,8 @@ QVariant statusValue(const InputFile::FileStatus &status, int role)
         return done != nullptr ? done->shownNote() : QString();
     case FileListModel::ReasonRole:
         return failed != nullptr ? failed->reason : QString();
+    case FileListModel::SavingRole:
+        return converting != nullptr && converting->saving;
     default:
         return {};
     }
@@ -103,6 +106,7 @@ QHash<int, QByteArray> FileListModel::roleNames() const
         { OutputUrlRole, "outputUrl" },
         { NoteRole, "note" },
         { ReasonRole, "reason" },
+        { SavingRole, "saving" },
     };
 }
 

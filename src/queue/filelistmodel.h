@@ -30,6 +30,7 @@ public:
         OutputUrlRole, // done: the written file; empty otherwise
         NoteRole, // done with a note or a warning: both as sentences; empty otherwise
         ReasonRole, // failed: the reason; empty otherwise
+        SavingRole, // converting, and the new file is being flushed and named
     };
     Q_ENUM(Roles)
 

@@ -65,9 +65,9 @@ InputFile::FileStatus InputFile::FileStatus::queued()
     return FileStatus(Queued {});
 }
 
-InputFile::FileStatus InputFile::FileStatus::converting(std::optional<double> fraction, std::optional<double> speed)
+InputFile::FileStatus InputFile::FileStatus::converting(std::optional<double> fraction, std::optional<double> speed, bool saving)
 {
-    return FileStatus(Converting { fraction, speed });
+    return FileStatus(Converting { fraction, speed, saving });
 }
 
 InputFile::FileStatus InputFile::FileStatus::done(const QUrl &outputURL, std::optional<QString> note, std::optional<QString> warning)
@@ -161,6 +161,7 @@ size_t qHash(const InputFile::FileStatus &status, size_t seed) noexcept
     if (const auto *c = status.asConverting()) {
         seed = hashOptional(seed, c->fraction);
         seed = hashOptional(seed, c->speed);
+        seed = QtPrivate::QHashCombine()(seed, c->saving);
     } else if (const auto *d = status.asDone()) {
         seed = QtPrivate::QHashCombine()(seed, d->outputURL.toString(QUrl::FullyEncoded));
         seed = hashOptional(seed, d->note);

@@ -23,6 +23,7 @@ public:
         struct Converting {
             std::optional<double> fraction;
             std::optional<double> speed;
+            bool saving = false; // ffmpeg is done; the new file is being flushed and named
             bool operator==(const Converting &) const = default;
         };
         struct Done {
@@ -43,7 +44,7 @@ public:
 
         FileStatus() = default; // queued
         static FileStatus queued();
-        static FileStatus converting(std::optional<double> fraction = std::nullopt, std::optional<double> speed = std::nullopt);
+        static FileStatus converting(std::optional<double> fraction = std::nullopt, std::optional<double> speed = std::nullopt, bool saving = false);
         static FileStatus done(const QUrl &outputURL, std::optional<QString> note = std::nullopt, std::optional<QString> warning = std::nullopt);
         static FileStatus failed(const QString &reason);
 

@@ -8,6 +8,9 @@
 #include <QCoreApplication>
 #include <QCoroFuture>
 #include <QCoroTimer>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFutureWatcher>
 #include <QPointer>
 #include <QSet>
 #include <QSettings>
@@ -19,16 +22,6 @@
 
 namespace
 {
-// A hold of "at least this long": a precise timer, since a coarse one may fire early.
-QCoro::Task<void> preciseSleep(std::chrono::milliseconds duration)
-{
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    timer.start(duration);
-    co_await timer;
-}
-
 QString droppedTrackNote(OutputFormat format)
 {
     return RemuxViewModel::tr("A data track couldn't be copied into %1 and was dropped (timecode usually survives)").arg(OutputFormats::displayName(format));
@@ -97,12 +90,10 @@ struct RemuxViewModel::Private {
         bool fractionSeen = false;
     };
 
-    // The run of the file in work, as Stop finds it. The driver waits for it to end, which the
-    // run's end, Stop or the model's end brings about, whichever comes first.
-    struct InWork {
-        QUuid id;
-        QUrl output;
-        std::optional<FFmpegRunner::RemuxOutcome> outcome;
+    // One wait of the driver. Whatever comes first ends it: the step it waits for, Stop, or the
+    // model's end. So no wait outlives the model: a driver that is woken by Stop or by quitting
+    // finds its batch stale and returns, and no frame of it is left suspended.
+    struct Wake {
         bool ended = false;
         std::coroutine_handle<> driver;
 
@@ -114,11 +105,25 @@ struct RemuxViewModel::Private {
             }
         }
         struct Ended {
-            InWork *work;
-            [[nodiscard]] bool await_ready() const noexcept { return work->ended; }
-            void await_suspend(std::coroutine_handle<> handle) const noexcept { work->driver = handle; }
+            Wake *wake;
+            [[nodiscard]] bool await_ready() const noexcept { return wake->ended; }
+            void await_suspend(std::coroutine_handle<> handle) const noexcept { wake->driver = handle; }
             void await_resume() const noexcept { }
         };
+    };
+
+    // The run of the file in work, as Stop finds it.
+    struct InWork : Wake {
+        QUuid id;
+        QUrl output;
+        std::optional<FFmpegRunner::RemuxOutcome> outcome;
+        // The engine is flushing and naming the finished file: Stop lets that end, and the row
+        // then shows what came of it.
+        bool saving = false;
+    };
+
+    struct Named : Wake {
+        QString path;
     };
 
     // The derived values as last announced; a recount that differs is announced again.
@@ -149,6 +154,9 @@ struct RemuxViewModel::Private {
     // Bumped when a batch starts or is stopped: a driver whose number is stale touches nothing.
     int batch = 0;
     std::shared_ptr<InWork> inWork;
+    // What the driver waits on now; Stop and the model's end end it.
+    std::shared_ptr<Wake> waiting;
+    int drivers = 0; // batches whose driver has not returned yet
     // addFiles() calls not yet listed, oldest first; while one walks, later ones wait behind it.
     QList<QList<QUrl>> pendingAdds;
     bool adding = false;
@@ -172,7 +180,7 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     d->picker = dependencies.picker ? std::move(dependencies.picker) : std::make_unique<DialogFilePicker>();
     d->revealer = dependencies.revealer ? std::move(dependencies.revealer) : std::make_unique<DesktopFileRevealer>();
     d->clock = dependencies.clock ? std::move(dependencies.clock) : [] { return std::chrono::steady_clock::now(); };
-    d->sleeper = dependencies.sleeper ? std::move(dependencies.sleeper) : Sleeper(preciseSleep);
+    d->sleeper = std::move(dependencies.sleeper);
     d->walkHook = std::move(dependencies.walkHook);
     if (dependencies.rememberChoices) {
         d->settings = dependencies.settings
@@ -195,8 +203,9 @@ RemuxViewModel::~RemuxViewModel()
     // announces nothing from a model on its way out.
     blockSignals(true);
     ++d->batch;
-    if (const std::shared_ptr<Private::InWork> work = std::exchange(d->inWork, nullptr)) {
-        work->end();
+    d->inWork.reset();
+    if (const std::shared_ptr<Private::Wake> waiting = std::exchange(d->waiting, nullptr)) {
+        waiting->end();
     }
 }
 
@@ -389,19 +398,50 @@ void RemuxViewModel::stop()
     if (!d->isConverting) {
         return;
     }
-    // The window is idle at once; the driver, when it wakes, finds its batch stale and leaves.
+    // The window is idle at once; the driver, woken below, finds its batch stale and leaves.
     ++d->batch;
     d->runner->stopRunning();
     const std::shared_ptr<Private::InWork> work = std::exchange(d->inWork, nullptr);
     if (const int row = work ? d->files->rowOf(work->id) : -1; row >= 0) {
-        // A run that had already written its file keeps it; otherwise nothing was written.
+        // A run that had already written its file keeps it; one still saving its file shows
+        // what came of that when it ends; otherwise nothing was written.
         const bool written = work->outcome && work->outcome->succeeded();
-        d->files->setStatus(row, written ? doneStatus(*work->outcome, work->output, d->outputFormat) : InputFile::FileStatus::queued());
+        if (written) {
+            d->files->setStatus(row, doneStatus(*work->outcome, work->output, d->outputFormat));
+        } else if (!work->saving) {
+            d->files->setStatus(row, InputFile::FileStatus::queued());
+        }
     }
     endBatch();
-    if (work) {
-        work->end();
+    if (const std::shared_ptr<Private::Wake> waiting = std::exchange(d->waiting, nullptr)) {
+        waiting->end();
     }
+}
+
+bool RemuxViewModel::isIdle() const
+{
+    return d->drivers == 0 && !d->adding && !d->runner->hasRunsInFlight();
+}
+
+void RemuxViewModel::finishForQuit(std::chrono::milliseconds limit)
+{
+    *d->cancelWalk = true;
+    stop();
+    if (isIdle()) {
+        return;
+    }
+    // The stopped runs still remove their temporaries and the walks end after their entry; only
+    // events other than the user's are handled meanwhile, and a dead mount is not waited out.
+    QEventLoop loop;
+    QTimer poll;
+    const QDeadlineTimer deadline(limit);
+    connect(&poll, &QTimer::timeout, &loop, [this, &loop, &deadline] {
+        if (isIdle() || deadline.hasExpired()) {
+            loop.quit();
+        }
+    });
+    poll.start(5);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 QCoro::Task<void> RemuxViewModel::convert()
@@ -412,18 +452,29 @@ QCoro::Task<void> RemuxViewModel::convert()
     // The model lives as long as the application, but a driver that outlives it must not touch it.
     const QPointer<RemuxViewModel> self(this);
     const int batch = beginBatch();
-    // Files appended while the batch runs wait for the next one.
-    const int positions = d->files->count();
-    for (int i = 0; i < positions && i < d->files->count(); ++i) {
-        if (d->files->files().at(i).status().isQueued()) {
+    ++d->drivers;
+    // The files queued now, by identity: files appended meanwhile wait for the next batch, and
+    // a row that goes or moves can't make the driver skip or repeat one.
+    QList<QUuid> queued;
+    for (const InputFile &file : d->files->files()) {
+        if (file.status().isQueued()) {
+            queued.append(file.id());
+        }
+    }
+    for (const QUuid &id : std::as_const(queued)) {
+        if (const int row = d->files->rowOf(id); row >= 0 && d->files->files().at(row).status().isQueued()) {
             // Made outside the co_await: GCC 12 may destroy temporaries of a co_await twice.
-            QCoro::Task<void> converting = convertFile(batch, i);
+            QCoro::Task<void> converting = convertFile(batch, id);
             co_await converting;
         }
         if (!self || !isCurrentBatch(batch)) {
+            if (self) {
+                --d->drivers;
+            }
             co_return;
         }
     }
+    --d->drivers;
     endBatch();
 }
 
@@ -454,26 +505,37 @@ void RemuxViewModel::endBatch()
     refreshFfmpegAvailable();
 }
 
-QCoro::Task<void> RemuxViewModel::convertFile(int batch, int position)
+QCoro::Task<void> RemuxViewModel::convertFile(int batch, QUuid id)
 {
     const QPointer<RemuxViewModel> self(this);
-    const InputFile file = d->files->files().at(position);
-    setCurrentIndex(position);
+    const InputFile file = d->files->files().at(d->files->rowOf(id));
+    setCurrentIndex(d->files->rowOf(id));
     // The destination and format of this moment; ffmpeg is run with "-y", so the name is chosen
-    // right before remux, which checks it again and never lets ffmpeg replace a file.
+    // right before remux, which checks it again and never lets ffmpeg replace a file. The search
+    // looks at the disk, so it runs on a worker; the driver waits on its own wake, which Stop
+    // ends even while the disk does not answer.
     const OutputFormat format = d->outputFormat;
-    QCoro::Task<QUrl> naming = outputURL(file.url());
-    const QUrl output = co_await naming;
+    auto named = std::make_shared<Private::Named>();
+    auto *watcher = new QFutureWatcher<QString>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [watcher, weak = std::weak_ptr<Private::Named>(named)] {
+        if (const auto named = weak.lock(); named && !named->ended) {
+            named->path = watcher->result();
+            named->end();
+        }
+        watcher->deleteLater();
+    });
+    watcher->setFuture(searchFreeName(file.url()));
+    d->waiting = named;
+    co_await Private::Wake::Ended { named.get() };
     if (!self || !isCurrentBatch(batch) || d->files->rowOf(file.id()) < 0) {
         co_return;
     }
+    const QUrl output = QUrl::fromLocalFile(named->path);
     const auto start = d->clock();
     d->files->setStatus(d->files->rowOf(file.id()), InputFile::FileStatus::converting());
 
     QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> running = runFile(file, output, format);
     const std::optional<FFmpegRunner::RemuxOutcome> outcome = co_await running;
-    // Rows are found by id after each wait: the list is not meant to shrink during a batch, but
-    // if it did, no other file may receive this one's outcome.
     if (!outcome || !self || !isCurrentBatch(batch) || d->files->rowOf(file.id()) < 0) {
         co_return;
     }
@@ -498,13 +560,23 @@ QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> RemuxViewModel::runFile(c
     d->inWork = work;
 
     const QPointer<RemuxViewModel> self(this);
-    auto onProgress = [self, id = file.id(), state](const FFmpegRunner::Progress &progress) {
+    auto onProgress = [self, id = file.id(), state, weak = std::weak_ptr<Private::InWork>(work)](const FFmpegRunner::Progress &progress) {
         if (!self) {
             return;
         }
         FileListModel *files = self->d->files;
         const int row = files->rowOf(id);
         if (row < 0) {
+            return;
+        }
+        if (progress.saving) {
+            if (const auto work = weak.lock()) {
+                work->saving = true;
+            }
+            if (files->files().at(row).status().isConverting()) {
+                files->setStatus(
+                    row, InputFile::FileStatus::converting(state->fractionSeen ? std::optional<double>(1.0) : std::nullopt, state->lastSpeed, true));
+            }
             return;
         }
         if (progress.speed) {
@@ -518,17 +590,27 @@ QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> RemuxViewModel::runFile(c
         }
     };
     // Stop must not wait for ffmpeg to die, so the run is not awaited itself: its end, or Stop,
-    // ends the wait of this driver.
-    QCoro::connect(guarded(d->runner->remux(file.url(), output, format, onProgress)), this,
-        [weak = std::weak_ptr<Private::InWork>(work)](FFmpegRunner::RemuxOutcome outcome) {
-            if (const auto work = weak.lock(); work && !work->ended) {
-                work->outcome = std::move(outcome);
-                work->end();
-            }
-        });
-    // Held by the model only, so that a stopped run's wait leaves nothing behind.
+    // ends the wait of this driver. A run stopped while saving its file is held here until it
+    // ends, so its row can show whether the file was saved.
+    QCoro::connect(guarded(d->runner->remux(file.url(), output, format, onProgress)), this, [this, work, format](FFmpegRunner::RemuxOutcome outcome) {
+        if (!work->ended) {
+            work->outcome = std::move(outcome);
+            work->end();
+            return;
+        }
+        const int row = work->saving ? d->files->rowOf(work->id) : -1;
+        if (row < 0 || !d->files->files().at(row).status().isConverting()) {
+            return;
+        }
+        const bool stopped = outcome.error && outcome.error->errorCase() == FFmpegRunner::RunError::Case::stopped;
+        d->files->setStatus(row,
+            outcome.succeeded() ? doneStatus(outcome, work->output, format)
+                : stopped       ? InputFile::FileStatus::queued()
+                                : InputFile::FileStatus::failed(outcome.error->errorDescription()));
+    });
+    d->waiting = work;
     const std::weak_ptr<Private::InWork> watched(work);
-    co_await Private::InWork::Ended { std::exchange(work, nullptr).get() };
+    co_await Private::Wake::Ended { std::exchange(work, nullptr).get() };
     const auto ended = watched.lock();
     if (!self || !ended || !ended->outcome || d->inWork != ended) {
         co_return std::nullopt;
@@ -547,8 +629,20 @@ QCoro::Task<bool> RemuxViewModel::holdInView(int batch, std::chrono::steady_cloc
         co_return true;
     }
     const QPointer<RemuxViewModel> self(this);
-    QCoro::Task<void> hold = d->sleeper(remaining);
-    co_await hold;
+    auto held = std::make_shared<Private::Wake>();
+    d->waiting = held;
+    const auto release = [weak = std::weak_ptr<Private::Wake>(held)] {
+        if (const auto held = weak.lock(); held && !held->ended) {
+            held->end();
+        }
+    };
+    if (d->sleeper) {
+        QCoro::connect(d->sleeper(remaining), this, release);
+    } else {
+        // "At least this long": a precise timer, since a coarse one may fire early.
+        QTimer::singleShot(remaining, Qt::PreciseTimer, this, release);
+    }
+    co_await Private::Wake::Ended { held.get() };
     co_return self &&isCurrentBatch(batch);
 }
 
@@ -557,14 +651,19 @@ void RemuxViewModel::startConvert()
     QCoro::connect(convert(), this, [this] { Q_EMIT batchFinished(); });
 }
 
-QCoro::Task<QUrl> RemuxViewModel::outputURL(const QUrl &source) const
+QFuture<QString> RemuxViewModel::searchFreeName(const QUrl &source) const
 {
     // A folder given as "…/name.mp4/" is named after its last component, not inside itself.
     const QUrl file = source.adjusted(QUrl::StripTrailingSlash);
     const QString folder = (!d->sameAsInput && d->outputDirectory) ? d->outputDirectory->toLocalFile() : file.adjusted(QUrl::RemoveFilename).toLocalFile();
     const QString base = OutputNaming::splitExtension(file.fileName()).base;
     const QString extension = OutputFormats::fileExtension(d->outputFormat);
-    QFuture<QString> searching = QtConcurrent::run(RemuxJob::workers(), OutputNaming::freePath, folder, base, extension);
+    return QtConcurrent::run(RemuxJob::workers(), OutputNaming::freePath, folder, base, extension);
+}
+
+QCoro::Task<QUrl> RemuxViewModel::outputURL(const QUrl &source) const
+{
+    QFuture<QString> searching = searchFreeName(source);
     co_return QUrl::fromLocalFile(co_await searching);
 }
 
@@ -625,25 +724,28 @@ QCoro::Task<void> RemuxViewModel::addPending()
         // are listed one after another, so nothing is listed meanwhile that the snapshot misses.
         // On the workers that are never waited for: Qt waits for its own pool's threads at
         // quit, and one stuck on a dead share would keep the program from ever ending.
-        QFuture<Found> collecting
-            = QtConcurrent::run(RemuxJob::workers(), [urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = d->files->listedUrls()] {
-                  SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
-                  Found found { {}, {}, std::move(collected.notLocal), {} };
-                  for (const SourceCollector::Refused &refused : std::as_const(collected.refused)) {
-                      found.refused.append(refusalReason(refused));
-                  }
-                  found.records.reserve(collected.files.size());
-                  for (const QUrl &url : std::as_const(collected.files)) {
-                      if (listed.contains(url)) {
-                          found.listed.append(found.records.size());
-                      }
-                      found.records.append(InputFile(url));
-                  }
-                  return found;
-              });
+        QFuture<Found> collecting = QtConcurrent::run(
+            RemuxJob::workers(), [urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = d->files->listedUrls()] {
+                SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
+                Found found { {}, {}, std::move(collected.notLocal), {} };
+                for (const SourceCollector::Refused &refused : std::as_const(collected.refused)) {
+                    found.refused.append(refusalReason(refused));
+                }
+                found.records.reserve(collected.files.size());
+                for (const QUrl &url : std::as_const(collected.files)) {
+                    if (listed.contains(url)) {
+                        found.listed.append(found.records.size());
+                    }
+                    found.records.append(InputFile(url));
+                }
+                return found;
+            });
         const Found found = co_await collecting;
-        if (!self || *cancel) {
+        if (!self) {
             co_return;
+        }
+        if (*cancel) {
+            break;
         }
         setErrorMessage(found.notLocal.isEmpty() ? std::nullopt : std::optional<QString>(notLocalMessage(found.notLocal)));
         if (!found.refused.isEmpty()) {
@@ -679,6 +781,10 @@ void RemuxViewModel::appendNew(const QList<InputFile> &records, const QList<qsiz
 
 void RemuxViewModel::remove(const QUuid &id)
 {
+    // The rows of a batch stay until it ends, so what it converts is what the window showed.
+    if (d->isConverting) {
+        return;
+    }
     d->files->removeIf([&id](const InputFile &file) { return file.id() == id; });
 }
 
@@ -692,7 +798,7 @@ void RemuxViewModel::removeFile(const QString &id)
 
 void RemuxViewModel::clearFinished()
 {
-    // The driver walks the list by position; it must not shrink under it.
+    // The rows of a batch stay until it ends, so what it converts is what the window showed.
     if (d->isConverting) {
         return;
     }

@@ -7,6 +7,7 @@
 #include "queue/platformservices.h"
 
 #include <QCoroTask>
+#include <QFuture>
 #include <QObject>
 #include <QSettings>
 #include <QUrl>
@@ -65,7 +66,7 @@ public:
         std::unique_ptr<FilePicker> picker; // default: the desktop's native dialogs
         std::unique_ptr<FileRevealer> revealer; // default: the desktop's file manager
         Clock clock; // default: std::chrono::steady_clock::now
-        Sleeper sleeper; // default: QCoro::sleepFor
+        Sleeper sleeper; // default: a precise timer
         // Runs on the worker before each entry a folder walk looks at (tests slow a walk with it).
         std::function<void()> walkHook;
         // Where choices are remembered; default: the user's store, the accent colour's. With
@@ -127,6 +128,11 @@ public:
     // back to queued with nothing written (or done, if its file was already written), the files
     // after it stay queued and the finished ones stay as they are. Nothing while idle.
     Q_INVOKABLE void stop();
+    // What quitting does: stops the batch and any walk, then handles events other than the
+    // user's until every run, wait and walk of the model has ended, or `limit` has passed.
+    void finishForQuit(std::chrono::milliseconds limit);
+    // Whether no batch driver, walk or run of the engine is in flight.
+    [[nodiscard]] bool isIdle() const;
 
     // Where the file for `source` is written: a name that does not exist yet. The search looks
     // at the disk, so it runs on a worker.
@@ -182,7 +188,8 @@ private:
     int beginBatch();
     [[nodiscard]] bool isCurrentBatch(int batch) const;
     void endBatch();
-    QCoro::Task<void> convertFile(int batch, int position);
+    QCoro::Task<void> convertFile(int batch, QUuid id);
+    [[nodiscard]] QFuture<QString> searchFreeName(const QUrl &source) const;
     QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> runFile(const InputFile &file, QUrl output, OutputFormat format);
     QCoro::Task<bool> holdInView(int batch, std::chrono::steady_clock::time_point start);
 

@@ -208,10 +208,12 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(m_bin.filePath("ffmpeg"), QFile::ReadOwner));
         FFmpegRunner runner({ m_bin.path(), {} });
         runner.setProbeWatch(std::chrono::seconds(10), [&](MediaProbe::Control &) { setup == "probe" && writeFile(taken, "the user's"); });
-        int deliveries = 0;
+        int deliveries = 0, savings = 0;
         bool onMainThread = true;
         const auto outcome = finishWithin(runner.remux(inputUrl, QUrl::fromLocalFile(taken), OutputFormat::mkv,
-                                              [&](const FFmpegRunner::Progress &) {
+                                              [&](const FFmpegRunner::Progress &p) {
+                                                  if (p.saving)
+                                                      return void(++savings);
                                                   onMainThread = onMainThread && QThread::currentThread() == QCoreApplication::instance()->thread();
                                                   ++deliveries == 1 && setup == "run" && writeFile(taken, "the user's");
                                               }),
@@ -221,6 +223,7 @@ private Q_SLOTS:
         QCOMPARE((outcome->notes + outcome->warnings).join(u' '), finalName.isEmpty() ? QString() : text);
         QCOMPARE(calls(), vectors.size());
         QCOMPARE(deliveries, vectors.size());
+        QCOMPARE(savings, outcome->succeeded() ? 1 : 0); // told once the file is being saved, and only then
         QVERIFY(onMainThread);
         QCOMPARE(outcome->droppedDataTracks, !finalName.isEmpty() && vectors.contains("d")); // the fake's input has unknown streams
         for (int call = 1; call <= vectors.size(); ++call) {

@@ -30,7 +30,8 @@ using Progress = FFmpegRunner::Progress;
 
 // A run is scripted by its source's name: "fail-" exits 1, "drop-" loses a data track, "note-"
 // comes back with a note and a name of the engine's choosing, "warn-" with new timestamps,
-// "gate-" waits for the gate unless it is open.
+// "gate-" waits for the gate unless it is open, "save-" first says it is saving its file and then
+// takes no Stop.
 class FakeRunner : public FFmpegRunner
 {
 public:
@@ -56,11 +57,14 @@ public:
         lastHandler = onProgress;
         for (const Progress &report : std::as_const(reports))
             onProgress(report);
+        const bool saving = name.contains(QLatin1String("save-"));
+        if (saving)
+            onProgress(Progress { std::nullopt, std::nullopt, true });
         if (name.contains(QLatin1String("gate-")) && !gateOpen) {
             waiting = true;
             co_await Parked { this };
             waiting = false;
-            if (std::exchange(stopping, false)) // a Stop ends only the run it found
+            if (std::exchange(stopping, false) && !saving) // a Stop ends only the run it found
                 co_return RemuxOutcome { false, RunError::stopped() };
         }
         *now += runTime;
@@ -131,7 +135,8 @@ struct Harness {
             ::unlink(name.constData());
     }
 
-    explicit Harness(FFmpegRunner *engine = nullptr)
+    // `timedHold`: the hold is the model's own timer instead of the injected clock's.
+    explicit Harness(FFmpegRunner *engine = nullptr, bool timedHold = false)
         : runner(engine ? nullptr : new FakeRunner)
     {
         if (runner)
@@ -149,6 +154,8 @@ struct Harness {
                 if (onWalk)
                     onWalk();
             } };
+        if (timedHold)
+            deps.sleeper = nullptr;
         vm = std::make_unique<RemuxViewModel>(std::move(deps));
         tester = std::make_unique<QAbstractItemModelTester>(vm->fileModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QObject::connect(vm->fileModel(), &QAbstractItemModel::modelAboutToBeReset, [] { QFAIL("the list was reset"); });
@@ -214,7 +221,7 @@ struct Harness {
         for (const InputFile &file : vm->files()) {
             const InputFile::FileStatus &s = file.status();
             if (const auto *c = s.asConverting())
-                result.append(u"converting %1 %2"_qs.arg(text(c->fraction), text(c->speed)));
+                result.append(u"converting %1 %2"_qs.arg(text(c->fraction), text(c->speed)) + (c->saving ? u" saving"_qs : QString()));
             else if (const auto *done = s.asDone())
                 result.append(u"done "_qs + QDir(dir.path()).relativeFilePath(done->outputURL.toLocalFile())
                     + (done->shownNote().isEmpty() ? QString() : u" | "_qs + done->shownNote()));

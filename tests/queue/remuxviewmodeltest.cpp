@@ -1,5 +1,5 @@
-#include "queuefakes.h"
 #include "engine/remuxjob.h"
+#include "queuefakes.h"
 #include "ui/viewtext.h"
 
 #include <QSemaphore>
@@ -111,7 +111,8 @@ private Q_SLOTS:
         QTRY_VERIFY(h.runner->waiting);
         h.add({ "d.mov" });
         QVERIFY(h.convert()); // batches never overlap: returns at once
-        h.vm->clearFinished(); // refused: the batch walks the list by position
+        h.vm->clearFinished(); // refused, as is a removal: a batch's rows stay until it ends
+        h.vm->remove(h.vm->files().constFirst().id());
         QCOMPARE(h.statuses(), (Names { "done a.mkv", failed, "converting 0.5 1", "queued" }));
         QVERIFY(h.vm->overallProgress() == 0.375 && h.vm->doneCount() == 1 && h.vm->failedCount() == 1 && !h.vm->isBatchFinished());
         h.runner->release();
@@ -129,18 +130,25 @@ private Q_SLOTS:
     void stop_data()
     {
         QTest::addColumn<QString>("when");
+        QTest::addColumn<QString>("second");
         QTest::addColumn<Names>("statuses");
         QTest::addColumn<Names>("resumed"); // calls of the next Convert
-        QTest::addRow("mid-file") << "run" << Names { "done a.mkv", "queued", "queued" } << Names { "gate-b.mov", "c.mov" };
-        QTest::addRow("during the hold") << "hold" << Names { "done a.mkv", "queued", "queued" } << Names { "gate-b.mov", "c.mov" };
-        QTest::addRow("while idle") << "idle" << Names { "queued", "queued", "queued" } << Names { "a.mov", "gate-b.mov", "c.mov" };
+        QTest::addRow("mid-file") << "run"
+                                  << "gate-b.mov" << Names { "done a.mkv", "queued", "queued" } << Names { "gate-b.mov", "c.mov" };
+        QTest::addRow("during the hold") << "hold"
+                                         << "gate-b.mov" << Names { "done a.mkv", "queued", "queued" } << Names { "gate-b.mov", "c.mov" };
+        QTest::addRow("while idle") << "idle"
+                                    << "gate-b.mov" << Names { "queued", "queued", "queued" } << Names { "a.mov", "gate-b.mov", "c.mov" };
+        // The file being saved lands, and its row says so: never queued with its file appearing.
+        QTest::addRow("while saving") << "run"
+                                      << "save-gate-b.mov" << Names { "done a.mkv", "converting - - saving", "queued" } << Names { "c.mov" };
     }
 
     void stop()
     {
         const QString when = fetch<QString>("when");
         Harness h;
-        h.add({ "a.mov", "gate-b.mov", "c.mov" });
+        h.add({ "a.mov", fetch<QString>("second"), "c.mov" });
         if (when == QLatin1String("hold"))
             h.onSleep = [&] { h.vm->stop(); };
         if (when != QLatin1String("idle")) {
@@ -156,7 +164,39 @@ private Q_SLOTS:
         h.runner->gateOpen = true;
         QVERIFY(h.convert());
         QCOMPARE(h.runner->calls, fetch<Names>("resumed"));
-        QCOMPARE(h.vm->doneCount(), 3);
+        QTRY_COMPARE(h.vm->doneCount(), 3);
+    }
+
+    // Stop and quitting end the driver wherever it waits, at once: none of its frames is left
+    // suspended to outlive the model.
+    void quitDuringBatch_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("destroy"); // the model goes instead of Stop
+        QTest::addRow("Stop in the run") << "gate-a.mov" << false;
+        QTest::addRow("Stop in the hold") << "a.mov" << false;
+        QTest::addRow("the model goes in the hold") << "a.mov" << true;
+    }
+
+    void quitDuringBatch()
+    {
+        Harness h(nullptr, true);
+        h.add({ fetch<QString>("file") });
+        bool ended = false;
+        QObject context;
+        QCoro::connect(h.vm->convert(), &context, [&] { ended = true; });
+        QTRY_VERIFY(h.runner->waiting || h.runner->calls.size() == 1);
+        QVERIFY(!ended && h.vm->isConverting());
+        if (fetch<bool>("destroy")) {
+            h.tester.reset();
+            h.vm.reset();
+        } else {
+            h.vm->stop();
+        }
+        QVERIFY(ended);
+        if (h.vm)
+            h.vm->finishForQuit(5s);
+        QVERIFY(!h.vm || h.vm->isIdle());
     }
 
     // Only regular files with an accepted extension, links followed, each URL not yet listed;
