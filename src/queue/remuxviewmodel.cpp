@@ -1,75 +1,19 @@
 #include "queue/remuxviewmodel.h"
 
-#include "engine/outputnaming.h"
-#include "engine/remuxjob.h"
+#include "queue/batchdriver.h"
 #include "queue/desktopservices.h"
-#include "queue/sourcecollector.h"
+#include "queue/fileadder.h"
+#include "queue/outputdestination.h"
 
 #include <QCoreApplication>
 #include <QCoroFuture>
-#include <QCoroTimer>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QFutureWatcher>
-#include <QPointer>
-#include <QSet>
 #include <QSettings>
 #include <QTimer>
-#include <QtConcurrent>
-#include <atomic>
-#include <coroutine>
-#include <exception>
 
 namespace
 {
-QString droppedTrackNote(OutputFormat format)
-{
-    return RemuxViewModel::tr("A data track couldn't be copied into %1 and was dropped (timecode usually survives)").arg(OutputFormats::displayName(format));
-}
-
-std::optional<QString> sentences(const QStringList &parts)
-{
-    return parts.isEmpty() ? std::nullopt : std::optional<QString>(InputFile::joinSentences(parts));
-}
-
-// What a file that was written becomes: what was left out is its note, what arrived changed is
-// its warning, so the summary can count the two apart.
-InputFile::FileStatus doneStatus(const FFmpegRunner::RemuxOutcome &outcome, const QUrl &output, OutputFormat format)
-{
-    QStringList leftOut = outcome.notes;
-    if (outcome.droppedDataTracks) {
-        leftOut.prepend(droppedTrackNote(format));
-    }
-    return InputFile::FileStatus::done(outcome.output.isEmpty() ? output : outcome.output, sentences(leftOut), sentences(outcome.warnings));
-}
-
-// remux reports its failures in the outcome; anything thrown still ends as this file's failure.
-QCoro::Task<FFmpegRunner::RemuxOutcome> guarded(QCoro::Task<FFmpegRunner::RemuxOutcome> remuxing)
-{
-    try {
-        co_return co_await remuxing;
-    } catch (const std::exception &error) {
-        FFmpegRunner::RemuxOutcome outcome;
-        outcome.error = FFmpegRunner::RunError::platformError(QString::fromLocal8Bit(error.what()));
-        co_return outcome;
-    }
-}
-
-QString refusalReason(const SourceCollector::Refused &refused)
-{
-    const QString name = refused.url.toLocalFile();
-    switch (refused.why) {
-    case SourceCollector::Why::missing:
-        return QCoreApplication::translate("RemuxViewModel", "%1 wasn't found, so it can't be converted.").arg(name);
-    case SourceCollector::Why::notRegular:
-        break;
-    case SourceCollector::Why::notAccepted:
-        return QCoreApplication::translate("RemuxViewModel", "%1 isn't a kind of video file Kestrune converts.").arg(name);
-    }
-    // The engine's own words for a source that would be read forever.
-    return QCoreApplication::translate("RemuxViewModel", "%1 isn't a regular file, so it can't be converted.").arg(name);
-}
-
 QString notLocalMessage(const QList<QUrl> &urls)
 {
     const QString first = urls.constFirst().toDisplayString();
@@ -83,49 +27,6 @@ QString notLocalMessage(const QList<QUrl> &urls)
 }
 
 struct RemuxViewModel::Private {
-    // Shared between the driver and the progress handler of the file in work.
-    struct WorkingState {
-        std::chrono::steady_clock::time_point start;
-        std::optional<double> lastSpeed;
-        bool fractionSeen = false;
-    };
-
-    // One wait of the driver. Whatever comes first ends it: the step it waits for, Stop, or the
-    // model's end. So no wait outlives the model: a driver that is woken by Stop or by quitting
-    // finds its batch stale and returns, and no frame of it is left suspended.
-    struct Wake {
-        bool ended = false;
-        std::coroutine_handle<> driver;
-
-        void end()
-        {
-            ended = true;
-            if (const std::coroutine_handle<> waiting = std::exchange(driver, {})) {
-                waiting.resume();
-            }
-        }
-        struct Ended {
-            Wake *wake;
-            [[nodiscard]] bool await_ready() const noexcept { return wake->ended; }
-            void await_suspend(std::coroutine_handle<> handle) const noexcept { wake->driver = handle; }
-            void await_resume() const noexcept { }
-        };
-    };
-
-    // The run of the file in work, as Stop finds it.
-    struct InWork : Wake {
-        QUuid id;
-        QUrl output;
-        std::optional<FFmpegRunner::RemuxOutcome> outcome;
-        // The engine is flushing and naming the finished file: Stop lets that end, and the row
-        // then shows what came of it.
-        bool saving = false;
-    };
-
-    struct Named : Wake {
-        QString path;
-    };
-
     // The derived values as last announced; a recount that differs is announced again.
     struct Derived {
         int done = 0;
@@ -138,31 +39,16 @@ struct RemuxViewModel::Private {
     };
 
     FileListModel *files = nullptr;
-    OutputFormat outputFormat = OutputFormat::mkv;
-    std::optional<QUrl> outputDirectory;
-    bool sameAsInput = true;
-    bool isConverting = false;
-    int currentIndex = 0;
+    OutputDestination destination;
     std::optional<QString> errorMessage;
     std::unique_ptr<FFmpegRunner> runner;
     std::unique_ptr<FilePicker> picker;
     std::unique_ptr<FileRevealer> revealer;
-    Clock clock;
-    Sleeper sleeper;
+    // After the runner and the list, so they go first: their waits end while both are there.
+    std::unique_ptr<BatchDriver> driver;
+    std::unique_ptr<FileAdder> adder;
     Derived derived;
     bool ffmpegAvailable = false;
-    // Bumped when a batch starts or is stopped: a driver whose number is stale touches nothing.
-    int batch = 0;
-    std::shared_ptr<InWork> inWork;
-    // What the driver waits on now; Stop and the model's end end it.
-    std::shared_ptr<Wake> waiting;
-    int drivers = 0; // batches whose driver has not returned yet
-    // addFiles() calls not yet listed, oldest first; while one walks, later ones wait behind it.
-    QList<QList<QUrl>> pendingAdds;
-    bool adding = false;
-    // Read by the walker between entries: set when the model goes or the application quits.
-    std::shared_ptr<std::atomic_bool> cancelWalk = std::make_shared<std::atomic_bool>(false);
-    std::function<void()> walkHook;
     std::unique_ptr<QSettings> settings; // none: choices are not remembered
     bool keepFileDates = true;
 };
@@ -179,34 +65,42 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     d->runner = dependencies.runner ? std::move(dependencies.runner) : std::make_unique<FFmpegRunner>();
     d->picker = dependencies.picker ? std::move(dependencies.picker) : std::make_unique<DialogFilePicker>();
     d->revealer = dependencies.revealer ? std::move(dependencies.revealer) : std::make_unique<DesktopFileRevealer>();
-    d->clock = dependencies.clock ? std::move(dependencies.clock) : [] { return std::chrono::steady_clock::now(); };
-    d->sleeper = std::move(dependencies.sleeper);
-    d->walkHook = std::move(dependencies.walkHook);
+    d->driver = std::make_unique<BatchDriver>(d->files, d->runner.get(), &d->destination, std::move(dependencies.clock), std::move(dependencies.sleeper));
+    d->adder = std::make_unique<FileAdder>(d->files, std::move(dependencies.walkHook));
     if (dependencies.rememberChoices) {
         d->settings = dependencies.settings
             ? std::move(dependencies.settings)
             : std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kestrune"), QStringLiteral("Kestrune"));
         d->keepFileDates = d->settings->value(QString::fromLatin1(keepFileDatesKey), true).toBool();
     }
-    if (QCoreApplication::instance() != nullptr) {
-        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [cancel = d->cancelWalk] { *cancel = true; });
-    }
+    connect(&d->destination, &OutputDestination::formatChanged, this, &RemuxViewModel::outputFormatChanged);
+    connect(&d->destination, &OutputDestination::directoryChanged, this, &RemuxViewModel::outputDirectoryChanged);
+    connect(&d->destination, &OutputDestination::sameAsInputChanged, this, &RemuxViewModel::sameAsInputChanged);
+    connect(d->driver.get(), &BatchDriver::isConvertingChanged, this, [this] {
+        Q_EMIT isConvertingChanged();
+        recountDerived();
+        if (isConverting()) {
+            setErrorMessage(std::nullopt);
+        } else {
+            refreshFfmpegAvailable();
+        }
+    });
+    connect(d->driver.get(), &BatchDriver::currentIndexChanged, this, &RemuxViewModel::currentIndexChanged);
+    connect(d->adder.get(), &FileAdder::notLocal, this,
+        [this](const QList<QUrl> &urls) { setErrorMessage(urls.isEmpty() ? std::nullopt : std::optional<QString>(notLocalMessage(urls))); });
+    connect(d->adder.get(), &FileAdder::filesRefused, this, &RemuxViewModel::filesRefused);
+    connect(d->adder.get(), &FileAdder::filesAdded, this, &RemuxViewModel::filesAdded);
     connect(d->files, &FileListModel::filesChanged, this, [this] { recountDerived(); });
     d->ffmpegAvailable = d->runner->locateFFmpeg().has_value();
 }
 
+// A driver waiting on a step finds its batch stale and ends, rather than wait forever, and a
+// walk in flight ends after its entry; nothing is announced from a model on its way out.
 RemuxViewModel::~RemuxViewModel()
 {
-    // A walk in flight ends after the entry it is looking at; nothing here waits for it.
-    *d->cancelWalk = true;
-    // A driver waiting on a run finds its batch stale and ends, rather than wait forever; it
-    // announces nothing from a model on its way out.
     blockSignals(true);
-    ++d->batch;
-    d->inWork.reset();
-    if (const std::shared_ptr<Private::Wake> waiting = std::exchange(d->waiting, nullptr)) {
-        waiting->end();
-    }
+    d->adder.reset();
+    d->driver.reset();
 }
 
 const QList<InputFile> &RemuxViewModel::files() const
@@ -221,21 +115,17 @@ FileListModel *RemuxViewModel::fileModel() const
 
 OutputFormat RemuxViewModel::outputFormat() const
 {
-    return d->outputFormat;
+    return d->destination.format();
 }
 
 void RemuxViewModel::setOutputFormat(OutputFormat format)
 {
-    if (d->outputFormat == format) {
-        return;
-    }
-    d->outputFormat = format;
-    Q_EMIT outputFormatChanged();
+    d->destination.setFormat(format);
 }
 
 QString RemuxViewModel::outputFormatId() const
 {
-    return OutputFormats::id(d->outputFormat);
+    return OutputFormats::id(d->destination.format());
 }
 
 void RemuxViewModel::setOutputFormatId(const QString &id)
@@ -259,40 +149,38 @@ QVariantList RemuxViewModel::formatChoices() const
 
 QUrl RemuxViewModel::outputDirectory() const
 {
-    return d->outputDirectory.value_or(QUrl());
+    return d->destination.directory().value_or(QUrl());
 }
 
 bool RemuxViewModel::hasOutputDirectory() const
 {
-    return d->outputDirectory.has_value();
+    return d->destination.directory().has_value();
 }
 
 QString RemuxViewModel::outputDirectoryPath() const
 {
-    return d->outputDirectory ? d->outputDirectory->toLocalFile() : QString();
+    const auto directory = d->destination.directory();
+    return directory ? directory->toLocalFile() : QString();
 }
 
 QString RemuxViewModel::outputDirectoryName() const
 {
-    if (!d->outputDirectory) {
+    const auto directory = d->destination.directory();
+    if (!directory) {
         return {};
     }
-    const QString name = d->outputDirectory->adjusted(QUrl::StripTrailingSlash).fileName();
+    const QString name = directory->adjusted(QUrl::StripTrailingSlash).fileName();
     return name.isEmpty() ? outputDirectoryPath() : name;
 }
 
 bool RemuxViewModel::sameAsInput() const
 {
-    return d->sameAsInput;
+    return d->destination.sameAsInput();
 }
 
 void RemuxViewModel::setSameAsInput(bool sameAsInput)
 {
-    if (d->sameAsInput == sameAsInput) {
-        return;
-    }
-    d->sameAsInput = sameAsInput;
-    Q_EMIT sameAsInputChanged();
+    d->destination.setSameAsInput(sameAsInput);
 }
 
 bool RemuxViewModel::keepOriginal() const
@@ -302,12 +190,12 @@ bool RemuxViewModel::keepOriginal() const
 
 bool RemuxViewModel::isConverting() const
 {
-    return d->isConverting;
+    return d->driver->isConverting();
 }
 
 int RemuxViewModel::currentIndex() const
 {
-    return d->currentIndex;
+    return d->driver->currentIndex();
 }
 
 QString RemuxViewModel::errorMessage() const
@@ -348,7 +236,7 @@ int RemuxViewModel::warningCount() const
 bool RemuxViewModel::isBatchFinished() const
 {
     const int total = d->files->count();
-    return !d->isConverting && total > 0 && doneCount() + failedCount() == total;
+    return !isConverting() && total > 0 && doneCount() + failedCount() == total;
 }
 
 double RemuxViewModel::overallProgress() const
@@ -395,37 +283,17 @@ void RemuxViewModel::setKeepFileDates(bool keep)
 
 void RemuxViewModel::stop()
 {
-    if (!d->isConverting) {
-        return;
-    }
-    // The window is idle at once; the driver, woken below, finds its batch stale and leaves.
-    ++d->batch;
-    d->runner->stopRunning();
-    const std::shared_ptr<Private::InWork> work = std::exchange(d->inWork, nullptr);
-    if (const int row = work ? d->files->rowOf(work->id) : -1; row >= 0) {
-        // A run that had already written its file keeps it; one still saving its file shows
-        // what came of that when it ends; otherwise nothing was written.
-        const bool written = work->outcome && work->outcome->succeeded();
-        if (written) {
-            d->files->setStatus(row, doneStatus(*work->outcome, work->output, d->outputFormat));
-        } else if (!work->saving) {
-            d->files->setStatus(row, InputFile::FileStatus::queued());
-        }
-    }
-    endBatch();
-    if (const std::shared_ptr<Private::Wake> waiting = std::exchange(d->waiting, nullptr)) {
-        waiting->end();
-    }
+    d->driver->stop();
 }
 
 bool RemuxViewModel::isIdle() const
 {
-    return d->drivers == 0 && !d->adding && !d->runner->hasRunsInFlight();
+    return d->driver->isIdle() && !d->adder->isAdding();
 }
 
 void RemuxViewModel::finishForQuit(std::chrono::milliseconds limit)
 {
-    *d->cancelWalk = true;
+    d->adder->cancel();
     stop();
     if (isIdle()) {
         return;
@@ -446,204 +314,12 @@ void RemuxViewModel::finishForQuit(std::chrono::milliseconds limit)
 
 QCoro::Task<void> RemuxViewModel::convert()
 {
-    if (!canStartBatch()) {
-        co_return;
-    }
-    // The model lives as long as the application, but a driver that outlives it must not touch it.
-    const QPointer<RemuxViewModel> self(this);
-    const int batch = beginBatch();
-    ++d->drivers;
-    // The files queued now, by identity: files appended meanwhile wait for the next batch, and
-    // a row that goes or moves can't make the driver skip or repeat one.
-    QList<QUuid> queued;
-    for (const InputFile &file : d->files->files()) {
-        if (file.status().isQueued()) {
-            queued.append(file.id());
-        }
-    }
-    for (const QUuid &id : std::as_const(queued)) {
-        if (const int row = d->files->rowOf(id); row >= 0 && d->files->files().at(row).status().isQueued()) {
-            // Made outside the co_await: GCC 12 may destroy temporaries of a co_await twice.
-            QCoro::Task<void> converting = convertFile(batch, id);
-            co_await converting;
-        }
-        if (!self || !isCurrentBatch(batch)) {
-            if (self) {
-                --d->drivers;
-            }
-            co_return;
-        }
-    }
-    --d->drivers;
-    endBatch();
-}
-
-bool RemuxViewModel::canStartBatch()
-{
     refreshFfmpegAvailable();
-    return d->files->count() > 0 && !d->isConverting && ffmpegAvailable();
-}
-
-int RemuxViewModel::beginBatch()
-{
-    setConverting(true);
-    setErrorMessage(std::nullopt);
-    // The whole batch keeps the choice it started with.
-    d->runner->setKeepDates(d->keepFileDates);
-    return ++d->batch;
-}
-
-bool RemuxViewModel::isCurrentBatch(int batch) const
-{
-    return d->isConverting && d->batch == batch;
-}
-
-void RemuxViewModel::endBatch()
-{
-    d->inWork.reset();
-    setConverting(false);
-    refreshFfmpegAvailable();
-}
-
-QCoro::Task<void> RemuxViewModel::convertFile(int batch, QUuid id)
-{
-    const QPointer<RemuxViewModel> self(this);
-    const InputFile file = d->files->files().at(d->files->rowOf(id));
-    setCurrentIndex(d->files->rowOf(id));
-    // The destination and format of this moment; ffmpeg is run with "-y", so the name is chosen
-    // right before remux, which checks it again and never lets ffmpeg replace a file. The search
-    // looks at the disk, so it runs on a worker; the driver waits on its own wake, which Stop
-    // ends even while the disk does not answer.
-    const OutputFormat format = d->outputFormat;
-    auto named = std::make_shared<Private::Named>();
-    auto *watcher = new QFutureWatcher<QString>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [watcher, weak = std::weak_ptr<Private::Named>(named)] {
-        if (const auto named = weak.lock(); named && !named->ended) {
-            named->path = watcher->result();
-            named->end();
-        }
-        watcher->deleteLater();
-    });
-    watcher->setFuture(searchFreeName(file.url()));
-    d->waiting = named;
-    co_await Private::Wake::Ended { named.get() };
-    if (!self || !isCurrentBatch(batch) || d->files->rowOf(file.id()) < 0) {
+    if (d->files->count() == 0 || isConverting() || !ffmpegAvailable()) {
         co_return;
     }
-    const QUrl output = QUrl::fromLocalFile(named->path);
-    const auto start = d->clock();
-    d->files->setStatus(d->files->rowOf(file.id()), InputFile::FileStatus::converting());
-
-    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> running = runFile(file, output, format);
-    const std::optional<FFmpegRunner::RemuxOutcome> outcome = co_await running;
-    if (!outcome || !self || !isCurrentBatch(batch) || d->files->rowOf(file.id()) < 0) {
-        co_return;
-    }
-    if (!outcome->succeeded()) {
-        d->inWork.reset();
-        d->files->setStatus(d->files->rowOf(file.id()), InputFile::FileStatus::failed(outcome->error->errorDescription()));
-        co_return;
-    }
-    QCoro::Task<bool> holding = holdInView(batch, start);
-    if (co_await holding && self && isCurrentBatch(batch) && d->files->rowOf(file.id()) >= 0) {
-        d->inWork.reset();
-        d->files->setStatus(d->files->rowOf(file.id()), doneStatus(*outcome, output, d->outputFormat));
-    }
-}
-
-QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> RemuxViewModel::runFile(const InputFile &file, QUrl output, OutputFormat format)
-{
-    auto state = std::make_shared<Private::WorkingState>();
-    auto work = std::make_shared<Private::InWork>();
-    work->id = file.id();
-    work->output = output;
-    d->inWork = work;
-
-    const QPointer<RemuxViewModel> self(this);
-    auto onProgress = [self, id = file.id(), state, weak = std::weak_ptr<Private::InWork>(work)](const FFmpegRunner::Progress &progress) {
-        if (!self) {
-            return;
-        }
-        FileListModel *files = self->d->files;
-        const int row = files->rowOf(id);
-        if (row < 0) {
-            return;
-        }
-        if (progress.saving) {
-            if (const auto work = weak.lock()) {
-                work->saving = true;
-            }
-            if (files->files().at(row).status().isConverting()) {
-                files->setStatus(
-                    row, InputFile::FileStatus::converting(state->fractionSeen ? std::optional<double>(1.0) : std::nullopt, state->lastSpeed, true));
-            }
-            return;
-        }
-        if (progress.speed) {
-            state->lastSpeed = progress.speed;
-        }
-        if (progress.fraction) {
-            state->fractionSeen = true;
-        }
-        if (files->files().at(row).status().isConverting()) {
-            files->setStatus(row, InputFile::FileStatus::converting(progress.fraction, progress.speed));
-        }
-    };
-    // Stop must not wait for ffmpeg to die, so the run is not awaited itself: its end, or Stop,
-    // ends the wait of this driver. A run stopped while saving its file is held here until it
-    // ends, so its row can show whether the file was saved.
-    QCoro::connect(guarded(d->runner->remux(file.url(), output, format, onProgress)), this, [this, work, format](FFmpegRunner::RemuxOutcome outcome) {
-        if (!work->ended) {
-            work->outcome = std::move(outcome);
-            work->end();
-            return;
-        }
-        const int row = work->saving ? d->files->rowOf(work->id) : -1;
-        if (row < 0 || !d->files->files().at(row).status().isConverting()) {
-            return;
-        }
-        const bool stopped = outcome.error && outcome.error->errorCase() == FFmpegRunner::RunError::Case::stopped;
-        d->files->setStatus(row,
-            outcome.succeeded() ? doneStatus(outcome, work->output, format)
-                : stopped       ? InputFile::FileStatus::queued()
-                                : InputFile::FileStatus::failed(outcome.error->errorDescription()));
-    });
-    d->waiting = work;
-    const std::weak_ptr<Private::InWork> watched(work);
-    co_await Private::Wake::Ended { std::exchange(work, nullptr).get() };
-    const auto ended = watched.lock();
-    if (!self || !ended || !ended->outcome || d->inWork != ended) {
-        co_return std::nullopt;
-    }
-    if (const int row = d->files->rowOf(file.id()); row >= 0 && ended->outcome->succeeded()) {
-        d->files->setStatus(row, InputFile::FileStatus::converting(state->fractionSeen ? std::optional<double>(1.0) : std::nullopt, state->lastSpeed));
-    }
-    co_return ended->outcome;
-}
-
-QCoro::Task<bool> RemuxViewModel::holdInView(int batch, std::chrono::steady_clock::time_point start)
-{
-    // Measured on the monotonic clock: a wall-clock jump must not stretch or skip the hold.
-    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(minVisibleDuration - (d->clock() - start));
-    if (remaining <= std::chrono::milliseconds::zero()) {
-        co_return true;
-    }
-    const QPointer<RemuxViewModel> self(this);
-    auto held = std::make_shared<Private::Wake>();
-    d->waiting = held;
-    const auto release = [weak = std::weak_ptr<Private::Wake>(held)] {
-        if (const auto held = weak.lock(); held && !held->ended) {
-            held->end();
-        }
-    };
-    if (d->sleeper) {
-        QCoro::connect(d->sleeper(remaining), this, release);
-    } else {
-        // "At least this long": a precise timer, since a coarse one may fire early.
-        QTimer::singleShot(remaining, Qt::PreciseTimer, this, release);
-    }
-    co_await Private::Wake::Ended { held.get() };
-    co_return self &&isCurrentBatch(batch);
+    QCoro::Task<void> converting = d->driver->convert(d->keepFileDates);
+    co_await converting;
 }
 
 void RemuxViewModel::startConvert()
@@ -651,19 +327,9 @@ void RemuxViewModel::startConvert()
     QCoro::connect(convert(), this, [this] { Q_EMIT batchFinished(); });
 }
 
-QFuture<QString> RemuxViewModel::searchFreeName(const QUrl &source) const
-{
-    // A folder given as "…/name.mp4/" is named after its last component, not inside itself.
-    const QUrl file = source.adjusted(QUrl::StripTrailingSlash);
-    const QString folder = (!d->sameAsInput && d->outputDirectory) ? d->outputDirectory->toLocalFile() : file.adjusted(QUrl::RemoveFilename).toLocalFile();
-    const QString base = OutputNaming::splitExtension(file.fileName()).base;
-    const QString extension = OutputFormats::fileExtension(d->outputFormat);
-    return QtConcurrent::run(RemuxJob::workers(), OutputNaming::freePath, folder, base, extension);
-}
-
 QCoro::Task<QUrl> RemuxViewModel::outputURL(const QUrl &source) const
 {
-    QFuture<QString> searching = searchFreeName(source);
+    QFuture<QString> searching = d->destination.searchFreeName(source);
     co_return QUrl::fromLocalFile(co_await searching);
 }
 
@@ -673,7 +339,7 @@ void RemuxViewModel::chooseOutputFolder()
     if (!choice.accepted) {
         return;
     }
-    setOutputDirectory(choice.url.isEmpty() ? std::nullopt : std::optional<QUrl>(choice.url));
+    d->destination.setDirectory(choice.url.isEmpty() ? std::nullopt : std::optional<QUrl>(choice.url));
     setSameAsInput(false);
 }
 
@@ -688,101 +354,18 @@ void RemuxViewModel::presentAddFilesPanel()
 void RemuxViewModel::addFiles(const QList<QUrl> &urls)
 {
     refreshFfmpegAvailable();
-    d->pendingAdds.append(urls);
-    if (!d->adding) {
-        QCoro::connect(addPending(), this, [] {});
-    }
+    d->adder->add(urls);
 }
 
 bool RemuxViewModel::isAddingFiles() const
 {
-    return d->adding;
-}
-
-QCoro::Task<void> RemuxViewModel::addPending()
-{
-    struct Found {
-        QList<InputFile> records;
-        QList<qsizetype> listed; // positions of records whose URL was listed when the call began
-        QList<QUrl> notLocal;
-        QStringList refused;
-    };
-    const QPointer<RemuxViewModel> self(this);
-    const std::shared_ptr<std::atomic_bool> cancel = d->cancelWalk;
-    const SourceCollector::Proceed proceed = [cancel, hook = d->walkHook] {
-        if (hook) {
-            hook();
-        }
-        return !*cancel;
-    };
-    d->adding = true;
-    while (!d->pendingAdds.isEmpty()) {
-        const QList<QUrl> urls = d->pendingAdds.takeFirst();
-        const QStringList extensions = acceptedInputExtensions();
-        // Every stat, the records and the duplicate test off the GUI thread: a dead share must
-        // not stop the window painting, and 10,000 records cost more than their one insert. Calls
-        // are listed one after another, so nothing is listed meanwhile that the snapshot misses.
-        // On the workers that are never waited for: Qt waits for its own pool's threads at
-        // quit, and one stuck on a dead share would keep the program from ever ending.
-        QFuture<Found> collecting = QtConcurrent::run(
-            RemuxJob::workers(), [urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = d->files->listedUrls()] {
-                SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
-                Found found { {}, {}, std::move(collected.notLocal), {} };
-                for (const SourceCollector::Refused &refused : std::as_const(collected.refused)) {
-                    found.refused.append(refusalReason(refused));
-                }
-                found.records.reserve(collected.files.size());
-                for (const QUrl &url : std::as_const(collected.files)) {
-                    if (listed.contains(url)) {
-                        found.listed.append(found.records.size());
-                    }
-                    found.records.append(InputFile(url));
-                }
-                return found;
-            });
-        const Found found = co_await collecting;
-        if (!self) {
-            co_return;
-        }
-        if (*cancel) {
-            break;
-        }
-        setErrorMessage(found.notLocal.isEmpty() ? std::nullopt : std::optional<QString>(notLocalMessage(found.notLocal)));
-        if (!found.refused.isEmpty()) {
-            Q_EMIT filesRefused(found.refused);
-        }
-        appendNew(found.records, found.listed);
-    }
-    d->adding = false;
-}
-
-void RemuxViewModel::appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed)
-{
-    // The duplicate test looks only at records listed before this call, so a URL given twice
-    // here is added twice. Only the records listed when the call began are looked at again: a
-    // removal since may have freed their URL.
-    if (listed.isEmpty()) {
-        d->files->append(records);
-        Q_EMIT filesAdded();
-        return;
-    }
-    QList<InputFile> fresh;
-    fresh.reserve(records.size());
-    for (qsizetype i = 0, next = 0; i < records.size(); ++i) {
-        const bool wasListed = next < listed.size() && listed.at(next) == i;
-        next += wasListed ? 1 : 0;
-        if (!wasListed || !d->files->containsUrl(records.at(i).url())) {
-            fresh.append(records.at(i));
-        }
-    }
-    d->files->append(fresh);
-    Q_EMIT filesAdded();
+    return d->adder->isAdding();
 }
 
 void RemuxViewModel::remove(const QUuid &id)
 {
     // The rows of a batch stay until it ends, so what it converts is what the window showed.
-    if (d->isConverting) {
+    if (isConverting()) {
         return;
     }
     d->files->removeIf([&id](const InputFile &file) { return file.id() == id; });
@@ -799,7 +382,7 @@ void RemuxViewModel::removeFile(const QString &id)
 void RemuxViewModel::clearFinished()
 {
     // The rows of a batch stay until it ends, so what it converts is what the window showed.
-    if (d->isConverting) {
+    if (isConverting()) {
         return;
     }
     d->files->removeIf([](const InputFile &file) { return file.status().isFinished(); });
@@ -822,34 +405,7 @@ void RemuxViewModel::revealFile(const QString &id)
 
 QStringList RemuxViewModel::acceptedInputExtensions()
 {
-    QStringList extensions;
-    for (const OutputFormat format : OutputFormats::allCases()) {
-        extensions.append(OutputFormats::fileExtension(format));
-    }
-    for (const char *extra : { "avi", "ts", "m4v", "m4a", "3gp", "wmv", "m2ts", "mpg", "mpeg", "flv" }) {
-        extensions.append(QString::fromLatin1(extra));
-    }
-    extensions.removeDuplicates();
-    return extensions;
-}
-
-void RemuxViewModel::setConverting(bool converting)
-{
-    if (d->isConverting == converting) {
-        return;
-    }
-    d->isConverting = converting;
-    Q_EMIT isConvertingChanged();
-    recountDerived();
-}
-
-void RemuxViewModel::setCurrentIndex(int index)
-{
-    if (d->currentIndex == index) {
-        return;
-    }
-    d->currentIndex = index;
-    Q_EMIT currentIndexChanged();
+    return FileAdder::acceptedInputExtensions();
 }
 
 void RemuxViewModel::setErrorMessage(const std::optional<QString> &message)
@@ -859,15 +415,6 @@ void RemuxViewModel::setErrorMessage(const std::optional<QString> &message)
     }
     d->errorMessage = message;
     Q_EMIT errorMessageChanged();
-}
-
-void RemuxViewModel::setOutputDirectory(const std::optional<QUrl> &directory)
-{
-    if (d->outputDirectory == directory) {
-        return;
-    }
-    d->outputDirectory = directory;
-    Q_EMIT outputDirectoryChanged();
 }
 
 void RemuxViewModel::recountDerived()

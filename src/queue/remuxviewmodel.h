@@ -2,12 +2,12 @@
 
 #include "engine/ffmpegrunner.h"
 #include "engine/outputformat.h"
+#include "queue/batchdriver.h"
 #include "queue/filelistmodel.h"
 #include "queue/inputfile.h"
 #include "queue/platformservices.h"
 
 #include <QCoroTask>
-#include <QFuture>
 #include <QObject>
 #include <QSettings>
 #include <QUrl>
@@ -56,10 +56,8 @@ class RemuxViewModel : public QObject
     Q_PROPERTY(bool keepFileDates READ keepFileDates WRITE setKeepFileDates NOTIFY keepFileDatesChanged)
 
 public:
-    // A monotonic clock and a sleeper, injectable so tests of the minimum visible duration are
-    // exact instead of timed.
-    using Clock = std::function<std::chrono::steady_clock::time_point()>;
-    using Sleeper = std::function<QCoro::Task<void>(std::chrono::milliseconds)>;
+    using Clock = BatchDriver::Clock;
+    using Sleeper = BatchDriver::Sleeper;
 
     struct Dependencies {
         std::unique_ptr<FFmpegRunner> runner; // default: the real engine
@@ -99,7 +97,7 @@ public:
     [[nodiscard]] QString errorMessage() const;
     [[nodiscard]] bool hasErrorMessage() const;
     [[nodiscard]] FFmpegRunner &runner() const;
-    static constexpr std::chrono::milliseconds minVisibleDuration { 400 };
+    static constexpr std::chrono::milliseconds minVisibleDuration = BatchDriver::minVisibleDuration;
 
     // Derived values, read from tallies the list keeps up to date, so a read costs nothing.
     [[nodiscard]] int doneCount() const;
@@ -176,22 +174,8 @@ Q_SIGNALS:
     void filesRefused(const QStringList &reasons);
 
 private:
-    void setConverting(bool converting);
-    void setCurrentIndex(int index);
     void setErrorMessage(const std::optional<QString> &message);
-    void setOutputDirectory(const std::optional<QUrl> &directory);
     void recountDerived();
-    void appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed);
-    QCoro::Task<void> addPending();
-    // The steps of a batch.
-    [[nodiscard]] bool canStartBatch();
-    int beginBatch();
-    [[nodiscard]] bool isCurrentBatch(int batch) const;
-    void endBatch();
-    QCoro::Task<void> convertFile(int batch, QUuid id);
-    [[nodiscard]] QFuture<QString> searchFreeName(const QUrl &source) const;
-    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> runFile(const InputFile &file, QUrl output, OutputFormat format);
-    QCoro::Task<bool> holdInView(int batch, std::chrono::steady_clock::time_point start);
 
     struct Private;
     std::unique_ptr<Private> d;

@@ -1,0 +1,353 @@
+#include "queue/batchdriver.h"
+
+#include <QCoreApplication>
+#include <QCoroTimer>
+#include <QFutureWatcher>
+#include <QPointer>
+#include <QTimer>
+#include <coroutine>
+#include <exception>
+
+namespace
+{
+QString droppedTrackNote(OutputFormat format)
+{
+    return QCoreApplication::translate("RemuxViewModel", "A data track couldn't be copied into %1 and was dropped (timecode usually survives)")
+        .arg(OutputFormats::displayName(format));
+}
+
+std::optional<QString> sentences(const QStringList &parts)
+{
+    return parts.isEmpty() ? std::nullopt : std::optional<QString>(InputFile::joinSentences(parts));
+}
+
+// What a file that was written becomes: what was left out is its note, what arrived changed is
+// its warning, so the summary can count the two apart.
+InputFile::FileStatus doneStatus(const FFmpegRunner::RemuxOutcome &outcome, const QUrl &output, OutputFormat format)
+{
+    QStringList leftOut = outcome.notes;
+    if (outcome.droppedDataTracks) {
+        leftOut.prepend(droppedTrackNote(format));
+    }
+    return InputFile::FileStatus::done(outcome.output.isEmpty() ? output : outcome.output, sentences(leftOut), sentences(outcome.warnings));
+}
+
+// remux reports its failures in the outcome; anything thrown still ends as this file's failure.
+QCoro::Task<FFmpegRunner::RemuxOutcome> guarded(QCoro::Task<FFmpegRunner::RemuxOutcome> remuxing)
+{
+    try {
+        co_return co_await remuxing;
+    } catch (const std::exception &error) {
+        FFmpegRunner::RemuxOutcome outcome;
+        outcome.error = FFmpegRunner::RunError::platformError(QString::fromLocal8Bit(error.what()));
+        co_return outcome;
+    }
+}
+
+// Shared between the driver and the progress handler of the file in work.
+struct WorkingState {
+    std::optional<double> lastSpeed;
+    bool fractionSeen = false;
+};
+}
+
+// One wait of the driver. Whatever comes first ends it: the step it waits for, Stop, or the
+// driver's end. So no wait outlives the model: a driver that is woken by Stop or by quitting
+// finds its batch stale and returns, and no frame of it is left suspended.
+struct BatchDriver::Wake {
+    bool ended = false;
+    std::coroutine_handle<> driver;
+
+    void end()
+    {
+        ended = true;
+        if (const std::coroutine_handle<> waiting = std::exchange(driver, {})) {
+            waiting.resume();
+        }
+    }
+    struct Ended {
+        Wake *wake;
+        [[nodiscard]] bool await_ready() const noexcept { return wake->ended; }
+        void await_suspend(std::coroutine_handle<> handle) const noexcept { wake->driver = handle; }
+        void await_resume() const noexcept { }
+    };
+};
+
+// The run of the file in work, as Stop finds it.
+struct BatchDriver::InWork : Wake {
+    QUuid id;
+    QUrl output;
+    std::optional<FFmpegRunner::RemuxOutcome> outcome;
+    // The engine is flushing and naming the finished file: Stop lets that end, and the row
+    // then shows what came of it.
+    bool saving = false;
+};
+
+struct BatchDriver::Named : Wake {
+    QString path;
+};
+
+BatchDriver::BatchDriver(FileListModel *files, FFmpegRunner *runner, const OutputDestination *destination, Clock clock, Sleeper sleeper, QObject *parent)
+    : QObject(parent)
+    , m_files(files)
+    , m_runner(runner)
+    , m_destination(destination)
+    , m_clock(clock ? std::move(clock) : [] { return std::chrono::steady_clock::now(); })
+    , m_sleeper(std::move(sleeper))
+{ }
+
+// A driver waiting on a step finds its batch stale and returns, rather than wait forever; it
+// announces nothing from a driver on its way out.
+BatchDriver::~BatchDriver()
+{
+    blockSignals(true);
+    ++m_batch;
+    m_inWork.reset();
+    if (const std::shared_ptr<Wake> waiting = std::exchange(m_waiting, nullptr)) {
+        waiting->end();
+    }
+}
+
+bool BatchDriver::isConverting() const
+{
+    return m_converting;
+}
+
+int BatchDriver::currentIndex() const
+{
+    return m_currentIndex;
+}
+
+bool BatchDriver::isIdle() const
+{
+    return m_drivers == 0 && !m_runner->hasRunsInFlight();
+}
+
+void BatchDriver::setConverting(bool converting)
+{
+    if (m_converting == converting) {
+        return;
+    }
+    m_converting = converting;
+    Q_EMIT isConvertingChanged();
+}
+
+void BatchDriver::setCurrentIndex(int index)
+{
+    if (m_currentIndex == index) {
+        return;
+    }
+    m_currentIndex = index;
+    Q_EMIT currentIndexChanged();
+}
+
+void BatchDriver::stop()
+{
+    if (!m_converting) {
+        return;
+    }
+    // The window is idle at once; the driver, woken below, finds its batch stale and leaves.
+    ++m_batch;
+    m_runner->stopRunning();
+    const std::shared_ptr<InWork> work = std::exchange(m_inWork, nullptr);
+    if (const int row = work ? m_files->rowOf(work->id) : -1; row >= 0) {
+        // A run that had already written its file keeps it; one still saving its file shows
+        // what came of that when it ends; otherwise nothing was written.
+        const bool written = work->outcome && work->outcome->succeeded();
+        if (written) {
+            m_files->setStatus(row, doneStatus(*work->outcome, work->output, m_destination->format()));
+        } else if (!work->saving) {
+            m_files->setStatus(row, InputFile::FileStatus::queued());
+        }
+    }
+    endBatch();
+    if (const std::shared_ptr<Wake> waiting = std::exchange(m_waiting, nullptr)) {
+        waiting->end();
+    }
+}
+
+QCoro::Task<void> BatchDriver::convert(bool keepDates)
+{
+    // The model lives as long as the application, but a driver that outlives it must not touch it.
+    const QPointer<BatchDriver> self(this);
+    setConverting(true);
+    // The whole batch keeps the choice it started with.
+    m_runner->setKeepDates(keepDates);
+    const int batch = ++m_batch;
+    ++m_drivers;
+    // The files queued now, by identity: files appended meanwhile wait for the next batch, and
+    // a row that goes or moves can't make the driver skip or repeat one.
+    QList<QUuid> queued;
+    for (const InputFile &file : m_files->files()) {
+        if (file.status().isQueued()) {
+            queued.append(file.id());
+        }
+    }
+    for (const QUuid &id : std::as_const(queued)) {
+        if (const int row = m_files->rowOf(id); row >= 0 && m_files->files().at(row).status().isQueued()) {
+            // Made outside the co_await: GCC 12 may destroy temporaries of a co_await twice.
+            QCoro::Task<void> converting = convertFile(batch, id);
+            co_await converting;
+        }
+        if (!self || !isCurrentBatch(batch)) {
+            if (self) {
+                --m_drivers;
+            }
+            co_return;
+        }
+    }
+    --m_drivers;
+    endBatch();
+}
+
+bool BatchDriver::isCurrentBatch(int batch) const
+{
+    return m_converting && m_batch == batch;
+}
+
+void BatchDriver::endBatch()
+{
+    m_inWork.reset();
+    setConverting(false);
+}
+
+QCoro::Task<void> BatchDriver::convertFile(int batch, QUuid id)
+{
+    const QPointer<BatchDriver> self(this);
+    const InputFile file = m_files->files().at(m_files->rowOf(id));
+    setCurrentIndex(m_files->rowOf(id));
+    // The destination and format of this moment; ffmpeg is run with "-y", so the name is chosen
+    // right before remux, which checks it again and never lets ffmpeg replace a file. The search
+    // looks at the disk, so it runs on a worker; the driver waits on its own wake, which Stop
+    // ends even while the disk does not answer.
+    const OutputFormat format = m_destination->format();
+    auto named = std::make_shared<Named>();
+    auto *watcher = new QFutureWatcher<QString>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [watcher, weak = std::weak_ptr<Named>(named)] {
+        if (const auto named = weak.lock(); named && !named->ended) {
+            named->path = watcher->result();
+            named->end();
+        }
+        watcher->deleteLater();
+    });
+    watcher->setFuture(m_destination->searchFreeName(file.url()));
+    m_waiting = named;
+    co_await Wake::Ended { named.get() };
+    if (!self || !isCurrentBatch(batch) || m_files->rowOf(file.id()) < 0) {
+        co_return;
+    }
+    const QUrl output = QUrl::fromLocalFile(named->path);
+    const auto start = m_clock();
+    m_files->setStatus(m_files->rowOf(file.id()), InputFile::FileStatus::converting());
+
+    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> running = runFile(file, output, format);
+    const std::optional<FFmpegRunner::RemuxOutcome> outcome = co_await running;
+    if (!outcome || !self || !isCurrentBatch(batch) || m_files->rowOf(file.id()) < 0) {
+        co_return;
+    }
+    if (!outcome->succeeded()) {
+        m_inWork.reset();
+        m_files->setStatus(m_files->rowOf(file.id()), InputFile::FileStatus::failed(outcome->error->errorDescription()));
+        co_return;
+    }
+    QCoro::Task<bool> holding = holdInView(batch, start);
+    if (co_await holding && self && isCurrentBatch(batch) && m_files->rowOf(file.id()) >= 0) {
+        m_inWork.reset();
+        m_files->setStatus(m_files->rowOf(file.id()), doneStatus(*outcome, output, m_destination->format()));
+    }
+}
+
+QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> BatchDriver::runFile(const InputFile &file, QUrl output, OutputFormat format)
+{
+    auto state = std::make_shared<WorkingState>();
+    auto work = std::make_shared<InWork>();
+    work->id = file.id();
+    work->output = output;
+    m_inWork = work;
+
+    const QPointer<BatchDriver> self(this);
+    auto onProgress = [self, id = file.id(), state, weak = std::weak_ptr<InWork>(work)](const FFmpegRunner::Progress &progress) {
+        if (!self) {
+            return;
+        }
+        FileListModel *files = self->m_files;
+        const int row = files->rowOf(id);
+        if (row < 0) {
+            return;
+        }
+        if (progress.saving) {
+            if (const auto work = weak.lock()) {
+                work->saving = true;
+            }
+            if (files->files().at(row).status().isConverting()) {
+                files->setStatus(
+                    row, InputFile::FileStatus::converting(state->fractionSeen ? std::optional<double>(1.0) : std::nullopt, state->lastSpeed, true));
+            }
+            return;
+        }
+        if (progress.speed) {
+            state->lastSpeed = progress.speed;
+        }
+        if (progress.fraction) {
+            state->fractionSeen = true;
+        }
+        if (files->files().at(row).status().isConverting()) {
+            files->setStatus(row, InputFile::FileStatus::converting(progress.fraction, progress.speed));
+        }
+    };
+    // Stop must not wait for ffmpeg to die, so the run is not awaited itself: its end, or Stop,
+    // ends the wait of this driver. A run stopped while saving its file is held here until it
+    // ends, so its row can show whether the file was saved.
+    QCoro::connect(guarded(m_runner->remux(file.url(), output, format, onProgress)), this, [this, work, format](FFmpegRunner::RemuxOutcome outcome) {
+        if (!work->ended) {
+            work->outcome = std::move(outcome);
+            work->end();
+            return;
+        }
+        const int row = work->saving ? m_files->rowOf(work->id) : -1;
+        if (row < 0 || !m_files->files().at(row).status().isConverting()) {
+            return;
+        }
+        const bool stopped = outcome.error && outcome.error->errorCase() == FFmpegRunner::RunError::Case::stopped;
+        m_files->setStatus(row,
+            outcome.succeeded() ? doneStatus(outcome, work->output, format)
+                : stopped       ? InputFile::FileStatus::queued()
+                                : InputFile::FileStatus::failed(outcome.error->errorDescription()));
+    });
+    m_waiting = work;
+    const std::weak_ptr<InWork> watched(work);
+    co_await Wake::Ended { std::exchange(work, nullptr).get() };
+    const auto ended = watched.lock();
+    if (!self || !ended || !ended->outcome || m_inWork != ended) {
+        co_return std::nullopt;
+    }
+    if (const int row = m_files->rowOf(file.id()); row >= 0 && ended->outcome->succeeded()) {
+        m_files->setStatus(row, InputFile::FileStatus::converting(state->fractionSeen ? std::optional<double>(1.0) : std::nullopt, state->lastSpeed));
+    }
+    co_return ended->outcome;
+}
+
+QCoro::Task<bool> BatchDriver::holdInView(int batch, std::chrono::steady_clock::time_point start)
+{
+    // Measured on the monotonic clock: a wall-clock jump must not stretch or skip the hold.
+    const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(minVisibleDuration - (m_clock() - start));
+    if (remaining <= std::chrono::milliseconds::zero()) {
+        co_return true;
+    }
+    const QPointer<BatchDriver> self(this);
+    auto held = std::make_shared<Wake>();
+    m_waiting = held;
+    const auto release = [weak = std::weak_ptr<Wake>(held)] {
+        if (const auto held = weak.lock(); held && !held->ended) {
+            held->end();
+        }
+    };
+    if (m_sleeper) {
+        QCoro::connect(m_sleeper(remaining), this, release);
+    } else {
+        // "At least this long": a precise timer, since a coarse one may fire early.
+        QTimer::singleShot(remaining, Qt::PreciseTimer, this, release);
+    }
+    co_await Wake::Ended { held.get() };
+    co_return self &&isCurrentBatch(batch);
+}

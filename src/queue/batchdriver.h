@@ -1,0 +1,76 @@
+#pragma once
+
+#include "engine/ffmpegrunner.h"
+#include "queue/filelistmodel.h"
+#include "queue/outputdestination.h"
+
+#include <QCoroTask>
+#include <QObject>
+#include <QUrl>
+#include <QUuid>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// Converts the queued files one at a time: names each file's output, runs the engine, keeps a
+// quick success in view for a moment, and writes every outcome into the file's status. Stop
+// answers at once. Confined to the main thread.
+class BatchDriver : public QObject
+{
+    Q_OBJECT
+
+public:
+    // A monotonic clock and a sleeper, injectable so tests of the minimum visible duration are
+    // exact instead of timed.
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    using Sleeper = std::function<QCoro::Task<void>(std::chrono::milliseconds)>;
+    static constexpr std::chrono::milliseconds minVisibleDuration { 400 };
+
+    // `sleeper` none: a precise timer of the driver's own.
+    BatchDriver(FileListModel *files, FFmpegRunner *runner, const OutputDestination *destination, Clock clock, Sleeper sleeper, QObject *parent = nullptr);
+    ~BatchDriver() override;
+
+    [[nodiscard]] bool isConverting() const;
+    [[nodiscard]] int currentIndex() const;
+    // Whether no batch has a driver in flight and the engine has no run in flight.
+    [[nodiscard]] bool isIdle() const;
+
+    // Converts the files queued now, by identity; the caller has checked that a batch may start.
+    QCoro::Task<void> convert(bool keepDates);
+    // Ends the batch at once, without waiting for ffmpeg to die: the file in work goes back to
+    // queued (or done, if its file was already written; or, while its file is being saved, to
+    // what came of that), the rest stay as they are. Nothing while idle.
+    void stop();
+
+Q_SIGNALS:
+    void isConvertingChanged();
+    void currentIndexChanged();
+
+private:
+    struct Wake;
+    struct InWork;
+    struct Named;
+
+    void setConverting(bool converting);
+    void setCurrentIndex(int index);
+    [[nodiscard]] bool isCurrentBatch(int batch) const;
+    void endBatch();
+    QCoro::Task<void> convertFile(int batch, QUuid id);
+    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> runFile(const InputFile &file, QUrl output, OutputFormat format);
+    QCoro::Task<bool> holdInView(int batch, std::chrono::steady_clock::time_point start);
+
+    FileListModel *m_files;
+    FFmpegRunner *m_runner;
+    const OutputDestination *m_destination;
+    Clock m_clock;
+    Sleeper m_sleeper;
+    bool m_converting = false;
+    int m_currentIndex = 0;
+    // Bumped when a batch starts or is stopped: a driver whose number is stale touches nothing.
+    int m_batch = 0;
+    int m_drivers = 0; // batches whose driver has not returned yet
+    std::shared_ptr<InWork> m_inWork;
+    // What the driver waits on now; Stop and the driver's end end it.
+    std::shared_ptr<Wake> m_waiting;
+};
