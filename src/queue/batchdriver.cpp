@@ -84,16 +84,18 @@ struct BatchDriver::InWork : Wake {
 };
 
 struct BatchDriver::Named : Wake {
-    QString path;
+    std::optional<QString> path; // none: the disk did not answer in time
 };
 
-BatchDriver::BatchDriver(FileListModel *files, FFmpegRunner *runner, const OutputDestination *destination, Clock clock, Sleeper sleeper, QObject *parent)
+BatchDriver::BatchDriver(FileListModel *files, FFmpegRunner *runner, const OutputDestination *destination, Clock clock, Sleeper sleeper,
+    std::chrono::milliseconds stallLimit, QObject *parent)
     : QObject(parent)
     , m_files(files)
     , m_runner(runner)
     , m_destination(destination)
     , m_clock(clock ? std::move(clock) : [] { return std::chrono::steady_clock::now(); })
     , m_sleeper(std::move(sleeper))
+    , m_stallLimit(stallLimit)
 { }
 
 // A driver waiting on a step finds its batch stale and returns, rather than wait forever; it
@@ -231,12 +233,25 @@ QCoro::Task<void> BatchDriver::convertFile(int batch, QUuid id)
         watcher->deleteLater();
     });
     watcher->setFuture(m_destination->searchFreeName(file.url()));
+    // The search holds its worker until the disk answers; the file does not wait that long.
+    QTimer::singleShot(m_stallLimit, watcher, [weak = std::weak_ptr<Named>(named)] {
+        if (const auto named = weak.lock(); named && !named->ended) {
+            named->end();
+        }
+    });
     m_waiting = named;
     co_await Wake::Ended { named.get() };
     if (!self || !isCurrentBatch(batch) || m_files->rowOf(file.id()) < 0) {
         co_return;
     }
-    const QUrl output = QUrl::fromLocalFile(named->path);
+    if (!named->path) {
+        m_files->setStatus(m_files->rowOf(file.id()),
+            InputFile::FileStatus::failed(QCoreApplication::translate(
+                "RemuxViewModel", "The folder for the new file of %1 stopped answering, so it was skipped. Check that its drive or share is still there.")
+                                              .arg(file.url().fileName())));
+        co_return;
+    }
+    const QUrl output = QUrl::fromLocalFile(*named->path);
     const auto start = m_clock();
     m_files->setStatus(m_files->rowOf(file.id()), InputFile::FileStatus::converting());
 

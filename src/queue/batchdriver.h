@@ -27,8 +27,10 @@ public:
     using Sleeper = std::function<QCoro::Task<void>(std::chrono::milliseconds)>;
     static constexpr std::chrono::milliseconds minVisibleDuration { 400 };
 
-    // `sleeper` none: a precise timer of the driver's own.
-    BatchDriver(FileListModel *files, FFmpegRunner *runner, const OutputDestination *destination, Clock clock, Sleeper sleeper, QObject *parent = nullptr);
+    // `sleeper` none: a precise timer of the driver's own. A search for a free name that gets no
+    // answer within `stallLimit` fails its file, and the batch goes on.
+    BatchDriver(FileListModel *files, FFmpegRunner *runner, const OutputDestination *destination, Clock clock, Sleeper sleeper,
+        std::chrono::milliseconds stallLimit, QObject *parent = nullptr);
     ~BatchDriver() override;
 
     [[nodiscard]] bool isConverting() const;
@@ -65,6 +67,7 @@ private:
     const OutputDestination *m_destination;
     Clock m_clock;
     Sleeper m_sleeper;
+    std::chrono::milliseconds m_stallLimit;
     bool m_converting = false;
     int m_currentIndex = 0;
     // Bumped when a batch starts or is stopped: a driver whose number is stale touches nothing.

@@ -5,13 +5,27 @@
 #include "queue/sourcecollector.h"
 
 #include <QCoreApplication>
-#include <QCoroFuture>
+#include <QFutureWatcher>
 #include <QPointer>
 #include <QSet>
 #include <QtConcurrent>
 
 namespace
 {
+using SteadyClock = std::chrono::steady_clock;
+
+std::int64_t nowTicks()
+{
+    return SteadyClock::now().time_since_epoch().count();
+}
+
+struct Found {
+    QList<InputFile> records;
+    QList<qsizetype> listed; // positions of records whose URL was listed when the call began
+    QList<QUrl> notLocal;
+    QStringList refused;
+};
+
 QString refusalReason(const SourceCollector::Refused &refused)
 {
     const QString name = refused.url.toLocalFile();
@@ -28,14 +42,24 @@ QString refusalReason(const SourceCollector::Refused &refused)
 }
 }
 
-FileAdder::FileAdder(FileListModel *files, std::function<void()> walkHook, QObject *parent)
+struct FileAdder::Call {
+    QList<QUrl> urls;
+    QFuture<Found> collecting;
+    std::shared_ptr<std::atomic<std::int64_t>> lastActivity = std::make_shared<std::atomic<std::int64_t>>(nowTicks());
+    int listedBefore = 0; // how many calls were listed when this one began
+};
+
+FileAdder::FileAdder(FileListModel *files, std::function<void()> walkHook, std::chrono::milliseconds stallLimit, QObject *parent)
     : QObject(parent)
     , m_files(files)
     , m_walkHook(std::move(walkHook))
+    , m_stallLimit(stallLimit)
 {
     if (QCoreApplication::instance() != nullptr) {
         connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &FileAdder::cancel);
     }
+    m_stallWatch.setInterval(std::clamp(m_stallLimit / 4, std::chrono::milliseconds(5), std::chrono::milliseconds(1000)));
+    connect(&m_stallWatch, &QTimer::timeout, this, &FileAdder::listReady);
 }
 
 // A walk in flight ends after the entry it is looking at; nothing here waits for it.
@@ -47,19 +71,56 @@ FileAdder::~FileAdder()
 void FileAdder::cancel()
 {
     *m_cancel = true;
+    m_calls.clear();
+    m_stallWatch.stop();
 }
 
 void FileAdder::add(const QList<QUrl> &urls)
 {
-    m_pending.append(urls);
-    if (!m_adding) {
-        QCoro::connect(addPending(), this, [] {});
-    }
+    auto call = std::make_shared<Call>();
+    call->urls = urls;
+    call->listedBefore = m_callsListed;
+    const QStringList extensions = acceptedInputExtensions();
+    const SourceCollector::Proceed proceed = [cancel = m_cancel, hook = m_walkHook, activity = call->lastActivity] {
+        if (hook) {
+            hook();
+        }
+        *activity = nowTicks();
+        return !*cancel;
+    };
+    // Every stat, the records and the duplicate test off the GUI thread: a dead share must not
+    // stop the window painting, and 10,000 records cost more than their one insert. On the
+    // workers that are never waited for: Qt waits for its own pool's threads at quit, and one
+    // stuck on a dead share would keep the program from ever ending.
+    call->collecting = QtConcurrent::run(
+        RemuxJob::workers(), [urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = m_files->listedUrls()] {
+            SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
+            Found found { {}, {}, std::move(collected.notLocal), {} };
+            for (const SourceCollector::Refused &refused : std::as_const(collected.refused)) {
+                found.refused.append(refusalReason(refused));
+            }
+            found.records.reserve(collected.files.size());
+            for (const QUrl &url : std::as_const(collected.files)) {
+                if (listed.contains(url)) {
+                    found.listed.append(found.records.size());
+                }
+                found.records.append(InputFile(url));
+            }
+            return found;
+        });
+    auto *watcher = new QFutureWatcher<Found>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        listReady();
+    });
+    watcher->setFuture(call->collecting);
+    m_calls.append(call);
+    m_stallWatch.start();
 }
 
 bool FileAdder::isAdding() const
 {
-    return m_adding;
+    return !m_calls.isEmpty();
 }
 
 QStringList FileAdder::acceptedInputExtensions()
@@ -75,69 +136,41 @@ QStringList FileAdder::acceptedInputExtensions()
     return extensions;
 }
 
-QCoro::Task<void> FileAdder::addPending()
+void FileAdder::listReady()
 {
-    struct Found {
-        QList<InputFile> records;
-        QList<qsizetype> listed; // positions of records whose URL was listed when the call began
-        QList<QUrl> notLocal;
-        QStringList refused;
-    };
-    const QPointer<FileAdder> self(this);
-    const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
-    const SourceCollector::Proceed proceed = [cancel, hook = m_walkHook] {
-        if (hook) {
-            hook();
-        }
-        return !*cancel;
-    };
-    m_adding = true;
-    while (!m_pending.isEmpty()) {
-        const QList<QUrl> urls = m_pending.takeFirst();
-        const QStringList extensions = FileAdder::acceptedInputExtensions();
-        // Every stat, the records and the duplicate test off the GUI thread: a dead share must
-        // not stop the window painting, and 10,000 records cost more than their one insert. Calls
-        // are listed one after another, so nothing is listed meanwhile that the snapshot misses.
-        // On the workers that are never waited for: Qt waits for its own pool's threads at
-        // quit, and one stuck on a dead share would keep the program from ever ending.
-        QFuture<Found> collecting = QtConcurrent::run(
-            RemuxJob::workers(), [urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = m_files->listedUrls()] {
-                SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
-                Found found { {}, {}, std::move(collected.notLocal), {} };
-                for (const SourceCollector::Refused &refused : std::as_const(collected.refused)) {
-                    found.refused.append(refusalReason(refused));
-                }
-                found.records.reserve(collected.files.size());
-                for (const QUrl &url : std::as_const(collected.files)) {
-                    if (listed.contains(url)) {
-                        found.listed.append(found.records.size());
-                    }
-                    found.records.append(InputFile(url));
-                }
-                return found;
-            });
-        const Found found = co_await collecting;
-        if (!self) {
-            co_return;
-        }
-        if (*cancel) {
+    const auto stalledSince = nowTicks() - std::chrono::duration_cast<SteadyClock::duration>(m_stallLimit).count();
+    // Listed strictly in the order of the calls: a later call's rows wait for the earlier ones.
+    while (!m_calls.isEmpty() && !*m_cancel) {
+        const std::shared_ptr<Call> call = m_calls.constFirst();
+        if (call->collecting.isFinished()) {
+            m_calls.removeFirst();
+            const Found found = call->collecting.result();
+            Q_EMIT notLocal(found.notLocal);
+            if (!found.refused.isEmpty()) {
+                Q_EMIT filesRefused(found.refused);
+            }
+            appendNew(found.records, found.listed, m_callsListed != call->listedBefore);
+        } else if (*call->lastActivity < stalledSince) {
+            // Its walk holds a worker until the disk answers; what it finds then is dropped.
+            m_calls.removeFirst();
+            Q_EMIT stalled(call->urls);
+            Q_EMIT filesAdded();
+        } else {
             break;
         }
-        Q_EMIT notLocal(found.notLocal);
-        if (!found.refused.isEmpty()) {
-            Q_EMIT filesRefused(found.refused);
-        }
-        appendNew(found.records, found.listed);
+        ++m_callsListed;
     }
-    m_adding = false;
+    if (m_calls.isEmpty()) {
+        m_stallWatch.stop();
+    }
 }
 
-void FileAdder::appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed)
+void FileAdder::appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed, bool othersListedMeanwhile)
 {
     // The duplicate test looks only at records listed before this call, so a URL given twice
-    // here is added twice. Only the records listed when the call began are looked at again: a
-    // removal since may have freed their URL.
-    if (listed.isEmpty()) {
+    // here is added twice. The records listed when the call began are looked at again, as a
+    // removal since may have freed their URL; all of them when other calls were listed meanwhile.
+    if (listed.isEmpty() && !othersListedMeanwhile) {
         m_files->append(records);
         Q_EMIT filesAdded();
         return;
@@ -147,7 +180,7 @@ void FileAdder::appendNew(const QList<InputFile> &records, const QList<qsizetype
     for (qsizetype i = 0, next = 0; i < records.size(); ++i) {
         const bool wasListed = next < listed.size() && listed.at(next) == i;
         next += wasListed ? 1 : 0;
-        if (!wasListed || !m_files->containsUrl(records.at(i).url())) {
+        if (!(wasListed || othersListedMeanwhile) || !m_files->containsUrl(records.at(i).url())) {
             fresh.append(records.at(i));
         }
     }

@@ -2,25 +2,28 @@
 
 #include "queue/filelistmodel.h"
 
-#include <QCoroTask>
+#include <QFuture>
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 
 // Puts files into the list: every look at the disk (stats, folder walks, the duplicate test) runs
-// on a worker, and each call's rows arrive in one insert, calls in the order they were made.
-// Confined to the main thread.
+// on a worker, and each call's rows arrive in one insert. Calls run side by side and are listed
+// in the order they were made; one whose walk stops answering for `stallLimit` is given up, so
+// a dead share never holds up the calls after it. Confined to the main thread.
 class FileAdder : public QObject
 {
     Q_OBJECT
 
 public:
     // `walkHook` runs on the worker before each entry a walk looks at (tests slow a walk with it).
-    FileAdder(FileListModel *files, std::function<void()> walkHook, QObject *parent = nullptr);
+    FileAdder(FileListModel *files, std::function<void()> walkHook, std::chrono::milliseconds stallLimit, QObject *parent = nullptr);
     ~FileAdder() override;
 
     void add(const QList<QUrl> &urls);
@@ -39,16 +42,21 @@ Q_SIGNALS:
     void filesRefused(const QStringList &reasons);
     // Before filesAdded(): the call's URLs that name no local file (none: all were local).
     void notLocal(const QList<QUrl> &urls);
+    // Instead of the above: the call's walk stopped answering, so nothing of it is listed.
+    void stalled(const QList<QUrl> &urls);
 
 private:
-    QCoro::Task<void> addPending();
-    void appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed);
+    struct Call;
+    void listReady();
+    void appendNew(const QList<InputFile> &records, const QList<qsizetype> &listed, bool othersListedMeanwhile);
 
     FileListModel *m_files;
     std::function<void()> m_walkHook;
-    // Calls not yet listed, oldest first; while one walks, later ones wait behind it.
-    QList<QList<QUrl>> m_pending;
-    bool m_adding = false;
+    std::chrono::milliseconds m_stallLimit;
+    // Calls not yet listed, oldest first.
+    QList<std::shared_ptr<Call>> m_calls;
+    QTimer m_stallWatch;
+    int m_callsListed = 0;
     // Read by the walker between entries.
     std::shared_ptr<std::atomic_bool> m_cancel = std::make_shared<std::atomic_bool>(false);
 };

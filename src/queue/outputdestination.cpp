@@ -5,8 +5,9 @@
 
 #include <QtConcurrent>
 
-OutputDestination::OutputDestination(QObject *parent)
+OutputDestination::OutputDestination(std::function<void()> searchHook, QObject *parent)
     : QObject(parent)
+    , m_searchHook(std::move(searchHook))
 { }
 
 OutputFormat OutputDestination::format() const
@@ -58,5 +59,10 @@ QFuture<QString> OutputDestination::searchFreeName(const QUrl &source) const
     const QString folder = (!m_sameAsInput && m_directory) ? m_directory->toLocalFile() : file.adjusted(QUrl::RemoveFilename).toLocalFile();
     const QString base = OutputNaming::splitExtension(file.fileName()).base;
     const QString extension = OutputFormats::fileExtension(m_format);
-    return QtConcurrent::run(RemuxJob::workers(), OutputNaming::freePath, folder, base, extension);
+    return QtConcurrent::run(RemuxJob::workers(), [folder, base, extension, hook = m_searchHook] {
+        if (hook) {
+            hook();
+        }
+        return OutputNaming::freePath(folder, base, extension);
+    });
 }

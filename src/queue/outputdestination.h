@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 // Where new files go and in which container: beside each source or in one chosen folder, under
@@ -15,7 +16,8 @@ class OutputDestination : public QObject
     Q_OBJECT
 
 public:
-    explicit OutputDestination(QObject *parent = nullptr);
+    // `searchHook` runs on the worker before each search (tests stand in for a stalled disk).
+    explicit OutputDestination(std::function<void()> searchHook = {}, QObject *parent = nullptr);
 
     [[nodiscard]] OutputFormat format() const;
     void setFormat(OutputFormat format);
@@ -37,4 +39,5 @@ private:
     OutputFormat m_format = OutputFormat::mkv;
     std::optional<QUrl> m_directory;
     bool m_sameAsInput = true;
+    std::function<void()> m_searchHook;
 };

@@ -24,6 +24,17 @@ QString notLocalMessage(const QList<QUrl> &urls)
         "%1 and %n more aren't on this computer, so they can't be added. Open their share in the file manager first.", nullptr, int(urls.size() - 1))
         .arg(first);
 }
+
+QString stalledMessage(const QList<QUrl> &urls)
+{
+    const QString first = urls.value(0).toDisplayString(QUrl::PreferLocalFile);
+    if (urls.size() <= 1) {
+        return RemuxViewModel::tr("%1 stopped answering, so it wasn't added. Check that its drive or share is still there.").arg(first);
+    }
+    return RemuxViewModel::tr(
+        "%1 and %n more stopped answering, so they weren't added. Check that their drive or share is still there.", nullptr, int(urls.size() - 1))
+        .arg(first);
+}
 }
 
 struct RemuxViewModel::Private {
@@ -39,8 +50,9 @@ struct RemuxViewModel::Private {
     };
 
     FileListModel *files = nullptr;
-    OutputDestination destination;
+    std::unique_ptr<OutputDestination> destination;
     std::optional<QString> errorMessage;
+    bool addingSaid = false; // the message is about files that could not be added
     std::unique_ptr<FFmpegRunner> runner;
     std::unique_ptr<FilePicker> picker;
     std::unique_ptr<FileRevealer> revealer;
@@ -65,17 +77,19 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     d->runner = dependencies.runner ? std::move(dependencies.runner) : std::make_unique<FFmpegRunner>();
     d->picker = dependencies.picker ? std::move(dependencies.picker) : std::make_unique<DialogFilePicker>();
     d->revealer = dependencies.revealer ? std::move(dependencies.revealer) : std::make_unique<DesktopFileRevealer>();
-    d->driver = std::make_unique<BatchDriver>(d->files, d->runner.get(), &d->destination, std::move(dependencies.clock), std::move(dependencies.sleeper));
-    d->adder = std::make_unique<FileAdder>(d->files, std::move(dependencies.walkHook));
+    d->destination = std::make_unique<OutputDestination>(dependencies.walkHook);
+    d->driver = std::make_unique<BatchDriver>(
+        d->files, d->runner.get(), d->destination.get(), std::move(dependencies.clock), std::move(dependencies.sleeper), dependencies.diskStallLimit);
+    d->adder = std::make_unique<FileAdder>(d->files, std::move(dependencies.walkHook), dependencies.diskStallLimit);
     if (dependencies.rememberChoices) {
         d->settings = dependencies.settings
             ? std::move(dependencies.settings)
             : std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kestrune"), QStringLiteral("Kestrune"));
         d->keepFileDates = d->settings->value(QString::fromLatin1(keepFileDatesKey), true).toBool();
     }
-    connect(&d->destination, &OutputDestination::formatChanged, this, &RemuxViewModel::outputFormatChanged);
-    connect(&d->destination, &OutputDestination::directoryChanged, this, &RemuxViewModel::outputDirectoryChanged);
-    connect(&d->destination, &OutputDestination::sameAsInputChanged, this, &RemuxViewModel::sameAsInputChanged);
+    connect(d->destination.get(), &OutputDestination::formatChanged, this, &RemuxViewModel::outputFormatChanged);
+    connect(d->destination.get(), &OutputDestination::directoryChanged, this, &RemuxViewModel::outputDirectoryChanged);
+    connect(d->destination.get(), &OutputDestination::sameAsInputChanged, this, &RemuxViewModel::sameAsInputChanged);
     connect(d->driver.get(), &BatchDriver::isConvertingChanged, this, [this] {
         Q_EMIT isConvertingChanged();
         recountDerived();
@@ -86,8 +100,19 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
         }
     });
     connect(d->driver.get(), &BatchDriver::currentIndexChanged, this, &RemuxViewModel::currentIndexChanged);
-    connect(d->adder.get(), &FileAdder::notLocal, this,
-        [this](const QList<QUrl> &urls) { setErrorMessage(urls.isEmpty() ? std::nullopt : std::optional<QString>(notLocalMessage(urls))); });
+    // What adding says stays until the user adds again.
+    connect(d->adder.get(), &FileAdder::notLocal, this, [this](const QList<QUrl> &urls) {
+        if (!urls.isEmpty()) {
+            setErrorMessage(notLocalMessage(urls));
+            d->addingSaid = true;
+        }
+    });
+    connect(d->adder.get(), &FileAdder::stalled, this, [this](const QList<QUrl> &urls) {
+        const QString message = stalledMessage(urls);
+        setErrorMessage(message);
+        d->addingSaid = true;
+        Q_EMIT filesRefused({ message });
+    });
     connect(d->adder.get(), &FileAdder::filesRefused, this, &RemuxViewModel::filesRefused);
     connect(d->adder.get(), &FileAdder::filesAdded, this, &RemuxViewModel::filesAdded);
     connect(d->files, &FileListModel::filesChanged, this, [this] { recountDerived(); });
@@ -115,17 +140,17 @@ FileListModel *RemuxViewModel::fileModel() const
 
 OutputFormat RemuxViewModel::outputFormat() const
 {
-    return d->destination.format();
+    return d->destination->format();
 }
 
 void RemuxViewModel::setOutputFormat(OutputFormat format)
 {
-    d->destination.setFormat(format);
+    d->destination->setFormat(format);
 }
 
 QString RemuxViewModel::outputFormatId() const
 {
-    return OutputFormats::id(d->destination.format());
+    return OutputFormats::id(d->destination->format());
 }
 
 void RemuxViewModel::setOutputFormatId(const QString &id)
@@ -149,23 +174,23 @@ QVariantList RemuxViewModel::formatChoices() const
 
 QUrl RemuxViewModel::outputDirectory() const
 {
-    return d->destination.directory().value_or(QUrl());
+    return d->destination->directory().value_or(QUrl());
 }
 
 bool RemuxViewModel::hasOutputDirectory() const
 {
-    return d->destination.directory().has_value();
+    return d->destination->directory().has_value();
 }
 
 QString RemuxViewModel::outputDirectoryPath() const
 {
-    const auto directory = d->destination.directory();
+    const auto directory = d->destination->directory();
     return directory ? directory->toLocalFile() : QString();
 }
 
 QString RemuxViewModel::outputDirectoryName() const
 {
-    const auto directory = d->destination.directory();
+    const auto directory = d->destination->directory();
     if (!directory) {
         return {};
     }
@@ -175,12 +200,12 @@ QString RemuxViewModel::outputDirectoryName() const
 
 bool RemuxViewModel::sameAsInput() const
 {
-    return d->destination.sameAsInput();
+    return d->destination->sameAsInput();
 }
 
 void RemuxViewModel::setSameAsInput(bool sameAsInput)
 {
-    d->destination.setSameAsInput(sameAsInput);
+    d->destination->setSameAsInput(sameAsInput);
 }
 
 bool RemuxViewModel::keepOriginal() const
@@ -329,7 +354,7 @@ void RemuxViewModel::startConvert()
 
 QCoro::Task<QUrl> RemuxViewModel::outputURL(const QUrl &source) const
 {
-    QFuture<QString> searching = d->destination.searchFreeName(source);
+    QFuture<QString> searching = d->destination->searchFreeName(source);
     co_return QUrl::fromLocalFile(co_await searching);
 }
 
@@ -339,7 +364,7 @@ void RemuxViewModel::chooseOutputFolder()
     if (!choice.accepted) {
         return;
     }
-    d->destination.setDirectory(choice.url.isEmpty() ? std::nullopt : std::optional<QUrl>(choice.url));
+    d->destination->setDirectory(choice.url.isEmpty() ? std::nullopt : std::optional<QUrl>(choice.url));
     setSameAsInput(false);
 }
 
@@ -354,6 +379,9 @@ void RemuxViewModel::presentAddFilesPanel()
 void RemuxViewModel::addFiles(const QList<QUrl> &urls)
 {
     refreshFfmpegAvailable();
+    if (std::exchange(d->addingSaid, false)) {
+        setErrorMessage(std::nullopt);
+    }
     d->adder->add(urls);
 }
 

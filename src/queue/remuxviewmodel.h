@@ -65,8 +65,12 @@ public:
         std::unique_ptr<FileRevealer> revealer; // default: the desktop's file manager
         Clock clock; // default: std::chrono::steady_clock::now
         Sleeper sleeper; // default: a precise timer
-        // Runs on the worker before each entry a folder walk looks at (tests slow a walk with it).
+        // Runs on a worker before each entry a folder walk looks at and before each search for
+        // a free name (tests stand in for a slow or stalled disk with it).
         std::function<void()> walkHook;
+        // How long a walk or a name search may go without an answer from the disk before the
+        // files it was for are given up, so the rest go on.
+        std::chrono::milliseconds diskStallLimit = std::chrono::seconds(30);
         // Where choices are remembered; default: the user's store, the accent colour's. With
         // `rememberChoices` false none is read or written (a terminal run must be predictable).
         std::unique_ptr<QSettings> settings;

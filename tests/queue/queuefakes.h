@@ -136,7 +136,7 @@ struct Harness {
     }
 
     // `timedHold`: the hold is the model's own timer instead of the injected clock's.
-    explicit Harness(FFmpegRunner *engine = nullptr, bool timedHold = false)
+    explicit Harness(FFmpegRunner *engine = nullptr, bool timedHold = false, std::chrono::milliseconds stallLimit = 30s)
         : runner(engine ? nullptr : new FakeRunner)
     {
         if (runner)
@@ -156,6 +156,7 @@ struct Harness {
             } };
         if (timedHold)
             deps.sleeper = nullptr;
+        deps.diskStallLimit = stallLimit;
         vm = std::make_unique<RemuxViewModel>(std::move(deps));
         tester = std::make_unique<QAbstractItemModelTester>(vm->fileModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QObject::connect(vm->fileModel(), &QAbstractItemModel::modelAboutToBeReset, [] { QFAIL("the list was reset"); });

@@ -2,6 +2,7 @@
 #include "queuefakes.h"
 #include "ui/viewtext.h"
 
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QThreadPool>
@@ -303,6 +304,45 @@ private Q_SLOTS:
         resume.release();
         QVERIFY(RemuxJob::workers()->waitForDone(5000));
         QCOMPARE(entries.load(), 6);
+    }
+
+    // A disk that stops answering holds up only the files on it: a walk is given up and the adds
+    // after it are listed; a name search fails its file and the batch goes on.
+    void stalledDisk_data()
+    {
+        QTest::addColumn<bool>("walk");
+        QTest::addColumn<Names>("statuses");
+        QTest::addRow("a walk") << true << Names { "done b.mkv" };
+        QTest::addRow("a name search") << false
+                                       << Names {
+                                              "failed The folder for the new file of a.mov stopped answering, so it was skipped. Check that its drive or share "
+                                              "is still there.",
+                                              "done b.mkv"
+                                          };
+    }
+
+    void stalledDisk()
+    {
+        const bool walk = fetch<bool>("walk");
+        Harness h(nullptr, false, 100ms);
+        QSemaphore answer, entered;
+        const auto answered = qScopeGuard([&] { answer.release(); });
+        std::atomic_int looks = 0;
+        if (!walk)
+            h.add({ "a.mov", "b.mov" });
+        h.onWalk = [&] { looks++ == 0 && (entered.release(), answer.acquire(), true); }; // the first look hangs
+        if (walk) {
+            h.vm->addFiles({ h.make("a.mov") });
+            QVERIFY(entered.tryAcquire(1, 5000));
+            h.vm->addFiles({ h.make("b.mov") });
+            QVERIFY(h.added());
+            QVERIFY2(h.vm->errorMessage().startsWith(h.path("a.mov") + " stopped answering"), qPrintable(h.vm->errorMessage()));
+        }
+        QVERIFY(h.convert());
+        answer.release();
+        QVERIFY(RemuxJob::workers()->waitForDone(5000));
+        QCoreApplication::processEvents(); // what the walk finds at last is dropped
+        QCOMPARE(h.statuses(), fetch<Names>("statuses"));
     }
 
     // The output never replaces anything, and goes where the destination setting says.
