@@ -13,18 +13,24 @@ namespace
 {
 int pair[2] = { -1, -1 };
 int last = 0;
+constexpr int asking[] = { SIGTERM, SIGINT, SIGHUP };
 
-// Only async-signal-safe calls here. The byte is the signal's number.
+// Only async-signal-safe calls here. The byte is the signal's number. The next request to end
+// meets the default action and ends the process. A closed output stays caught: every write
+// after it raises SIGPIPE again, and the quit it asked for must still run.
 void handle(int number)
 {
     const int savedErrno = errno;
     const char byte = char(number);
     [[maybe_unused]] const auto written = ::write(pair[0], &byte, 1);
+    for (const int asks : asking) {
+        ::signal(asks, SIG_DFL);
+    }
     errno = savedErrno;
 }
 }
 
-bool quitOnTermination()
+bool quitOnTermination(Output output)
 {
     if (pair[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, pair) != 0) {
         return false;
@@ -40,10 +46,14 @@ bool quitOnTermination()
     struct sigaction action {
     };
     action.sa_handler = handle;
+    // Held back while the handler runs, so that a second one pending already meets the default.
     sigemptyset(&action.sa_mask);
+    for (const int number : asking) {
+        sigaddset(&action.sa_mask, number);
+    }
     action.sa_flags = SA_RESTART;
-    bool all = true;
-    for (const int number : { SIGTERM, SIGINT, SIGHUP }) {
+    bool all = output == Output::kept || ::sigaction(SIGPIPE, &action, nullptr) == 0;
+    for (const int number : asking) {
         all = ::sigaction(number, &action, nullptr) == 0 && all;
     }
     return all;
