@@ -19,10 +19,12 @@ private Q_SLOTS:
 
     void handOver_data()
     {
-        QTest::addColumn<QString>("sender"); // "launch": a second Kestrune's arguments; "call": a file manager's Open
-        QTest::addColumn<QStringList>("locations"); // "^ff" stands for the byte 0xff
+        QTest::addColumn<QString>("sender"); // "launch": a second Kestrune; "call": a file manager's Open
+        QTest::addColumn<QStringList>("locations");
         QTest::addColumn<QString>("seen"); // by the first, with the token it was given
-        QTest::addRow("launch, names of every kind") << "launch" << QStringList { "/m/two b.mp4", "/m/#1 ?%.mp4", "/m/-x.mp4", "/m/ü 日.mp4", "/m/x^ff.mp4" }
+        QTest::addRow("launch, names of every kind") << "launch"
+                                                     << QStringList { "file:///m/two b.mp4", "file:///m/%231%20%3F%25.mp4", "file:///m/-x.mp4",
+                                                            "file:///m/ü 日.mp4", "file:///m/x%FF.mp4" }
                                                      << "open file:///m/two%20b.mp4 file:///m/%231%20%3F%25.mp4 file:///m/-x.mp4 "
                                                         "file:///m/%C3%BC%20%E6%97%A5.mp4 file:///m/x%FF.mp4 token=t1";
         QTest::addRow("launch without") << "launch" << QStringList {} << "activate token=t1";
@@ -55,10 +57,7 @@ private Q_SLOTS:
         });
         if (sender == u"launch") {
             ApplicationService second(m_second, m_id);
-            QList<QUrl> files;
-            for (const QString &location : std::as_const(locations))
-                files << ApplicationService::urlFrom(location.toUtf8().replace("^ff", "\xff"));
-            QCOMPARE(second.claim(files, { { "activation-token", "t1" } }, 5000), ApplicationService::Claim::HandedOver);
+            QCOMPARE(second.claim(QUrl::fromStringList(locations), { { "activation-token", "t1" } }, 5000), ApplicationService::Claim::HandedOver);
         } else {
             QDBusMessage open = QDBusMessage::createMethodCall(m_id, "/org/kestrune/Test", "org.freedesktop.Application", "Open");
             open << locations << QVariantMap { { "activation-token", "t2" } };
