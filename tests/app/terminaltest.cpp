@@ -69,6 +69,9 @@ private Q_SLOTS:
         QTest::addRow("missing folder") << QStringList { "--to", "mkv", "--output-dir", "nowhere", "a.mp4" } << 2
                                         << "kestrune: The folder nowhere doesn't exist.\n"
                                         << QStringList();
+        QTest::addRow("a folder's name not text") << QStringList { "--to", "mkv", "--output-dir", "folder\\377", "a.mp4" } << 2
+                                                  << "kestrune: The name folder\uFFFD isn't valid UTF-8, so it can't be used. Rename it and try again.\n"
+                                                  << QStringList();
         QTest::addRow("no files") << QStringList { "--to", "mkv" } << 2 << "kestrune: Name the files or folders to convert.\n" << QStringList();
     }
     void convert()
