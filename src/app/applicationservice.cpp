@@ -42,7 +42,8 @@ ApplicationService::Claim ApplicationService::claim(const QList<QUrl> &files, co
     m_bus.unregisterObject(m_path);
     if (!reply.isValid())
         return Claim::NoBus;
-    // Fully encoded: a blank, a "#" or a byte that is not text would not survive a decoded URL.
+    // Fully encoded, as URIs on the bus should be: a strict reader refuses a decoded one holding a
+    // blank or a letter that is not ASCII.
     QStringList uris;
     for (const QUrl &file : files)
         uris << file.toString(QUrl::FullyEncoded);

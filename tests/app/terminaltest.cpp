@@ -146,8 +146,9 @@ private Q_SLOTS:
                 ::dup2(pipe[1], STDOUT_FILENO), ::close(pipe[0]);
         });
         process.start(bin.filePath("kestrune"), { "--to", "mkv", work.filePath("a.mp4"), work.filePath("slow.mp4") });
+        // The slow file converts once the first one's line is out.
         if (!sent.isEmpty())
-            QTRY_COMPARE_WITH_TIMEOUT(files(work.path()).filter(QRegularExpression("^a.mkv$|^\\.kestrune-")).size(), 2, 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(process.bytesAvailable() > 0 && !files(work.path()).filter(QRegularExpression("^\\.kestrune-")).isEmpty(), 10000);
         // Held still meanwhile, so that none is acted on before the last is sent.
         const auto pid = pid_t(process.processId());
         if (sent.size() > 1)
