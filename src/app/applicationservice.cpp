@@ -1,12 +1,16 @@
 #include "app/applicationservice.h"
 
+#include "app/localpaths.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QWindow>
 #include <cstdlib>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 namespace
@@ -38,9 +42,11 @@ ApplicationService::Claim ApplicationService::claim(const QList<QUrl> &files, co
     m_bus.unregisterObject(m_path);
     if (!reply.isValid())
         return Claim::NoBus;
+    // Fully encoded, as URIs on the bus should be: a strict reader refuses a decoded one holding a
+    // blank or a letter that is not ASCII.
     QStringList uris;
     for (const QUrl &file : files)
-        uris << file.toString();
+        uris << file.toString(QUrl::FullyEncoded);
     QDBusMessage call
         = QDBusMessage::createMethodCall(m_name, m_path, applicationInterface, uris.isEmpty() ? QStringLiteral("Activate") : QStringLiteral("Open"));
     if (!uris.isEmpty())
@@ -108,15 +114,25 @@ void ApplicationService::bringForward(QWindow *window)
     xcb_flush(connection);
 }
 
-QUrl ApplicationService::urlFrom(const QString &location)
+QUrl ApplicationService::urlFrom(const QByteArray &location)
 {
     // A plain path has no scheme; a URL's scheme is longer than one letter, so "C:" never
     // counts, and a relative name holding a colon ("take:2.mp4") is a URL only when "//" follows.
+    // Read tolerantly: blanks and what is not ASCII are encoded first, so a URL written by hand
+    // or by a careless sender still parses; in a file URL, "#" and "?" belong to the name.
     // Text only: the disk is never asked, so a dead share cannot hold this up.
-    const QUrl url(location, QUrl::StrictMode);
-    if (url.isValid() && url.scheme().size() > 1 && !location.startsWith(u'/') && (url.isLocalFile() || location.contains(u"://")))
+    const bool fileUrl = location.size() >= 5 && qstrnicmp(location.constData(), "file:", 5) == 0;
+    const QUrl url = QUrl::fromEncoded(LocalPaths::encoded(location, fileUrl ? "#?[]" : ""), QUrl::TolerantMode);
+    if (url.isValid() && url.scheme().size() > 1 && !location.startsWith('/') && (url.isLocalFile() || location.contains("://")))
         return url;
-    return QUrl::fromLocalFile(QDir::current().absoluteFilePath(location));
+    QByteArray path = location;
+    if (!path.startsWith('/')) {
+        // The bytes of the current folder, which need not be text either.
+        char *current = ::getcwd(nullptr, 0);
+        path.prepend(current ? QByteArray(current) + '/' : QFile::encodeName(QDir::currentPath()) + '/');
+        std::free(current);
+    }
+    return LocalPaths::fileUrl(path);
 }
 
 void ApplicationService::Activate(const QVariantMap &platformData)
@@ -130,7 +146,7 @@ void ApplicationService::Open(const QStringList &uris, const QVariantMap &platfo
     useActivationToken(platformData);
     QList<QUrl> files;
     for (const QString &uri : uris)
-        files << urlFrom(uri);
+        files << urlFrom(uri.toUtf8());
     Q_EMIT openRequested(files);
 }
 

@@ -45,8 +45,9 @@ public:
     // Shows, raises and activates `window`, with the last token given, so the desktop grants
     // it the focus: on Wayland through xdg-activation, on X11 with the time of the user's click.
     void bringForward(QWindow *window);
-    // A location as it arrives from outside: a URL, or a plain path.
-    static QUrl urlFrom(const QString &location);
+    // A location as it arrives from outside, as bytes (a command line argument, or a D-Bus
+    // string's UTF-8): a URL, or a plain path, whose bytes the URL keeps exactly.
+    static QUrl urlFrom(const QByteArray &location);
 
 public Q_SLOTS:
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);

@@ -2,6 +2,7 @@
 
 #include "app/aboutinfo.h"
 #include "app/applicationservice.h"
+#include "app/commandline.h"
 #include "app/desktopsession.h"
 #include "app/localpaths.h"
 #include "app/terminalconversion.h"
@@ -33,36 +34,15 @@ namespace
 
 constexpr int activateTimeoutMs = 5000;
 
-// The program's options, described in the language installed (English before any is).
-void describe(QCommandLineParser &parser)
-{
-    parser.setApplicationDescription(KestruneApp::tr("Puts the streams of video files into another container without re-encoding them."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("files"), KestruneApp::tr("Video files, or folders of them, to add to the list."), KestruneApp::tr("[FILE|FOLDER]..."));
-    TerminalConversion::describeOptions(parser);
-    // Qt's own window-system options stay valid, as every Qt program takes them.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const char *name : { "platform", "display", "style", "qwindowgeometry", "qwindowtitle", "qwindowicon" }) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
-}
-
 // Reads the command line before any window system is touched, so --help and --version work on
 // a bare terminal. Leaves the process for those and for a malformed command line. Only then is a
 // core application made, to print: a second application object before the real one would keep
 // the window off the accessibility bus, so screen readers would see an empty application.
-QList<QUrl> parseCommandLine(int argc, char **argv)
+QStringList parseCommandLine(int argc, char **argv)
 {
     QCommandLineParser parser;
-    describe(parser);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (!parser.parse(arguments) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+    CommandLine::describe(parser, CommandLine::Mode::window);
+    if (!parser.parse(CommandLine::arguments(argc, argv)) || parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
         || parser.isSet(QStringLiteral("version"))) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("kestrune"));
@@ -70,10 +50,10 @@ QList<QUrl> parseCommandLine(int argc, char **argv)
         // Described again, now in the user's language.
         Translations::install(application);
         QCommandLineParser translated;
-        describe(translated);
+        CommandLine::describe(translated, CommandLine::Mode::window);
         translated.process(application); // prints, and leaves the process
     }
-    return TerminalConversion::namedFiles(parser.positionalArguments());
+    return parser.positionalArguments();
 }
 
 void registerQmlTypesOnce()
@@ -100,10 +80,14 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
         return TerminalConversion::run(argc, argv);
     // Qt Quick's own software renderer maps the window faster and in far less memory than
     // OpenGL through a software rasteriser, and this window has nothing that needs a GPU.
-    QList<QUrl> files = parseCommandLine(argc, argv);
+    const QStringList named = parseCommandLine(argc, argv);
     QQuickWindow::setGraphicsApi(graphicsApi);
     QApplication application(argc, argv);
     Translations::install(application);
+    // Refused here, where the name was given: the window never sees a look-alike of it.
+    CommandLine::Named files = CommandLine::namedFiles(named);
+    for (const QString &reason : std::as_const(files.refused))
+        qCritical("kestrune: %s", qPrintable(reason));
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
     QApplication::setApplicationName(QStringLiteral("Kestrune"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
@@ -111,7 +95,8 @@ int KestruneApp::run(int &argc, char **argv, QSGRendererInterface::GraphicsApi g
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Kestrune/%1.svg").arg(applicationId)));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
-    KestruneApp app(Options { .files = std::move(files), .platformData = ApplicationService::platformDataFrom(QProcessEnvironment::systemEnvironment()) });
+    KestruneApp app(
+        Options { .files = std::move(files.files), .platformData = ApplicationService::platformDataFrom(QProcessEnvironment::systemEnvironment()) });
     if (!app.start())
         return app.exitCode();
     if (!app.window()) {

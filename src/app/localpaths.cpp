@@ -3,9 +3,31 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
+#include <cstring>
+
+namespace LocalPaths
+{
+QUrl fileUrl(const QByteArray &path)
+{
+    return path.isValidUtf8() ? QUrl::fromLocalFile(QString::fromUtf8(path)) : QUrl::fromEncoded("file://" + encoded(path, "%#?[]"));
+}
+
+QByteArray encoded(QByteArrayView bytes, const char *also)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    QByteArray url;
+    for (const char c : bytes) {
+        const auto byte = uchar(c);
+        if (byte <= 0x20 || byte >= 0x7f || std::strchr("\"<>\\^`{|}", c) || std::strchr(also, c))
+            url.append('%').append(hex[byte >> 4]).append(hex[byte & 15]);
+        else
+            url.append(c);
+    }
+    return url;
+}
+}
 
 struct LocalPathResolver::Batch {
     QList<QUrl> urls;
@@ -43,8 +65,9 @@ void LocalPathResolver::askGio(const std::shared_ptr<Batch> &batch, qsizetype in
     QTimer::singleShot(timeoutMs, gio, [gio] { gio->kill(); });
     connect(gio, &QProcess::finished, this, [this, gio, batch, index] {
         gio->deleteLater();
-        const QString prefix = QStringLiteral("local path: ");
-        for (const QString &line : QString::fromUtf8(gio->readAllStandardOutput()).split(u'\n')) {
+        // The path's own bytes, which need not be text.
+        const QByteArray prefix = "local path: ";
+        for (const QByteArray &line : gio->readAllStandardOutput().split('\n')) {
             if (line.startsWith(prefix) && gio->exitStatus() == QProcess::NormalExit && gio->exitCode() == 0)
                 return settle(batch, index, line.mid(prefix.size()));
         }
@@ -56,28 +79,28 @@ void LocalPathResolver::askGio(const std::shared_ptr<Batch> &batch, qsizetype in
         gio->deleteLater();
         askKioFuse(batch, index);
     });
-    gio->start(m_gio, { QStringLiteral("info"), QStringLiteral("-a"), QStringLiteral("standard::type"), batch->urls[index].toString() });
+    gio->start(m_gio, { QStringLiteral("info"), QStringLiteral("-a"), QStringLiteral("standard::type"), batch->urls[index].toString(QUrl::FullyEncoded) });
 }
 
 void LocalPathResolver::askKioFuse(const std::shared_ptr<Batch> &batch, qsizetype index)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.kde.KIOFuse"), QStringLiteral("/org/kde/KIOFuse"), QStringLiteral("org.kde.KIOFuse.VFS"), QStringLiteral("mountUrl"));
-    call << batch->urls[index].toString();
+    call << batch->urls[index].toString(QUrl::FullyEncoded);
     if (!m_sessionBus.isConnected())
         return settle(batch, index, {});
     auto *watcher = new QDBusPendingCallWatcher(m_sessionBus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, batch, index] {
         watcher->deleteLater();
         const QDBusPendingReply<QString> reply = *watcher;
-        settle(batch, index, reply.isError() ? QString() : reply.value());
+        settle(batch, index, reply.isError() ? QByteArray() : reply.value().toUtf8());
     });
 }
 
-void LocalPathResolver::settle(const std::shared_ptr<Batch> &batch, qsizetype index, const QString &localPath)
+void LocalPathResolver::settle(const std::shared_ptr<Batch> &batch, qsizetype index, const QByteArray &localPath)
 {
-    if (!localPath.isEmpty() && QFileInfo(localPath).isAbsolute())
-        batch->urls[index] = QUrl::fromLocalFile(localPath);
+    if (localPath.startsWith('/'))
+        batch->urls[index] = LocalPaths::fileUrl(localPath);
     if (--batch->pending == 0)
         batch->done(batch->urls);
 }

@@ -1,6 +1,6 @@
 #include "app/terminalconversion.h"
 
-#include "app/applicationservice.h"
+#include "app/commandline.h"
 #include "app/translations.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"
@@ -16,9 +16,9 @@
 
 namespace
 {
-const QString toOption = QStringLiteral("to");
-const QString outputDirOption = QStringLiteral("output-dir");
-const QString noKeepDatesOption = QStringLiteral("no-keep-dates");
+const QString toOption = CommandLine::toOption;
+const QString outputDirOption = CommandLine::outputDirOption;
+const QString noKeepDatesOption = CommandLine::noKeepDatesOption;
 
 // Nothing to pick on a terminal but the folder named on the command line, and nothing to show.
 class CommandLinePicker : public FilePicker
@@ -81,24 +81,6 @@ bool TerminalConversion::requested(int argc, char **argv)
     return false;
 }
 
-void TerminalConversion::describeOptions(QCommandLineParser &parser)
-{
-    parser.addOption({ toOption, tr("Convert without a window into <container>: mkv, mp4, mov, webm or ts."), tr("container") });
-    parser.addOption({ outputDirOption, tr("With --to: write the new files into <folder> instead of beside each source."), tr("folder") });
-    parser.addOption({ noKeepDatesOption, tr("With --to: give the new files the current date, not their source's.") });
-}
-
-QList<QUrl> TerminalConversion::namedFiles(const QStringList &arguments)
-{
-    // Read as text only: asking the disk whether a name exists would hang the start, before any
-    // window, on a share that has stopped answering.
-    QList<QUrl> files;
-    for (const QString &argument : arguments) {
-        files << ApplicationService::urlFrom(argument);
-    }
-    return files;
-}
-
 int TerminalConversion::run(int &argc, char **argv)
 {
     // A core application only: a terminal run needs no display, nor a session bus.
@@ -107,14 +89,8 @@ int TerminalConversion::run(int &argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(KESTRUNE_VERSION));
     Translations::install(application);
     QCommandLineParser parser;
-    // The window's own description, translated once.
-    parser.setApplicationDescription(
-        QCoreApplication::translate("KestruneApp", "Puts the streams of video files into another container without re-encoding them."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("files"), tr("Video files, or folders of them, to convert."), QStringLiteral("[FILE|FOLDER]..."));
-    describeOptions(parser);
-    if (!parser.parse(QCoreApplication::arguments())) {
+    CommandLine::describe(parser, CommandLine::Mode::terminal);
+    if (!parser.parse(CommandLine::arguments(argc, argv))) {
         printError(parser.errorText());
         return usageStatus;
     }
@@ -134,6 +110,10 @@ int TerminalConversion::run(int &argc, char **argv)
     }
     request.format = *format;
     if (parser.isSet(outputDirOption)) {
+        if (const QString refused = CommandLine::refusal(CommandLine::bytes(parser.value(outputDirOption))); !refused.isEmpty()) {
+            printError(refused);
+            return usageStatus;
+        }
         const QFileInfo folder(parser.value(outputDirOption));
         if (!folder.exists()) {
             printError(tr("The folder %1 doesn't exist.").arg(folder.filePath()));
@@ -146,13 +126,16 @@ int TerminalConversion::run(int &argc, char **argv)
         request.outputDirectory = folder.absoluteFilePath();
     }
     request.keepDates = !parser.isSet(noKeepDatesOption);
-    request.sources = namedFiles(parser.positionalArguments());
-    if (request.sources.isEmpty()) {
+    CommandLine::Named named = CommandLine::namedFiles(parser.positionalArguments());
+    request.sources = std::move(named.files);
+    request.refused = std::move(named.refused);
+    if (request.sources.isEmpty() && request.refused.isEmpty()) {
         printError(tr("Name the files or folders to convert."));
         return usageStatus;
     }
 
-    UnixSignals::quitOnTermination();
+    // A caught SIGPIPE, unlike an ignored one, is not handed on to ffmpeg.
+    UnixSignals::quitOnTermination(UnixSignals::Output::mayClose);
     TerminalConversion conversion(std::move(request), stdout, ::isatty(STDOUT_FILENO) == 1);
     QObject::connect(&conversion, &TerminalConversion::finished, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     conversion.start();
@@ -203,6 +186,10 @@ TerminalConversion::~TerminalConversion() = default;
 
 void TerminalConversion::start()
 {
+    for (const QString &reason : std::as_const(m_request.refused)) {
+        printError(reason);
+    }
+    m_refused += int(m_request.refused.size());
     m_model->addFiles(m_request.sources);
 }
 

@@ -6,11 +6,11 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QUuid>
 #include <cstdio>
 
-class QCommandLineParser;
 class RemuxViewModel;
 
 // A conversion asked for on the command line (`--to`), for scripts and servers: no window, no
@@ -32,15 +32,11 @@ public:
         QString outputDirectory; // empty: beside each source
         bool keepDates = true;
         QList<QUrl> sources;
+        QStringList refused; // why a name given was left out; each counts as a file refused
     };
 
     // Whether the command line asks for a terminal run, or uses one of its options.
     [[nodiscard]] static bool requested(int argc, char **argv);
-    // Adds the options of a terminal run to a command line, so that --help lists them.
-    static void describeOptions(QCommandLineParser &parser);
-    // The files and folders named on a command line, relative ones taken from the current folder;
-    // the window and the terminal read them alike.
-    [[nodiscard]] static QList<QUrl> namedFiles(const QStringList &arguments);
     // The whole process of a terminal run, from the command line to the exit status. Makes a
     // core application only.
     static int run(int &argc, char **argv);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <atomic>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -13,18 +14,31 @@ namespace
 {
 int pair[2] = { -1, -1 };
 int last = 0;
+constexpr int asking[] = { SIGTERM, SIGINT, SIGHUP };
+// Counted across threads: two signals may be handled at once, each on a thread of its own.
+std::atomic<int> requests { 0 };
+static_assert(std::atomic<int>::is_always_lock_free, "the handler may only use lock-free atomics");
 
-// Only async-signal-safe calls here. The byte is the signal's number.
+// Only async-signal-safe calls here. The byte is the signal's number. A request to end after
+// the first meets the default action, so the process ends at once: raised again, it waits only
+// for this handler to return, as a signal is held back during its own handler. A closed output
+// is never that second request: every write after it raises SIGPIPE again, and the quit it
+// asked for must still run.
 void handle(int number)
 {
     const int savedErrno = errno;
-    const char byte = char(number);
-    [[maybe_unused]] const auto written = ::write(pair[0], &byte, 1);
+    if (requests.fetch_add(1) > 0 && number != SIGPIPE) {
+        ::signal(number, SIG_DFL);
+        ::raise(number);
+    } else {
+        const char byte = char(number);
+        [[maybe_unused]] const auto written = ::write(pair[0], &byte, 1);
+    }
     errno = savedErrno;
 }
 }
 
-bool quitOnTermination()
+bool quitOnTermination(Output output)
 {
     if (pair[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, pair) != 0) {
         return false;
@@ -42,8 +56,8 @@ bool quitOnTermination()
     action.sa_handler = handle;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    bool all = true;
-    for (const int number : { SIGTERM, SIGINT, SIGHUP }) {
+    bool all = output == Output::kept || ::sigaction(SIGPIPE, &action, nullptr) == 0;
+    for (const int number : asking) {
         all = ::sigaction(number, &action, nullptr) == 0 && all;
     }
     return all;

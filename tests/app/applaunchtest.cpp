@@ -24,7 +24,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QDir home(m_home.path());
-        QVERIFY(home.mkpath("runtime") && home.mkpath("config") && home.mkpath("media/folder") && home.mkpath("bin"));
+        QVERIFY(home.mkpath("runtime") && home.mkpath("config") && home.mkpath("media") && home.mkpath("bin"));
         // A copy of the program with a slow stand-in for ffmpeg beside it, found before any other.
         QVERIFY(
             QFile::copy(KESTRUNE_APP_PATH, home.filePath("bin/kestrune")) && QFile::copy(KESTRUNE_TEST_DATA_DIR "/slowffmpeg.sh", home.filePath("bin/ffmpeg")));
@@ -50,8 +50,12 @@ private Q_SLOTS:
         m_env.insert("XDG_RUNTIME_DIR", home.filePath("runtime"));
         m_env.insert("XDG_CONFIG_HOME", home.filePath("config"));
         m_servers = std::exchange(m_launched, {});
-        for (const char *clip : { "media/a.mp4", "media/folder/b.mp4", "media/c.mp4", "media/d.mp4" })
+        for (const char *clip : { "media/a.mp4", "media/c.mp4", "media/d.mp4" })
             QCOMPARE(run("ffmpeg", { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-c:v", "mpeg4", home.filePath(clip) }), "\nexit 0");
+        // Names of every kind for a second launch, and a look-alike of a name that is not text.
+        for (const QString &name : m_names + QStringList { "x\uFFFD.mp4" })
+            QVERIFY(QFile::copy(home.filePath("media/a.mp4"), home.filePath("media/" + name)));
+        QVERIFY(::link(qPrintable(home.filePath("media/a.mp4")), QFile::encodeName(home.filePath("media/x")).append("\xff.mp4").constData()) == 0);
     }
     // Whatever a test left running goes before the next one starts; the servers go last.
     void cleanup() { stop(m_launched); }
@@ -61,6 +65,8 @@ private Q_SLOTS:
         if (m_accessibilityBus)
             m_accessibilityBus->terminate(), m_accessibilityBus->waitForFinished(5000);
         stop(m_servers);
+        // QTemporaryDir can't remove a name that is not text.
+        ::unlink(QFile::encodeName(m_home.filePath("media/x")).append("\xff.mp4").constData());
     }
 
     void commandLine_data()
@@ -97,10 +103,19 @@ private Q_SLOTS:
         start("xmessage", { "-geometry", "700x600+0+0", "cover" }, m_env);
         const QString oursOrCover = "(\"kestrune\"|xmessage)";
         QTRY_VERIFY_WITH_TIMEOUT(windows(oursOrCover).value(0).contains("xmessage"), launchTimeoutMs);
-        QProcess *second = start(KESTRUNE_APP_PATH, { "folder/b.mp4" }, m_env);
+        // Every name arrives; the one that is not text is refused where it was given, first, so
+        // that its look-alike, had it been taken instead, would be converted before the others.
+        QProcess *second = start("sh", QStringList { "-c", "exec \"$0\" -- \"$(printf 'x\\377.mp4')\" \"$@\"", KESTRUNE_APP_PATH } + m_names, m_env);
         QVERIFY(second->waitForFinished(launchTimeoutMs) && second->exitCode() == 0);
+        QVERIFY(second->readAllStandardError().contains("/media/x\uFFFD.mp4 isn't valid UTF-8"));
         QTRY_COMPARE_WITH_TIMEOUT(windows(oursOrCover).value(0).section(u' ', 0, 0), window.section(u' ', 0, 0), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(press(window, "Return") && QFileInfo::exists(m_home.filePath("media/folder/b.mkv")), launchTimeoutMs);
+        // Return again only when the first found nothing listed yet: pressed during the batch, it
+        // would stop it. Waited for against the clock, as each press takes a while.
+        const auto converted = [this] { return QTest::qWaitFor([this] { return QFile::exists(m_home.filePath("media/ü 日.mkv")); }, 20000); };
+        QVERIFY(QTest::qWaitFor([&] { return press(window, "Return") && converted(); }, launchTimeoutMs));
+        for (const QString &name : m_names)
+            QVERIFY2(QFile::exists(m_home.filePath("media/" + name.chopped(3) + "mkv")), qPrintable(name));
+        QVERIFY(!QFile::exists(m_home.filePath("media/x\uFFFD.mkv")));
         QCOMPARE(windows(ours).size(), 1);
 
         QVERIFY(press(window, "ctrl+q"));
@@ -291,6 +306,7 @@ private:
     QList<QProcess *> m_servers;
     QProcess *m_accessibilityBus = nullptr;
     const QString ours = "\"kestrune\""; // the program's main windows (its helper windows carry no class)
+    const QStringList m_names { "two b.mp4", "#1 ?%.mp4", "-dash.mp4", "ü 日.mp4" };
 };
 
 QTEST_GUILESS_MAIN(AppLaunchTest)

@@ -22,12 +22,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sender"); // "launch": a second Kestrune; "call": a file manager's Open
         QTest::addColumn<QStringList>("locations");
         QTest::addColumn<QString>("seen"); // by the first, with the token it was given
-        QTest::addRow("launch with files") << "launch" << QStringList { "file:///m/a.mp4", "file:///m/b.mkv" }
-                                           << "open file:///m/a.mp4 file:///m/b.mkv token=t1";
+        QTest::addRow("launch, names of every kind") << "launch"
+                                                     << QStringList { "file:///m/two b.mp4", "file:///m/%231%20%3F%25.mp4", "file:///m/-x.mp4",
+                                                            "file:///m/ü 日.mp4", "file:///m/x%FF.mp4" }
+                                                     << "open file:///m/two%20b.mp4 file:///m/%231%20%3F%25.mp4 file:///m/-x.mp4 "
+                                                        "file:///m/%C3%BC%20%E6%97%A5.mp4 file:///m/x%FF.mp4 token=t1";
         QTest::addRow("launch without") << "launch" << QStringList {} << "activate token=t1";
-        QTest::addRow("plain paths") << "call" << QStringList { "/m/b c.mp4", "/m/d:e.mov" } << "open file:///m/b%20c.mp4 file:///m/d:e.mov token=t2";
-        QTest::addRow("remote and local URL") << "call" << QStringList { "sftp://host/x.mp4", "file:///m/y.mp4" }
-                                              << "open sftp://host/x.mp4 file:///m/y.mp4 token=t2";
+        QTest::addRow("plain paths, remote and local URLs") << "call" << QStringList { "/m/b c.mp4", "/m/d:e.mov", "sftp://host/x.mp4", "file:///m/y%FF.mp4" }
+                                                            << "open file:///m/b%20c.mp4 file:///m/d:e.mov sftp://host/x.mp4 file:///m/y%FF.mp4 token=t2";
+        QTest::addRow("URLs written carelessly") << "call" << QStringList { "file:///m/b c#1?.mp4", "FILE:/m/ü.mp4", "sftp://host/x y.mp4#2" }
+                                                 << "open file:///m/b%20c%231%3F.mp4 file:///m/%C3%BC.mp4 sftp://host/x%20y.mp4#2 token=t2";
     }
     void handOver()
     {

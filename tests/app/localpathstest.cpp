@@ -14,8 +14,9 @@ private Q_SLOTS:
     {
         QFile gio(m_dir.filePath("gio"));
         QVERIFY(gio.open(QIODevice::WriteOnly));
-        gio.write("#!/bin/sh\ncase \"$4\" in\n"
-                  "  sftp://host/*) printf 'display name: x\\nlocal path: /run/user/1/gvfs/sftp:host=host/%s\\n' \"${4#sftp://host/}\" ;;\n"
+        // As gio, it prints the local path's own bytes, decoded from the URL.
+        gio.write("#!/bin/bash\ncase \"$4\" in\n"
+                  "  sftp://host/*) p=${4#sftp://host/}; printf 'display name: x\\nlocal path: /run/user/1/gvfs/sftp:host=host/%b\\n' \"${p//%/\\\\x}\" ;;\n"
                   "  smb://slow/*) exec sleep 10 ;;\n"
                   "  *) echo 'gio: not supported' >&2; exit 1 ;;\nesac\n");
         gio.close();
@@ -27,9 +28,9 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("urls");
         QTest::addColumn<QStringList>("resolved");
         QTest::addRow("local") << QStringList { "file:///m/a.mp4" } << QStringList { "file:///m/a.mp4" };
-        QTest::addRow("mounted, in order") << QStringList { "sftp://host/v/b.mp4", "file:///m/a.mp4", "sftp://host/c.mkv" }
-                                           << QStringList { "file:///run/user/1/gvfs/sftp:host=host/v/b.mp4", "file:///m/a.mp4",
-                                                  "file:///run/user/1/gvfs/sftp:host=host/c.mkv" };
+        QTest::addRow("mounted, in order, the bytes of the names kept")
+            << QStringList { "sftp://host/v/b%20c.mp4", "file:///m/a.mp4", "sftp://host/x%FF.mkv" }
+            << QStringList { "file:///run/user/1/gvfs/sftp:host=host/v/b c.mp4", "file:///m/a.mp4", "file:///run/user/1/gvfs/sftp:host=host/x%FF.mkv" };
         QTest::addRow("not mounted") << QStringList { "smb://server/share/d.mp4" } << QStringList { "smb://server/share/d.mp4" };
         QTest::addRow("dead mount") << QStringList { "smb://slow/e.mp4", "sftp://host/f.mp4" }
                                     << QStringList { "smb://slow/e.mp4", "file:///run/user/1/gvfs/sftp:host=host/f.mp4" };

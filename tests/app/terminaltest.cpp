@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -35,7 +36,8 @@ private Q_SLOTS:
             QSKIP("no ffmpeg installed");
         QVERIFY(QDir(m_media.path()).mkpath("folder"));
         QCOMPARE(run("ffmpeg", { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-c:v", "mpeg4", m_media.filePath("a.mp4") }), "\nexit 0");
-        QVERIFY(QFile::copy(m_media.filePath("a.mp4"), m_media.filePath("folder/b.mkv")) && QFile::copy(m_media.filePath("a.mp4"), m_media.filePath("take:2.mp4")));
+        for (const char *copy : { "folder/b.mkv", "take:2.mp4", "x\uFFFD.mp4" })
+            QVERIFY(QFile::copy(m_media.filePath("a.mp4"), m_media.filePath(copy)));
         QVERIFY(QFile::copy(KESTRUNE_TEST_DATA_DIR "/slowffmpeg.sh", m_media.filePath("folder/not video.mp4"))); // text, not video
     }
 
@@ -46,8 +48,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("printed"); // stdout, then stderr; "*" stands for any text
         QTest::addColumn<QStringList>("made");
         QTest::addRow("converted") << QStringList { "--to", "mkv", "a.mp4" } << 0 << "a.mp4 → a.mkv: Converted\n1 file converted\n" << QStringList { "a.mkv" };
-        QTest::addRow("dates not kept, a colon in the name") << QStringList { "--to", "MOV", "--no-keep-dates", "take:2.mp4" } << 0
-                                                          << "take:2.mp4 → take:2.mov: Converted\n1 file converted\n" << QStringList { "take:2.mov" };
+        QTest::addRow("dates not kept, a colon in the name")
+            << QStringList { "--to", "MOV", "--no-keep-dates", "take:2.mp4" } << 0 << "take:2.mp4 → take:2.mov: Converted\n1 file converted\n"
+            << QStringList { "take:2.mov" };
         QTest::addRow("failed") << QStringList { "--to", "mkv", "folder/not video.mp4" } << 1 << "not video.mp4: Failed: *\n1 failed\n" << QStringList();
         QTest::addRow("mixed, a folder walked") << QStringList { "--to=ts", "--output-dir", ".", "folder" } << 1
                                                 << "b.mkv → b.ts: Converted\nnot video.mp4: Failed: *\n1 file converted  ·  1 failed\n"
@@ -55,15 +58,20 @@ private Q_SLOTS:
         QTest::addRow("a pipe") << QStringList { "--to", "mkv", "pipe.mp4", "a.mp4" } << 1
                                 << "a.mp4 → a.mkv: Converted\n1 file converted\nkestrune: */pipe.mp4 isn't a regular file, so it can't be converted.\n"
                                 << QStringList { "a.mkv" };
-        QTest::addRow("nothing to convert") << QStringList { "--to", "mkv", "missing.mp4" } << 1
-                                            << "Nothing to convert\nkestrune: */missing.mp4 wasn't found, so it can't be converted.\n"
-                                            << QStringList();
+        QTest::addRow("nothing to convert: a name missing, one not text beside its look-alike")
+            << QStringList { "--to", "mkv", "missing.mp4", "x\\377.mp4" } << 1
+            << "Nothing to convert\nkestrune: The name */x\uFFFD.mp4 isn't valid UTF-8, so it can't be used. Rename it and try again.\n"
+               "kestrune: */missing.mp4 wasn't found, so it can't be converted.\n"
+            << QStringList();
         QTest::addRow("unknown container") << QStringList { "--to", "avi", "a.mp4" } << 2
                                            << "kestrune: Unknown container \"avi\". Choose mkv, mp4, mov, webm or ts.\n"
                                            << QStringList();
         QTest::addRow("missing folder") << QStringList { "--to", "mkv", "--output-dir", "nowhere", "a.mp4" } << 2
                                         << "kestrune: The folder nowhere doesn't exist.\n"
                                         << QStringList();
+        QTest::addRow("a folder's name not text") << QStringList { "--to", "mkv", "--output-dir", "folder\\377", "a.mp4" } << 2
+                                                  << "kestrune: The name folder\uFFFD isn't valid UTF-8, so it can't be used. Rename it and try again.\n"
+                                                  << QStringList();
         QTest::addRow("no files") << QStringList { "--to", "mkv" } << 2 << "kestrune: Name the files or folders to convert.\n" << QStringList();
     }
     void convert()
@@ -82,10 +90,16 @@ private Q_SLOTS:
             QVERIFY(source.open(QIODevice::ReadWrite) && source.setFileTime(m_old, QFileDevice::FileModificationTime));
             sources << name;
         }
+        // Beside its look-alike x\uFFFD.mp4; not listed by files(), nor removed by QTemporaryDir.
+        const QByteArray notText = QFile::encodeName(dir.filePath("x")).append("\xff.mp4");
+        const auto unlink = qScopeGuard([&] { ::unlink(notText.constData()); });
+        QVERIFY(::link(qPrintable(dir.filePath("a.mp4")), notText.constData()) == 0);
         QProcess process;
         process.setEnvironment({ "PATH=/usr/bin:/bin" }); // no display, no session bus
         process.setWorkingDirectory(dir.path());
-        process.start(KESTRUNE_APP_PATH, arguments);
+        // Through printf, so that an argument can hold a byte that is not text ("\377").
+        process.start(
+            "sh", QStringList { "-c", "for a; do shift; set -- \"$@\" \"$(printf %b \"$a\")\"; done; exec \"$0\" \"$@\"", KESTRUNE_APP_PATH } + arguments);
         QVERIFY(process.waitForFinished(20000));
         const QString out = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
         QStringList parts = printed.split(u'*');
@@ -105,31 +119,49 @@ private Q_SLOTS:
 
     void stopped_data()
     {
-        QTest::addColumn<int>("signal");
-        QTest::addRow("SIGTERM") << SIGTERM;
-        QTest::addRow("SIGINT, Ctrl+C") << SIGINT;
+        QTest::addColumn<QList<int>>("sent"); // sent to its group in turn; none: its reader is gone
+        QTest::addColumn<int>("status"); // -1: killed by the last signal, at once
+        QTest::addRow("SIGTERM") << QList<int> { SIGTERM } << 128 + SIGTERM;
+        QTest::addRow("SIGINT, Ctrl+C") << QList<int> { SIGINT } << 128 + SIGINT;
+        QTest::addRow("output closed, as by | head") << QList<int> {} << 128 + SIGPIPE;
+        QTest::addRow("Ctrl+C, then SIGTERM before the first is acted on") << QList<int> { SIGINT, SIGTERM } << -1;
     }
     // Stopped in the middle of a file, the program leaves nothing behind (ffmpeg dies with it
-    // anyway).
+    // anyway), unless a second signal ends it at once.
     void stopped()
     {
-        QFETCH(int, signal);
+        QFETCH(QList<int>, sent);
+        QFETCH(int, status);
         // A copy of the program with a slow stand-in for ffmpeg beside it, found before any other.
         QTemporaryDir bin(KESTRUNE_BINARY_DIR "/terminaltest-XXXXXX"), work;
         QVERIFY(::link(KESTRUNE_APP_PATH, qPrintable(bin.filePath("kestrune"))) == 0 || QFile::copy(KESTRUNE_APP_PATH, bin.filePath("kestrune")));
         QVERIFY(QFile::copy(KESTRUNE_TEST_DATA_DIR "/slowffmpeg.sh", bin.filePath("ffmpeg")));
         QVERIFY(QFile::setPermissions(bin.filePath("ffmpeg"), QFile::ReadOwner | QFile::ExeOwner));
-        QVERIFY(QFile(work.filePath("slow.mp4")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(work.filePath("a.mp4")).open(QIODevice::WriteOnly) && QFile(work.filePath("slow.mp4")).open(QIODevice::WriteOnly));
         QProcess process;
         process.setEnvironment({ "PATH=/usr/bin:/bin" }); // no display, no session bus
-        process.setChildProcessModifier([] { ::setpgid(0, 0); });
-        process.start(bin.filePath("kestrune"), { "--to", "mkv", work.filePath("slow.mp4") });
-        QTRY_VERIFY_WITH_TIMEOUT(files(work.path()).size() == 2 && QFile::exists(bin.filePath("ffmpeg.pid")), 10000);
-        QVERIFY(::kill(-pid_t(process.processId()), signal) == 0); // its group, as a terminal signals
+        process.setChildProcessModifier([closed = sent.isEmpty()] {
+            int pipe[2];
+            if (::setpgid(0, 0) == 0 && closed && ::pipe(pipe) == 0)
+                ::dup2(pipe[1], STDOUT_FILENO), ::close(pipe[0]);
+        });
+        process.start(bin.filePath("kestrune"), { "--to", "mkv", work.filePath("a.mp4"), work.filePath("slow.mp4") });
+        // The slow file converts once the first one's line is out.
+        if (!sent.isEmpty())
+            QTRY_VERIFY_WITH_TIMEOUT(process.bytesAvailable() > 0 && !files(work.path()).filter(QRegularExpression("^\\.kestrune-")).isEmpty(), 10000);
+        // Held still meanwhile, so that none is acted on before the last is sent.
+        const auto pid = pid_t(process.processId());
+        if (sent.size() > 1)
+            QTRY_VERIFY(::kill(pid, SIGSTOP) == 0 && run("cat", { QStringLiteral("/proc/%1/stat").arg(pid) }).contains(") T "));
+        for (const int signal : sent)
+            QVERIFY(::kill(-pid, signal) == 0); // its group, as a terminal signals
+        ::kill(pid, SIGCONT);
         QVERIFY(process.waitForFinished(5000));
-        QCOMPARE(process.exitCode(), 128 + signal);
-        QCOMPARE(files(work.path()), QStringList { "slow.mp4" });
-        QCOMPARE(process.readAllStandardOutput(), QByteArray()); // the file did not fail: it was stopped
+        QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, status);
+        if (status != -1)
+            QCOMPARE(files(work.path()), QStringList({ "a.mkv", "a.mp4", "slow.mp4" }));
+        // The file did not fail: it was stopped.
+        QCOMPARE(process.readAllStandardOutput(), sent.isEmpty() ? QByteArray() : QByteArray("a.mp4 → a.mkv: Converted\n"));
     }
 };
 
