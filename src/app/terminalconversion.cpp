@@ -265,9 +265,10 @@ void TerminalConversion::finish()
 
 void TerminalConversion::stop()
 {
-    // The lines of the files that ended say what was done; a stopped batch has no summary.
+    // The lines of the files that ended say what was done; a stopped batch has no summary. The
+    // stopped run is let remove its temporary, as quitting the window does.
     m_finished = true;
-    m_model->stop();
+    m_model->finishForQuit(std::chrono::seconds(2));
     if (m_lineOpen) {
         std::fprintf(m_out, "\r\033[K");
         std::fflush(m_out);
