@@ -1,5 +1,6 @@
 #include "engine/remuxjob.h"
 
+#include "engine/ffmpegprocess.h"
 #include "engine/outputnaming.h"
 #include "engine/remuxchecks.h"
 
@@ -12,13 +13,9 @@
 #include <QStringDecoder>
 #include <QThread>
 #include <QThreadPool>
-#include <QTimer>
 #include <QtConcurrent>
 #include <coroutine>
-#include <csignal>
 #include <cstring>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 namespace
 {
@@ -26,7 +23,7 @@ using RunError = FFmpegRunner::RunError;
 using Outcome = FFmpegRunner::RemuxOutcome;
 
 // Resumes the awaiting coroutine at the job's next wake. Every wake is queued, so the coroutine
-// never runs inside stop() or inside QProcess's own signal emission; after a wake it looks at
+// never runs inside stop() or inside the process's own signal emission; after a wake it looks at
 // the state again, so a spare wake does no harm.
 class NextWake
 {
@@ -66,6 +63,12 @@ QString errnoText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+QString stoppedAnswering(const QString &name)
+{
+    return QCoreApplication::translate("RemuxJob", "%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.")
+        .arg(name);
+}
+
 Outcome failed(RunError error)
 {
     return Outcome { false, std::move(error) };
@@ -87,7 +90,7 @@ RemuxJob::RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat form
 
 RemuxJob::~RemuxJob()
 {
-    stop(std::chrono::milliseconds::zero());
+    stop();
 }
 
 QThreadPool *RemuxJob::workers()
@@ -120,7 +123,7 @@ template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T>
     co_return future.result();
 }
 
-void RemuxJob::stop(std::chrono::milliseconds grace)
+void RemuxJob::stop()
 {
     if (m_stopped) {
         return;
@@ -130,28 +133,17 @@ void RemuxJob::stop(std::chrono::milliseconds grace)
         m_probe->stop = true;
     }
     const auto temporary = std::exchange(m_temporary, std::nullopt);
-    if (QProcess *process = std::exchange(m_process, nullptr)) {
+    if (FFmpegProcess *process = std::exchange(m_process, nullptr)) {
         disconnect(process, nullptr, this, nullptr);
-        if (process->state() == QProcess::NotRunning) {
-            process->deleteLater();
-        } else {
-            // Reaped whenever it dies, even long after Stop was reported: a process stuck in the
-            // kernel can't be killed before it leaves it. A temporary it opened anew meanwhile
-            // is unlocked, so a sweep of its folder removes it then.
-            const QString folder = temporary ? QFileInfo(temporary->path).path() : QString();
-            connect(process, &QProcess::finished, process, [process, folder] {
-                if (!folder.isEmpty()) {
-                    (void)QtConcurrent::run(workers(), &OutputCommit::sweep, folder);
-                }
-                process->deleteLater();
-            });
-            if (grace <= std::chrono::milliseconds::zero()) {
-                process->kill();
-            } else {
-                process->terminate();
-                QTimer::singleShot(grace, process, [process] { process->kill(); });
+        // Killed at once: its output is thrown away anyway. A process stuck in the kernel is
+        // reaped whenever it dies, even long after Stop was reported; a temporary it opened anew
+        // meanwhile is unlocked, so a sweep of its folder removes it then.
+        const QString folder = temporary ? QFileInfo(temporary->path).path() : QString();
+        process->release([folder] {
+            if (!folder.isEmpty()) {
+                (void)QtConcurrent::run(workers(), &OutputCommit::sweep, folder);
             }
-        }
+        });
     }
     if (temporary) {
         m_cleanUp = QtConcurrent::run(workers(), [temporary = *temporary] { OutputCommit::discard(temporary); });
@@ -199,27 +191,9 @@ QCoro::Task<std::optional<MediaProbe::Info>> RemuxJob::probe(QUrl file, MediaPro
 
 QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringList arguments, std::optional<double> duration)
 {
-    auto *process = new QProcess;
+    auto *process = new FFmpegProcess(m_settings.executable.toLocalFile(), arguments, m_settings.stallLimit);
     m_process = process;
-    process->setProgram(m_settings.executable.toLocalFile());
-    process->setArguments(arguments);
-    // ffmpeg reads keys from a terminal on stdin and changes its modes; it gets nothing to read.
-    process->setStandardInputFile(QProcess::nullDevice());
-    const pid_t parent = ::getpid();
-    process->setChildProcessModifier([parent] {
-        // ffmpeg dies with Kestrune, even when Kestrune is killed. The signal comes when the
-        // thread that forked ends: this is the main thread, which lives as long as the process.
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent) {
-            ::_exit(127);
-        }
-        // Ctrl+C in a terminal signals the whole foreground group: ffmpeg would end the file as
-        // a failure before Kestrune stops it. In a group of its own, only Kestrune ends it.
-        ::setpgid(0, 0);
-    });
-    connect(process, &QProcess::readyReadStandardOutput, this, &RemuxJob::woken, Qt::QueuedConnection);
-    connect(process, &QProcess::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
-    connect(process, &QProcess::errorOccurred, this, &RemuxJob::woken, Qt::QueuedConnection);
+    connect(process, &FFmpegProcess::changed, this, &RemuxJob::woken, Qt::QueuedConnection);
 
     ProgressStream stream(duration);
     const auto deliver = [this](const QList<ProgressParser::Progress> &records) {
@@ -229,11 +203,11 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringLi
             }
         }
     };
-    process->start(QIODevice::ReadOnly);
+    process->start();
     // From here stop() may take the process over at any wake; it is not touched after that.
     while (!m_stopped) {
-        deliver(stream.push(process->readAllStandardOutput()));
-        if (m_stopped || process->state() == QProcess::NotRunning || process->error() == QProcess::ReadError) {
+        deliver(stream.push(process->readOutput()));
+        if (m_stopped || process->state() != FFmpegProcess::State::running) {
             break;
         }
         co_await NextWake(this);
@@ -242,27 +216,33 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringLi
         co_return std::nullopt;
     }
     m_process = nullptr;
-    std::unique_ptr<QProcess, DeleteLater> owned(process);
     disconnect(process, nullptr, this, nullptr);
-
-    if (process->error() == QProcess::FailedToStart || process->error() == QProcess::ReadError) {
-        const QString reason = process->errorString();
-        if (process->state() != QProcess::NotRunning) {
-            // Neither wait for nor stop a child whose output broke off: it is let go, and its
-            // QProcess goes once it has exited.
-            connect(process, &QProcess::finished, process, &QObject::deleteLater);
-            owned.release();
-        }
-        co_return RunError::platformError(reason);
-    }
-    deliver(stream.push(process->readAllStandardOutput()));
-    deliver(stream.finish());
-    // A child ended by a signal reports that signal's number as its status.
+    const FFmpegProcess::State state = process->state();
     const int status = process->exitCode();
-    if (process->exitStatus() == QProcess::NormalExit && status == 0) {
+    const QString errorText = decodeStrictUtf8(process->errorOutput());
+    const QString platformText = process->errorString();
+    if (state == FFmpegProcess::State::exited || state == FFmpegProcess::State::signalled) {
+        deliver(stream.push(process->readOutput()));
+        deliver(stream.finish());
+    }
+    process->release();
+    switch (state) {
+    case FFmpegProcess::State::stalled:
+        co_return RunError::platformError(stoppedAnswering(m_input.fileName()));
+    case FFmpegProcess::State::failedToStart:
+    case FFmpegProcess::State::readError:
+        co_return RunError::platformError(platformText);
+    case FFmpegProcess::State::signalled:
+        // A negative status names the signal that ended it.
+        co_return RunError::processFailed(-status, errorText);
+    case FFmpegProcess::State::exited:
+    case FFmpegProcess::State::running:
+        break;
+    }
+    if (status == 0) {
         co_return std::nullopt;
     }
-    co_return RunError::processFailed(status, decodeStrictUtf8(process->readAllStandardError()));
+    co_return RunError::processFailed(status, errorText);
 }
 
 QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
@@ -290,9 +270,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_return Outcome {};
     }
     if (stalled) {
-        co_return failed(
-            QCoreApplication::translate("RemuxJob", "%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.")
-                .arg(m_input.fileName()));
+        co_return failed(stoppedAnswering(m_input.fileName()));
     }
     if (inputInfo) {
         if (const auto empty = RemuxChecks::nothingToConvert(m_input.fileName(), *inputInfo)) {

@@ -7,7 +7,6 @@
 #include <QFuture>
 #include <QObject>
 #include <QPointer>
-#include <QProcess>
 #include <QUrl>
 #include <chrono>
 #include <memory>
@@ -17,6 +16,8 @@
 // and its Stop, cleans up in one place whatever ends it, and reports one outcome. Everything
 // that touches the disk runs on a worker thread, so a dead mount never blocks the caller's
 // thread; Stop is reported at once, even while a disk call or ffmpeg's death is still pending.
+class FFmpegProcess;
+
 class RemuxJob : public QObject
 {
     Q_OBJECT
@@ -27,7 +28,7 @@ public:
 
     struct Settings {
         QUrl executable;
-        std::chrono::milliseconds stallLimit;
+        std::chrono::milliseconds stallLimit; // for a probe and for ffmpeg, without a sign of reading
         std::function<void(MediaProbe::Control &)> probeHook;
         bool keepDates = true; // the new file gets the source's times
     };
@@ -38,9 +39,9 @@ public:
     // Runs the whole remux once; must be called on the main thread, and only once.
     QCoro::Task<RemuxOutcome> run();
 
-    // Ends the job without blocking: interrupts a probe, terminates ffmpeg and kills it after
-    // `grace`, removes the temporary. run() then reports RunError::stopped().
-    void stop(std::chrono::milliseconds grace);
+    // Ends the job without blocking: interrupts a probe, kills ffmpeg, removes the temporary.
+    // run() then reports RunError::stopped().
+    void stop();
 
     // Blocks until the temporary's removal that stop() started has ended, or the deadline.
     void waitForCleanUp(std::chrono::milliseconds limit) const;
@@ -67,7 +68,7 @@ private:
     FFmpegRunner::ProgressHandler m_onProgress;
     bool m_stopped = false;
     std::shared_ptr<MediaProbe::Control> m_probe;
-    QProcess *m_process = nullptr; // not a child: it may outlive the job until it can be reaped
+    FFmpegProcess *m_process = nullptr; // not a child: it may outlive the job until it can be reaped
     std::optional<OutputCommit::Temporary> m_temporary;
     QFuture<void> m_cleanUp;
 };
