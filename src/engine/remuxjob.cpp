@@ -254,12 +254,12 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
             QCoreApplication::translate("RemuxJob", "This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."));
     }
     // A pipe or a device would be read forever; a missing file is left to ffmpeg's own words.
-    auto checking = finished(QtConcurrent::run(workers(), &OutputCommit::isRegularOrAbsent, m_input.toLocalFile()));
-    const auto regular = co_await checking;
-    if (!regular) {
+    auto checking = finished(QtConcurrent::run(workers(), &OutputCommit::inspectInput, m_input.toLocalFile()));
+    const auto input = co_await checking;
+    if (!input) {
         co_return Outcome {};
     }
-    if (!*regular) {
+    if (!input->convertible) {
         co_return failed(QCoreApplication::translate("RemuxJob", "%1 isn't a regular file, so it can't be converted.").arg(m_input.fileName()));
     }
 
@@ -280,7 +280,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
 
     const QString outputPath = m_output.toLocalFile();
     const QString folder = QFileInfo(outputPath).path();
-    QFuture<OutputCommit::Prepared> preparing = QtConcurrent::run(workers(), &OutputCommit::prepare, folder);
+    QFuture<OutputCommit::Prepared> preparing = QtConcurrent::run(workers(), &OutputCommit::prepare, folder, input->permissions);
     auto waitingForTemporary = finished(preparing);
     const auto prepared = co_await waitingForTemporary;
     if (!prepared) {
@@ -394,7 +394,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_return Outcome {};
     }
     if (committed->error != 0) {
-        co_return failed(QCoreApplication::translate("RemuxJob", "The new file couldn't be named %1: %2.")
+        co_return failed(QCoreApplication::translate("RemuxJob", "The new file %1 couldn't be saved: %2.")
                              .arg(QFileInfo(committed->path).fileName(), errnoText(committed->error)));
     }
     co_return Outcome { droppedDataTracks, std::nullopt, QUrl::fromLocalFile(committed->path), notes, warnings };
