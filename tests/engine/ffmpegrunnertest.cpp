@@ -293,44 +293,6 @@ private Q_SLOTS:
         }
     }
 
-    // Names at the file system's limit (255 bytes here): the temporary never makes a name too
-    // long, and a name that would not fit is shortened, never inside a character.
-    void longNames_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<OutputFormat>("format");
-        QTest::addColumn<bool>("taken"); // the new file's name is taken while ffmpeg runs
-        QTest::addColumn<QString>("expected");
-        const QString latin(246, u'a'), cjk(83, QChar(0x6620)); // 250 and 253 bytes with ".avi"
-        for (const OutputFormat format : OutputFormats::allCases()) {
-            const QString extension = "." + OutputFormats::fileExtension(format);
-            QTest::addRow("250 bytes into %s", qPrintable(extension)) << latin + ".avi" << format << false << latin + extension;
-            QTest::addRow("83 CJK characters into %s", qPrintable(extension)) << cjk + ".avi" << format << false << cjk + extension;
-        }
-        QTest::addRow("the longer extension would not fit") << QString(252, u'c') + ".ts" << OutputFormat::webm << false << QString(250, u'c') + ".webm";
-        QTest::addRow("\" 1\" at the limit") << QString(251, u'b') + ".mov" << OutputFormat::mkv << true << QString(249, u'b') + " 1.mkv";
-        QTest::addRow("\" 1\" at the limit, cut before a character") << "x" + cjk + "x.mov" << OutputFormat::mkv << true << "x" + cjk.left(82) + " 1.mkv";
-    }
-    void longNames()
-    {
-        QFETCH(QString, source);
-        QFETCH(OutputFormat, format);
-        QFETCH(bool, taken);
-        QFETCH(QString, expected);
-        QVERIFY(useFake({}));
-        QVERIFY(writeFile(m_dir->filePath(source), sourceBytes));
-        const QString wanted = OutputNaming::splitExtension(source).base + "." + OutputFormats::fileExtension(format);
-        FFmpegRunner runner({ m_bin.path(), {} });
-        const auto outcome = finishWithin(runner.remux(QUrl::fromLocalFile(m_dir->filePath(source)), QUrl::fromLocalFile(m_dir->filePath(wanted)), format,
-                                              [&](const FFmpegRunner::Progress &) { taken &&writeFile(m_dir->filePath(wanted), "the user's"); }),
-            20000);
-        QVERIFY2(outcome, "remux hung");
-        QCOMPARE(describe(outcome->error), QString());
-        QCOMPARE(outcome->output.fileName(), expected);
-        QVERIFY(expected.toUtf8().size() <= 255);
-        QCOMPARE(leftovers(m_dir->path(), { source, expected, taken ? wanted : expected }), QStringList());
-    }
-
     // A sweep removes only temporaries nobody holds: not a live one, nor anything merely like one.
     void sweep()
     {
