@@ -1,5 +1,6 @@
 #include "engine/remuxjob.h"
 
+#include "engine/diskcall.h"
 #include "engine/ffmpegprocess.h"
 #include "engine/outputnaming.h"
 #include "engine/remuxchecks.h"
@@ -13,6 +14,7 @@
 #include <QStringDecoder>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimer>
 #include <QtConcurrent>
 #include <coroutine>
 #include <cstring>
@@ -109,15 +111,25 @@ void RemuxJob::wakeSoon()
     QMetaObject::invokeMethod(this, &RemuxJob::woken, Qt::QueuedConnection);
 }
 
-template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T> future)
+template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T> future, bool *gaveUp)
 {
     std::unique_ptr<QFutureWatcher<T>, DeleteLater> watcher(new QFutureWatcher<T>(this));
     connect(watcher.get(), &QFutureWatcherBase::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
     watcher->setFuture(future);
-    while (!future.isFinished() && !m_stopped) {
+    QTimer deadline;
+    if (gaveUp) {
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, this, &RemuxJob::woken, Qt::QueuedConnection);
+        deadline.start(m_settings.stallLimit);
+    }
+    while (!future.isFinished() && !m_stopped && (!gaveUp || deadline.isActive())) {
         co_await NextWake(this);
     }
     if (m_stopped) {
+        co_return std::nullopt;
+    }
+    if (!future.isFinished()) {
+        *gaveUp = true;
         co_return std::nullopt;
     }
     co_return future.result();
@@ -141,12 +153,12 @@ void RemuxJob::stop()
         const QString folder = temporary ? QFileInfo(temporary->path).path() : QString();
         process->release([folder] {
             if (!folder.isEmpty()) {
-                (void)QtConcurrent::run(workers(), &OutputCommit::sweep, folder);
+                (void)DiskCall::run(folder, [folder] { return OutputCommit::sweep(folder); });
             }
         });
     }
     if (temporary) {
-        m_cleanUp = QtConcurrent::run(workers(), [temporary = *temporary] { OutputCommit::discard(temporary); });
+        m_cleanUp = DiskCall::run(temporary->path, [temporary = *temporary] { OutputCommit::discard(temporary); });
     }
     wakeSoon();
 }
@@ -254,8 +266,12 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
             QCoreApplication::translate("RemuxJob", "This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."));
     }
     // A pipe or a device would be read forever; a missing file is left to ffmpeg's own words.
-    auto checking = finished(QtConcurrent::run(workers(), &OutputCommit::inspectInput, m_input.toLocalFile()));
+    bool inputStuck = false;
+    auto checking = finished(DiskCall::run(m_input.toLocalFile(), [path = m_input.toLocalFile()] { return OutputCommit::inspectInput(path); }), &inputStuck);
     const auto input = co_await checking;
+    if (inputStuck) {
+        co_return failed(stoppedAnswering(m_input.fileName()));
+    }
     if (!input) {
         co_return Outcome {};
     }
@@ -280,29 +296,35 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
 
     const QString outputPath = m_output.toLocalFile();
     const QString folder = QFileInfo(outputPath).path();
-    QFuture<OutputCommit::Prepared> preparing = QtConcurrent::run(workers(), &OutputCommit::prepare, folder, input->permissions);
-    auto waitingForTemporary = finished(preparing);
+    QFuture<OutputCommit::Prepared> preparing
+        = DiskCall::run(folder, [folder, permissions = input->permissions] { return OutputCommit::prepare(folder, permissions); });
+    bool folderStuck = false;
+    auto waitingForTemporary = finished(preparing, &folderStuck);
     const auto prepared = co_await waitingForTemporary;
     if (!prepared) {
-        // Stopped meanwhile: what is being made goes once it is there.
-        preparing.then(workers(), [](const OutputCommit::Prepared &made) {
+        // Stopped or given up meanwhile: what is being made goes once it is there.
+        preparing.then(DiskCall::threadOf(folder), [](const OutputCommit::Prepared &made) {
             if (made.temporary) {
                 OutputCommit::discard(*made.temporary);
             }
         });
-        co_return Outcome {};
+        co_return folderStuck ? failed(stoppedAnswering(m_input.fileName())) : Outcome {};
     }
     if (!prepared->temporary) {
         co_return failed(QCoreApplication::translate("RemuxJob", "Can't write into %1: %2.").arg(folder, errnoText(prepared->error)));
     }
     m_temporary = prepared->temporary;
     const QUrl temporaryUrl = QUrl::fromLocalFile(m_temporary->path);
-    const auto discardTemporary = [this]() -> QCoro::Task<> {
+    const auto discardTemporary = [this, folder]() -> QCoro::Task<> {
         if (const auto temporary = std::exchange(m_temporary, std::nullopt)) {
-            auto removing = finished(QtConcurrent::run(workers(), [temporary = *temporary] {
-                OutputCommit::discard(temporary);
-                return true;
-            }));
+            // A removal that doesn't answer is left to finish by itself: the file has failed anyway.
+            bool stuck = false;
+            auto removing = finished(DiskCall::run(folder,
+                                         [temporary = *temporary] {
+                                             OutputCommit::discard(temporary);
+                                             return true;
+                                         }),
+                &stuck);
             co_await removing;
         }
     };
@@ -381,7 +403,9 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     const QString base = OutputNaming::splitExtension(m_input.fileName()).base;
     const QString extension = OutputNaming::splitExtension(QFileInfo(outputPath).fileName()).extension;
     // The times are set before the move, so the real name never carries the wrong date.
-    auto committing = finished(QtConcurrent::run(workers(),
+    // No deadline: a flush to a slow stick may take minutes, and a commit given up would still
+    // put the file under its name later.
+    auto committing = finished(DiskCall::run(folder,
         [temporary = *std::exchange(m_temporary, std::nullopt), outputPath, base, extension,
             source = m_settings.keepDates ? m_input.toLocalFile() : QString()] {
             if (!source.isEmpty()) {

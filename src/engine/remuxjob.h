@@ -46,8 +46,9 @@ public:
     // Blocks until the temporary's removal that stop() started has ended, or the deadline.
     void waitForCleanUp(std::chrono::milliseconds limit) const;
 
-    // The threads every job's disk calls run on. Never destroyed, so quitting never waits for a
-    // call stuck on a dead mount.
+    // Threads for calls that touch the disk but belong to no one mount. Never destroyed, so
+    // quitting never waits for a call stuck on a dead mount. A job's own calls run on their
+    // mount's thread (DiskCall).
     static QThreadPool *workers();
 
 Q_SIGNALS:
@@ -55,7 +56,9 @@ Q_SIGNALS:
     void woken();
 
 private:
-    template<typename T> QCoro::Task<std::optional<T>> finished(QFuture<T> future);
+    // The result of a call on a worker thread, or none when Stop came first, or when `gaveUp` is
+    // given and the call didn't answer within the stall limit (then `*gaveUp` is set).
+    template<typename T> QCoro::Task<std::optional<T>> finished(QFuture<T> future, bool *gaveUp = nullptr);
     QCoro::Task<std::optional<MediaProbe::Info>> probe(QUrl file, MediaProbe::Depth depth, bool *stalled);
     QCoro::Task<std::optional<RunError>> runFFmpeg(QStringList arguments, std::optional<double> duration);
     QCoro::Task<RemuxOutcome> remux();

@@ -1,9 +1,12 @@
 // The engine with a fake ffmpeg: a shell script that records its arguments and behaves as each
 // row says. Real files come only where the checks after a run need them.
+#include "engine/diskcall.h"
 #include "engine/outputcommit.h"
 #include "engine/remuxchecks.h"
 #include "remuxwait.h"
 
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QThread>
 #include <csignal>
 #include <sys/stat.h>
@@ -257,6 +260,7 @@ private Q_SLOTS:
         const QString stalled = "in.mov stopped answering while it was read, so it was skipped. Check that its drive or share is still there.";
         QTest::addRow("a source that never answers") << QString("probe wait") << stalled;
         QTest::addRow("ffmpeg that never answers") << QString("run wait") << stalled;
+        QTest::addRow("a disk that never answers") << QString("disk wait") << stalled;
     }
     void stop()
     {
@@ -268,6 +272,11 @@ private Q_SLOTS:
         // child of its own, as a wrapper script that doesn't exec the real one.
         QVERIFY(useFake("echo partial > \"$out\"; sleep 60 & echo $! > \"$here/child\"; wait"));
         QVERIFY(writeFile(m_dir->filePath("in.mov"), sourceBytes));
+        // A call that never returns holds the thread of the folder's mount.
+        const auto held = std::make_shared<QSemaphore>();
+        const auto release = qScopeGuard([held] { held->release(); });
+        if (when == "disk")
+            (void)DiskCall::run(m_dir->path(), [held] { held->acquire(); });
         auto runner = std::make_unique<FFmpegRunner>(FFmpegRunner::Locations { m_bin.path(), {} });
         auto probing = std::make_shared<std::atomic<bool>>(false);
         runner->setProbeWatch(std::chrono::milliseconds(how == "wait" ? 500 : 60000), [when, probing](MediaProbe::Control &control) {
@@ -278,7 +287,7 @@ private Q_SLOTS:
         bool reported = false;
         auto task = runner->remux(QUrl::fromLocalFile(m_dir->filePath("in.mov")), QUrl::fromLocalFile(m_dir->filePath("in.mkv")), OutputFormat::mkv,
             [&reported](const FFmpegRunner::Progress &) { reported = true; });
-        QTRY_VERIFY_WITH_TIMEOUT(when == "run" ? reported : probing->load(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(when == "run" ? reported : when == "disk" || probing->load(), 10000);
         if (how == "stop")
             runner->stopRunning();
         if (how == "destroy")
