@@ -1,5 +1,6 @@
 #include "engine/ffmpegprocess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTimer>
@@ -47,19 +48,31 @@ int lifelineReadEnd()
     }
 }
 
-// How much the process has read so far, from any file: its input above all.
-qint64 bytesRead(qint64 pid)
+// How much the processes of ffmpeg's group have read and written so far, from any file: a
+// wrapper's real ffmpeg counts, and so does the pass that moves an MP4 index to the front,
+// during which ffmpeg reports nothing.
+qint64 bytesMoved(qint64 group)
 {
-    QFile io(QStringLiteral("/proc/%1/io").arg(pid));
-    if (!io.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray &line : io.readAll().split('\n')) {
-        if (line.startsWith("rchar:")) {
-            return line.mid(6).trimmed().toLongLong();
+    qint64 total = 0;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!entry.front().isDigit() || !stat.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        // "pid (comm) state ppid pgrp …": the name may hold blanks and parentheses.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        QFile io(QStringLiteral("/proc/%1/io").arg(entry));
+        if (fields.size() < 3 || fields[2].toLongLong() != group || !io.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        for (const QByteArray &counter : io.readAll().split('\n')) {
+            if (counter.startsWith("rchar:") || counter.startsWith("wchar:")) {
+                total += counter.mid(6).trimmed().toLongLong();
+            }
         }
     }
-    return -1;
+    return total;
 }
 }
 
@@ -158,9 +171,10 @@ QByteArray FFmpegProcess::readOutput()
 
 void FFmpegProcess::watch()
 {
-    // Reading counts as an answer: ffmpeg may read a long way into a file before it reports.
-    if (const qint64 read = bytesRead(m_pid); read != m_lastBytesRead) {
-        m_lastBytesRead = read;
+    // Reading and writing count as an answer: ffmpeg may read a long way into a file before it
+    // reports.
+    if (const qint64 moved = bytesMoved(m_pid); moved != m_lastBytesMoved) {
+        m_lastBytesMoved = moved;
         m_lastActivity = std::chrono::steady_clock::now();
     }
     if (m_state == State::running && std::chrono::steady_clock::now() - m_lastActivity > m_stallLimit) {

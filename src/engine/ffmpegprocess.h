@@ -34,7 +34,7 @@ public:
         [[nodiscard]] QByteArray text() const;
     };
 
-    // `stallLimit`: how long ffmpeg may go without any output and without reading its input
+    // `stallLimit`: how long ffmpeg may go without any output and without reading or writing
     // before it is killed as stalled.
     FFmpegProcess(const QString &program, const QStringList &arguments, std::chrono::milliseconds stallLimit);
 
@@ -69,7 +69,7 @@ private:
     QTimer *m_watchdog;
     std::chrono::milliseconds m_stallLimit;
     std::chrono::steady_clock::time_point m_lastActivity;
-    qint64 m_lastBytesRead = -1;
+    qint64 m_lastBytesMoved = -1;
     qint64 m_pid = 0;
     State m_state = State::running;
     int m_exitCode = 0;
