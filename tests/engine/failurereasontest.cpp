@@ -57,7 +57,6 @@ private Q_SLOTS:
         QTest::addColumn<QByteArrayList>("chunks");
         QTest::addColumn<QByteArray>("kept");
         const QByteArray line = "lines\n"; // 64 KiB holds 10922 of them and a part of one
-        QTest::addRow("short: all of it") << QByteArrayList { "fir", "st\nsecond\n" } << QByteArray("first\nsecond\n");
         QTest::addRow("long: the first line and the last whole lines")
             << QByteArrayList { "first\n", QByteArray(100000, 'x'), line.repeated(11000) } << "first\n" + line.repeated(10922);
         QTest::addRow("a first line without end is cut too")

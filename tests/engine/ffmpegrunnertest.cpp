@@ -256,7 +256,6 @@ private Q_SLOTS:
         QTest::addRow("Stop while ffmpeg runs") << QString("run stop") << stopped;
         QTest::addRow("quit while ffmpeg runs") << QString("run destroy") << stopped;
         QTest::addRow("Stop during the probe") << QString("probe stop") << stopped;
-        QTest::addRow("quit during the probe") << QString("probe destroy") << stopped;
         const QString stalled = "in.mov stopped answering while it was read, so it was skipped. Check that its drive or share is still there.";
         QTest::addRow("a source that never answers") << QString("probe wait") << stalled;
         QTest::addRow("ffmpeg that never answers") << QString("run wait") << stalled;
