@@ -1,7 +1,10 @@
 #include "engine/failurereason.h"
 
+#include "engine/mediaprobe.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <cstring>
 
 namespace FailureReason
 {
@@ -15,11 +18,46 @@ QString withoutAddresses(const QString &text)
     return QString(text).remove(prefix).trimmed();
 }
 
+// The line that ended ffmpeg: the last one that is not merely a consequence ffmpeg reports
+// after the cause. Decoder complaints from reading the input come before it.
+QString decisiveLine(const QString &words)
+{
+    static const QRegularExpression consequence(
+        QStringLiteral("^(Conversion failed!|Could not write header\\b|Error initializing output stream\\b|Error opening (input|output) files?\\b)"));
+    const QStringList lines = words.split(u'\n', Qt::SkipEmptyParts);
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (!consequence.match(line->trimmed()).hasMatch()) {
+            return line->trimmed();
+        }
+    }
+    return lines.isEmpty() ? QString() : lines.last().trimmed();
+}
+
+// ffmpeg names a codec it has no name for by its number ("Subtitle codec 94215 is not
+// supported"); libavcodec knows the name.
+QString withCodecNames(const QString &line)
+{
+    static const QRegularExpression number(QStringLiteral("\\bcodec (\\d{4,6})\\b"), QRegularExpression::CaseInsensitiveOption);
+    QString named = line;
+    const auto match = number.match(line);
+    if (match.hasMatch()) {
+        const QString name = MediaProbe::codecName(match.captured(1).toInt());
+        if (!name.isEmpty()) {
+            named.insert(match.capturedEnd(1), QStringLiteral(" (%1)").arg(name));
+        }
+    }
+    return named;
+}
+
 // The first cause that fits names the sentence. Encryption comes first: an encrypted stream
-// also makes ffmpeg complain about codecs and streams.
+// also makes ffmpeg complain about codecs and streams. Its phrases are ffmpeg's own, so a path
+// that merely holds the word is no sign of it.
 QString plainCause(const QString &text)
 {
-    static const QRegularExpression encrypted(QStringLiteral("encrypt|decryption key|\\bcenc\\b"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression encrypted(
+        QStringLiteral("decryption key|\\bdecrypt (this|BD)|DRM protected|encrypted (stream|media|mxf|saio|saiz)|File is encrypted|encryption (info|header|"
+                       "scheme|key)|activation_bytes"),
+        QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression noStreams(QStringLiteral("does not contain any stream"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression unknownCodec(QStringLiteral("codec none\\b|unknown codec"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression refusedCodec(
@@ -46,8 +84,11 @@ QString describe(int exitCode, const QString &stderrText)
 {
     const QString words = withoutAddresses(stderrText);
     const QString cause = plainCause(words);
+    const QString line = withCodecNames(decisiveLine(words));
     // ffmpeg's own words stay as it wrote them; only the sentence around them is translated.
-    return (cause.isEmpty() ? QString() : cause + u' ')
-        + QCoreApplication::translate("FailureReason", "ffmpeg exited %1: %2").arg(QString::number(exitCode), words);
+    const QString ending = exitCode < 0 ? QCoreApplication::translate("FailureReason", "ffmpeg was ended by signal %1 (%2): %3")
+                                              .arg(QString::number(-exitCode), QString::fromLocal8Bit(::sigdescr_np(-exitCode)), line)
+                                        : QCoreApplication::translate("FailureReason", "ffmpeg exited %1: %2").arg(QString::number(exitCode), line);
+    return (cause.isEmpty() ? QString() : cause + u' ') + ending;
 }
 }

@@ -243,11 +243,11 @@ bool FFmpegRunner::keepsDates() const
     return m_shared->keepDates;
 }
 
-void FFmpegRunner::stopRunning(std::chrono::milliseconds grace)
+void FFmpegRunner::stopRunning(std::chrono::milliseconds)
 {
     for (const QPointer<RemuxJob> &job : std::as_const(m_shared->jobs)) {
         if (job) {
-            job->stop(grace);
+            job->stop();
         }
     }
 }

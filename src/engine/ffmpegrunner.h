@@ -32,7 +32,7 @@ public:
     {
     public:
         enum class Case {
-            processFailed, // ffmpeg exited with a nonzero status (or was killed by a signal)
+            processFailed, // ffmpeg exited with a nonzero status, or was killed by a signal (its number, negated)
             ffmpegNotFound, // no executable in the resource folder or the fixed paths
             streamsNotCarried, // ffmpeg exited 0 but the output lost video, audio or subtitle streams
             platformError, // ffmpeg could not be launched, its output could not be read, or the input is unfit
@@ -117,8 +117,9 @@ public:
     [[nodiscard]] static QString muxerName(OutputFormat format);
     [[nodiscard]] static bool isDataTrackFailure(const QString &stderrText);
 
-    // Ends every remux in flight without blocking: interrupts a probe at once, terminates
-    // ffmpeg and kills it after `grace`, and removes the temporaries. Those remuxes then return
+    // Ends every remux in flight without blocking: interrupts a probe at once, kills ffmpeg at
+    // once (the grace is no longer waited for: the output is thrown away anyway), and removes
+    // the temporaries. Those remuxes then return
     // RunError::stopped() at once, even while an ffmpeg stuck in the kernel can't die yet (it is
     // reaped when it does). Never touches a file under a real name.
     virtual void stopRunning(std::chrono::milliseconds grace = std::chrono::seconds(2));

@@ -24,6 +24,8 @@ std::chrono::nanoseconds MediaProbe::Control::idleFor() const
 namespace
 {
 using ReadMedia = void (*)(const QString &, int, MediaProbe::Control *, std::optional<MediaProbe::Info> *);
+using NameCodec = void (*)(int, QString *);
+void *readerModule = nullptr;
 
 // The installed module (<prefix>/lib/kestrune/modules beside <prefix>/bin), then the build tree's.
 ReadMedia loadReader()
@@ -37,6 +39,7 @@ ReadMedia loadReader()
         const QByteArray file = QFile::encodeName(place + QStringLiteral("/libkestrune-probe.so"));
         if (void *module = dlopen(file.constData(), RTLD_NOW | RTLD_LOCAL)) {
             if (auto read = reinterpret_cast<ReadMedia>(dlsym(module, "kestrune_read_media"))) {
+                readerModule = module;
                 return read;
             }
             dlclose(module);
@@ -45,11 +48,17 @@ ReadMedia loadReader()
     qWarning("kestrune: the media probe module libkestrune-probe.so was not found; new files are not checked");
     return nullptr;
 }
+
+ReadMedia reader()
+{
+    static const ReadMedia read = loadReader();
+    return read;
+}
 }
 
 std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path, Depth depth, Control *control)
 {
-    static const ReadMedia read = loadReader();
+    const ReadMedia read = reader();
     std::optional<Info> info;
     if (read) {
         read(path, int(depth), control, &info);
@@ -88,6 +97,23 @@ QCoro::Task<std::optional<MediaProbe::Info>> MediaProbe::probe(
         pause = std::min(pause * 2, std::chrono::milliseconds(50));
     }
     co_return std::move(result->info);
+}
+
+QCoro::Task<std::optional<double>> MediaProbe::probeDuration(QUrl input, std::chrono::milliseconds stallLimit)
+{
+    auto probing = probe(std::move(input), Depth::full, std::make_shared<Control>(), stallLimit);
+    const auto info = co_await probing;
+    co_return info ? info->duration : std::nullopt;
+}
+
+QString MediaProbe::codecName(int codecId)
+{
+    const auto name = reader() ? reinterpret_cast<NameCodec>(dlsym(readerModule, "kestrune_codec_name")) : nullptr;
+    QString found;
+    if (name) {
+        name(codecId, &found);
+    }
+    return found;
 }
 
 QString MediaProbe::kindName(StreamKind kind)

@@ -64,5 +64,13 @@ public:
     [[nodiscard]] static QCoro::Task<std::optional<Info>> probe(
         QUrl file, Depth depth, std::shared_ptr<Control> control, std::chrono::milliseconds stallLimit, std::function<void(Control &)> hook = {});
 
+    // The input's duration in seconds, positive and finite, or none; never fails. A job reads
+    // the duration with the streams in one probe; this is the same read for its duration alone.
+    [[nodiscard]] static QCoro::Task<std::optional<double>> probeDuration(QUrl input, std::chrono::milliseconds stallLimit = std::chrono::seconds(30));
+
+    // libavcodec's name of the codec with the number `codecId` ("dvb_teletext" for 94215), or
+    // none when it has no such codec or the reading module is missing.
+    [[nodiscard]] static QString codecName(int codecId);
+
     [[nodiscard]] static QString kindName(StreamKind kind);
 };

@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace OutputCommit
@@ -25,6 +26,21 @@ constexpr int randomLength = 8;
 bool sameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// On CIFS (SMB) a flock becomes a mandatory lock: ffmpeg's own writes to the locked temporary,
+// through a descriptor of its own, would fail.
+bool locksWork(int fd)
+{
+    constexpr long cifs = 0xFF534D42, smb2 = 0xFE534D42;
+    struct statfs info {
+    };
+    return ::fstatfs(fd, &info) != 0 || (info.f_type != cifs && info.f_type != smb2);
+}
+
+bool olderThan(const struct stat &info, std::chrono::seconds age)
+{
+    return std::chrono::system_clock::now() - std::chrono::system_clock::from_time_t(info.st_mtim.tv_sec) > age;
 }
 }
 
@@ -41,12 +57,18 @@ int sweep(const QString &folder)
         return 0;
     }
     const int dirFd = ::dirfd(dir);
+    const bool lockable = locksWork(dirFd);
     int removed = 0;
     while (const dirent *entry = ::readdir(dir)) {
         if (!isTemporaryName(QFile::decodeName(entry->d_name))) {
             continue;
         }
-        const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        // NFS grants an exclusive lock only to a descriptor open for writing.
+        constexpr int flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        int fd = ::openat(dirFd, entry->d_name, O_RDWR | flags);
+        if (fd < 0 && (errno == EACCES || errno == EROFS)) {
+            fd = ::openat(dirFd, entry->d_name, O_RDONLY | flags);
+        }
         if (fd < 0) {
             continue;
         }
@@ -54,9 +76,21 @@ int sweep(const QString &folder)
         };
         struct stat named {
         };
-        // Taken lock: its owner is gone. The name must still be the file that was locked.
-        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
-            && ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(opened, named) && ::unlinkat(dirFd, entry->d_name, 0) == 0) {
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            ::close(fd);
+            continue;
+        }
+        // A taken lock: its owner is gone. Where locks fail, only age tells a temporary in use
+        // (ffmpeg writes it all along) from one left behind.
+        bool ownerGone = false;
+        if (lockable && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            ownerGone = true;
+        } else if (!lockable || errno != EWOULDBLOCK) {
+            ownerGone = olderThan(opened, unlockedTemporaryAge);
+        }
+        // The name must still be the file that was judged.
+        if (ownerGone && ::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(opened, named)
+            && ::unlinkat(dirFd, entry->d_name, 0) == 0) {
             ++removed;
         }
         ::close(fd);
@@ -65,7 +99,7 @@ int sweep(const QString &folder)
     return removed;
 }
 
-std::optional<Temporary> createTemporary(const QString &folder, int *error)
+std::optional<Temporary> createTemporary(const QString &folder, int *error, mode_t permissions)
 {
     static const char letters[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -76,7 +110,8 @@ std::optional<Temporary> createTemporary(const QString &folder, int *error)
         name += suffix;
         const QString path = OutputNaming::joinPath(folder, name);
         const QByteArray native = QFile::encodeName(path);
-        const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        // Read and write for its owner while ffmpeg writes it; never more open than the source.
+        const int fd = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, (permissions & 0666) | 0600);
         if (fd < 0) {
             if (errno != EEXIST) {
                 *error = errno;
@@ -84,14 +119,24 @@ std::optional<Temporary> createTemporary(const QString &folder, int *error)
             }
             continue;
         }
-        // Another Kestrune's sweep may have seen the new file before it was locked and removed
-        // it: then it is no longer at its name, and another one is made.
+        // Held by another: a sweep of another Kestrune saw the new file before it was locked, and
+        // removes it. Any other failure means locks don't work here: the file goes unlocked.
+        bool locked = false;
+        if (locksWork(fd)) {
+            locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+            if (!locked && errno == EWOULDBLOCK) {
+                ::close(fd);
+                continue;
+            }
+        }
+        // Such a sweep may also have removed it before it was locked: then it is no longer at
+        // its name, and another one is made.
         struct stat opened {
         };
         struct stat named {
         };
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && ::lstat(native.constData(), &named) == 0 && sameFile(opened, named)) {
-            return Temporary { path, fd };
+        if (::fstat(fd, &opened) == 0 && ::lstat(native.constData(), &named) == 0 && sameFile(opened, named)) {
+            return Temporary { path, fd, locked, permissions };
         }
         ::close(fd);
     }
@@ -99,19 +144,22 @@ std::optional<Temporary> createTemporary(const QString &folder, int *error)
     return std::nullopt;
 }
 
-Prepared prepare(const QString &folder)
+Prepared prepare(const QString &folder, mode_t permissions)
 {
     sweep(folder);
     Prepared prepared;
-    prepared.temporary = createTemporary(folder, &prepared.error);
+    prepared.temporary = createTemporary(folder, &prepared.error, permissions);
     return prepared;
 }
 
-bool isRegularOrAbsent(const QString &path)
+Input inspectInput(const QString &path)
 {
     struct stat info {
     };
-    return ::stat(QFile::encodeName(path).constData(), &info) != 0 || S_ISREG(info.st_mode);
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return {};
+    }
+    return { S_ISREG(info.st_mode), info.st_mode & 07777 };
 }
 
 void copyTimes(const Temporary &temporary, const QString &source)
@@ -166,15 +214,34 @@ int moveWithoutReplacing(const QString &from, const QString &to)
 Committed commit(const Temporary &temporary, const QString &wanted, const QString &base, const QString &extension)
 {
     const QString folder = QFileInfo(wanted).path();
-    // Without this a power cut soon after the move can leave an empty or short file under the
-    // real name; a failed flush means the data may not be on the disk at all.
-    Committed result { temporary.fd >= 0 && ::fdatasync(temporary.fd) != 0 ? errno : 0, wanted };
+    Committed result { 0, wanted };
+    if (temporary.fd >= 0) {
+        // The owner's bits the source lacks go; the umask took the others when it was made.
+        struct stat info {
+        };
+        const mode_t lacking = 0600 & ~temporary.permissions;
+        if (lacking != 0 && ::fstat(temporary.fd, &info) == 0) {
+            ::fchmod(temporary.fd, info.st_mode & 07777 & ~lacking);
+        }
+        // Without this a power cut soon after the move can leave an empty or short file under the
+        // real name; a failed flush means the data may not be on the disk at all. A full flush:
+        // the times and permissions just set are kept with the data.
+        result.error = ::fsync(temporary.fd) != 0 ? errno : 0;
+    }
+    auto limit = OutputNaming::nameLimit(folder);
+    bool fitted = false; // the name tried was made to fit `limit`
     for (int attempt = 0; result.error == 0 && attempt < 100; ++attempt) {
         result.error = moveWithoutReplacing(temporary.path, result.path);
-        if (result.error != EEXIST && result.error != ENAMETOOLONG) {
+        if (result.error == ENAMETOOLONG && fitted) {
+            if (limit == OutputNaming::fallbackNameLimit) {
+                break;
+            }
+            limit = OutputNaming::fallbackNameLimit;
+        } else if (result.error != EEXIST && result.error != ENAMETOOLONG) {
             break;
         }
-        const QString next = OutputNaming::freePath(folder, base, extension);
+        const QString next = OutputNaming::freePathWithin(folder, base, extension, limit);
+        fitted = true;
         if (next == result.path) {
             break;
         }

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTextBoundaryFinder>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace OutputNaming
@@ -26,36 +28,47 @@ QString joinPath(const QString &folder, const QString &name)
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
-qsizetype nameMax(const QString &folder)
+NameLimit nameLimit(const QString &folder)
 {
-    const long max = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    return max > 0 ? max : 255;
+    constexpr long vfat = 0x4d44, exfat = 0x2011BAB0;
+    const QByteArray native = QFile::encodeName(folder);
+    struct statfs info {
+    };
+    if (::statfs(native.constData(), &info) == 0 && (info.f_type == vfat || info.f_type == exfat)) {
+        return { 255, true };
+    }
+    const long max = ::pathconf(native.constData(), _PC_NAME_MAX);
+    return { max > 0 ? max : 255, false };
 }
 
-QString fitName(const QString &base, const QString &tail, qsizetype maxBytes)
+QString fitName(const QString &base, const QString &tail, NameLimit limit)
 {
-    qsizetype room = maxBytes - tail.toUtf8().size();
+    const auto length = [&limit](QStringView text) { return limit.utf16 ? text.size() : text.toUtf8().size(); };
+    const qsizetype room = limit.length - length(tail);
     qsizetype end = 0;
-    // Whole code points only: a surrogate pair is one character of four UTF-8 bytes.
-    while (end < base.size()) {
-        const bool pair = base.at(end).isHighSurrogate() && end + 1 < base.size() && base.at(end + 1).isLowSurrogate();
-        const qsizetype bytes = pair ? 4 : QStringView(base).mid(end, 1).toUtf8().size();
-        if (bytes > room) {
+    qsizetype used = 0;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, base);
+    for (qsizetype next = graphemes.toNextBoundary(); next > 0; next = graphemes.toNextBoundary()) {
+        used += length(QStringView(base).mid(end, next - end));
+        if (used > room) {
             break;
         }
-        room -= bytes;
-        end += pair ? 2 : 1;
+        end = next;
     }
     return base.left(end) + tail;
 }
 
 QString freePath(const QString &folder, const QString &base, const QString &extension)
 {
-    const qsizetype max = nameMax(folder);
+    return freePathWithin(folder, base, extension, nameLimit(folder));
+}
+
+QString freePathWithin(const QString &folder, const QString &base, const QString &extension, NameLimit limit)
+{
     const QString dotExtension = QLatin1Char('.') + extension;
-    QString candidate = joinPath(folder, fitName(base, dotExtension, max));
+    QString candidate = joinPath(folder, fitName(base, dotExtension, limit));
     for (int k = 1; isTaken(candidate); ++k) {
-        candidate = joinPath(folder, fitName(base, QLatin1Char(' ') + QString::number(k) + dotExtension, max));
+        candidate = joinPath(folder, fitName(base, QLatin1Char(' ') + QString::number(k) + dotExtension, limit));
     }
     return candidate;
 }

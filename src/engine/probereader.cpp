@@ -141,3 +141,10 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(const QString &path, int depth
         return info;
     }();
 }
+
+// For messages of ffmpeg's that give a codec only by its number.
+extern "C" Q_DECL_EXPORT void kestrune_codec_name(int codecId, QString *name)
+{
+    const AVCodecDescriptor *descriptor = avcodec_descriptor_get(AVCodecID(codecId));
+    *name = descriptor ? QString::fromLatin1(descriptor->name) : QString();
+}

@@ -1,5 +1,7 @@
 #include "engine/remuxjob.h"
 
+#include "engine/diskcall.h"
+#include "engine/ffmpegprocess.h"
 #include "engine/outputnaming.h"
 #include "engine/remuxchecks.h"
 
@@ -15,10 +17,7 @@
 #include <QTimer>
 #include <QtConcurrent>
 #include <coroutine>
-#include <csignal>
 #include <cstring>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 namespace
 {
@@ -26,7 +25,7 @@ using RunError = FFmpegRunner::RunError;
 using Outcome = FFmpegRunner::RemuxOutcome;
 
 // Resumes the awaiting coroutine at the job's next wake. Every wake is queued, so the coroutine
-// never runs inside stop() or inside QProcess's own signal emission; after a wake it looks at
+// never runs inside stop() or inside the process's own signal emission; after a wake it looks at
 // the state again, so a spare wake does no harm.
 class NextWake
 {
@@ -66,6 +65,12 @@ QString errnoText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+QString stoppedAnswering(const QString &name)
+{
+    return QCoreApplication::translate("RemuxJob", "%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.")
+        .arg(name);
+}
+
 Outcome failed(RunError error)
 {
     return Outcome { false, std::move(error) };
@@ -87,7 +92,7 @@ RemuxJob::RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat form
 
 RemuxJob::~RemuxJob()
 {
-    stop(std::chrono::milliseconds::zero());
+    stop();
 }
 
 QThreadPool *RemuxJob::workers()
@@ -106,13 +111,23 @@ void RemuxJob::wakeSoon()
     QMetaObject::invokeMethod(this, &RemuxJob::woken, Qt::QueuedConnection);
 }
 
-template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T> future)
+template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T> future, bool *gaveUp)
 {
     std::unique_ptr<QFutureWatcher<T>, DeleteLater> watcher(new QFutureWatcher<T>(this));
     connect(watcher.get(), &QFutureWatcherBase::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
     watcher->setFuture(future);
-    while (!future.isFinished() && (m_saving || !m_stopped)) {
+    QTimer deadline;
+    if (gaveUp) {
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, this, &RemuxJob::woken, Qt::QueuedConnection);
+        deadline.start(m_settings.stallLimit);
+    }
+    // While the file is being saved, Stop no longer undoes that step: it is waited for.
+    while (!future.isFinished() && (m_saving || !m_stopped) && (!gaveUp || deadline.isActive())) {
         co_await NextWake(this);
+    }
+    if (!future.isFinished() && gaveUp && !m_stopped) {
+        *gaveUp = true;
     }
     if (!future.isFinished()) {
         co_return std::nullopt;
@@ -120,7 +135,7 @@ template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T>
     co_return future.result();
 }
 
-void RemuxJob::stop(std::chrono::milliseconds grace)
+void RemuxJob::stop()
 {
     if (m_stopped) {
         return;
@@ -130,31 +145,20 @@ void RemuxJob::stop(std::chrono::milliseconds grace)
         m_probe->stop = true;
     }
     const auto temporary = std::exchange(m_temporary, std::nullopt);
-    if (QProcess *process = std::exchange(m_process, nullptr)) {
+    if (FFmpegProcess *process = std::exchange(m_process, nullptr)) {
         disconnect(process, nullptr, this, nullptr);
-        if (process->state() == QProcess::NotRunning) {
-            process->deleteLater();
-        } else {
-            // Reaped whenever it dies, even long after Stop was reported: a process stuck in the
-            // kernel can't be killed before it leaves it. A temporary it opened anew meanwhile
-            // is unlocked, so a sweep of its folder removes it then.
-            const QString folder = temporary ? QFileInfo(temporary->path).path() : QString();
-            connect(process, &QProcess::finished, process, [process, folder] {
-                if (!folder.isEmpty()) {
-                    (void)QtConcurrent::run(workers(), &OutputCommit::sweep, folder);
-                }
-                process->deleteLater();
-            });
-            if (grace <= std::chrono::milliseconds::zero()) {
-                process->kill();
-            } else {
-                process->terminate();
-                QTimer::singleShot(grace, process, [process] { process->kill(); });
+        // Killed at once: its output is thrown away anyway. A process stuck in the kernel is
+        // reaped whenever it dies, even long after Stop was reported; a temporary it opened anew
+        // meanwhile is unlocked, so a sweep of its folder removes it then.
+        const QString folder = temporary ? QFileInfo(temporary->path).path() : QString();
+        process->release([folder] {
+            if (!folder.isEmpty()) {
+                (void)DiskCall::run(folder, [folder] { return OutputCommit::sweep(folder); });
             }
-        }
+        });
     }
     if (temporary) {
-        m_cleanUp = QtConcurrent::run(workers(), [temporary = *temporary] { OutputCommit::discard(temporary); });
+        m_cleanUp = DiskCall::run(temporary->path, [temporary = *temporary] { OutputCommit::discard(temporary); });
     }
     wakeSoon();
 }
@@ -201,27 +205,9 @@ QCoro::Task<std::optional<MediaProbe::Info>> RemuxJob::probe(QUrl file, MediaPro
 
 QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringList arguments, std::optional<double> duration)
 {
-    auto *process = new QProcess;
+    auto *process = new FFmpegProcess(m_settings.executable.toLocalFile(), arguments, m_settings.stallLimit);
     m_process = process;
-    process->setProgram(m_settings.executable.toLocalFile());
-    process->setArguments(arguments);
-    // ffmpeg reads keys from a terminal on stdin and changes its modes; it gets nothing to read.
-    process->setStandardInputFile(QProcess::nullDevice());
-    const pid_t parent = ::getpid();
-    process->setChildProcessModifier([parent] {
-        // ffmpeg dies with Kestrune, even when Kestrune is killed. The signal comes when the
-        // thread that forked ends: this is the main thread, which lives as long as the process.
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != parent) {
-            ::_exit(127);
-        }
-        // Ctrl+C in a terminal signals the whole foreground group: ffmpeg would end the file as
-        // a failure before Kestrune stops it. In a group of its own, only Kestrune ends it.
-        ::setpgid(0, 0);
-    });
-    connect(process, &QProcess::readyReadStandardOutput, this, &RemuxJob::woken, Qt::QueuedConnection);
-    connect(process, &QProcess::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
-    connect(process, &QProcess::errorOccurred, this, &RemuxJob::woken, Qt::QueuedConnection);
+    connect(process, &FFmpegProcess::changed, this, &RemuxJob::woken, Qt::QueuedConnection);
 
     ProgressStream stream(duration);
     const auto deliver = [this](const QList<ProgressParser::Progress> &records) {
@@ -231,11 +217,11 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringLi
             }
         }
     };
-    process->start(QIODevice::ReadOnly);
+    process->start();
     // From here stop() may take the process over at any wake; it is not touched after that.
     while (!m_stopped) {
-        deliver(stream.push(process->readAllStandardOutput()));
-        if (m_stopped || process->state() == QProcess::NotRunning || process->error() == QProcess::ReadError) {
+        deliver(stream.push(process->readOutput()));
+        if (m_stopped || process->state() != FFmpegProcess::State::running) {
             break;
         }
         co_await NextWake(this);
@@ -244,27 +230,33 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringLi
         co_return std::nullopt;
     }
     m_process = nullptr;
-    std::unique_ptr<QProcess, DeleteLater> owned(process);
     disconnect(process, nullptr, this, nullptr);
-
-    if (process->error() == QProcess::FailedToStart || process->error() == QProcess::ReadError) {
-        const QString reason = process->errorString();
-        if (process->state() != QProcess::NotRunning) {
-            // Neither wait for nor stop a child whose output broke off: it is let go, and its
-            // QProcess goes once it has exited.
-            connect(process, &QProcess::finished, process, &QObject::deleteLater);
-            owned.release();
-        }
-        co_return RunError::platformError(reason);
-    }
-    deliver(stream.push(process->readAllStandardOutput()));
-    deliver(stream.finish());
-    // A child ended by a signal reports that signal's number as its status.
+    const FFmpegProcess::State state = process->state();
     const int status = process->exitCode();
-    if (process->exitStatus() == QProcess::NormalExit && status == 0) {
+    const QString errorText = decodeStrictUtf8(process->errorOutput());
+    const QString platformText = process->errorString();
+    if (state == FFmpegProcess::State::exited || state == FFmpegProcess::State::signalled) {
+        deliver(stream.push(process->readOutput()));
+        deliver(stream.finish());
+    }
+    process->release();
+    switch (state) {
+    case FFmpegProcess::State::stalled:
+        co_return RunError::platformError(stoppedAnswering(m_input.fileName()));
+    case FFmpegProcess::State::failedToStart:
+    case FFmpegProcess::State::readError:
+        co_return RunError::platformError(platformText);
+    case FFmpegProcess::State::signalled:
+        // A negative status names the signal that ended it.
+        co_return RunError::processFailed(-status, errorText);
+    case FFmpegProcess::State::exited:
+    case FFmpegProcess::State::running:
+        break;
+    }
+    if (status == 0) {
         co_return std::nullopt;
     }
-    co_return RunError::processFailed(status, decodeStrictUtf8(process->readAllStandardError()));
+    co_return RunError::processFailed(status, errorText);
 }
 
 QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
@@ -276,12 +268,16 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
             QCoreApplication::translate("RemuxJob", "This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."));
     }
     // A pipe or a device would be read forever; a missing file is left to ffmpeg's own words.
-    auto checking = finished(QtConcurrent::run(workers(), &OutputCommit::isRegularOrAbsent, m_input.toLocalFile()));
-    const auto regular = co_await checking;
-    if (!regular) {
+    bool inputStuck = false;
+    auto checking = finished(DiskCall::run(m_input.toLocalFile(), [path = m_input.toLocalFile()] { return OutputCommit::inspectInput(path); }), &inputStuck);
+    const auto input = co_await checking;
+    if (inputStuck) {
+        co_return failed(stoppedAnswering(m_input.fileName()));
+    }
+    if (!input) {
         co_return Outcome {};
     }
-    if (!*regular) {
+    if (!input->convertible) {
         co_return failed(QCoreApplication::translate("RemuxJob", "%1 isn't a regular file, so it can't be converted.").arg(m_input.fileName()));
     }
 
@@ -292,9 +288,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_return Outcome {};
     }
     if (stalled) {
-        co_return failed(
-            QCoreApplication::translate("RemuxJob", "%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.")
-                .arg(m_input.fileName()));
+        co_return failed(stoppedAnswering(m_input.fileName()));
     }
     if (inputInfo) {
         if (const auto empty = RemuxChecks::nothingToConvert(m_input.fileName(), *inputInfo)) {
@@ -304,29 +298,35 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
 
     const QString outputPath = m_output.toLocalFile();
     const QString folder = QFileInfo(outputPath).path();
-    QFuture<OutputCommit::Prepared> preparing = QtConcurrent::run(workers(), &OutputCommit::prepare, folder);
-    auto waitingForTemporary = finished(preparing);
+    QFuture<OutputCommit::Prepared> preparing
+        = DiskCall::run(folder, [folder, permissions = input->permissions] { return OutputCommit::prepare(folder, permissions); });
+    bool folderStuck = false;
+    auto waitingForTemporary = finished(preparing, &folderStuck);
     const auto prepared = co_await waitingForTemporary;
     if (!prepared) {
-        // Stopped meanwhile: what is being made goes once it is there.
-        preparing.then(workers(), [](const OutputCommit::Prepared &made) {
+        // Stopped or given up meanwhile: what is being made goes once it is there.
+        preparing.then(DiskCall::threadOf(folder), [](const OutputCommit::Prepared &made) {
             if (made.temporary) {
                 OutputCommit::discard(*made.temporary);
             }
         });
-        co_return Outcome {};
+        co_return folderStuck ? failed(stoppedAnswering(m_input.fileName())) : Outcome {};
     }
     if (!prepared->temporary) {
         co_return failed(QCoreApplication::translate("RemuxJob", "Can't write into %1: %2.").arg(folder, errnoText(prepared->error)));
     }
     m_temporary = prepared->temporary;
     const QUrl temporaryUrl = QUrl::fromLocalFile(m_temporary->path);
-    const auto discardTemporary = [this]() -> QCoro::Task<> {
+    const auto discardTemporary = [this, folder]() -> QCoro::Task<> {
         if (const auto temporary = std::exchange(m_temporary, std::nullopt)) {
-            auto removing = finished(QtConcurrent::run(workers(), [temporary = *temporary] {
-                OutputCommit::discard(temporary);
-                return true;
-            }));
+            // A removal that doesn't answer is left to finish by itself: the file has failed anyway.
+            bool stuck = false;
+            auto removing = finished(DiskCall::run(folder,
+                                         [temporary = *temporary] {
+                                             OutputCommit::discard(temporary);
+                                             return true;
+                                         }),
+                &stuck);
             co_await removing;
         }
     };
@@ -409,7 +409,9 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         m_onProgress(FFmpegRunner::Progress { std::nullopt, std::nullopt, true });
     }
     // The times are set before the move, so the real name never carries the wrong date.
-    auto committing = finished(QtConcurrent::run(workers(),
+    // No deadline: a flush to a slow stick may take minutes, and a commit given up would still
+    // put the file under its name later.
+    auto committing = finished(DiskCall::run(folder,
         [temporary = *std::exchange(m_temporary, std::nullopt), outputPath, base, extension,
             source = m_settings.keepDates ? m_input.toLocalFile() : QString()] {
             if (!source.isEmpty()) {
@@ -422,7 +424,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_return Outcome {};
     }
     if (committed->error != 0) {
-        co_return failed(QCoreApplication::translate("RemuxJob", "The new file couldn't be named %1: %2.")
+        co_return failed(QCoreApplication::translate("RemuxJob", "The new file %1 couldn't be saved: %2.")
                              .arg(QFileInfo(committed->path).fileName(), errnoText(committed->error)));
     }
     co_return Outcome { droppedDataTracks, std::nullopt, QUrl::fromLocalFile(committed->path), notes, warnings };

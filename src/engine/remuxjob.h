@@ -7,7 +7,6 @@
 #include <QFuture>
 #include <QObject>
 #include <QPointer>
-#include <QProcess>
 #include <QUrl>
 #include <chrono>
 #include <memory>
@@ -17,6 +16,8 @@
 // and its Stop, cleans up in one place whatever ends it, and reports one outcome. Everything
 // that touches the disk runs on a worker thread, so a dead mount never blocks the caller's
 // thread; Stop is reported at once, even while a disk call or ffmpeg's death is still pending.
+class FFmpegProcess;
+
 class RemuxJob : public QObject
 {
     Q_OBJECT
@@ -27,7 +28,7 @@ public:
 
     struct Settings {
         QUrl executable;
-        std::chrono::milliseconds stallLimit;
+        std::chrono::milliseconds stallLimit; // for a probe and for ffmpeg, without a sign of reading
         std::function<void(MediaProbe::Control &)> probeHook;
         bool keepDates = true; // the new file gets the source's times
     };
@@ -38,15 +39,16 @@ public:
     // Runs the whole remux once; must be called on the main thread, and only once.
     QCoro::Task<RemuxOutcome> run();
 
-    // Ends the job without blocking: interrupts a probe, terminates ffmpeg and kills it after
-    // `grace`, removes the temporary. run() then reports RunError::stopped().
-    void stop(std::chrono::milliseconds grace);
+    // Ends the job without blocking: interrupts a probe, kills ffmpeg, removes the temporary.
+    // run() then reports RunError::stopped().
+    void stop();
 
     // Blocks until the temporary's removal that stop() started has ended, or the deadline.
     void waitForCleanUp(std::chrono::milliseconds limit) const;
 
-    // The threads every job's disk calls run on. Never destroyed, so quitting never waits for a
-    // call stuck on a dead mount.
+    // Threads for calls that touch the disk but belong to no one mount. Never destroyed, so
+    // quitting never waits for a call stuck on a dead mount. A job's own calls run on their
+    // mount's thread (DiskCall).
     static QThreadPool *workers();
 
 Q_SIGNALS:
@@ -54,9 +56,10 @@ Q_SIGNALS:
     void woken();
 
 private:
-    // The future's result once it is there; none when the job is stopped first, but while the
-    // file is being saved.
-    template<typename T> QCoro::Task<std::optional<T>> finished(QFuture<T> future);
+    // The result of a call on a worker thread, or none when Stop came first (but while the file
+    // is being saved), or when `gaveUp` is given and the call didn't answer within the stall
+    // limit (then `*gaveUp` is set).
+    template<typename T> QCoro::Task<std::optional<T>> finished(QFuture<T> future, bool *gaveUp = nullptr);
     QCoro::Task<std::optional<MediaProbe::Info>> probe(QUrl file, MediaProbe::Depth depth, bool *stalled);
     QCoro::Task<std::optional<RunError>> runFFmpeg(QStringList arguments, std::optional<double> duration);
     QCoro::Task<RemuxOutcome> remux();
@@ -70,7 +73,7 @@ private:
     bool m_stopped = false;
     bool m_saving = false; // the finished file is being flushed and named: Stop no longer undoes it
     std::shared_ptr<MediaProbe::Control> m_probe;
-    QProcess *m_process = nullptr; // not a child: it may outlive the job until it can be reaped
+    FFmpegProcess *m_process = nullptr; // not a child: it may outlive the job until it can be reaped
     std::optional<OutputCommit::Temporary> m_temporary;
     QFuture<void> m_cleanUp;
 };

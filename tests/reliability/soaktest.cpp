@@ -22,7 +22,8 @@ struct Fault {
 };
 const QList<Fault> faults { { "success", 30, "done" }, { "junk", 10, "done" }, { "truncated", 10, "done" }, { "lingering", 3, "done" }, { "orphan", 3, "done" },
     { "datastream", 10, "note" }, { "exit", 12, "failed ffmpeg exited 69: Invalid data found when processing input" },
-    { "sigkill", 6, "failed ffmpeg exited 9: about to be killed" }, { "sigsegv", 6, "failed ffmpeg exited 11: " },
+    { "sigkill", 6, "failed ffmpeg was ended by signal 9 (Killed): about to be killed" },
+    { "sigsegv", 6, "failed ffmpeg was ended by signal 11 (Segmentation fault): " },
     { "bigstderr", 3, "failed ffmpeg exited 1: Error while decoding stream #0:0" } };
 
 // Every entry under `folder`, links not followed, by its raw name: its type, identity, size, time

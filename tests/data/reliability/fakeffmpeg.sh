@@ -35,7 +35,7 @@ sigsegv)
     ulimit -c 0; printf 'out_time_us=1000'; kill -SEGV $$ ;;
 bigstderr)
     block 100000 0.5 continue
-    yes 'Error while decoding stream #0:0: Invalid data found when processing input' | head -c 10485760 >&2; exit 1 ;;
+    yes 'Error while decoding stream #0:0: Invalid data found when processing input' | head -n 140000 >&2; exit 1 ;;
 datastream) # ffmpeg has already opened the output when the muxer refuses the data stream
     if [ "$attempt" = first ]; then
         printf 'header' > "$output"
