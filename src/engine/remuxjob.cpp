@@ -330,12 +330,14 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     };
 
     const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
-    RemuxAttempt attempt = RetryPolicy::first(inputInfo, m_format);
-    bool droppedDataTracks = false;
+    // Without the source's tracks there is no plan: every stream is copied as it is.
+    const std::optional<TrackPlan> plan = inputInfo ? std::optional(TrackPlan::make(*inputInfo, m_format)) : std::nullopt;
+    RemuxAttempt attempt;
+    bool droppedDataTracks = plan && plan->dropsDataTracks;
     QStringList warnings;
     std::optional<RunError> failure;
     for (int attempts = 1;; ++attempts) {
-        auto running = runFFmpeg(FFmpegRunner::buildArguments(m_input, temporaryUrl, m_format, attempt), duration);
+        auto running = runFFmpeg(FFmpegRunner::buildArguments(m_input, temporaryUrl, m_format, attempt, plan), duration);
         failure = co_await running;
         if (m_stopped) {
             co_return Outcome {};
@@ -383,17 +385,22 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_await removing;
         co_return failed(*unfit);
     }
-    if (inputInfo) {
+    if (inputInfo && plan) {
+        notes << plan->notes;
+        warnings << plan->warnings;
         // Only a file read back as the container that was written tells what it carries; one
         // that libavformat takes for something else was not understood, so there is no verdict.
+        // It is held against the plan of the last attempt, not the source: what the container
+        // can't record was never meant to arrive.
         if (outputInfo && RemuxChecks::readAsContainer(*outputInfo, m_format)) {
-            if (const QStringList lost = RemuxChecks::streamsLost(*inputInfo, *outputInfo); !lost.isEmpty()) {
+            const MediaProbe::Info expected = plan->leavingOut(attempt).expected();
+            if (const QStringList lost = RemuxChecks::streamsLost(expected, *outputInfo); !lost.isEmpty()) {
                 auto removing = discardTemporary();
                 co_await removing;
                 co_return failed(RunError::streamsNotCarried(lost, m_format));
             }
             notes << RemuxChecks::notesOnArrival(*inputInfo, *outputInfo, m_format);
-            warnings << RemuxChecks::warningsOnArrival(*inputInfo, *outputInfo);
+            warnings << RemuxChecks::warningsOnArrival(*inputInfo, *outputInfo) << RemuxChecks::tracksAltered(expected, *outputInfo);
         }
     }
 

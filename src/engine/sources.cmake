@@ -9,6 +9,8 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/failurereason.h ${CMAKE_CURRENT_LIST_DIR}/failurereason.cpp
   ${CMAKE_CURRENT_LIST_DIR}/outputcommit.h ${CMAKE_CURRENT_LIST_DIR}/outputcommit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/retrypolicy.h ${CMAKE_CURRENT_LIST_DIR}/retrypolicy.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/languagecodes.h ${CMAKE_CURRENT_LIST_DIR}/languagecodes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackplan.h ${CMAKE_CURRENT_LIST_DIR}/trackplan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxjob.h ${CMAKE_CURRENT_LIST_DIR}/remuxjob.cpp)
 
 # The reading half of the media probe: a module loaded on first use, so libavformat is not mapped
