@@ -180,6 +180,8 @@ private Q_SLOTS:
         row("cover art left out of MKV", "cover.mp4", "-map 0:0 -c copy", OutputFormat::mkv, "The cover art couldn't be copied into MKV and was left out.");
         row("cover art as a video track", "cover.mp4", "-map 0 -c copy", OutputFormat::mkv,
             "The cover art arrived as an ordinary video track, so players may show it as a second video.");
+        row("a subtitle made default on the way", "subtitles.mkv", "-map 0 -c copy -disposition:s:0 default", OutputFormat::mkv,
+            "A track's language, title or flags didn't arrive as they were.");
         row("a duration guessed from the bit rate", "guessed.aac", "-c copy", OutputFormat::mkv, "");
     }
     void judged()
@@ -197,8 +199,10 @@ private Q_SLOTS:
         if (found.isEmpty()) {
             QVERIFY(input && written && RemuxChecks::readAsContainer(*written, format));
             const QStringList lost = RemuxChecks::streamsLost(*input, *written);
-            found = lost.isEmpty() ? (RemuxChecks::notesOnArrival(*input, *written, format) + RemuxChecks::warningsOnArrival(*input, *written)).join(u' ')
-                                   : "lost: " + lost.join(", ");
+            const QStringList altered = RemuxChecks::tracksAltered(TrackPlan::make(*input, format).expected(), *written);
+            found = lost.isEmpty()
+                ? (RemuxChecks::notesOnArrival(*input, *written, format) + RemuxChecks::warningsOnArrival(*input, *written) + altered).join(u' ')
+                : "lost: " + lost.join(", ");
         }
         QCOMPARE(found, verdict);
     }
