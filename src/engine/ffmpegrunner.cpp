@@ -212,7 +212,23 @@ void addPlan(QStringList &arguments, const TrackPlan &plan)
             arguments << QStringLiteral("-metadata:s:%1").arg(k) << titleKey + track.title;
         }
     }
+    // Attachments are numbered among themselves: the copied ones first, then these.
+    auto attachment = std::count_if(plan.tracks.cbegin(), plan.tracks.cend(), [](const auto &t) { return t.kind == MediaProbe::StreamKind::attachment; });
+    for (const TrackPlan::Cover &cover : plan.covers) {
+        if (!cover.path.isEmpty()) {
+            arguments << QStringLiteral("-attach") << cover.path << QStringLiteral("-metadata:s:t:%1").arg(attachment)
+                      << QStringLiteral("mimetype=") + cover.mimeType << QStringLiteral("-metadata:s:t:%1").arg(attachment++)
+                      << QStringLiteral("filename=") + cover.fileName;
+        }
+    }
 }
+}
+
+QStringList FFmpegRunner::coverArguments(const QUrl &input, const TrackPlan::Cover &cover, const QString &path)
+{
+    return { QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-nostats"), QStringLiteral("-i"),
+        input.toLocalFile(), QStringLiteral("-map"), QStringLiteral("0:%1").arg(cover.source), QStringLiteral("-c"), QStringLiteral("copy"),
+        QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-f"), QStringLiteral("image2pipe"), QStringLiteral("-y"), path };
 }
 
 QStringList FFmpegRunner::buildArguments(const QUrl &input, const QUrl &output, OutputFormat format, const Retry &retry, const std::optional<TrackPlan> &plan)

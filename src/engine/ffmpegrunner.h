@@ -119,6 +119,8 @@ public:
     // stream is copied as it is.
     [[nodiscard]] static QStringList buildArguments(
         const QUrl &input, const QUrl &output, OutputFormat format, const Retry &retry, const std::optional<TrackPlan> &plan = std::nullopt);
+    // The short first step that copies a cover picture out into a file of its own, at `path`.
+    [[nodiscard]] static QStringList coverArguments(const QUrl &input, const TrackPlan::Cover &cover, const QString &path);
     [[nodiscard]] static QString muxerName(OutputFormat format);
     [[nodiscard]] static bool isDataTrackFailure(const QString &stderrText);
 

@@ -6,10 +6,12 @@
 #include <QCoreApplication>
 #include <QCoroTimer>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
@@ -331,7 +333,23 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
 
     const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
     // Without the source's tracks there is no plan: every stream is copied as it is.
-    const std::optional<TrackPlan> plan = inputInfo ? std::optional(TrackPlan::make(*inputInfo, m_format)) : std::nullopt;
+    std::optional<TrackPlan> plan = inputInfo ? std::optional(TrackPlan::make(*inputInfo, m_format)) : std::nullopt;
+    // Cover art for MKV is copied out first, into a folder that goes with this call; a picture that
+    // won't come out is left out, and the read-back says so.
+    std::optional<QTemporaryDir> covers;
+    for (qsizetype i = 0; plan && i < plan->covers.size(); ++i) {
+        TrackPlan::Cover &cover = plan->covers[i];
+        if (!covers) {
+            covers.emplace(QDir::temp().filePath(QStringLiteral("kestrune-XXXXXX")));
+        }
+        const QString path = covers->filePath(cover.fileName);
+        auto extracting = runFFmpeg(FFmpegRunner::coverArguments(m_input, cover, path), std::nullopt);
+        const auto refused = co_await extracting;
+        if (m_stopped) {
+            co_return Outcome {};
+        }
+        cover.path = covers->isValid() && !refused && QFileInfo(path).size() > 0 ? path : QString();
+    }
     RemuxAttempt attempt;
     bool droppedDataTracks = plan && plan->dropsDataTracks;
     QStringList warnings;

@@ -119,6 +119,13 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format)
     bool styled = false;
     bool unrecorded = false;
     for (const MediaProbe::Stream &stream : source.streams) {
+        // Matroska names one cover by its file; pictures it can't name stay out, as the read-back says.
+        const bool jpeg = stream.codecName == QLatin1String("mjpeg");
+        if (format == OutputFormat::mkv && RemuxChecks::isPicture(stream) && plan.covers.isEmpty() && (jpeg || stream.codecName == QLatin1String("png"))) {
+            plan.covers.append({ stream.index, jpeg ? QStringLiteral("cover.jpg") : QStringLiteral("cover.png"),
+                jpeg ? QStringLiteral("image/jpeg") : QStringLiteral("image/png") });
+            continue;
+        }
         if (leftOut(stream, format)) {
             unknown += stream.kind == Kind::other;
             plan.dropsDataTracks = plan.dropsDataTracks || stream.kind == Kind::data;
@@ -161,6 +168,7 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format)
 TrackPlan TrackPlan::leavingOut(const RemuxAttempt &attempt) const
 {
     TrackPlan plan = *this;
+    plan.covers.removeIf([&attempt](const Cover &cover) { return attempt.leftOutIndexes.contains(cover.source); });
     plan.tracks.removeIf([&attempt](const Track &track) {
         return attempt.leftOutIndexes.contains(track.source) || (attempt.leaveOut && track.kind == Kind::data)
             || (attempt.leaveOut && attempt.leaveOutAttachments && track.kind == Kind::attachment);

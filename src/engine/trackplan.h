@@ -30,7 +30,18 @@ struct TrackPlan {
         bool operator==(const Track &) const = default;
     };
 
+    // Cover art that goes into MKV as an attachment where players look for it, written first into
+    // a file of its own (`path`, set by whoever extracts it; empty: not there, so not attached).
+    struct Cover {
+        int source = 0;
+        QString fileName; // "cover.jpg" or "cover.png"
+        QString mimeType;
+        QString path;
+        bool operator==(const Cover &) const = default;
+    };
+
     QList<Track> tracks; // in the new file's order
+    QList<Cover> covers; // after the tracks
     QStringList notes; // what was left out, for the user
     QStringList warnings; // what arrives changed, for the user
     bool dropsDataTracks = false; // data streams the container can't hold were left out

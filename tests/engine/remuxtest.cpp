@@ -109,6 +109,7 @@ private Q_SLOTS:
                                                      << fonts.arg("TS") + " The chapters couldn't be copied into TS and were left out.";
         QTest::addRow("a source cut in half") << "cut in half.mkv" << OutputFormat::mp4 << 1 << false
                                               << "The source seems damaged: it says it lasts 10.0 s, but only 4.…";
+        QTest::addRow("cover art into MKV as an attachment, copied out first") << "cover.mp4" << OutputFormat::mkv << 2 << false << "";
         const QString converted = "The subtitles were converted to ";
         for (const OutputFormat format : { OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov })
             QTest::addRow("languages, titles, flags into %s", qPrintable(OutputFormats::displayName(format)))

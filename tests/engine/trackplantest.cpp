@@ -49,6 +49,8 @@ QString render(const TrackPlan &plan)
                    .arg(QString::number(t.source), t.codec, t.encoder.isEmpty() ? "" : "=" + t.encoder, orNone(t.language),
                        t.recordedLanguage == t.language ? "" : "/" + orNone(t.recordedLanguage), t.title,
                        t.recordedTitle == t.title ? "" : "/" + orNone(t.recordedTitle), t.attachedPicture ? "p" : letters(t.flags), letters(t.recordedFlags));
+    for (const auto &c : plan.covers)
+        out << QStringLiteral("%1:%2 %3").arg(QString::number(c.source), c.fileName, c.mimeType);
     return out.join(u'|');
 }
 
@@ -105,8 +107,9 @@ private Q_SLOTS:
         const QString unknown = "A stream ffmpeg doesn't know was left out.", styled = "; their styling was lost.";
         const QString text = unknown + " The subtitles were converted to MP4's text format" + styled;
         const QString t = "0:h264 - '' d/d|1:aac fra 'English 5.1' d/d|2:aac %1 '' -/-|3:aac eng '' c/%2|";
-        row("MKV: every flag; cover art, data and the unknown out", s1, OutputFormat::mkv,
-            t.arg("deu", "c") + "4:subrip eng '' -/-|5:ass ger 'Signs' f/f|6:hdmv_pgs_subtitle spa '' h/h|9:ttf - '' -/-", unknown + "+");
+        row("MKV: every flag; cover art attached; data and the unknown out", s1, OutputFormat::mkv,
+            t.arg("deu", "c") + "4:subrip eng '' -/-|5:ass ger 'Signs' f/f|6:hdmv_pgs_subtitle spa '' h/h|9:ttf - '' -/-|7:cover.jpg image/jpeg",
+            unknown + "+");
         row("MP4: text converted, first subtitle default", s1, OutputFormat::mp4,
             t.arg("deu", "c")
                 + "4:mov_text=mov_text eng '' -/d|5:mov_text=mov_text ger 'Signs' f/f|6:hdmv_pgs_subtitle spa '' h/h|7:mjpeg - '' p/-|8:tmcd - '' -/-",
@@ -158,6 +161,10 @@ private Q_SLOTS:
             three + "zho -disposition:2 hearing_impaired+visual_impaired -metadata:s:2 language=swe -c:3 srt -disposition:3 0 -f matroska -y OUT");
         row("MOV", s2, OutputFormat::mov, "",
             three + "chi -disposition:2 hearing_impaired+visual_impaired -metadata:s:2 language=sve -disposition:3 0 -movflags +faststart -f mov -y OUT");
+        row("MKV, cover art attached", s3, OutputFormat::mkv, "",
+            "-i IN -map 0:0 -map 0:1 -map 0:2 -c copy -disposition:0 default -disposition:1 default -metadata:s:1 language=eng -metadata:s:1 title=English 5.1 "
+            "-disposition:2 hearing_impaired -metadata:s:2 language=fre -attach /C -metadata:s:t:0 mimetype=image/png -metadata:s:t:0 filename=cover.png -f "
+            "matroska -y OUT");
         row("MP4", s3, OutputFormat::mp4, "",
             "-i IN -map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -c copy" + mp4 + " -disposition:4 attached_pic -movflags +faststart -f mp4 -y OUT");
         row("MP4, third attempt", s3, OutputFormat::mp4, "dg4",
@@ -180,7 +187,9 @@ private Q_SLOTS:
         for (const QChar c : attempt)
             if (c.isDigit())
                 retry.leftOutIndexes << c.digitValue();
-        const auto plan = streams.isEmpty() ? std::nullopt : std::optional(TrackPlan::make(source(streams), format));
+        auto plan = streams.isEmpty() ? std::nullopt : std::optional(TrackPlan::make(source(streams), format));
+        for (qsizetype i = 0; plan && i < plan->covers.size(); ++i)
+            plan->covers[i].path = "/C"; // as if copied out
         QCOMPARE(FFmpegRunner::buildArguments(QUrl::fromLocalFile("/IN"), QUrl::fromLocalFile("/OUT"), format, retry, plan).join(u' '),
             "-hide_banner -loglevel error -nostats -progress pipe:1 " + QString(vector).replace("IN", "/IN").replace("OUT", "/OUT"));
     }
