@@ -4,6 +4,7 @@
 #include "engine/outputformat.h"
 #include "engine/progressparser.h"
 #include "engine/retrypolicy.h"
+#include "engine/trackplan.h"
 
 #include <QCoroTask>
 #include <QString>
@@ -113,7 +114,13 @@ public:
     // onProgress is always called there, in block order.
     virtual QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress);
 
-    [[nodiscard]] static QStringList buildArguments(const QUrl &input, const QUrl &output, OutputFormat format, const Retry &retry);
+    // With a plan, each of its tracks is named, with its codec, flags, language and title; the
+    // retry leaves out of it what it must. Without one (the source could not be read) every
+    // stream is copied as it is.
+    [[nodiscard]] static QStringList buildArguments(
+        const QUrl &input, const QUrl &output, OutputFormat format, const Retry &retry, const std::optional<TrackPlan> &plan = std::nullopt);
+    // The short first step that copies a cover picture out into a file of its own, at `path`.
+    [[nodiscard]] static QStringList coverArguments(const QUrl &input, const TrackPlan::Cover &cover, const QString &path);
     [[nodiscard]] static QString muxerName(OutputFormat format);
     [[nodiscard]] static bool isDataTrackFailure(const QString &stderrText);
 

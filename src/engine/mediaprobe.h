@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QCoroTask>
+#include <QFlags>
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
 #include <QUrl>
 #include <atomic>
@@ -17,12 +19,26 @@ class MediaProbe
 public:
     enum class StreamKind { video, audio, subtitle, data, attachment, other };
 
+    // The marks a track carries for players; a picture's own mark is `attachedPicture`.
+    enum class Flag {
+        isDefault = 0x1,
+        forced = 0x2,
+        hearingImpaired = 0x4,
+        visualImpaired = 0x8,
+        commentary = 0x10,
+        original = 0x20,
+    };
+    Q_DECLARE_FLAGS(Flags, Flag)
+
     struct Stream {
         StreamKind kind = StreamKind::other;
         QString codecName; // libavcodec's short name, e.g. "h264", "subrip"; "none" when unknown
         int index = 0; // the stream's number in the file, as ffmpeg's "0:N" names it
         bool attachedPicture = false; // cover art: a still picture, no part of the film
         QString fileName; // an attachment's name inside the container, e.g. "cover.jpg"
+        QString language; // the tag as the container keeps it: "fra", "fre", "en", "sve", …
+        QString title; // the title, or in MP4 and MOV the handler name when it is not a default one
+        Flags flags;
         bool operator==(const Stream &) const = default;
     };
 
@@ -73,4 +89,17 @@ public:
     [[nodiscard]] static QString codecName(int codecId);
 
     [[nodiscard]] static QString kindName(StreamKind kind);
+
+    // Whether an MP4 or MOV handler name is one a muxer writes by itself ("SoundHandler",
+    // "Core Media Audio", …) rather than a title someone gave the track. Inline: the reading
+    // module, loaded apart from the program, calls it too. Those muxers name the handler after the
+    // kind of the track; nobody titles a track "…Handler".
+    [[nodiscard]] static bool isDefaultHandlerName(const QString &name)
+    {
+        static const QRegularExpression muxerNamed(
+            QStringLiteral("handler|^core media |^iso media file produced by |^(video|sound|audio|text|subtitle)$"), QRegularExpression::CaseInsensitiveOption);
+        return name.trimmed().isEmpty() || muxerNamed.match(name.trimmed()).hasMatch();
+    }
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(MediaProbe::Flags)

@@ -125,9 +125,23 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(const QString &path, int depth
         for (unsigned i = 0; i < context->nb_streams; ++i) {
             const AVStream *stream = context->streams[i];
             const AVCodecParameters *parameters = stream->codecpar;
-            const AVDictionaryEntry *fileName = av_dict_get(stream->metadata, "filename", nullptr, 0);
-            info.streams.append({ kindOf(parameters->codec_type), QString::fromLatin1(avcodec_get_name(parameters->codec_id)), int(i),
-                (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0, fileName ? QString::fromUtf8(fileName->value) : QString() });
+            const auto tag = [stream](const char *key) {
+                const AVDictionaryEntry *entry = av_dict_get(stream->metadata, key, nullptr, 0);
+                return entry ? QString::fromUtf8(entry->value) : QString();
+            };
+            Stream read { kindOf(parameters->codec_type), QString::fromLatin1(avcodec_get_name(parameters->codec_id)), int(i),
+                (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0, tag("filename"), tag("language"), tag("title") };
+            // MP4 and MOV keep a track's title only as its handler name.
+            if (const QString handler = tag("handler_name"); read.title.isEmpty() && !MediaProbe::isDefaultHandlerName(handler)) {
+                read.title = handler;
+            }
+            using Flag = MediaProbe::Flag;
+            for (const auto &[bit, flag] : { std::pair { AV_DISPOSITION_DEFAULT, Flag::isDefault }, { AV_DISPOSITION_FORCED, Flag::forced },
+                     { AV_DISPOSITION_HEARING_IMPAIRED, Flag::hearingImpaired }, { AV_DISPOSITION_VISUAL_IMPAIRED, Flag::visualImpaired },
+                     { AV_DISPOSITION_COMMENT, Flag::commentary }, { AV_DISPOSITION_ORIGINAL, Flag::original } }) {
+                read.flags.setFlag(flag, (stream->disposition & bit) != 0);
+            }
+            info.streams.append(read);
         }
         // The library hands out cover art first, from memory, and some containers store it once more
         // among the samples; a file whose samples are all missing (a fragmented MP4's initialization

@@ -1,5 +1,7 @@
 #include "engine/remuxchecks.h"
 
+#include "engine/languagecodes.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
@@ -52,6 +54,38 @@ QStringList streamsLost(const MediaProbe::Info &input, const MediaProbe::Info &o
         }
     }
     return lost;
+}
+
+QStringList tracksAltered(const MediaProbe::Info &expected, const MediaProbe::Info &output)
+{
+    const auto media = [](const MediaProbe::Info &info) {
+        QList<MediaProbe::Stream> streams;
+        for (const auto &stream : info.streams) {
+            // Cover art is kept apart: MP4 holds it outside the tracks, with no flags of its own.
+            if ((stream.kind == MediaProbe::StreamKind::video || stream.kind == MediaProbe::StreamKind::audio
+                    || stream.kind == MediaProbe::StreamKind::subtitle)
+                && !stream.attachedPicture) {
+                streams.append(stream);
+            }
+        }
+        return streams;
+    };
+    const QList<MediaProbe::Stream> planned = media(expected);
+    const QList<MediaProbe::Stream> arrived = media(output);
+    if (planned.size() != arrived.size()) {
+        return {};
+    }
+    int altered = 0;
+    for (qsizetype i = 0; i < planned.size(); ++i) {
+        const auto &want = planned[i];
+        const auto &got = arrived[i];
+        altered += want.kind != got.kind || !LanguageCodes::sameLanguage(want.language, got.language) || want.title != got.title || want.flags != got.flags;
+    }
+    if (altered == 0) {
+        return {};
+    }
+    return { altered == 1 ? QCoreApplication::translate("RemuxChecks", "A track's language, title or flags didn't arrive as they were.")
+                          : QCoreApplication::translate("RemuxChecks", "%n tracks' languages, titles or flags didn't arrive as they were.", nullptr, altered) };
 }
 
 bool readAsContainer(const MediaProbe::Info &info, OutputFormat format)

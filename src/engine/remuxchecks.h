@@ -17,6 +17,11 @@ namespace RemuxChecks
 // "kind (codec)". Cover art and data streams are never counted: they carry none of the film.
 [[nodiscard]] QStringList streamsLost(const MediaProbe::Info &input, const MediaProbe::Info &output);
 
+// Sentences about video, audio and subtitle tracks that arrived in `output` with another
+// language (by meaning), title or flags than `expected` shows of them, track by track in order.
+// None when tracks are missing: streamsLost() speaks of those.
+[[nodiscard]] QStringList tracksAltered(const MediaProbe::Info &expected, const MediaProbe::Info &output);
+
 // Whether libavformat read the file as the container that was written. Only then does it tell
 // what the file carries; a file taken for something else was not understood.
 [[nodiscard]] bool readAsContainer(const MediaProbe::Info &info, OutputFormat format);

@@ -8,10 +8,12 @@
 #include <QCoreApplication>
 #include <QCoroTimer>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
@@ -332,12 +334,30 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     };
 
     const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
-    RemuxAttempt attempt = RetryPolicy::first(inputInfo, m_format);
-    bool droppedDataTracks = false;
+    // Without the source's tracks there is no plan: every stream is copied as it is.
+    std::optional<TrackPlan> plan = inputInfo ? std::optional(TrackPlan::make(*inputInfo, m_format)) : std::nullopt;
+    // Cover art for MKV is copied out first, into a folder that goes with this call; a picture that
+    // won't come out is left out, and the read-back says so.
+    std::optional<QTemporaryDir> covers;
+    for (qsizetype i = 0; plan && i < plan->covers.size(); ++i) {
+        TrackPlan::Cover &cover = plan->covers[i];
+        if (!covers) {
+            covers.emplace(QDir::temp().filePath(QStringLiteral("kestrune-XXXXXX")));
+        }
+        const QString path = covers->filePath(cover.fileName);
+        auto extracting = runFFmpeg(FFmpegRunner::coverArguments(m_input, cover, path), std::nullopt);
+        const auto refused = co_await extracting;
+        if (m_stopped) {
+            co_return Outcome {};
+        }
+        cover.path = covers->isValid() && !refused && QFileInfo(path).size() > 0 ? path : QString();
+    }
+    RemuxAttempt attempt;
+    bool droppedDataTracks = plan && plan->dropsDataTracks;
     QStringList warnings;
     std::optional<RunError> failure;
     for (int attempts = 1;; ++attempts) {
-        auto running = runFFmpeg(FFmpegRunner::buildArguments(m_input, temporaryUrl, m_format, attempt), duration);
+        auto running = runFFmpeg(FFmpegRunner::buildArguments(m_input, temporaryUrl, m_format, attempt, plan), duration);
         failure = co_await running;
         if (m_stopped) {
             co_return Outcome {};
@@ -385,17 +405,22 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
         co_await removing;
         co_return failed(*unfit);
     }
-    if (inputInfo) {
+    if (inputInfo && plan) {
+        notes << plan->notes;
+        warnings << plan->warnings;
         // Only a file read back as the container that was written tells what it carries; one
         // that libavformat takes for something else was not understood, so there is no verdict.
+        // It is held against the plan of the last attempt, not the source: what the container
+        // can't record was never meant to arrive.
         if (outputInfo && RemuxChecks::readAsContainer(*outputInfo, m_format)) {
-            if (const QStringList lost = RemuxChecks::streamsLost(*inputInfo, *outputInfo); !lost.isEmpty()) {
+            const MediaProbe::Info expected = plan->leavingOut(attempt).expected();
+            if (const QStringList lost = RemuxChecks::streamsLost(expected, *outputInfo); !lost.isEmpty()) {
                 auto removing = discardTemporary();
                 co_await removing;
                 co_return failed(RunError::streamsNotCarried(lost, m_format));
             }
             notes << RemuxChecks::notesOnArrival(*inputInfo, *outputInfo, m_format);
-            warnings << RemuxChecks::warningsOnArrival(*inputInfo, *outputInfo);
+            warnings << RemuxChecks::warningsOnArrival(*inputInfo, *outputInfo) << RemuxChecks::tracksAltered(expected, *outputInfo);
         }
     }
 

@@ -52,15 +52,6 @@ bool isDataTrackFailure(const QString &errorText)
     return containsAny(errorText, dataTrackFailureMarkers());
 }
 
-RemuxAttempt first(const std::optional<MediaProbe::Info> &streams, OutputFormat format)
-{
-    RemuxAttempt attempt;
-    if (format == OutputFormat::mkv) {
-        attempt.leftOutIndexes = pictureIndexes(streams);
-    }
-    return attempt;
-}
-
 std::optional<Next> next(const QString &errorText, const std::optional<MediaProbe::Info> &streams, const RemuxAttempt &last, int attemptsSoFar)
 {
     if (attemptsSoFar >= maxAttempts) {

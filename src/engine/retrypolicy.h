@@ -19,7 +19,8 @@ struct RemuxAttempt {
 
 // Which attempt comes next: a pure decision from ffmpeg's error text and the source's streams,
 // so it is tested without any process. Each known cause is tried once, keeping what earlier
-// attempts decided.
+// attempts decided. What is known before ffmpeg runs is the track plan's; these are for what only
+// ffmpeg's refusal tells.
 namespace RetryPolicy
 {
 constexpr int maxAttempts = 3;
@@ -29,10 +30,6 @@ constexpr int maxAttempts = 3;
 // The texts by which ffmpeg says packets came without timestamps.
 [[nodiscard]] const QStringList &missingTimestampMarkers();
 [[nodiscard]] bool isDataTrackFailure(const QString &errorText);
-
-// The first attempt: a plain copy, but without cover art into MKV, whose muxer would write the
-// picture as an ordinary one-frame video track. `streams` is none when the probe failed.
-[[nodiscard]] RemuxAttempt first(const std::optional<MediaProbe::Info> &streams, OutputFormat format);
 
 struct Next {
     RemuxAttempt attempt;

@@ -11,6 +11,8 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/retrypolicy.h ${CMAKE_CURRENT_LIST_DIR}/retrypolicy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ffmpegprocess.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegprocess.cpp
   ${CMAKE_CURRENT_LIST_DIR}/diskcall.h ${CMAKE_CURRENT_LIST_DIR}/diskcall.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/languagecodes.h ${CMAKE_CURRENT_LIST_DIR}/languagecodes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackplan.h ${CMAKE_CURRENT_LIST_DIR}/trackplan.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxjob.h ${CMAKE_CURRENT_LIST_DIR}/remuxjob.cpp)
 
 # The reading half of the media probe: a module loaded on first use, so libavformat is not mapped

@@ -35,7 +35,6 @@ class FFmpegRunnerTest : public QObject
     std::unique_ptr<QTemporaryDir> m_dir; // input and outputs, fresh per row
     QTemporaryDir m_clipDir;
     QString m_media; // a real clip, when ffmpeg is installed
-    QString m_cover; // a real clip with cover art
     QStringList arguments(int call) const { return QString::fromUtf8(readFile(m_bin.filePath(u"call%1.args"_qs.arg(call)))).split(u'\n', Qt::SkipEmptyParts); }
     int calls() const { return QDir(m_bin.path()).entryList({ QStringLiteral("call*.args") }).size(); }
     bool useFake(const QByteArray &body)
@@ -53,10 +52,6 @@ private Q_SLOTS:
         m_media = m_clipDir.filePath("clip.mp4");
         QProcess::execute(
             QStringLiteral("ffmpeg"), { "-loglevel", "error", "-y", "-f", "lavfi", "-i", "testsrc=size=64x48:duration=0.3", "-c:v", "mpeg4", m_media });
-        m_cover = m_clipDir.filePath("cover.mp4");
-        QProcess::execute(QStringLiteral("ffmpeg"),
-            { "-loglevel", "error", "-y", "-i", m_media, "-f", "lavfi", "-i", "color=c=red:s=32x32:d=0.04", "-map", "0", "-map", "1", "-c:v:0", "copy",
-                "-c:v:1", "png", "-frames:v:1", "1", "-disposition:v:1", "attached_pic", m_cover });
     }
 
     void locate_data()
@@ -99,7 +94,7 @@ private Q_SLOTS:
     void retryPolicy_data()
     {
         QTest::addColumn<QString>("streams");
-        QTest::addColumn<QString>("last"); // "first" asks for the first attempt
+        QTest::addColumn<QString>("last");
         QTest::addColumn<int>("attempts");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QString>("next"); // "none": no further attempt
@@ -107,9 +102,6 @@ private Q_SLOTS:
         const auto row = [](const char *name, const char *streams, const char *last, int attempts, const char *error, const char *next, bool drops = false) {
             QTest::addRow("%s", name) << streams << last << attempts << error << next << drops;
         };
-        row("first into MKV leaves cover art out", "vap", "first", 0, "", "2");
-        row("first into MP4 keeps cover art", "vap", "first mp4", 0, "", "");
-        row("first with unknown streams", "?", "first", 0, "", "");
         row("marker in capitals, streams unknown", "?", "", 1, "COULD NOT Write Header", "d", true);
         row("a data stream refused", "vd", "", 1, "Could not find tag for codec x", "d", true);
         row("cover art and a font refused", "vpt", "", 1, "codec not currently supported in container", "dt1");
@@ -147,10 +139,6 @@ private Q_SLOTS:
                     attempt.leftOutIndexes << c.digitValue();
             return attempt;
         };
-        if (last.startsWith("first")) {
-            QCOMPARE(RetryPolicy::first(info, last.endsWith("mp4") ? OutputFormat::mp4 : OutputFormat::mkv), decode(next));
-            return;
-        }
         const auto decided = RetryPolicy::next(error, info, decode(last), attempts);
         QCOMPARE(decided.has_value(), next != "none");
         if (decided) {
@@ -230,12 +218,15 @@ private Q_SLOTS:
         QCOMPARE(savings, outcome->succeeded() ? 1 : 0); // told once the file is being saved, and only then
         QVERIFY(onMainThread);
         QCOMPARE(outcome->droppedDataTracks, !finalName.isEmpty() && vectors.contains("d")); // the fake's input has unknown streams
+        const auto source = setup == "media" ? MediaProbe::probeFile(input) : std::nullopt; // a real clip gets a plan
         for (int call = 1; call <= vectors.size(); ++call) {
             QStringList vector = arguments(call);
             QVERIFY2(vector.size() > 1 && OutputCommit::isTemporaryName(QFileInfo(vector.takeLast()).fileName()), qPrintable(vector.join(u' ')));
             const QString r = vectors[call - 1];
-            QCOMPARE(
-                vector, FFmpegRunner::buildArguments(inputUrl, {}, OutputFormat::mkv, { r.contains(u'd'), {}, false, r.contains(u'g') }).mid(0, vector.size()));
+            QCOMPARE(vector,
+                FFmpegRunner::buildArguments(inputUrl, {}, OutputFormat::mkv, { r.contains(u'd'), {}, false, r.contains(u'g') },
+                    source ? std::optional(TrackPlan::make(*source, OutputFormat::mkv)) : std::nullopt)
+                    .mid(0, vector.size()));
         }
         QCOMPARE(outcome->output, finalName.isEmpty() ? QUrl() : QUrl::fromLocalFile(m_dir->filePath(finalName)));
         QStringList expectedFiles { "in.mov", finalName };
@@ -320,35 +311,6 @@ private Q_SLOTS:
         QCOMPARE(readFile(dir.filePath("target")), QByteArray("bytes"));
         OutputCommit::discard(*live);
         QCOMPARE(OutputCommit::sweep(dir.path()), 0);
-    }
-
-    // Cover art read back from the new file: into MKV it is left out for real, never a stray
-    // one-frame video track.
-    void coverArt_data()
-    {
-        QTest::addColumn<OutputFormat>("format");
-        QTest::addColumn<int>("videos");
-        QTest::addColumn<int>("pictures");
-        QTest::addColumn<QString>("notes");
-        QTest::addRow("MKV") << OutputFormat::mkv << 1 << 0 << "The cover art couldn't be copied into MKV and was left out.";
-        QTest::addRow("MP4 keeps it") << OutputFormat::mp4 << 2 << 1 << "";
-    }
-    void coverArt()
-    {
-        QFETCH(OutputFormat, format);
-        QFETCH(int, videos);
-        QFETCH(int, pictures);
-        QFETCH(QString, notes);
-        QVERIFY2(QFile::exists(m_cover), "no ffmpeg to make a clip");
-        QTemporaryDir dir;
-        FFmpegRunner runner;
-        const auto outcome = finishWithin(runner.remux(QUrl::fromLocalFile(m_cover), QUrl::fromLocalFile(dir.filePath("new")), format, {}), 20000);
-        QVERIFY2(outcome && outcome->succeeded(), outcome ? qPrintable(describe(outcome->error)) : "remux hung");
-        QCOMPARE(outcome->notes.join(u' '), notes);
-        const auto info = MediaProbe::probeFile(dir.filePath("new"), MediaProbe::Depth::header);
-        QVERIFY(info);
-        QCOMPARE(RemuxChecks::countKind(*info, MediaProbe::StreamKind::video), videos);
-        QCOMPARE(std::count_if(info->streams.cbegin(), info->streams.cend(), RemuxChecks::isPicture), pictures);
     }
 };
 

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "engine/mediaprobe.h"
+#include "engine/outputformat.h"
+#include "engine/retrypolicy.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What goes into the new file, decided before ffmpeg runs: which tracks, in what order, each
+// copied or (text subtitles only) converted, with its language in the spelling the container
+// keeps, its title where the container keeps it, and every flag stated, so ffmpeg never picks
+// a default of its own. A pure function of the source's tracks and the container, tested as a
+// table; the retries stay for what it can't know.
+struct TrackPlan {
+    struct Track {
+        int source = 0; // the stream's number in the source, as "0:N" names it
+        MediaProbe::StreamKind kind = MediaProbe::StreamKind::other;
+        QString codec; // as written: the source's, or the conversion's
+        QString encoder; // ffmpeg's encoder of a conversion ("mov_text", "srt", "webvtt"); empty: copied
+        bool attachedPicture = false;
+        QString language; // in the container's spelling; empty: none to write
+        QString title;
+        MediaProbe::Flags flags; // as stated to ffmpeg
+        // What the new file read back must show: what the container records of the above.
+        QString recordedLanguage;
+        QString recordedTitle;
+        MediaProbe::Flags recordedFlags;
+        bool operator==(const Track &) const = default;
+    };
+
+    // Cover art that goes into MKV as an attachment where players look for it, written first into
+    // a file of its own (`path`, set by whoever extracts it; empty: not there, so not attached).
+    struct Cover {
+        int source = 0;
+        QString fileName; // "cover.jpg" or "cover.png"
+        QString mimeType;
+        QString path;
+        bool operator==(const Cover &) const = default;
+    };
+
+    QList<Track> tracks; // in the new file's order
+    QList<Cover> covers; // after the tracks
+    QStringList notes; // what was left out, for the user
+    QStringList warnings; // what arrives changed, for the user
+    bool dropsDataTracks = false; // data streams the container can't hold were left out
+    OutputFormat format = OutputFormat::mkv;
+
+    // What a container records of a track, as ffmpeg 5.1 writes and reads it.
+    struct Records {
+        bool language = false;
+        bool title = false;
+        MediaProbe::Flags flags;
+        bool firstIsDefault = false; // a kind without a default track gets its first one marked
+        bool operator==(const Records &) const = default;
+    };
+    [[nodiscard]] static Records records(OutputFormat format);
+
+    [[nodiscard]] static TrackPlan make(const MediaProbe::Info &source, OutputFormat format);
+
+    // The plan for a retry: without what `attempt` leaves out, the recorded flags settled anew.
+    [[nodiscard]] TrackPlan leavingOut(const RemuxAttempt &attempt) const;
+
+    // The new file as the plan expects to read it back.
+    [[nodiscard]] MediaProbe::Info expected() const;
+
+private:
+    void settle();
+};
