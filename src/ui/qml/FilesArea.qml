@@ -32,12 +32,12 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        radius: 6
+        radius: Units.boxRadius
         color: WindowStyle.boxFill
     }
 
     component RowSeparator: Rectangle {
-        height: 1
+        height: Units.hairline
         color: WindowStyle.rowSeparator
     }
 
@@ -50,14 +50,14 @@ Item {
             x: 10
             width: parent.width - 20
             height: implicitHeight + 16
-            spacing: 8
+            spacing: Units.largeSpacing
 
             SymbolIcon {
                 objectName: "headerIcon"
                 name: "arrow.down.doc"
                 color: area.isDragTarget ? ThemeManager.accentColor : WindowStyle.secondaryText
-                Layout.preferredWidth: 16
-                Layout.preferredHeight: 16
+                Layout.preferredWidth: Units.icon
+                Layout.preferredHeight: Units.icon
             }
             WindowText {
                 objectName: "headerText"
@@ -187,7 +187,7 @@ Item {
                 // The group's content starts 2 below its label.
                 Item {
                     visible: entry.index === 1 && area.queueExpanded
-                    width: 1
+                    width: Units.hairline
                     height: 2
                 }
                 RowSeparator {
@@ -225,7 +225,7 @@ Item {
         // The group's padding below its label or its last row.
         Item {
             visible: area.fileCount >= 2
-            width: 1
+            width: Units.hairline
             height: 6
         }
     }
@@ -233,7 +233,7 @@ Item {
     RoundedOutline {
         objectName: "outline"
         anchors.fill: parent
-        radius: 6
+        radius: Units.boxRadius
         lineWidth: area.isDragTarget ? 2 : 1
         strokeColor: area.isDragTarget ? ThemeManager.accentColor : WindowStyle.idleOutline
         dash: area.isEmpty ? 4 : 0

@@ -9,7 +9,7 @@ Item {
     id: holder
 
     property string text
-    property int delay: 600
+    property int delay: Units.helpDelay
     property ToolTip tip: null
 
     visible: false
@@ -35,9 +35,9 @@ Item {
                 color: WindowStyle.text
             }
             background: Rectangle {
-                radius: 4
+                radius: Units.radius
                 color: WindowStyle.controlBackground
-                border.width: 1
+                border.width: Units.hairline
                 border.color: WindowStyle.controlBorder
             }
         }
