@@ -47,8 +47,8 @@ ApplicationWindow {
     // Opens the application menu from the keyboard, its first entry current, so the arrows and
     // Return work at once.
     function openApplicationMenu() {
-        applicationMenu.popup(menuBar.itemAt(0), 0, menuBar.height)
-        applicationMenu.currentIndex = 0
+        applicationMenu.popup(menuBar.itemAt(0), 0, menuBar.height);
+        applicationMenu.currentIndex = 0;
     }
 
     menuBar: MenuBar {
@@ -91,8 +91,12 @@ ApplicationWindow {
 
             updater: window.updater
             model: window.model
-            onAboutRequested: window.openDialog(aboutDialog, { about: window.about })
-            onUpdateCheckStarted: window.openDialog(updateDialog, { updater: window.updater })
+            onAboutRequested: window.openDialog(aboutDialog, {
+                    "about": window.about
+                })
+            onUpdateCheckStarted: window.openDialog(updateDialog, {
+                    "updater": window.updater
+                })
         }
     }
 

@@ -12,8 +12,8 @@ Menu {
     required property UpdaterController updater
     required property RemuxViewModel model
 
-    signal aboutRequested()
-    signal updateCheckStarted()
+    signal aboutRequested
+    signal updateCheckStarted
 
     objectName: "applicationMenu"
     title: "Kestrune"
@@ -81,7 +81,8 @@ Menu {
             commands.updateCheckStarted();
         }
     }
-    CommandRule {}
+    CommandRule {
+    }
     Action {
         objectName: "keepFileDatesAction"
         text: qsTr("Keep File Dates")
@@ -89,7 +90,8 @@ Menu {
         checked: commands.model.keepFileDates
         onToggled: commands.model.keepFileDates = checked
     }
-    CommandRule {}
+    CommandRule {
+    }
     Action {
         property string shortcutText: "Ctrl+Q"
 

@@ -12,8 +12,7 @@ Column {
 
     // Takes no room in the page, not even its spacing, while nothing in it applies.
     // (From the conditions, not the children's visibility, which follows this item's own.)
-    visible: status.vm.isConverting || status.vm.overallProgress > 0 || bannerSlot.shown || bannerSlot.presence > 0 || status.vm.hasErrorMessage
-             || !status.vm.ffmpegAvailable
+    visible: status.vm.isConverting || status.vm.overallProgress > 0 || bannerSlot.shown || bannerSlot.presence > 0 || status.vm.hasErrorMessage || !status.vm.ffmpegAvailable
 
     // The batch's progress, with Stop beside it while the batch runs.
     RowLayout {
@@ -41,7 +40,7 @@ Column {
         objectName: "bannerSlot"
         readonly property bool shown: status.vm.isBatchFinished
         property real presence: shown ? 1 : 0
-        Behavior on presence {
+        Behavior on presence  {
             NumberAnimation {
                 duration: Units.longDuration
                 easing.type: Easing.InOutQuad

@@ -30,18 +30,18 @@ Item {
     onFocusItemChanged: revealFocus()
 
     function revealFocus() {
-        let item = focusItem
+        let item = focusItem;
         while (item && item !== page)
-            item = item.parent
+            item = item.parent;
         if (!item)
-            return
-        const margin = 8
-        const top = focusItem.mapToItem(page, 0, 0).y - margin
-        const bottom = top + focusItem.height + 2 * margin
+            return;
+        const margin = 8;
+        const top = focusItem.mapToItem(page, 0, 0).y - margin;
+        const bottom = top + focusItem.height + 2 * margin;
         if (top < scroller.contentY)
-            scroller.contentY = Math.max(0, top)
+            scroller.contentY = Math.max(0, top);
         else if (bottom > scroller.contentY + scroller.height)
-            scroller.contentY = Math.min(scroller.contentHeight - scroller.height, bottom - scroller.height)
+            scroller.contentY = Math.min(scroller.contentHeight - scroller.height, bottom - scroller.height);
     }
 
     // The list grows with the queue; when it outgrows the window the content scrolls so that
@@ -140,7 +140,8 @@ Item {
                     width: body.innerWidth
                     spacing: Units.gridSpacing
 
-                    KeepOriginalCheckBox {}
+                    KeepOriginalCheckBox {
+                    }
                     Item {
                         Layout.fillWidth: true
                     }
@@ -184,13 +185,13 @@ Item {
     focus: true
     Component.onCompleted: forceActiveFocus()
     function pressReturn(event) {
-        const focused = Window.activeFocusItem
+        const focused = Window.activeFocusItem;
         if (focused instanceof T.AbstractButton && focused !== root && focused.enabled)
-            focused.clicked()
+            focused.clicked();
         else if (root.canConvert)
-            formatRow.convertButton.clicked()
+            formatRow.convertButton.clicked();
         else
-            event.accepted = false
+            event.accepted = false;
     }
     Keys.onReturnPressed: event => pressReturn(event)
     Keys.onEnterPressed: event => pressReturn(event)

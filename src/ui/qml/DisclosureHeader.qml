@@ -21,7 +21,7 @@ WindowButton {
         anchors.verticalCenter: parent.verticalCenter
         rotation: header.expanded ? 90 : 0
         antialiasing: true
-        Behavior on rotation {
+        Behavior on rotation  {
             NumberAnimation {
                 duration: Units.shortDuration
             }
@@ -34,8 +34,14 @@ WindowButton {
             joinStyle: ShapePath.RoundJoin
             startX: 3.5
             startY: 1.5
-            PathLine { x: 7; y: 5 }
-            PathLine { x: 3.5; y: 8.5 }
+            PathLine {
+                x: 7
+                y: 5
+            }
+            PathLine {
+                x: 3.5
+                y: 8.5
+            }
         }
     }
     WindowText {

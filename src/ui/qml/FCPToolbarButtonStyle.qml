@@ -21,7 +21,7 @@ Item {
     implicitHeight: label.implicitHeight + 12
 
     scale: pressed ? 0.95 : 1.0
-    Behavior on scale {
+    Behavior on scale  {
         NumberAnimation {
             duration: Units.pressDuration
             easing.type: Easing.Bezier

@@ -23,8 +23,8 @@ Item {
     // Drawn around the row while the keyboard is on it.
     property bool showFocus: false
 
-    signal revealRequested()
-    signal removeRequested()
+    signal revealRequested
+    signal removeRequested
 
     readonly property bool isDone: status === FileListModel.Done
     readonly property bool isFailed: status === FileListModel.Failed
@@ -100,7 +100,6 @@ Item {
         }
 
         // qmllint enable unqualified
-
         ColumnLayout {
             spacing: Units.hairline
             Layout.fillWidth: true

@@ -51,10 +51,10 @@ RowLayout {
     }
 
     function stepFormat(from, step) {
-        const next = formats.itemAt((from + step + formats.count) % formats.count) as ToolbarButton
+        const next = formats.itemAt((from + step + formats.count) % formats.count) as ToolbarButton;
         // Focus first: the button losing the choice stops being a Tab stop, which Qt refuses
         // while it has focus.
-        next.forceActiveFocus(Qt.TabFocusReason)
-        next.clicked()
+        next.forceActiveFocus(Qt.TabFocusReason);
+        next.clicked();
     }
 }

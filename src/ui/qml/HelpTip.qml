@@ -13,7 +13,8 @@ Item {
     property ToolTip tip: null
 
     visible: false
-    onVisibleChanged: if (visible && !tip) tip = popup.createObject(holder.parent)
+    onVisibleChanged: if (visible && !tip)
+        tip = popup.createObject(holder.parent)
 
     // This Qt's linter cannot follow ids of the file into an inline Component; they are bound here.
     // qmllint disable unqualified

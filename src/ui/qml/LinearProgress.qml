@@ -7,7 +7,7 @@ Item {
 
     property real value: 0
     property real shown: value
-    Behavior on shown {
+    Behavior on shown  {
         NumberAnimation {
             duration: Units.progressDuration
             easing.type: Easing.Bezier

@@ -59,11 +59,26 @@ WindowButton {
                 joinStyle: ShapePath.RoundJoin
                 startX: 1
                 startY: 4.5
-                PathLine { x: 4; y: 1.5 }
-                PathLine { x: 7; y: 4.5 }
-                PathMove { x: 1; y: 7.5 }
-                PathLine { x: 4; y: 10.5 }
-                PathLine { x: 7; y: 7.5 }
+                PathLine {
+                    x: 4
+                    y: 1.5
+                }
+                PathLine {
+                    x: 7
+                    y: 4.5
+                }
+                PathMove {
+                    x: 1
+                    y: 7.5
+                }
+                PathLine {
+                    x: 4
+                    y: 10.5
+                }
+                PathLine {
+                    x: 7
+                    y: 7.5
+                }
             }
         }
     }
@@ -121,15 +136,16 @@ WindowButton {
         implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
         modal: false
 
-        delegate: DestinationEntry {}
+        delegate: DestinationEntry {
+        }
 
         contentItem: ListView {
             implicitHeight: contentHeight
             implicitWidth: {
-                let widest = 0
+                let widest = 0;
                 for (let i = 0; i < count; ++i)
-                    widest = Math.max(widest, model.get(i).implicitWidth)
-                return widest
+                    widest = Math.max(widest, model.get(i).implicitWidth);
+                return widest;
             }
             model: menu.contentModel
             interactive: false
@@ -159,7 +175,8 @@ WindowButton {
             marked: !face.vm.sameAsInput
             onTriggered: face.vm.sameAsInput = false
         }
-        MenuRule {}
+        MenuRule {
+        }
         DestinationEntry {
             objectName: "chooseFolderItem"
             text: qsTr("Choose folder…")

@@ -35,7 +35,7 @@ Item {
             }
         }
 
-        RotationAnimator on rotation {
+        RotationAnimator on rotation  {
             from: 0
             to: 360
             duration: Units.spinDuration

@@ -19,5 +19,6 @@ T.AbstractButton {
 
     Accessible.role: Accessible.Button
     Accessible.name: text
-    Accessible.onPressAction: if (enabled) clicked()
+    Accessible.onPressAction: if (enabled)
+        clicked()
 }
