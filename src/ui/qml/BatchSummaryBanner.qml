@@ -18,7 +18,8 @@ Item {
 
     implicitHeight: layout.implicitHeight + 16
 
-    Accessible.role: Accessible.StatusBar
+    // An alert is read out as it appears, so a screen reader tells when a batch is over.
+    Accessible.role: Accessible.AlertMessage
     Accessible.name: summary
 
     Rectangle {

@@ -53,5 +53,6 @@ WindowButton {
         font.pointSize: WindowStyle.captionPointSize
         color: header.tint
     }
+    // Qt 6.4's Accessible has no expanded state yet, so the description carries it.
     Accessible.description: expanded ? qsTr("expanded") : qsTr("collapsed")
 }

@@ -42,7 +42,9 @@ Item {
 
     Accessible.role: Accessible.ListItem
     Accessible.focusable: true
-    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, hasFraction, fraction, note, reason)
+    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, note, reason)
+    // The live percentage, apart from the name so that its changes are not announced.
+    Accessible.description: isConverting && hasFraction ? ViewText.percentText(fraction) : ""
 
     RowLayout {
         id: layout
