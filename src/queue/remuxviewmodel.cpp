@@ -2,7 +2,7 @@
 
 #include "engine/outputnaming.h"
 #include "engine/remuxjob.h"
-#include "queue/desktopservices.h"
+#include "app/desktopservices.h"
 #include "queue/sourcecollector.h"
 
 #include <QCoreApplication>

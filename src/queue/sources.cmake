@@ -4,5 +4,4 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.h ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platformservices.h
   ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.h ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/desktopservices.h ${CMAKE_CURRENT_LIST_DIR}/desktopservices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.h ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.cpp)
