@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import Kestrune
 
+// Its texts keep the window's translation context, from before it was a file of its own.
 // Below the options: the batch's progress with Stop, the summary banner when a batch is over, a
 // message of the model and the ffmpeg warning, each shown only when it applies.
 Column {
@@ -29,7 +30,7 @@ Column {
             id: stopButton
             objectName: "stopButton"
             visible: status.vm.isConverting
-            text: qsTr("Stop")
+            text: qsTranslate("ContentView", "Stop")
             onClicked: status.vm.stop()
         }
     }
@@ -84,7 +85,7 @@ Column {
             anchors.verticalCenter: parent.verticalCenter
         }
         WindowText {
-            text: qsTr("ffmpeg not found: install the ffmpeg package")
+            text: qsTranslate("ContentView", "ffmpeg not found: install the ffmpeg package")
             color: WindowStyle.orange
             font.pointSize: WindowStyle.captionPointSize
             anchors.verticalCenter: parent.verticalCenter

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import Kestrune
 
+// Its texts keep the window's translation context, from before it was a file of its own.
 // The format row: "Convert to", one tile per container as a radio group, and Convert.
 RowLayout {
     id: row
@@ -13,7 +14,7 @@ RowLayout {
     spacing: Units.largeSpacing
 
     WindowText {
-        text: qsTr("Convert to")
+        text: qsTranslate("ContentView", "Convert to")
     }
     // This Qt's linter cannot follow ids of the file into a delegate.
     // qmllint disable unqualified
@@ -45,7 +46,7 @@ RowLayout {
     ConvertButton {
         id: convertButton
         objectName: "convertButton"
-        text: row.vm.isConverting ? qsTr("Converting…") : qsTr("Convert")
+        text: row.vm.isConverting ? qsTranslate("ContentView", "Converting…") : qsTranslate("ContentView", "Convert")
         enabled: row.canConvert
         onClicked: row.vm.startConvert()
     }
