@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (UpdaterController::compareVersions(release.version, release.version) != 0)
             std::abort();
         if (previous
-            && UpdaterController::compareVersions(previous->version, release.version) != -UpdaterController::compareVersions(release.version, previous->version))
+            && UpdaterController::compareVersions(previous->version, release.version)
+                != -UpdaterController::compareVersions(release.version, previous->version))
             std::abort();
         previous = &release;
     }
