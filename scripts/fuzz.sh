@@ -10,7 +10,7 @@ seconds=${KESTRUNE_FUZZ_SECONDS:-30}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKESTRUNE_FUZZ=ON -DKESTRUNE_SANITIZE=ON -DKESTRUNE_BUILD_TESTS=OFF -DKESTRUNE_BUILD_BENCH=OFF >/dev/null
-targets=$(sed -n 's/^kestrune_add_fuzzer(\([a-z]*\)).*/\1/p' "$root/fuzz/CMakeLists.txt")
+targets=$(sed -n 's/^kestrune_add_fuzzer(\([a-z]*\) .*/\1/p' "$root/fuzz/CMakeLists.txt")
 # shellcheck disable=SC2086
 cmake --build "$build" --parallel "$(nproc)" --target $targets
 [ "${KESTRUNE_FUZZ_BUILD_ONLY:-0}" = 1 ] && exit 0

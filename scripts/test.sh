@@ -12,6 +12,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KESTRUNE_BUILD_DIR:-$root/build}
 bash "$root/scripts/install-deps.sh"
 export QT_QPA_PLATFORM=offscreen
+# Every tool a test needs is installed above, so a test that would skip for want of one fails.
+export KESTRUNE_REQUIRE_TOOLS=1
 jobs=$(nproc)
 # Most of the slow tests wait on child processes (fake tools, ffmpeg) or on timers, not on a
 # core, so twice as many tests as cores keeps the cores busy.

@@ -2,8 +2,10 @@
 
 #include "app/aboutinfo.h"
 #include "app/applicationservice.h"
+#include "app/batchsession.h"
 #include "app/commandline.h"
-#include "app/desktopsession.h"
+#include "app/desktopfilerevealer.h"
+#include "app/dialogfilepicker.h"
 #include "app/localpaths.h"
 #include "app/terminalconversion.h"
 #include "app/translations.h"
@@ -122,7 +124,10 @@ bool KestruneApp::start()
     if (!claimSession())
         return false;
 
-    m_viewModel = new RemuxViewModel(this);
+    RemuxViewModel::Dependencies dependencies;
+    dependencies.picker = std::make_unique<DialogFilePicker>();
+    dependencies.revealer = std::make_unique<DesktopFileRevealer>();
+    m_viewModel = new RemuxViewModel(std::move(dependencies), this);
     watchBatches();
     // ffmpeg may have been installed or removed while the window was in the background.
     connect(qApp, &QGuiApplication::applicationStateChanged, m_viewModel, [model = m_viewModel](Qt::ApplicationState state) {

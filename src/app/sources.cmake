@@ -23,7 +23,13 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/terminalconversion.h ${CMAKE_CURRENT_LIST_DIR}/terminalconversion.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commandline.h ${CMAKE_CURRENT_LIST_DIR}/commandline.cpp
   ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.h ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/desktopsession.h ${CMAKE_CURRENT_LIST_DIR}/desktopsession.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dbuscall.h
+  ${CMAKE_CURRENT_LIST_DIR}/sleepinhibitor.h ${CMAKE_CURRENT_LIST_DIR}/sleepinhibitor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/desktopnotifier.h ${CMAKE_CURRENT_LIST_DIR}/desktopnotifier.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/launcherentry.h ${CMAKE_CURRENT_LIST_DIR}/launcherentry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/batchsession.h ${CMAKE_CURRENT_LIST_DIR}/batchsession.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/dialogfilepicker.h ${CMAKE_CURRENT_LIST_DIR}/dialogfilepicker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/desktopfilerevealer.h ${CMAKE_CURRENT_LIST_DIR}/desktopfilerevealer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/applicationservice.h ${CMAKE_CURRENT_LIST_DIR}/applicationservice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/localpaths.h ${CMAKE_CURRENT_LIST_DIR}/localpaths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/translations.h ${CMAKE_CURRENT_LIST_DIR}/translations.cpp)

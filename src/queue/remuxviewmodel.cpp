@@ -1,7 +1,6 @@
 #include "queue/remuxviewmodel.h"
 
 #include "queue/batchdriver.h"
-#include "queue/desktopservices.h"
 #include "queue/fileadder.h"
 #include "queue/outputdestination.h"
 
@@ -75,8 +74,8 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
 {
     d->files = new FileListModel(this);
     d->runner = dependencies.runner ? std::move(dependencies.runner) : std::make_unique<FFmpegRunner>();
-    d->picker = dependencies.picker ? std::move(dependencies.picker) : std::make_unique<DialogFilePicker>();
-    d->revealer = dependencies.revealer ? std::move(dependencies.revealer) : std::make_unique<DesktopFileRevealer>();
+    d->picker = std::move(dependencies.picker);
+    d->revealer = std::move(dependencies.revealer);
     d->destination = std::make_unique<OutputDestination>(dependencies.walkHook);
     d->driver = std::make_unique<BatchDriver>(
         d->files, d->runner.get(), d->destination.get(), std::move(dependencies.clock), std::move(dependencies.sleeper), dependencies.diskStallLimit);
@@ -360,6 +359,9 @@ QCoro::Task<QUrl> RemuxViewModel::outputURL(const QUrl &source) const
 
 void RemuxViewModel::chooseOutputFolder()
 {
+    if (!d->picker) {
+        return;
+    }
     const FilePicker::FolderChoice choice = d->picker->pickFolder(tr("Choose Output Folder"));
     if (!choice.accepted) {
         return;
@@ -370,6 +372,9 @@ void RemuxViewModel::chooseOutputFolder()
 
 void RemuxViewModel::presentAddFilesPanel()
 {
+    if (!d->picker) {
+        return;
+    }
     const FilePicker::FilesChoice choice = d->picker->pickFiles(tr("Add Files"));
     if (choice.accepted) {
         addFiles(choice.urls);
@@ -419,7 +424,9 @@ void RemuxViewModel::clearFinished()
 void RemuxViewModel::reveal(const InputFile &file)
 {
     if (const auto *done = file.status().asDone()) {
-        d->revealer->reveal(done->outputURL);
+        if (d->revealer) {
+            d->revealer->reveal(done->outputURL);
+        }
     }
 }
 

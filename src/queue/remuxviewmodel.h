@@ -61,8 +61,8 @@ public:
 
     struct Dependencies {
         std::unique_ptr<FFmpegRunner> runner; // default: the real engine
-        std::unique_ptr<FilePicker> picker; // default: the desktop's native dialogs
-        std::unique_ptr<FileRevealer> revealer; // default: the desktop's file manager
+        std::unique_ptr<FilePicker> picker; // none: no dialog opens (the shell gives the desktop's)
+        std::unique_ptr<FileRevealer> revealer; // none: nothing is revealed
         Clock clock; // default: std::chrono::steady_clock::now
         Sleeper sleeper; // default: a precise timer
         // Runs on a worker before each entry a folder walk looks at and before each search for

@@ -4,7 +4,6 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.h ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platformservices.h
   ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.h ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/desktopservices.h ${CMAKE_CURRENT_LIST_DIR}/desktopservices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/outputdestination.h ${CMAKE_CURRENT_LIST_DIR}/outputdestination.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fileadder.h ${CMAKE_CURRENT_LIST_DIR}/fileadder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/batchdriver.h ${CMAKE_CURRENT_LIST_DIR}/batchdriver.cpp

@@ -2,16 +2,22 @@
 target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/thememanager.h ${CMAKE_CURRENT_LIST_DIR}/thememanager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/viewtext.h ${CMAKE_CURRENT_LIST_DIR}/viewtext.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/windowstyle.h ${CMAKE_CURRENT_LIST_DIR}/windowstyle.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/windowstyle.h ${CMAKE_CURRENT_LIST_DIR}/windowstyle.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/units.h)
 
 list(APPEND KESTRUNE_QML_FILES
   ${CMAKE_CURRENT_LIST_DIR}/qml/ContentView.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/FormatRow.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/BatchStatus.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FilesArea.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FileRowView.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/ConvertingReadout.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/OutputDestinationMenu.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/BatchSummaryBanner.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FCPToolbarButtonStyle.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/WindowButton.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/MenuEntry.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/MenuRule.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/ToolbarButton.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/ConvertButton.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/LinkButton.qml

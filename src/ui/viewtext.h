@@ -35,7 +35,7 @@ public:
     [[nodiscard]] static QString toneSymbol(Tone tone);
     // What the destination menu's face reads.
     [[nodiscard]] static QString destination(bool sameAsInput, bool hasDirectory, const QString &directoryPath);
-    // A row's status in words, for assistive technologies.
+    // A row's status in words, for assistive technologies and the terminal.
     [[nodiscard]] static QString rowStatus(FileListModel::Status status, bool hasFraction, double fraction, const QString &note, const QString &reason);
 
     Q_INVOKABLE [[nodiscard]] QString percentText(double fraction) const { return percent(fraction); }
@@ -51,8 +51,9 @@ public:
     {
         return destination(sameAsInput, hasDirectory, directoryPath);
     }
-    Q_INVOKABLE [[nodiscard]] QString rowStatusText(int status, bool hasFraction, double fraction, const QString &note, const QString &reason) const
+    Q_INVOKABLE [[nodiscard]] QString rowStatusText(int status, const QString &note, const QString &reason) const
     {
-        return rowStatus(FileListModel::Status(status), hasFraction, fraction, note, reason);
+        // Never the live percentage: a screen reader re-reads a row's name each time it changes.
+        return rowStatus(FileListModel::Status(status), false, 0, note, reason);
     }
 };

@@ -1,5 +1,4 @@
-#include "app/desktopsession.h"
-
+#include "app/batchsession.h"
 #include "run.h"
 
 #include <QDBusMessage>

@@ -1,4 +1,5 @@
 #include "run.h"
+#include "../requiretools.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -33,7 +34,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         if (!QFile::exists("/usr/bin/ffmpeg"))
-            QSKIP("no ffmpeg installed");
+            KESTRUNE_SKIP_WITHOUT_TOOL("no ffmpeg installed");
         QVERIFY(QDir(m_media.path()).mkpath("folder"));
         QCOMPARE(run("ffmpeg", { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-c:v", "mpeg4", m_media.filePath("a.mp4") }), "\nexit 0");
         for (const char *copy : { "folder/b.mkv", "take:2.mp4", "x\uFFFD.mp4" })

@@ -3,6 +3,7 @@
 // new file are also tried on files ffmpeg writes by itself, as some sources make it write them.
 #include "engine/languagecodes.h"
 #include "engine/remuxchecks.h"
+#include "../requiretools.h"
 #include "remuxwait.h"
 
 Q_DECLARE_METATYPE(OutputFormat)
@@ -48,7 +49,7 @@ private Q_SLOTS:
     {
         const auto installed = FFmpegRunner({ QString(), FFmpegRunner::Locations::platformDefault().ffmpegSearchPaths }).locateFFmpeg();
         if (!installed)
-            QSKIP("no ffmpeg installed at the fixed paths");
+            KESTRUNE_SKIP_WITHOUT_TOOL("no ffmpeg installed at the fixed paths");
         m_ffmpeg = installed->toLocalFile();
         QVERIFY(writeFile(m_bin.filePath("ffmpeg"), "#!/bin/sh\necho >> \"$0.calls\"\nexec '" + QFile::encodeName(m_ffmpeg) + "' \"$@\"\n",
             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));

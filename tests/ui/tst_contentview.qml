@@ -43,7 +43,7 @@ ViewTestCase {
         compare(find(view, "stopButton").visible, data.stop, "Stop")
         tryCompare(find(view, "bannerSlot"), "visible", data.banner !== "")
         if (data.banner !== "") {
-            compare(find(view, "banner").Accessible.name, data.banner)
+            compare([find(view, "banner").Accessible.name, find(view, "banner").Accessible.role], [data.banner, Accessible.AlertMessage], "announced")
             sameColor(find(view, "banner").toneColor, data.tone, "banner tone")
         }
         compare(find(view, "ffmpegWarning").visible, data.warning, "ffmpeg warning")

@@ -24,9 +24,9 @@ ViewTestCase {
             { tag: "queued, idle", steps: [], name: "Queued", indicator: "circle", detail: driver.root + folder, readout: "", button: "Remove from list" },
             { tag: "queued during a batch", files: both, steps: ["convert"], name: "Queued", indicator: "circle", detail: driver.root + folder, readout: "", button: "" },
             { tag: "converting, nothing known", steps: ["convert"], name: "Converting", indicator: "spinner", detail: driver.root + folder, readout: "", button: "" },
-            { tag: "converting at a half", steps: ["convert", "report"], fraction: 0.5, name: "Converting, 50%", indicator: "progress", detail: driver.root + folder, readout: "50%", button: "" },
+            { tag: "converting at a half", steps: ["convert", "report"], fraction: 0.5, name: "Converting", description: "50%", indicator: "progress", detail: driver.root + folder, readout: "50%", button: "" },
             { tag: "converting, speed only", steps: ["convert", "report"], speed: 12.5, name: "Converting", indicator: "spinner", detail: driver.root + folder, readout: "13\u00d7", button: "" },
-            { tag: "converting, both", steps: ["convert", "report"], fraction: 0.125, speed: 9.96, name: "Converting, 13%", indicator: "progress", detail: driver.root + folder, readout: "13% 10.0\u00d7", button: "" },
+            { tag: "converting, both", steps: ["convert", "report"], fraction: 0.125, speed: 9.96, name: "Converting", description: "13%", indicator: "progress", detail: driver.root + folder, readout: "13% 10.0\u00d7", button: "" },
             { tag: "done", steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Show in Folder" },
             { tag: "done during a batch", files: [...both].reverse(), steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Show in Folder" },
             { tag: "done with a note", steps: ["convert", "dropped"], name: "Converted: " + note, indicator: "checkmark.circle.fill", detail: note, readout: "", button: "Show in Folder" },
@@ -37,6 +37,7 @@ ViewTestCase {
     function test_row(data) {
         const item = row(data)
         compare(item.Accessible.name, "beach.mov, " + data.name)
+        compare(item.Accessible.description, data.description || "")
         compare(find(item, "indicator").kind, data.indicator)
         compare(find(item, "detail").text, data.detail)
         const slots = findAll(item, "percentSlot").concat(findAll(item, "speedSlot")).filter(slot => slot.visible)

@@ -36,7 +36,7 @@ public:
     // A fresh model in its start state; the previous one is dropped.
     Q_INVOKABLE void reset();
     Q_INVOKABLE void setFfmpegFound(bool found) { m_ffmpegFound = found, m_model->refreshFfmpegAvailable(); }
-    [[nodiscard]] QString root() const { return m_files.path(); }
+    [[nodiscard]] QString root() const { return qEnvironmentVariable("KESTRUNE_FILES_ROOT", m_files.path()); }
     // Makes empty files at root() + name ("/media/clips/" + name for a bare name) and adds
     // them through addFiles().
     Q_INVOKABLE void addFiles(const QStringList &names);

@@ -20,13 +20,13 @@ Dialog {
     ColumnLayout {
         anchors.left: parent.left
         anchors.right: parent.right
-        spacing: 6
+        spacing: Units.mediumSpacing
 
         Image {
             Layout.alignment: Qt.AlignHCenter
             source: "qrc:/Kestrune/org.kestrune.Kestrune.svg"
-            sourceSize.width: 64
-            sourceSize.height: 64
+            sourceSize.width: Units.largeIcon
+            sourceSize.height: Units.largeIcon
         }
         Label {
             Layout.alignment: Qt.AlignHCenter
@@ -40,7 +40,7 @@ Dialog {
         }
         Label {
             Layout.fillWidth: true
-            Layout.topMargin: 6
+            Layout.topMargin: Units.mediumSpacing
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
             text: qsTr("Free software under the GNU General Public License, version 3 or later (%1).").arg(dialog.about.licence)
@@ -48,7 +48,7 @@ Dialog {
         Label {
             objectName: "ffmpegLine"
             Layout.fillWidth: true
-            Layout.topMargin: 6
+            Layout.topMargin: Units.mediumSpacing
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WrapAnywhere
             textFormat: Text.PlainText

@@ -13,11 +13,11 @@ ApplicationWindow {
 
     objectName: "main"
     title: "Kestrune"
-    width: 620
-    height: 540
+    width: Units.windowWidth
+    height: Units.windowHeight
     // The main view's own width limits; its height is unconstrained.
-    minimumWidth: 540
-    maximumWidth: 640
+    minimumWidth: Units.minimumContentWidth
+    maximumWidth: Units.maximumContentWidth
     visible: true
     color: WindowStyle.windowBackground
 
@@ -47,8 +47,8 @@ ApplicationWindow {
     // Opens the application menu from the keyboard, its first entry current, so the arrows and
     // Return work at once.
     function openApplicationMenu() {
-        applicationMenu.popup(menuBar.itemAt(0), 0, menuBar.height)
-        applicationMenu.currentIndex = 0
+        applicationMenu.popup(menuBar.itemAt(0), 0, menuBar.height);
+        applicationMenu.currentIndex = 0;
     }
 
     menuBar: MenuBar {
@@ -64,7 +64,7 @@ ApplicationWindow {
                 anchors.left: parent.left
                 anchors.right: parent.right
                 anchors.bottom: parent.bottom
-                height: 1
+                height: Units.hairline
                 color: WindowStyle.separator
             }
         }
@@ -72,17 +72,17 @@ ApplicationWindow {
         delegate: MenuBarItem {
             id: menuBarItem
 
-            topPadding: 4
-            bottomPadding: 4
-            leftPadding: 10
-            rightPadding: 10
+            topPadding: Units.smallSpacing
+            bottomPadding: Units.smallSpacing
+            leftPadding: Units.rowSpacing
+            rightPadding: Units.rowSpacing
             contentItem: WindowText {
                 text: menuBarItem.text
                 color: WindowStyle.text
             }
             background: Rectangle {
                 color: menuBarItem.highlighted ? ThemeManager.accentColor : "transparent"
-                radius: 4
+                radius: Units.radius
             }
         }
 
@@ -91,8 +91,12 @@ ApplicationWindow {
 
             updater: window.updater
             model: window.model
-            onAboutRequested: window.openDialog(aboutDialog, { about: window.about })
-            onUpdateCheckStarted: window.openDialog(updateDialog, { updater: window.updater })
+            onAboutRequested: window.openDialog(aboutDialog, {
+                    "about": window.about
+                })
+            onUpdateCheckStarted: window.openDialog(updateDialog, {
+                    "updater": window.updater
+                })
         }
     }
 

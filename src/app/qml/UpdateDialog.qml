@@ -31,7 +31,7 @@ Dialog {
     ColumnLayout {
         anchors.left: parent.left
         anchors.right: parent.right
-        spacing: 10
+        spacing: Units.rowSpacing
 
         BusyIndicator {
             Layout.alignment: Qt.AlignHCenter

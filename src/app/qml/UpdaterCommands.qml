@@ -12,51 +12,58 @@ Menu {
     required property UpdaterController updater
     required property RemuxViewModel model
 
-    signal aboutRequested()
-    signal updateCheckStarted()
+    signal aboutRequested
+    signal updateCheckStarted
 
     objectName: "applicationMenu"
     title: "Kestrune"
 
-    delegate: MenuItem {
+    component CommandRule: MenuRule {
+        implicitWidth: implicitContentWidth + leftPadding + rightPadding
+        leftPadding: Units.tinySpacing
+        rightPadding: Units.tinySpacing
+        topPadding: Units.mediumSpacing
+        bottomPadding: Units.mediumSpacing
+    }
+
+    delegate: MenuEntry {
         id: menuItem
 
+        implicitWidth: implicitContentWidth + leftPadding + rightPadding
         implicitHeight: 30
+        padding: Units.mediumSpacing
         // Room on the left for the check mark of a switch, so every command's text lines up.
-        leftPadding: 24
-        rightPadding: 12
+        leftPadding: Units.pageMargin
+        rightPadding: Units.gridSpacing
+        marked: checked
 
         indicator: WindowText {
-            x: 8
+            x: Units.largeSpacing
             y: (menuItem.height - height) / 2
             text: menuItem.checked ? "\u2713" : ""
-            color: menuItem.highlighted ? WindowStyle.text : WindowStyle.labelText
+            color: menuItem.textColor
         }
 
         contentItem: RowLayout {
-            spacing: 24
+            spacing: Units.pageMargin
             opacity: menuItem.enabled ? 1 : 0.35
 
             WindowText {
                 Layout.fillWidth: true
                 text: menuItem.text
-                color: menuItem.highlighted ? WindowStyle.text : WindowStyle.labelText
+                color: menuItem.textColor
             }
             WindowText {
                 text: menuItem.action?.shortcutText ?? ""
                 color: menuItem.highlighted ? WindowStyle.text : WindowStyle.secondaryText
             }
         }
-        background: Rectangle {
-            radius: 4
-            color: menuItem.highlighted ? ThemeManager.accentColor : "transparent"
-        }
     }
     background: Rectangle {
         implicitWidth: 220
-        radius: 6
+        radius: Units.boxRadius
         color: WindowStyle.menuBackground
-        border.width: 1
+        border.width: Units.hairline
         border.color: WindowStyle.controlBorder
     }
 
@@ -74,11 +81,7 @@ Menu {
             commands.updateCheckStarted();
         }
     }
-    MenuSeparator {
-        contentItem: Rectangle {
-            implicitHeight: 1
-            color: WindowStyle.separator
-        }
+    CommandRule {
     }
     Action {
         objectName: "keepFileDatesAction"
@@ -87,11 +90,7 @@ Menu {
         checked: commands.model.keepFileDates
         onToggled: commands.model.keepFileDates = checked
     }
-    MenuSeparator {
-        contentItem: Rectangle {
-            implicitHeight: 1
-            color: WindowStyle.separator
-        }
+    CommandRule {
     }
     Action {
         property string shortcutText: "Ctrl+Q"

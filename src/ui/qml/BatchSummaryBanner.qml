@@ -18,13 +18,14 @@ Item {
 
     implicitHeight: layout.implicitHeight + 16
 
-    Accessible.role: Accessible.StatusBar
+    // An alert is read out as it appears, so a screen reader tells when a batch is over.
+    Accessible.role: Accessible.AlertMessage
     Accessible.name: summary
 
     Rectangle {
         objectName: "fill"
         anchors.fill: parent
-        radius: 6
+        radius: Units.boxRadius
         color: Qt.rgba(banner.toneColor.r, banner.toneColor.g, banner.toneColor.b, 0.14)
     }
     // Stroked centred on the edge.
@@ -32,27 +33,27 @@ Item {
         objectName: "outline"
         anchors.fill: parent
         anchors.margins: -0.5
-        radius: 6.5
+        radius: Units.boxRadius + 0.5
         color: "transparent"
-        border.width: 1
+        border.width: Units.hairline
         border.color: Qt.rgba(banner.toneColor.r, banner.toneColor.g, banner.toneColor.b, 0.35)
     }
 
     RowLayout {
         id: layout
         anchors.fill: parent
-        anchors.leftMargin: 12
-        anchors.rightMargin: 12
-        anchors.topMargin: 8
-        anchors.bottomMargin: 8
-        spacing: 8
+        anchors.leftMargin: Units.gridSpacing
+        anchors.rightMargin: Units.gridSpacing
+        anchors.topMargin: Units.largeSpacing
+        anchors.bottomMargin: Units.largeSpacing
+        spacing: Units.largeSpacing
 
         SymbolIcon {
             objectName: "icon"
             name: ViewText.summarySymbol(banner.dropped, banner.failed, banner.warned)
             color: banner.toneColor
-            Layout.preferredWidth: 16
-            Layout.preferredHeight: 16
+            Layout.preferredWidth: Units.icon
+            Layout.preferredHeight: Units.icon
             Layout.alignment: Qt.AlignVCenter
         }
         WindowText {

@@ -1,18 +1,17 @@
 import QtQuick
-import QtQuick.Templates as T
 import Kestrune
 
 // The window's default button: large, filled with the accent colour.
-T.AbstractButton {
+WindowButton {
     id: button
 
     implicitWidth: Math.max(88, implicitContentWidth) + leftPadding + rightPadding
     implicitHeight: implicitContentHeight + topPadding + bottomPadding
-    leftPadding: 12
-    rightPadding: 12
-    topPadding: 7
-    bottomPadding: 7
-    focusPolicy: Qt.StrongFocus
+    leftPadding: Units.buttonPadding
+    rightPadding: Units.buttonPadding
+    topPadding: Units.defaultButtonVerticalPadding
+    bottomPadding: Units.defaultButtonVerticalPadding
+    focusRadius: Units.boxRadius + 2
 
     contentItem: Text {
         text: button.text
@@ -23,7 +22,7 @@ T.AbstractButton {
         color: button.enabled ? WindowStyle.text : WindowStyle.disabledText
     }
     background: Rectangle {
-        radius: 6
+        radius: Units.boxRadius
         color: button.enabled ? ThemeManager.accentColor : WindowStyle.disabledFill
 
         Rectangle {
@@ -32,13 +31,5 @@ T.AbstractButton {
             color: WindowStyle.pressedOverlay
             visible: button.down
         }
-        FocusRing {
-            visible: button.visualFocus
-            radius: 8
-        }
     }
-
-    Accessible.role: Accessible.Button
-    Accessible.name: text
-    Accessible.onPressAction: if (enabled) clicked()
 }

@@ -14,7 +14,7 @@ Row {
     readonly property string percentText: hasFraction ? ViewText.percentText(fraction) : ""
     readonly property string speedText: hasSpeed ? ViewText.speedText(speed) : ""
 
-    spacing: 8
+    spacing: Units.largeSpacing
 
     component Slot: Item {
         id: slot

@@ -1,31 +1,29 @@
 import QtQuick
 import QtQuick.Shapes
-import QtQuick.Templates as T
 import Kestrune
 
 // The toggle of a disclosure group: a chevron that turns down when open, and its label.
-T.AbstractButton {
+WindowButton {
     id: header
 
     property bool expanded: false
     property color tint: WindowStyle.secondaryText
 
-    implicitWidth: chevron.width + 6 + label.implicitWidth
+    implicitWidth: chevron.width + Units.mediumSpacing + label.implicitWidth
     implicitHeight: Math.max(chevron.height, label.implicitHeight)
     padding: 0
-    focusPolicy: Qt.StrongFocus
 
     // Children, not the content item, so the linter can see their ids.
     Shape {
         id: chevron
-        width: 10
-        height: 10
+        width: Units.tinyIcon
+        height: Units.tinyIcon
         anchors.verticalCenter: parent.verticalCenter
         rotation: header.expanded ? 90 : 0
         antialiasing: true
-        Behavior on rotation {
+        Behavior on rotation  {
             NumberAnimation {
-                duration: 150
+                duration: Units.shortDuration
             }
         }
         ShapePath {
@@ -36,26 +34,25 @@ T.AbstractButton {
             joinStyle: ShapePath.RoundJoin
             startX: 3.5
             startY: 1.5
-            PathLine { x: 7; y: 5 }
-            PathLine { x: 3.5; y: 8.5 }
+            PathLine {
+                x: 7
+                y: 5
+            }
+            PathLine {
+                x: 3.5
+                y: 8.5
+            }
         }
     }
     WindowText {
         id: label
         objectName: "label"
-        x: chevron.width + 6
+        x: chevron.width + Units.mediumSpacing
         anchors.verticalCenter: parent.verticalCenter
         text: header.text
         font.pointSize: WindowStyle.captionPointSize
         color: header.tint
     }
-    background: FocusRing {
-        visible: header.visualFocus
-        radius: 3
-    }
-
-    Accessible.role: Accessible.Button
-    Accessible.name: text
+    // Qt 6.4's Accessible has no expanded state yet, so the description carries it.
     Accessible.description: expanded ? qsTr("expanded") : qsTr("collapsed")
-    Accessible.onPressAction: clicked()
 }

@@ -21,9 +21,9 @@ Item {
     implicitHeight: label.implicitHeight + 12
 
     scale: pressed ? 0.95 : 1.0
-    Behavior on scale {
+    Behavior on scale  {
         NumberAnimation {
-            duration: 100
+            duration: Units.pressDuration
             easing.type: Easing.Bezier
             easing.bezierCurve: [0.42, 0, 0.58, 1, 1, 1]
         }
@@ -32,13 +32,13 @@ Item {
     Rectangle {
         id: fill
         anchors.fill: parent
-        radius: 4
+        radius: Units.radius
         color: style.fillColor
     }
     Rectangle {
         id: pressedOverlay
         anchors.fill: parent
-        radius: 4
+        radius: Units.radius
         color: WindowStyle.pressedOverlay
         visible: style.pressed
     }
@@ -47,9 +47,9 @@ Item {
         id: outline
         anchors.fill: parent
         anchors.margins: -0.5
-        radius: 4.5
+        radius: Units.radius + 0.5
         color: "transparent"
-        border.width: 1
+        border.width: Units.hairline
         border.color: WindowStyle.tileOutline
     }
     Text {

@@ -23,8 +23,8 @@ Item {
     // Drawn around the row while the keyboard is on it.
     property bool showFocus: false
 
-    signal revealRequested()
-    signal removeRequested()
+    signal revealRequested
+    signal removeRequested
 
     readonly property bool isDone: status === FileListModel.Done
     readonly property bool isFailed: status === FileListModel.Failed
@@ -36,22 +36,24 @@ Item {
 
     FocusRing {
         visible: row.showFocus
-        anchors.margins: 1
-        radius: 4
+        anchors.margins: Units.hairline
+        radius: Units.radius
     }
 
     Accessible.role: Accessible.ListItem
     Accessible.focusable: true
-    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, hasFraction, fraction, note, reason)
+    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, note, reason)
+    // The live percentage, apart from the name so that its changes are not announced.
+    Accessible.description: isConverting && hasFraction ? ViewText.percentText(fraction) : ""
 
     RowLayout {
         id: layout
         anchors.fill: parent
-        anchors.leftMargin: 8
-        anchors.rightMargin: 8
-        anchors.topMargin: 6
-        anchors.bottomMargin: 6
-        spacing: 10
+        anchors.leftMargin: Units.largeSpacing
+        anchors.rightMargin: Units.largeSpacing
+        anchors.topMargin: Units.mediumSpacing
+        anchors.bottomMargin: Units.mediumSpacing
+        spacing: Units.rowSpacing
 
         // Only the indicator the status needs is made: a long queue holds one symbol per row,
         // not a spinner and a ring besides.
@@ -60,8 +62,8 @@ Item {
             objectName: "indicator"
             // What the indicator shows: a symbol name, "spinner" or "progress".
             readonly property string kind: row.isConverting ? (row.hasFraction ? "progress" : "spinner") : row.symbolName
-            Layout.preferredWidth: 18
-            Layout.preferredHeight: 18
+            Layout.preferredWidth: Units.indicatorSlot
+            Layout.preferredHeight: Units.indicatorSlot
             Layout.alignment: Qt.AlignVCenter
             sourceComponent: kind === "progress" ? progressIndicator : kind === "spinner" ? spinnerIndicator : symbolIndicator
         }
@@ -73,8 +75,8 @@ Item {
                 SymbolIcon {
                     objectName: "statusSymbol"
                     anchors.centerIn: parent
-                    width: 16
-                    height: 16
+                    width: Units.icon
+                    height: Units.icon
                     name: row.symbolName
                     color: row.isDone ? WindowStyle.green : row.isFailed ? WindowStyle.red : WindowStyle.secondaryText
                 }
@@ -100,9 +102,8 @@ Item {
         }
 
         // qmllint enable unqualified
-
         ColumnLayout {
-            spacing: 1
+            spacing: Units.hairline
             Layout.fillWidth: true
             Layout.alignment: Qt.AlignVCenter
 

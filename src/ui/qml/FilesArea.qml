@@ -18,9 +18,10 @@ Item {
     property Flickable viewport: null
 
     // A focused row moved as the rows around it were made: the window scrolls to it again.
-    signal focusedRowMoved()
+    signal focusedRowMoved
 
-    onQueueExpandedChanged: if (!queueExpanded) rows.currentIndex = 0
+    onQueueExpandedChanged: if (!queueExpanded)
+        rows.currentIndex = 0
 
     readonly property int fileCount: area.vm.files.count
     readonly property bool isEmpty: fileCount === 0
@@ -32,12 +33,12 @@ Item {
 
     Rectangle {
         anchors.fill: parent
-        radius: 6
+        radius: Units.boxRadius
         color: WindowStyle.boxFill
     }
 
     component RowSeparator: Rectangle {
-        height: 1
+        height: Units.hairline
         color: WindowStyle.rowSeparator
     }
 
@@ -50,14 +51,14 @@ Item {
             x: 10
             width: parent.width - 20
             height: implicitHeight + 16
-            spacing: 8
+            spacing: Units.largeSpacing
 
             SymbolIcon {
                 objectName: "headerIcon"
                 name: "arrow.down.doc"
                 color: area.isDragTarget ? ThemeManager.accentColor : WindowStyle.secondaryText
-                Layout.preferredWidth: 16
-                Layout.preferredHeight: 16
+                Layout.preferredWidth: Units.icon
+                Layout.preferredHeight: Units.icon
             }
             WindowText {
                 objectName: "headerText"
@@ -99,9 +100,9 @@ Item {
             // Where the scroller's viewport lies in the list.
             readonly property real viewTop: {
                 if (!area.viewport)
-                    return 0
-                area.viewport.contentY + area.y + rows.contentY
-                return area.viewport.contentItem.mapToItem(rows, 0, area.viewport.contentY).y
+                    return 0;
+                area.viewport.contentY + area.y + rows.contentY;
+                return area.viewport.contentItem.mapToItem(rows, 0, area.viewport.contentY).y;
             }
             readonly property real viewBottom: area.viewport ? viewTop + area.viewport.height : height
             displayMarginBeginning: area.queueExpanded ? -Math.max(0, Math.min(viewTop, height - 1)) : 0
@@ -111,7 +112,8 @@ Item {
             property real firstBottom: 0
             property real groupBottom: 0
 
-            onCountChanged: if (currentIndex >= count) currentIndex = count - 1
+            onCountChanged: if (currentIndex >= count)
+                currentIndex = count - 1
 
             // This Qt's linter cannot follow ids of the file into a delegate; they are bound here.
             // qmllint disable unqualified
@@ -140,82 +142,82 @@ Item {
                 // at the first of them instead of making them all.
                 height: Math.max(1, column.implicitHeight)
                 onEntryBottomChanged: {
-                    report()
+                    report();
                     if (activeFocus)
-                        area.focusedRowMoved()
+                        area.focusedRowMoved();
                 }
                 onIndexChanged: report()
                 Component.onCompleted: report()
                 function report() {
                     if (index === 0)
-                        rows.firstBottom = entryBottom
+                        rows.firstBottom = entryBottom;
                     else if (index === 1)
-                        rows.groupBottom = entryBottom
+                        rows.groupBottom = entryBottom;
                 }
 
                 // Delete removes the row, from the row or from its button; not the file in work.
                 Keys.onDeletePressed: event => {
-                    event.accepted = entry.status !== FileListModel.Converting
+                    event.accepted = entry.status !== FileListModel.Converting;
                     if (event.accepted)
-                        area.vm.removeFile(entry.fileId)
+                        area.vm.removeFile(entry.fileId);
                 }
 
                 Column {
-                id: column
-                width: parent.width
-                RowSeparator {
+                    id: column
                     width: parent.width
-                    visible: entry.index <= 1
-                }
-                Item {
-                    objectName: "groupHeader"
-                    visible: entry.index === 1
-                    width: parent.width
-                    height: disclosure.implicitHeight + 6
-
-                    DisclosureHeader {
-                        id: disclosure
-                        objectName: "disclosure"
-                        x: 10
-                        y: 6
-                        width: parent.width - 20
-                        text: ViewText.moreFilesText(area.fileCount - 1)
-                        expanded: area.queueExpanded
-                        onClicked: area.queueExpanded = !area.queueExpanded
+                    RowSeparator {
+                        width: parent.width
+                        visible: entry.index <= 1
                     }
-                }
-                // The group's content starts 2 below its label.
-                Item {
-                    visible: entry.index === 1 && area.queueExpanded
-                    width: 1
-                    height: 2
-                }
-                RowSeparator {
-                    x: 10
-                    width: parent.width - 20
-                    visible: entry.inGroup && entry.rowShown
-                }
-                FileRowView {
-                    objectName: "fileRow"
-                    visible: entry.rowShown
-                    height: visible ? implicitHeight : 0
-                    x: entry.inGroup ? 10 : 0
-                    width: entry.inGroup ? parent.width - 20 : parent.width
-                    focus: true
-                    showFocus: activeFocus
-                    fileName: entry.fileName
-                    folderPath: entry.folderPath
-                    status: entry.status
-                    hasFraction: entry.hasFraction
-                    fraction: entry.fraction
-                    hasSpeed: entry.hasSpeed
-                    speed: entry.speed
-                    note: entry.note
-                    reason: entry.reason
-                    batchRunning: area.vm.isConverting
-                    onRevealRequested: area.vm.revealFile(entry.fileId)
-                    onRemoveRequested: area.vm.removeFile(entry.fileId)
-                }
+                    Item {
+                        objectName: "groupHeader"
+                        visible: entry.index === 1
+                        width: parent.width
+                        height: disclosure.implicitHeight + 6
+
+                        DisclosureHeader {
+                            id: disclosure
+                            objectName: "disclosure"
+                            x: 10
+                            y: 6
+                            width: parent.width - 20
+                            text: ViewText.moreFilesText(area.fileCount - 1)
+                            expanded: area.queueExpanded
+                            onClicked: area.queueExpanded = !area.queueExpanded
+                        }
+                    }
+                    // The group's content starts 2 below its label.
+                    Item {
+                        visible: entry.index === 1 && area.queueExpanded
+                        width: Units.hairline
+                        height: 2
+                    }
+                    RowSeparator {
+                        x: 10
+                        width: parent.width - 20
+                        visible: entry.inGroup && entry.rowShown
+                    }
+                    FileRowView {
+                        objectName: "fileRow"
+                        visible: entry.rowShown
+                        height: visible ? implicitHeight : 0
+                        x: entry.inGroup ? 10 : 0
+                        width: entry.inGroup ? parent.width - 20 : parent.width
+                        focus: true
+                        showFocus: activeFocus
+                        fileName: entry.fileName
+                        folderPath: entry.folderPath
+                        status: entry.status
+                        hasFraction: entry.hasFraction
+                        fraction: entry.fraction
+                        hasSpeed: entry.hasSpeed
+                        speed: entry.speed
+                        note: entry.note
+                        reason: entry.reason
+                        batchRunning: area.vm.isConverting
+                        onRevealRequested: area.vm.revealFile(entry.fileId)
+                        onRemoveRequested: area.vm.removeFile(entry.fileId)
+                    }
                 }
             }
         }
@@ -225,7 +227,7 @@ Item {
         // The group's padding below its label or its last row.
         Item {
             visible: area.fileCount >= 2
-            width: 1
+            width: Units.hairline
             height: 6
         }
     }
@@ -233,7 +235,7 @@ Item {
     RoundedOutline {
         objectName: "outline"
         anchors.fill: parent
-        radius: 6
+        radius: Units.boxRadius
         lineWidth: area.isDragTarget ? 2 : 1
         strokeColor: area.isDragTarget ? ThemeManager.accentColor : WindowStyle.idleOutline
         dash: area.isEmpty ? 4 : 0
@@ -245,8 +247,8 @@ Item {
         keys: ["text/uri-list"]
         onDropped: drop => {
             // One call per drop with every URL in drop order; the model decides what it keeps.
-            area.vm.addFiles(drop.urls)
-            drop.acceptProposedAction()
+            area.vm.addFiles(drop.urls);
+            drop.acceptProposedAction();
         }
     }
 }

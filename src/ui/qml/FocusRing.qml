@@ -4,8 +4,8 @@ import Kestrune
 // Shown around the control that has keyboard focus.
 Rectangle {
     anchors.fill: parent
-    anchors.margins: -3
+    anchors.margins: -Units.focusRingOffset
     color: "transparent"
-    border.width: 2
+    border.width: Units.focusRingWidth
     border.color: Qt.rgba(ThemeManager.accentColor.r, ThemeManager.accentColor.g, ThemeManager.accentColor.b, 0.7)
 }

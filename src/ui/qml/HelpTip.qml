@@ -9,11 +9,12 @@ Item {
     id: holder
 
     property string text
-    property int delay: 600
+    property int delay: Units.helpDelay
     property ToolTip tip: null
 
     visible: false
-    onVisibleChanged: if (visible && !tip) tip = popup.createObject(holder.parent)
+    onVisibleChanged: if (visible && !tip)
+        tip = popup.createObject(holder.parent)
 
     // This Qt's linter cannot follow ids of the file into an inline Component; they are bound here.
     // qmllint disable unqualified
@@ -35,9 +36,9 @@ Item {
                 color: WindowStyle.text
             }
             background: Rectangle {
-                radius: 4
+                radius: Units.radius
                 color: WindowStyle.controlBackground
-                border.width: 1
+                border.width: Units.hairline
                 border.color: WindowStyle.controlBorder
             }
         }

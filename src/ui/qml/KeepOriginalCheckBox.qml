@@ -15,23 +15,23 @@ Item {
         checked: true
         enabled: false
         text: qsTr("Keep original files")
-        spacing: 5
+        spacing: Units.iconSpacing
         padding: 0
         implicitWidth: implicitContentWidth
         implicitHeight: Math.max(implicitIndicatorHeight, implicitContentHeight)
 
         indicator: Rectangle {
-            width: 12
-            height: 12
-            radius: 3
+            width: Units.smallIcon
+            height: Units.smallIcon
+            radius: Units.smallRadius
             anchors.verticalCenter: parent.verticalCenter
             color: WindowStyle.disabledFill
-            border.width: 1
+            border.width: Units.hairline
             border.color: WindowStyle.controlBorder
 
             SymbolIcon {
                 anchors.fill: parent
-                anchors.margins: 1
+                anchors.margins: Units.hairline
                 name: "checkmark"
                 color: WindowStyle.secondaryText
                 visible: box.checked

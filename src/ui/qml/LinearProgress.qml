@@ -7,9 +7,9 @@ Item {
 
     property real value: 0
     property real shown: value
-    Behavior on shown {
+    Behavior on shown  {
         NumberAnimation {
-            duration: 300
+            duration: Units.progressDuration
             easing.type: Easing.Bezier
             easing.bezierCurve: [0, 0, 0.58, 1, 1, 1]
         }

@@ -1,9 +1,8 @@
 import QtQuick
-import QtQuick.Templates as T
 import Kestrune
 
 // A text-only button in the link colour, no bezel.
-T.AbstractButton {
+WindowButton {
     id: link
 
     property real pointSize: WindowStyle.defaultPointSize
@@ -11,7 +10,6 @@ T.AbstractButton {
     implicitWidth: implicitContentWidth
     implicitHeight: implicitContentHeight
     padding: 0
-    focusPolicy: Qt.StrongFocus
     hoverEnabled: true
 
     contentItem: Text {
@@ -21,16 +19,10 @@ T.AbstractButton {
         color: link.enabled ? WindowStyle.link : WindowStyle.disabledText
         opacity: link.down ? 0.6 : 1.0
     }
-    background: FocusRing {
-        visible: link.visualFocus
-        radius: 3
-    }
 
     HoverHandler {
         cursorShape: link.enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
     }
 
     Accessible.role: Accessible.Link
-    Accessible.name: text
-    Accessible.onPressAction: if (enabled) clicked()
 }

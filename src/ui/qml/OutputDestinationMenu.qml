@@ -5,7 +5,7 @@ import Kestrune
 
 // Where converted files go: beside each source, into the folder chosen earlier, or a new folder.
 // Shows and changes the model's destination setting; holds nothing of its own.
-T.AbstractButton {
+WindowButton {
     id: face
 
     required property RemuxViewModel vm
@@ -13,13 +13,13 @@ T.AbstractButton {
     property alias menu: menu
 
     enabled: !face.vm.isConverting
-    implicitWidth: 200
-    implicitHeight: faceText.implicitHeight + 12
+    implicitWidth: Units.menuWidth
+    implicitHeight: faceText.implicitHeight + 2 * Units.mediumSpacing
     padding: 0
-    leftPadding: 8
-    rightPadding: 24
-    focusPolicy: Qt.StrongFocus
+    leftPadding: Units.largeSpacing
+    rightPadding: Units.pageMargin
     hoverEnabled: true
+    focusRadius: Units.controlRadius + 2
 
     // Not the control's content item, so the linter can see its id.
     WindowText {
@@ -37,18 +37,18 @@ T.AbstractButton {
         opacity: face.enabled ? 1.0 : 0.5
     }
     background: Rectangle {
-        radius: 5
+        radius: Units.controlRadius
         color: face.down || menu.visible ? WindowStyle.controlFacePressed : WindowStyle.controlFace
-        border.width: 1
+        border.width: Units.hairline
         border.color: WindowStyle.controlBorder
 
         // The pop-up's up and down chevrons.
         Shape {
             anchors.right: parent.right
-            anchors.rightMargin: 8
+            anchors.rightMargin: Units.largeSpacing
             anchors.verticalCenter: parent.verticalCenter
             width: 8
-            height: 12
+            height: Units.smallIcon
             antialiasing: true
             opacity: face.enabled ? 1.0 : 0.5
             ShapePath {
@@ -59,16 +59,27 @@ T.AbstractButton {
                 joinStyle: ShapePath.RoundJoin
                 startX: 1
                 startY: 4.5
-                PathLine { x: 4; y: 1.5 }
-                PathLine { x: 7; y: 4.5 }
-                PathMove { x: 1; y: 7.5 }
-                PathLine { x: 4; y: 10.5 }
-                PathLine { x: 7; y: 7.5 }
+                PathLine {
+                    x: 4
+                    y: 1.5
+                }
+                PathLine {
+                    x: 7
+                    y: 4.5
+                }
+                PathMove {
+                    x: 1
+                    y: 7.5
+                }
+                PathLine {
+                    x: 4
+                    y: 10.5
+                }
+                PathLine {
+                    x: 7
+                    y: 7.5
+                }
             }
-        }
-        FocusRing {
-            visible: face.visualFocus
-            radius: 7
         }
     }
 
@@ -84,78 +95,57 @@ T.AbstractButton {
 
     Accessible.role: Accessible.ButtonMenu
     Accessible.name: qsTr("Output to: %1").arg(label)
-    Accessible.onPressAction: if (enabled) clicked()
 
-    component MenuEntry: T.MenuItem {
+    // A destination: its check mark, then its name, shown verbatim.
+    component DestinationEntry: MenuEntry {
         id: item
 
-        property bool marked: false
-
-        implicitWidth: Math.max(200, check.width + 6 + itemText.implicitWidth + 24)
-        implicitHeight: visible ? itemText.implicitHeight + 8 : 0
-        leftPadding: 8
-        rightPadding: 16
+        implicitWidth: Math.max(Units.menuWidth, check.width + Units.mediumSpacing + itemText.implicitWidth + Units.pageMargin)
+        implicitHeight: visible ? itemText.implicitHeight + Units.largeSpacing : 0
+        leftPadding: Units.largeSpacing
+        rightPadding: Units.wideSpacing
 
         SymbolIcon {
             id: check
             objectName: "checkmark"
             name: "checkmark"
             visible: item.marked
-            color: item.highlighted ? WindowStyle.text : WindowStyle.labelText
+            color: item.textColor
             x: item.leftPadding
-            width: 12
-            height: 12
+            width: Units.smallIcon
+            height: Units.smallIcon
             anchors.verticalCenter: parent.verticalCenter
         }
-        // A folder's name is shown verbatim.
         WindowText {
             id: itemText
-            x: item.leftPadding + check.width + 6
+            x: item.leftPadding + check.width + Units.mediumSpacing
             anchors.verticalCenter: parent.verticalCenter
             text: item.text
-            color: item.highlighted ? WindowStyle.text : WindowStyle.labelText
-        }
-        background: Rectangle {
-            radius: 4
-            color: item.highlighted ? ThemeManager.accentColor : "transparent"
+            color: item.textColor
         }
 
-        Accessible.role: Accessible.MenuItem
-        Accessible.name: text
         Accessible.checkable: true
-        Accessible.checked: marked
-        Accessible.onPressAction: triggered()
-    }
-    component MenuRule: T.MenuSeparator {
-        implicitWidth: 200
-        implicitHeight: visible ? 9 : 0
-        padding: 0
-        topPadding: 4
-        bottomPadding: 4
-        contentItem: Rectangle {
-            implicitHeight: 1
-            color: WindowStyle.separator
-        }
     }
 
     T.Menu {
         id: menu
         objectName: "destinationMenu"
-        y: face.height + 2
-        padding: 5
+        y: face.height + Units.tinySpacing
+        padding: Units.iconSpacing
         implicitWidth: Math.max(face.width * 0.6, contentItem.implicitWidth + leftPadding + rightPadding)
         implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
         modal: false
 
-        delegate: MenuEntry {}
+        delegate: DestinationEntry {
+        }
 
         contentItem: ListView {
             implicitHeight: contentHeight
             implicitWidth: {
-                let widest = 0
+                let widest = 0;
                 for (let i = 0; i < count; ++i)
-                    widest = Math.max(widest, model.get(i).implicitWidth)
-                return widest
+                    widest = Math.max(widest, model.get(i).implicitWidth);
+                return widest;
             }
             model: menu.contentModel
             interactive: false
@@ -163,13 +153,13 @@ T.AbstractButton {
             currentIndex: menu.currentIndex
         }
         background: Rectangle {
-            radius: 6
+            radius: Units.boxRadius
             color: WindowStyle.menuBackground
-            border.width: 1
+            border.width: Units.hairline
             border.color: WindowStyle.controlBorder
         }
 
-        MenuEntry {
+        DestinationEntry {
             objectName: "sameAsInputItem"
             text: qsTr("Same as input")
             marked: face.vm.sameAsInput
@@ -178,15 +168,16 @@ T.AbstractButton {
         MenuRule {
             visible: face.vm.hasOutputDirectory
         }
-        MenuEntry {
+        DestinationEntry {
             objectName: "folderItem"
             visible: face.vm.hasOutputDirectory
             text: face.vm.outputDirectoryName
             marked: !face.vm.sameAsInput
             onTriggered: face.vm.sameAsInput = false
         }
-        MenuRule {}
-        MenuEntry {
+        MenuRule {
+        }
+        DestinationEntry {
             objectName: "chooseFolderItem"
             text: qsTr("Choose folder…")
             onTriggered: face.vm.chooseOutputFolder()

@@ -37,13 +37,45 @@ Shape {
 
         startX: outline.x0 + outline.r
         startY: outline.y0
-        PathLine { x: outline.x1 - outline.r; y: outline.y0 }
-        PathArc { x: outline.x1; y: outline.y0 + outline.r; radiusX: outline.r; radiusY: outline.r }
-        PathLine { x: outline.x1; y: outline.y1 - outline.r }
-        PathArc { x: outline.x1 - outline.r; y: outline.y1; radiusX: outline.r; radiusY: outline.r }
-        PathLine { x: outline.x0 + outline.r; y: outline.y1 }
-        PathArc { x: outline.x0; y: outline.y1 - outline.r; radiusX: outline.r; radiusY: outline.r }
-        PathLine { x: outline.x0; y: outline.y0 + outline.r }
-        PathArc { x: outline.x0 + outline.r; y: outline.y0; radiusX: outline.r; radiusY: outline.r }
+        PathLine {
+            x: outline.x1 - outline.r
+            y: outline.y0
+        }
+        PathArc {
+            x: outline.x1
+            y: outline.y0 + outline.r
+            radiusX: outline.r
+            radiusY: outline.r
+        }
+        PathLine {
+            x: outline.x1
+            y: outline.y1 - outline.r
+        }
+        PathArc {
+            x: outline.x1 - outline.r
+            y: outline.y1
+            radiusX: outline.r
+            radiusY: outline.r
+        }
+        PathLine {
+            x: outline.x0 + outline.r
+            y: outline.y1
+        }
+        PathArc {
+            x: outline.x0
+            y: outline.y1 - outline.r
+            radiusX: outline.r
+            radiusY: outline.r
+        }
+        PathLine {
+            x: outline.x0
+            y: outline.y0 + outline.r
+        }
+        PathArc {
+            x: outline.x0 + outline.r
+            y: outline.y0
+            radiusX: outline.r
+            radiusY: outline.r
+        }
     }
 }

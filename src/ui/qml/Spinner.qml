@@ -6,8 +6,8 @@ import Kestrune
 Item {
     id: spinner
 
-    implicitWidth: 16
-    implicitHeight: 16
+    implicitWidth: Units.icon
+    implicitHeight: Units.icon
 
     Accessible.role: Accessible.Animation
     Accessible.name: qsTr("Converting")
@@ -35,10 +35,10 @@ Item {
             }
         }
 
-        RotationAnimator on rotation {
+        RotationAnimator on rotation  {
             from: 0
             to: 360
-            duration: 900
+            duration: Units.spinDuration
             loops: Animation.Infinite
             running: spinner.visible
         }

@@ -1,9 +1,8 @@
 import QtQuick
-import QtQuick.Templates as T
 import Kestrune
 
 // A button drawn with the format tile look.
-T.AbstractButton {
+WindowButton {
     id: button
 
     property bool isOn: false
@@ -11,7 +10,7 @@ T.AbstractButton {
     implicitWidth: implicitContentWidth
     implicitHeight: implicitContentHeight
     padding: 0
-    focusPolicy: Qt.StrongFocus
+    focusRadius: Units.controlRadius
 
     contentItem: FCPToolbarButtonStyle {
         isOn: button.isOn
@@ -19,14 +18,8 @@ T.AbstractButton {
         text: button.text
         font.pointSize: WindowStyle.defaultPointSize
     }
-    background: FocusRing {
-        visible: button.visualFocus
-        radius: 5
-    }
 
     Accessible.role: Accessible.RadioButton
-    Accessible.name: text
     Accessible.checkable: true
     Accessible.checked: isOn
-    Accessible.onPressAction: if (enabled) clicked()
 }

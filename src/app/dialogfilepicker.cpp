@@ -1,21 +1,11 @@
-#include "queue/desktopservices.h"
+#include "app/dialogfilepicker.h"
 
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QWindow>
 
 namespace
 {
-const QString fileManagerService = QStringLiteral("org.freedesktop.FileManager1");
-const QString fileManagerPath = QStringLiteral("/org/freedesktop/FileManager1");
-
-void openContainingFolder(const QUrl &file)
-{
-    QDesktopServices::openUrl(file.adjusted(QUrl::RemoveFilename));
-}
 
 // A dialog transient for the window it was asked from: the desktop keeps it above that window
 // and centred on it, raising the window never hides it, and the portal and the platform
@@ -63,28 +53,4 @@ FilePicker::FolderChoice DialogFilePicker::pickFolder(const QString &prompt)
     }
     const QList<QUrl> urls = dialog.selectedUrls();
     return { true, urls.isEmpty() ? QUrl() : urls.constFirst() };
-}
-
-DesktopFileRevealer::DesktopFileRevealer(const QDBusConnection &bus)
-    : m_bus(bus)
-{ }
-
-void DesktopFileRevealer::reveal(const QUrl &file)
-{
-    const QDBusConnection bus = m_bus.value_or(QDBusConnection::sessionBus());
-    if (!bus.isConnected()) {
-        openContainingFolder(file);
-        return;
-    }
-    QDBusMessage call = QDBusMessage::createMethodCall(fileManagerService, fileManagerPath, fileManagerService, QStringLiteral("ShowItems"));
-    call << QStringList { file.toString(QUrl::FullyEncoded) } << QString();
-    // Asynchronous: a file manager that is slow to start must not freeze the window, and an
-    // error (nobody owns the name, no activatable service) means nobody will show the file.
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [file](QDBusPendingCallWatcher *finished) {
-        if (finished->isError()) {
-            openContainingFolder(file);
-        }
-        finished->deleteLater();
-    });
 }

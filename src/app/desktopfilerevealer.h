@@ -5,16 +5,6 @@
 #include <QDBusConnection>
 #include <optional>
 
-// The real picker: Qt Widgets' file dialog, which takes the desktop's own dialog where the
-// platform theme offers one and Qt's own otherwise, transient for the window that asked.
-// Needs a QApplication.
-class DialogFilePicker : public FilePicker
-{
-public:
-    FilesChoice pickFiles(const QString &prompt) override;
-    FolderChoice pickFolder(const QString &prompt) override;
-};
-
 // The real revealer: asks the file manager over D-Bus to show the file selected, and opens the
 // containing folder instead when no file manager answers.
 class DesktopFileRevealer : public FileRevealer
