@@ -27,7 +27,7 @@ struct File {
 // The files among `names` (a folder's listing) that belong to the video named `video`.
 // `otherVideos` are the folder's other videos: a name two videos could claim ("movie.part2.en.srt"
 // beside "movie.mkv" and "movie.part2.mkv") goes to the one with the longer base. Hidden names
-// are skipped.
+// are skipped. In the order of `names`.
 [[nodiscard]] QList<File> belongingTo(const QString &video, const QStringList &names, const QStringList &otherVideos);
 
 // The language a tag names: an ISO 639-1 or 639-2 code, a BCP 47 tag ("pt-BR"), or a name in

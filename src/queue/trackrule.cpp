@@ -9,6 +9,7 @@ namespace
 {
 QString andPattern()
 {
+    //: Joins the last two items of a list: "French and Japanese".
     return QCoreApplication::translate("TrackRule", "%1 and %2");
 }
 
@@ -20,6 +21,7 @@ QString joined(const QStringList &items, const QString &last)
     }
     QString text = items.first();
     for (qsizetype i = 1; i < items.size(); ++i) {
+        //: Joins the items of a list but the last two: "English, French".
         text = (i + 1 == items.size() ? last : QCoreApplication::translate("TrackRule", "%1, %2")).arg(text, items.at(i));
     }
     return text;
@@ -134,6 +136,11 @@ QString TrackRule::languageName(QLocale::Language language)
 
 QString TrackRule::sentence() const
 {
+    if (subtitles == Subtitles::these && subtitleLanguages.isEmpty()) {
+        TrackRule none = *this; // a list of no language keeps no subtitle
+        none.subtitles = Subtitles::none;
+        return none.sentence();
+    }
     const bool chosen = !audioLanguages.isEmpty() || subtitles != Subtitles::all;
     QString kept = keptAudioAndSubtitles(*this);
     QStringList alsoKept;
@@ -146,8 +153,10 @@ QString TrackRule::sentence() const
     if (kept.isEmpty()) {
         kept = QCoreApplication::translate("TrackRule", "every track");
     } else if (!alsoKept.isEmpty()) {
+        //: %1 is the kept audio and subtitles, %2 what is kept besides: "tracks with no language".
         kept = QCoreApplication::translate("TrackRule", "%1, and %2").arg(kept, joined(alsoKept, andPattern()));
     }
+    //: The start of the rule's sentence; %1 lists what is kept: "every track", "English audio and subtitles, and tracks with no language".
     QString text = QCoreApplication::translate("TrackRule", "Keeping %1").arg(kept);
     const QString plain = text;
 
@@ -165,6 +174,7 @@ QString TrackRule::sentence() const
         leftOut.append(QCoreApplication::translate("TrackRule", "audio description"));
     }
     if (!leftOut.isEmpty()) {
+        //: %2 lists what a batch leaves out: "subtitles and commentary".
         text = QCoreApplication::translate("TrackRule", "%1; leaving out %2").arg(text, joined(leftOut, andPattern()));
     }
     if (noAudioMatch == NoAudioMatch::skip && !audioLanguages.isEmpty()) {

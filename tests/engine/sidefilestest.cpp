@@ -11,11 +11,7 @@ QStringList described(const QList<SideFiles::File> &files)
     for (const SideFiles::File &f : files) {
         QString line = f.name + (f.kind == SideFiles::Kind::audio ? " audio " : " sub ");
         line += f.language == QLocale::AnyLanguage ? QStringLiteral("none") : QLocale::languageToString(f.language);
-        const std::pair<bool, const char *> flags[] { { f.forced, " forced" }, { f.hearingImpaired, " hi" }, { f.isDefault, " default" },
-            { f.commentary, " commentary" } };
-        for (const auto &[set, word] : flags) {
-            line += set ? word : "";
-        }
+        line += QString(f.forced ? " forced" : "") + (f.hearingImpaired ? " hi" : "") + (f.isDefault ? " default" : "") + (f.commentary ? " commentary" : "");
         lines.append(f.title.isEmpty() ? line : line + " '" + f.title + "'");
     }
     return lines;
@@ -54,7 +50,8 @@ private Q_SLOTS:
         row("other tags make the title", "m.mkv", {}, { "m.en.Director's cut.srt", "m.fr.de.srt", "m.xx.part2.srt", "m.Full.Song Lyrics.srt", "m..en.srt" },
             { "m.en.Director's cut.srt sub English 'Director's cut'", "m.fr.de.srt sub French 'de'", "m.xx.part2.srt sub none 'xx.part2'",
                 "m.Full.Song Lyrics.srt sub none 'Full.Song Lyrics'", "m..en.srt sub English" });
-        row("no language, hidden skipped", "m.mkv", {}, { "m.und.srt", "m.zxx.srt", ".m.en.srt", "._m.srt" }, { "m.und.srt sub none", "m.zxx.srt sub none" });
+        row("no language", "m.mkv", {}, { "m.und.srt", "m.zxx.srt" }, { "m.und.srt sub none", "m.zxx.srt sub none" });
+        row("hidden files skipped, even beside a hidden video", ".m.mkv", {}, { ".m.en.srt", ".m.srt" }, {});
         row("the longer base wins", "m.mkv", { "m.part2.mkv" }, { "m.en.srt", "m.part2.en.srt", "m.part2.srt", "m.part3.srt" },
             { "m.en.srt sub English", "m.part3.srt sub none 'part3'" });
         row("the longer video takes its own", "m.part2.mkv", { "m.mkv" }, { "m.en.srt", "m.part2.en.srt" }, { "m.part2.en.srt sub English" });

@@ -31,6 +31,10 @@ TrackRule made(const QStringList &args)
     rule.leaveOutCommentary = rule.leaveOutCommentary || args.contains("commentary-out");
     rule.leaveOutAudioDescription = args.contains("description-out");
     rule.keepForcedInAudioLanguages = args.contains("forced");
+    if (args.contains("empty-subtitle-list")) {
+        rule.subtitles = TrackRule::Subtitles::these;
+        rule.subtitleLanguages.clear();
+    }
     rule.defaults = args.contains("my-order") ? TrackRule::Defaults::followOrder : TrackRule::Defaults::asInSource;
     return rule;
 }
@@ -55,6 +59,8 @@ private Q_SLOTS:
         row("three, commentary kept", { "--lang", "en,fr,ja", "--keep-commentary" },
             "Keeping English, French and Japanese audio and subtitles, and tracks with no language.");
         row("subtitles none", { "--lang", "de", "--sub-lang", "none" },
+            "Keeping German audio, and tracks with no language; leaving out subtitles and commentary.");
+        row("a subtitle list of none", { "--audio-lang", "de", "empty-subtitle-list" },
             "Keeping German audio, and tracks with no language; leaving out subtitles and commentary.");
         row("--sub-lang all overrides", { "--lang", "de", "--sub-lang", "all" },
             "Keeping German audio, all subtitles, and tracks with no language; leaving out commentary.");
