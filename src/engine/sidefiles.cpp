@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QRegularExpression>
-#include <algorithm>
 #include <optional>
 
 namespace SideFiles
@@ -24,12 +23,6 @@ std::optional<Kind> kindOf(const QString &extension)
         return Kind::audio;
     }
     return std::nullopt;
-}
-
-// Whether `stem` (a name without its extension) is `base` itself or `base` followed by tags.
-bool startsWithBase(const QString &stem, const QString &base)
-{
-    return stem == base || (stem.size() > base.size() && stem.startsWith(base) && stem.at(base.size()) == QLatin1Char('.'));
 }
 
 // Tags that say there is no particular language.
@@ -86,33 +79,41 @@ File describe(const QString &name, Kind kind, const QStringList &tags)
 }
 }
 
-QList<File> belongingTo(const QString &video, const QStringList &names, const QStringList &otherVideos)
+QHash<QString, QList<File>> inFolder(const QStringList &videos, const QStringList &names)
 {
-    const QString base = OutputNaming::splitExtension(video).base;
-    QStringList otherBases;
-    for (const QString &other : otherVideos) {
-        const QString otherBase = OutputNaming::splitExtension(other).base;
-        if (otherBase.size() > base.size() && startsWithBase(otherBase, base)) {
-            otherBases.append(otherBase);
-        }
+    QHash<QString, QStringList> videosByBase;
+    for (const QString &video : videos) {
+        videosByBase[OutputNaming::splitExtension(video).base].append(video);
     }
-    QList<File> files;
+    QHash<QString, QList<File>> found;
     for (const QString &name : names) {
-        if (name.startsWith(QLatin1Char('.')) || name == video) {
-            continue;
-        }
         const auto [stem, extension] = OutputNaming::splitExtension(name);
         const auto kind = kindOf(extension);
-        if (!kind || !startsWithBase(stem, base)) {
+        if (name.startsWith(QLatin1Char('.')) || !kind) {
             continue;
         }
-        const bool longerClaims = std::any_of(otherBases.cbegin(), otherBases.cend(), [&stem](const QString &other) { return startsWithBase(stem, other); });
-        if (longerClaims) {
-            continue;
+        // The longest base wins: the whole stem, then the stem cut before each of its dots, from
+        // the last. A blank never ends a base, so "movie 2.mkv" can't take "movie.en.srt".
+        for (qsizetype end = stem.size(); end > 0; end = stem.lastIndexOf(QLatin1Char('.'), end - 1)) {
+            const auto owners = videosByBase.constFind(stem.left(end));
+            if (owners == videosByBase.cend()) {
+                continue;
+            }
+            const File file = describe(name, *kind, stem.mid(end + 1).split(QLatin1Char('.')));
+            for (const QString &video : *owners) {
+                if (video != name) {
+                    found[video].append(file);
+                }
+            }
+            break;
         }
-        files.append(describe(name, *kind, stem.mid(base.size() + 1).split(QLatin1Char('.'))));
     }
-    return files;
+    return found;
+}
+
+QList<File> belongingTo(const QString &video, const QStringList &names, const QStringList &otherVideos)
+{
+    return inFolder(QStringList { video } + otherVideos, names).value(video);
 }
 
 QLocale::Language languageOf(const QString &tag)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -29,6 +30,9 @@ struct File {
 // beside "movie.mkv" and "movie.part2.mkv") goes to the one with the longer base. Hidden names
 // are skipped. In the order of `names`.
 [[nodiscard]] QList<File> belongingTo(const QString &video, const QStringList &names, const QStringList &otherVideos);
+// The same for every video of a folder at once, by video name, in one pass over its names:
+// calling belongingTo() for each of many videos would read the whole listing once per video.
+[[nodiscard]] QHash<QString, QList<File>> inFolder(const QStringList &videos, const QStringList &names);
 
 // The language a tag names: an ISO 639-1 or 639-2 code, a BCP 47 tag ("pt-BR"), or a name in
 // English or in the language itself ("Japanese", "français"), in any case. AnyLanguage for none.

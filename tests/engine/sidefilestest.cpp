@@ -66,6 +66,16 @@ private Q_SLOTS:
         QFETCH(QStringList, files);
         QCOMPARE(described(SideFiles::belongingTo(video, names, otherVideos)), files);
     }
+
+    void inFolder()
+    {
+        // A video that is also a side file's kind ("m.m4a") never takes itself.
+        const auto found = SideFiles::inFolder({ "m.mkv", "m.m4a", "m.part2.mkv", "n.mkv" }, { "m.en.srt", "m.part2.srt", "m.m4a" });
+        QCOMPARE(found.size(), 3);
+        QCOMPARE(described(found["m.mkv"]), (QStringList { "m.en.srt sub English", "m.m4a audio none" }));
+        QCOMPARE(described(found["m.m4a"]), QStringList { "m.en.srt sub English" });
+        QCOMPARE(described(found["m.part2.mkv"]), QStringList { "m.part2.srt sub none" });
+    }
 };
 
 QTEST_GUILESS_MAIN(SideFilesTest)
