@@ -188,9 +188,7 @@ QString TrackRule::sentence() const
         text = QCoreApplication::translate("TrackRule", "%1; not adding files found beside the videos").arg(text);
     }
     // Keeping everything reads as a label, as the row shows it; a rule with clauses is a sentence.
-    return text == plain && alsoKept.isEmpty() && kept == QCoreApplication::translate("TrackRule", "every track")
-        ? text
-        : QCoreApplication::translate("TrackRule", "%1.").arg(text);
+    return text == plain && kept == QCoreApplication::translate("TrackRule", "every track") ? text : QCoreApplication::translate("TrackRule", "%1.").arg(text);
 }
 
 void TrackRule::save(QSettings &settings) const

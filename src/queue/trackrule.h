@@ -12,7 +12,9 @@ class QSettings;
 struct TrackRule {
     enum class Subtitles { all, these, none };
     enum class Defaults { asInSource, followOrder }; // followOrder: the first kept of the first language
-    enum class NoAudioMatch { keepMain, skip }; // keepMain: the main audio stays, and the file says so
+    // When no audio is in the chosen languages: keepMain keeps the main audio and says so; skip
+    // writes nothing for that file.
+    enum class NoAudioMatch { keepMain, skip };
 
     QList<QLocale::Language> audioLanguages; // empty: every language
     Subtitles subtitles = Subtitles::all;
