@@ -1,0 +1,139 @@
+#include "engine/sidefiles.h"
+
+#include "engine/outputnaming.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <optional>
+
+namespace SideFiles
+{
+namespace
+{
+std::optional<Kind> kindOf(const QString &extension)
+{
+    static const QStringList subtitles { QStringLiteral("srt"), QStringLiteral("ass"), QStringLiteral("ssa"), QStringLiteral("vtt") };
+    static const QStringList audio { QStringLiteral("mka"), QStringLiteral("m4a"), QStringLiteral("aac"), QStringLiteral("ac3"), QStringLiteral("eac3"),
+        QStringLiteral("dts"), QStringLiteral("flac"), QStringLiteral("opus"), QStringLiteral("mp3") };
+    const QString key = extension.toLower();
+    if (subtitles.contains(key)) {
+        return Kind::subtitle;
+    }
+    if (audio.contains(key)) {
+        return Kind::audio;
+    }
+    return std::nullopt;
+}
+
+// Tags that say there is no particular language.
+bool namesNoLanguage(const QString &key)
+{
+    static const QStringList none { QStringLiteral("und"), QStringLiteral("zxx"), QStringLiteral("mul"), QStringLiteral("mis") };
+    return none.contains(key);
+}
+
+// Every language's name in English and in itself, folded to lower case.
+const QHash<QString, QLocale::Language> &names()
+{
+    static const QHash<QString, QLocale::Language> table = [] {
+        QHash<QString, QLocale::Language> result;
+        for (int i = QLocale::AnyLanguage + 1; i <= QLocale::LastLanguage; ++i) {
+            const auto language = static_cast<QLocale::Language>(i);
+            if (language == QLocale::C) {
+                continue;
+            }
+            result.insert(QLocale::languageToString(language).toLower(), language);
+            const QLocale native(language);
+            if (native.language() == language && !native.nativeLanguageName().isEmpty()) {
+                result.insert(native.nativeLanguageName().toLower(), language);
+            }
+        }
+        return result;
+    }();
+    return table;
+}
+
+File describe(const QString &name, Kind kind, const QStringList &tags)
+{
+    File file { name, kind };
+    QStringList title;
+    for (const QString &tag : tags) {
+        const QString key = tag.toLower();
+        // Flags first: "hi" is also Hindi's code, but beside a video it means hearing impaired.
+        if (key == QLatin1String("forced") || key == QLatin1String("foreign") || key == QLatin1String("signs")) {
+            file.forced = true;
+        } else if (key == QLatin1String("sdh") || key == QLatin1String("cc") || key == QLatin1String("hi")) {
+            file.hearingImpaired = true;
+        } else if (key == QLatin1String("default")) {
+            file.isDefault = true;
+        } else if (key == QLatin1String("commentary")) {
+            file.commentary = true;
+        } else if (const auto language = languageOf(tag); language != QLocale::AnyLanguage && file.language == QLocale::AnyLanguage) {
+            file.language = language;
+        } else if (!tag.isEmpty() && !namesNoLanguage(key)) {
+            title.append(tag);
+        }
+    }
+    file.title = title.join(QLatin1Char('.'));
+    return file;
+}
+}
+
+QHash<QString, QList<File>> inFolder(const QStringList &videos, const QStringList &names)
+{
+    QHash<QString, QStringList> videosByBase;
+    for (const QString &video : videos) {
+        videosByBase[OutputNaming::splitExtension(video).base].append(video);
+    }
+    QHash<QString, QList<File>> found;
+    for (const QString &name : names) {
+        const auto [stem, extension] = OutputNaming::splitExtension(name);
+        const auto kind = kindOf(extension);
+        if (name.startsWith(QLatin1Char('.')) || !kind) {
+            continue;
+        }
+        // The longest base wins: the whole stem, then the stem cut before each of its dots, from
+        // the last. A blank never ends a base, so "movie 2.mkv" can't take "movie.en.srt".
+        for (qsizetype end = stem.size(); end > 0; end = stem.lastIndexOf(QLatin1Char('.'), end - 1)) {
+            const auto owners = videosByBase.constFind(stem.left(end));
+            if (owners == videosByBase.cend()) {
+                continue;
+            }
+            const File file = describe(name, *kind, stem.mid(end + 1).split(QLatin1Char('.')));
+            for (const QString &video : *owners) {
+                if (video != name) {
+                    found[video].append(file);
+                }
+            }
+            break;
+        }
+    }
+    return found;
+}
+
+QList<File> belongingTo(const QString &video, const QStringList &names, const QStringList &otherVideos)
+{
+    return inFolder(QStringList { video } + otherVideos, names).value(video);
+}
+
+QLocale::Language languageOf(const QString &tag)
+{
+    const QString key = tag.trimmed().toLower();
+    if (key.isEmpty() || namesNoLanguage(key)) {
+        return QLocale::AnyLanguage;
+    }
+    static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}([-_][a-z0-9]{1,8})*$"));
+    if (code.match(key).hasMatch()) {
+        const auto language = QLocale::codeToLanguage(key, QLocale::ISO639Part1 | QLocale::ISO639Part2);
+        if (language != QLocale::AnyLanguage && language != QLocale::C) {
+            return language;
+        }
+        // BCP 47, and the few codes only a locale knows ("no").
+        const auto fromLocale = QLocale(key).language();
+        if (fromLocale != QLocale::C) {
+            return fromLocale;
+        }
+    }
+    return names().value(key, QLocale::AnyLanguage);
+}
+}

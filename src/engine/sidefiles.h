@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// Subtitles and audio lying beside a video, found by name alone: "<base>.<ext>" or
+// "<base>.<tag>[.<tag>…].<ext>", where the tags say the language, the flags and the title. A pure
+// function of names, so the folder is listed once by the caller and the rule is tested as a table.
+namespace SideFiles
+{
+enum class Kind { subtitle, audio };
+
+struct File {
+    QString name; // as listed in the folder
+    Kind kind = Kind::subtitle;
+    QLocale::Language language = QLocale::AnyLanguage; // AnyLanguage: the name gives none
+    QString title; // the tags that are neither language nor flag, joined by dots
+    bool forced = false;
+    bool hearingImpaired = false;
+    bool isDefault = false;
+    bool commentary = false;
+    bool operator==(const File &) const = default;
+};
+
+// The files among `names` (a folder's listing) that belong to the video named `video`.
+// `otherVideos` are the folder's other videos: a name two videos could claim ("movie.part2.en.srt"
+// beside "movie.mkv" and "movie.part2.mkv") goes to the one with the longer base. Hidden names
+// are skipped. In the order of `names`.
+[[nodiscard]] QList<File> belongingTo(const QString &video, const QStringList &names, const QStringList &otherVideos);
+// The same for every video of a folder at once, by video name, in one pass over its names:
+// calling belongingTo() for each of many videos would read the whole listing once per video.
+[[nodiscard]] QHash<QString, QList<File>> inFolder(const QStringList &videos, const QStringList &names);
+
+// The language a tag names: an ISO 639-1 or 639-2 code, a BCP 47 tag ("pt-BR"), or a name in
+// English or in the language itself ("Japanese", "français"), in any case. AnyLanguage for none.
+[[nodiscard]] QLocale::Language languageOf(const QString &tag);
+}

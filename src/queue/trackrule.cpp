@@ -1,0 +1,287 @@
+#include "queue/trackrule.h"
+
+#include "engine/sidefiles.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+
+namespace
+{
+QString andPattern()
+{
+    //: Joins the last two items of a list: "French and Japanese".
+    return QCoreApplication::translate("TrackRule", "%1 and %2");
+}
+
+// "A", "A and B", "A, B and C"; `last` joins the last two.
+QString joined(const QStringList &items, const QString &last)
+{
+    if (items.isEmpty()) {
+        return {};
+    }
+    QString text = items.first();
+    for (qsizetype i = 1; i < items.size(); ++i) {
+        //: Joins the items of a list but the last two: "English, French".
+        text = (i + 1 == items.size() ? last : QCoreApplication::translate("TrackRule", "%1, %2")).arg(text, items.at(i));
+    }
+    return text;
+}
+
+QString names(const QList<QLocale::Language> &languages, const QString &last = andPattern())
+{
+    QStringList result;
+    for (const QLocale::Language language : languages) {
+        result.append(TrackRule::languageName(language));
+    }
+    return joined(result, last);
+}
+
+// What the rule keeps of audio and subtitles, or nothing when it keeps all of both.
+QString keptAudioAndSubtitles(const TrackRule &rule)
+{
+    const bool allAudio = rule.audioLanguages.isEmpty();
+    if (!allAudio && rule.subtitles == TrackRule::Subtitles::these && rule.subtitleLanguages == rule.audioLanguages) {
+        return QCoreApplication::translate("TrackRule", "%1 audio and subtitles").arg(names(rule.audioLanguages));
+    }
+    const QString audio = allAudio ? QCoreApplication::translate("TrackRule", "all audio")
+                                   : QCoreApplication::translate("TrackRule", "%1 audio").arg(names(rule.audioLanguages));
+    switch (rule.subtitles) {
+    case TrackRule::Subtitles::all:
+        return allAudio ? QString() : QCoreApplication::translate("TrackRule", "%1, %2").arg(audio, QCoreApplication::translate("TrackRule", "all subtitles"));
+    case TrackRule::Subtitles::these:
+        return QCoreApplication::translate("TrackRule", "%1, %2")
+            .arg(audio, QCoreApplication::translate("TrackRule", "%1 subtitles").arg(names(rule.subtitleLanguages)));
+    case TrackRule::Subtitles::none:
+        break;
+    }
+    return audio;
+}
+
+const char *subtitlesValue(TrackRule::Subtitles subtitles)
+{
+    switch (subtitles) {
+    case TrackRule::Subtitles::all:
+        return "all";
+    case TrackRule::Subtitles::these:
+        return "these";
+    case TrackRule::Subtitles::none:
+        break;
+    }
+    return "none";
+}
+
+// Booleans only from what QSettings writes for them: anything else is damage, not "true".
+bool readBool(const QSettings &settings, const char *key, bool fallback)
+{
+    const QString value = settings.value(QLatin1String(key)).toString();
+    if (value == QLatin1String("true")) {
+        return true;
+    }
+    return value == QLatin1String("false") ? false : fallback;
+}
+
+QList<QLocale::Language> readLanguages(const QSettings &settings, const char *key)
+{
+    QList<QLocale::Language> languages;
+    for (const QString &code : settings.value(QLatin1String(key)).toStringList()) {
+        const auto language = SideFiles::languageOf(code);
+        if (language != QLocale::AnyLanguage && !languages.contains(language)) {
+            languages.append(language);
+        }
+    }
+    return languages;
+}
+
+QStringList codes(const QList<QLocale::Language> &languages)
+{
+    QStringList result;
+    for (const QLocale::Language language : languages) {
+        result.append(QLocale::languageToCode(language));
+    }
+    return result;
+}
+
+// A comma-separated list of codes or names; an unknown one is named in the error.
+QList<QLocale::Language> parseLanguages(const QString &value, const QString &option, QString &error)
+{
+    QList<QLocale::Language> languages;
+    for (const QString &item : value.split(QLatin1Char(','))) {
+        const auto language = SideFiles::languageOf(item);
+        if (language == QLocale::AnyLanguage) {
+            error = QCoreApplication::translate("TrackRule", "unknown language '%1' in %2").arg(item.trimmed(), option);
+            return {};
+        }
+        if (!languages.contains(language)) {
+            languages.append(language);
+        }
+    }
+    return languages;
+}
+}
+
+void TrackRule::chooseAudioLanguages(const QList<QLocale::Language> &languages)
+{
+    if (audioLanguages.isEmpty() && !languages.isEmpty()) {
+        leaveOutCommentary = true;
+    }
+    audioLanguages = languages;
+}
+
+QString TrackRule::languageName(QLocale::Language language)
+{
+    // Qt names other languages only in English; the user's own language in its own words.
+    const QLocale user;
+    return language == user.language() && user.language() != QLocale::English ? user.nativeLanguageName() : QLocale::languageToString(language);
+}
+
+QString TrackRule::sentence() const
+{
+    if (subtitles == Subtitles::these && subtitleLanguages.isEmpty()) {
+        TrackRule none = *this; // a list of no language keeps no subtitle
+        none.subtitles = Subtitles::none;
+        return none.sentence();
+    }
+    const bool chosen = !audioLanguages.isEmpty() || subtitles != Subtitles::all;
+    QString kept = keptAudioAndSubtitles(*this);
+    QStringList alsoKept;
+    if (chosen && keepNoLanguage) {
+        alsoKept.append(QCoreApplication::translate("TrackRule", "tracks with no language"));
+    }
+    if (keepForcedInAudioLanguages && subtitles != Subtitles::all) {
+        alsoKept.append(QCoreApplication::translate("TrackRule", "forced subtitles in the audio's languages"));
+    }
+    if (kept.isEmpty()) {
+        kept = QCoreApplication::translate("TrackRule", "every track");
+    } else if (!alsoKept.isEmpty()) {
+        //: %1 is the kept audio and subtitles, %2 what is kept besides: "tracks with no language".
+        kept = QCoreApplication::translate("TrackRule", "%1, and %2").arg(kept, joined(alsoKept, andPattern()));
+    }
+    //: The start of the rule's sentence; %1 lists what is kept: "every track", "English audio and subtitles, and tracks with no language".
+    QString text = QCoreApplication::translate("TrackRule", "Keeping %1").arg(kept);
+    const QString plain = text;
+
+    QStringList leftOut;
+    if (subtitles == Subtitles::none) {
+        leftOut.append(QCoreApplication::translate("TrackRule", "subtitles"));
+    }
+    if (!keepMainAudio && !audioLanguages.isEmpty()) {
+        leftOut.append(QCoreApplication::translate("TrackRule", "the main audio in other languages"));
+    }
+    if (leaveOutCommentary) {
+        leftOut.append(QCoreApplication::translate("TrackRule", "commentary"));
+    }
+    if (leaveOutAudioDescription) {
+        leftOut.append(QCoreApplication::translate("TrackRule", "audio description"));
+    }
+    if (!leftOut.isEmpty()) {
+        //: %2 lists what a batch leaves out: "subtitles and commentary".
+        text = QCoreApplication::translate("TrackRule", "%1; leaving out %2").arg(text, joined(leftOut, andPattern()));
+    }
+    if (noAudioMatch == NoAudioMatch::skip && !audioLanguages.isEmpty()) {
+        text = QCoreApplication::translate("TrackRule", "%1; skipping files with no %2 audio")
+                   .arg(text, names(audioLanguages, QCoreApplication::translate("TrackRule", "%1 or %2")));
+    }
+    if (defaults == Defaults::followOrder && chosen) {
+        text = QCoreApplication::translate("TrackRule", "%1; defaults follow the order of your languages").arg(text);
+    }
+    if (!addSideFiles) {
+        text = QCoreApplication::translate("TrackRule", "%1; not adding files found beside the videos").arg(text);
+    }
+    // Keeping everything reads as a label, as the row shows it; a rule with clauses is a sentence.
+    return text == plain && kept == QCoreApplication::translate("TrackRule", "every track") ? text : QCoreApplication::translate("TrackRule", "%1.").arg(text);
+}
+
+void TrackRule::save(QSettings &settings) const
+{
+    settings.beginGroup(QStringLiteral("tracks"));
+    settings.setValue(QStringLiteral("audioLanguages"), codes(audioLanguages));
+    settings.setValue(QStringLiteral("subtitles"), QLatin1String(subtitlesValue(subtitles)));
+    settings.setValue(QStringLiteral("subtitleLanguages"), codes(subtitleLanguages));
+    settings.setValue(QStringLiteral("keepNoLanguage"), keepNoLanguage);
+    settings.setValue(QStringLiteral("keepMainAudio"), keepMainAudio);
+    settings.setValue(QStringLiteral("leaveOutCommentary"), leaveOutCommentary);
+    settings.setValue(QStringLiteral("leaveOutAudioDescription"), leaveOutAudioDescription);
+    settings.setValue(QStringLiteral("keepForcedInAudioLanguages"), keepForcedInAudioLanguages);
+    settings.setValue(QStringLiteral("addSideFiles"), addSideFiles);
+    settings.setValue(QStringLiteral("defaults"), defaults == Defaults::followOrder ? QStringLiteral("followOrder") : QStringLiteral("asInSource"));
+    settings.setValue(QStringLiteral("noAudioMatch"), noAudioMatch == NoAudioMatch::skip ? QStringLiteral("skip") : QStringLiteral("keepMain"));
+    settings.endGroup();
+}
+
+TrackRule TrackRule::load(QSettings &settings)
+{
+    const TrackRule fallback;
+    TrackRule rule;
+    settings.beginGroup(QStringLiteral("tracks"));
+    rule.audioLanguages = readLanguages(settings, "audioLanguages");
+    const QString subtitlesText = settings.value(QStringLiteral("subtitles")).toString();
+    rule.subtitleLanguages = readLanguages(settings, "subtitleLanguages");
+    for (const Subtitles choice : { Subtitles::all, Subtitles::these, Subtitles::none }) {
+        if (subtitlesText == QLatin1String(subtitlesValue(choice))) {
+            rule.subtitles = choice;
+        }
+    }
+    if (rule.subtitles != Subtitles::these) {
+        rule.subtitleLanguages.clear();
+    } else if (rule.subtitleLanguages.isEmpty()) {
+        rule.subtitles = fallback.subtitles; // a list that names nothing known
+    }
+    rule.keepNoLanguage = readBool(settings, "keepNoLanguage", fallback.keepNoLanguage);
+    rule.keepMainAudio = readBool(settings, "keepMainAudio", fallback.keepMainAudio);
+    rule.leaveOutCommentary = readBool(settings, "leaveOutCommentary", fallback.leaveOutCommentary);
+    rule.leaveOutAudioDescription = readBool(settings, "leaveOutAudioDescription", fallback.leaveOutAudioDescription);
+    rule.keepForcedInAudioLanguages = readBool(settings, "keepForcedInAudioLanguages", fallback.keepForcedInAudioLanguages);
+    rule.addSideFiles = readBool(settings, "addSideFiles", fallback.addSideFiles);
+    if (settings.value(QStringLiteral("defaults")).toString() == QLatin1String("followOrder")) {
+        rule.defaults = Defaults::followOrder;
+    }
+    if (settings.value(QStringLiteral("noAudioMatch")).toString() == QLatin1String("skip")) {
+        rule.noAudioMatch = NoAudioMatch::skip;
+    }
+    settings.endGroup();
+    return rule;
+}
+
+TrackRule::Parsed TrackRule::fromOptions(const Options &options)
+{
+    Parsed parsed;
+    TrackRule &rule = parsed.rule;
+    QString &error = parsed.error;
+    QList<QLocale::Language> both;
+    if (options.lang) {
+        both = parseLanguages(*options.lang, QStringLiteral("--lang"), error);
+    }
+    QList<QLocale::Language> audio = both;
+    if (error.isEmpty() && options.audioLang) {
+        audio = options.audioLang->compare(QLatin1String("all"), Qt::CaseInsensitive) == 0
+            ? QList<QLocale::Language> {}
+            : parseLanguages(*options.audioLang, QStringLiteral("--audio-lang"), error);
+    }
+    if (error.isEmpty() && options.subLang) {
+        if (options.subLang->compare(QLatin1String("none"), Qt::CaseInsensitive) == 0) {
+            rule.subtitles = Subtitles::none;
+        } else if (options.subLang->compare(QLatin1String("all"), Qt::CaseInsensitive) != 0) {
+            rule.subtitles = Subtitles::these;
+            rule.subtitleLanguages = parseLanguages(*options.subLang, QStringLiteral("--sub-lang"), error);
+        }
+    } else if (!both.isEmpty()) {
+        rule.subtitles = Subtitles::these;
+        rule.subtitleLanguages = both;
+    }
+    if (error.isEmpty() && options.ifNoAudio) {
+        if (*options.ifNoAudio == QLatin1String("skip")) {
+            rule.noAudioMatch = NoAudioMatch::skip;
+        } else if (*options.ifNoAudio != QLatin1String("keep-main")) {
+            error = QCoreApplication::translate("TrackRule", "unknown choice '%1' in --if-no-audio: choose keep-main or skip").arg(*options.ifNoAudio);
+        }
+    }
+    if (!error.isEmpty()) {
+        return { TrackRule {}, error };
+    }
+    rule.audioLanguages = audio;
+    // As in the window: a list keeps tracks with no language and the main audio, and leaves out
+    // commentary unless asked.
+    rule.leaveOutCommentary = (!audio.isEmpty() || rule.subtitles != Subtitles::all) && !options.keepCommentary;
+    rule.addSideFiles = !options.noSideFiles;
+    return parsed;
+}
