@@ -1,5 +1,6 @@
 #include "engine/sidefiles.h"
 
+#include "engine/languagecodes.h"
 #include "engine/outputnaming.h"
 
 #include <QHash>
@@ -23,13 +24,6 @@ std::optional<Kind> kindOf(const QString &extension)
         return Kind::audio;
     }
     return std::nullopt;
-}
-
-// Tags that say there is no particular language.
-bool namesNoLanguage(const QString &key)
-{
-    static const QStringList none { QStringLiteral("und"), QStringLiteral("zxx"), QStringLiteral("mul"), QStringLiteral("mis") };
-    return none.contains(key);
 }
 
 // Every language's name in English and in itself, folded to lower case.
@@ -70,7 +64,7 @@ File describe(const QString &name, Kind kind, const QStringList &tags)
             file.commentary = true;
         } else if (const auto language = languageOf(tag); language != QLocale::AnyLanguage && file.language == QLocale::AnyLanguage) {
             file.language = language;
-        } else if (!tag.isEmpty() && !namesNoLanguage(key)) {
+        } else if (!tag.isEmpty() && !LanguageCodes::meansNoLanguage(key)) {
             title.append(tag);
         }
     }
@@ -119,16 +113,15 @@ QList<File> belongingTo(const QString &video, const QStringList &names, const QS
 QLocale::Language languageOf(const QString &tag)
 {
     const QString key = tag.trimmed().toLower();
-    if (key.isEmpty() || namesNoLanguage(key)) {
+    if (key.isEmpty() || LanguageCodes::meansNoLanguage(key)) {
         return QLocale::AnyLanguage;
     }
     static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}([-_][a-z0-9]{1,8})*$"));
     if (code.match(key).hasMatch()) {
-        const auto language = QLocale::codeToLanguage(key, QLocale::ISO639Part1 | QLocale::ISO639Part2);
-        if (language != QLocale::AnyLanguage && language != QLocale::C) {
+        if (const auto language = LanguageCodes::languageOf(key); language != QLocale::AnyLanguage) {
             return language;
         }
-        // BCP 47, and the few codes only a locale knows ("no").
+        // BCP 47 ("pt-br").
         const auto fromLocale = QLocale(key).language();
         if (fromLocale != QLocale::C) {
             return fromLocale;
