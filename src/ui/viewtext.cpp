@@ -97,10 +97,13 @@ QString ViewText::destination(bool sameAsInput, bool hasDirectory, const QString
     return directoryPath;
 }
 
-QString ViewText::rowStatus(FileListModel::Status status, bool hasFraction, double fraction, const QString &note, const QString &reason)
+QString ViewText::rowStatus(FileListModel::Status status, bool hasFraction, double fraction, const QString &note, const QString &reason, bool saving)
 {
     switch (status) {
     case FileListModel::Converting:
+        if (saving) {
+            return tr("Saving…");
+        }
         return hasFraction ? tr("Converting, %1").arg(percent(fraction)) : tr("Converting");
     case FileListModel::Done:
         return note.isEmpty() ? tr("Converted") : tr("Converted: %1").arg(note);

@@ -36,7 +36,9 @@ public:
     // What the destination menu's face reads.
     [[nodiscard]] static QString destination(bool sameAsInput, bool hasDirectory, const QString &directoryPath);
     // A row's status in words, for assistive technologies and the terminal.
-    [[nodiscard]] static QString rowStatus(FileListModel::Status status, bool hasFraction, double fraction, const QString &note, const QString &reason);
+    // `saving`: a converting file whose new file is being flushed and named.
+    [[nodiscard]] static QString rowStatus(
+        FileListModel::Status status, bool hasFraction, double fraction, const QString &note, const QString &reason, bool saving = false);
 
     Q_INVOKABLE [[nodiscard]] QString percentText(double fraction) const { return percent(fraction); }
     Q_INVOKABLE [[nodiscard]] QString speedText(double value) const { return speed(value); }
@@ -51,9 +53,9 @@ public:
     {
         return destination(sameAsInput, hasDirectory, directoryPath);
     }
-    Q_INVOKABLE [[nodiscard]] QString rowStatusText(int status, const QString &note, const QString &reason) const
+    Q_INVOKABLE [[nodiscard]] QString rowStatusText(int status, const QString &note, const QString &reason, bool saving = false) const
     {
         // Never the live percentage: a screen reader re-reads a row's name each time it changes.
-        return rowStatus(FileListModel::Status(status), false, 0, note, reason);
+        return rowStatus(FileListModel::Status(status), false, 0, note, reason, saving);
     }
 };

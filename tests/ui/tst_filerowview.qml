@@ -13,7 +13,7 @@ ViewTestCase {
     function row(data) {
         const view = makeView()
         driver.addFiles(data.files || [folder + "/beach.mov"])
-        const step = { convert: () => driver.convert(), finish: () => driver.finish(), dropped: () => driver.finish(true), fail: () => driver.fail(reason), report: () => driver.report(data.fraction, data.speed) }
+        const step = { convert: () => driver.convert(), finish: () => driver.finish(), dropped: () => driver.finish(true), fail: () => driver.fail(reason), report: () => driver.report(data.fraction, data.speed), saving: () => driver.report(undefined, undefined, true) }
         data.steps.forEach(name => step[name]())
         return rows(view).filter(row => row.fileName === "beach.mov")[0]
     }
@@ -27,6 +27,7 @@ ViewTestCase {
             { tag: "converting at a half", steps: ["convert", "report"], fraction: 0.5, name: "Converting", description: "50%", indicator: "progress", detail: driver.root + folder, readout: "50%", button: "" },
             { tag: "converting, speed only", steps: ["convert", "report"], speed: 12.5, name: "Converting", indicator: "spinner", detail: driver.root + folder, readout: "13\u00d7", button: "" },
             { tag: "converting, both", steps: ["convert", "report"], fraction: 0.125, speed: 9.96, name: "Converting", description: "13%", indicator: "progress", detail: driver.root + folder, readout: "13% 10.0\u00d7", button: "" },
+            { tag: "saving", steps: ["convert", "report", "saving"], fraction: 1, name: "Saving…", description: "100%", indicator: "progress", detail: "Saving…", readout: "100%", button: "" },
             { tag: "done", steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Show in Folder" },
             { tag: "done during a batch", files: [...both].reverse(), steps: ["convert", "finish"], name: "Converted", indicator: "checkmark.circle.fill", detail: driver.root + folder, readout: "", button: "Show in Folder" },
             { tag: "done with a note", steps: ["convert", "dropped"], name: "Converted: " + note, indicator: "checkmark.circle.fill", detail: note, readout: "", button: "Show in Folder" },

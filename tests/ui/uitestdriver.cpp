@@ -145,12 +145,12 @@ bool UiTestDriver::drag(QQuickItem *target, const QStringList &names, bool hold)
     return accepted;
 }
 
-void UiTestDriver::report(const QVariant &fraction, const QVariant &speed)
+void UiTestDriver::report(const QVariant &fraction, const QVariant &speed, bool saving)
 {
     // An undefined value from QML arrives invalid and stands for an absent one.
     const auto value = [](const QVariant &v) { return v.isValid() ? std::optional(v.toDouble()) : std::nullopt; };
     if (m_handler)
-        m_handler(FFmpegRunner::Progress { value(fraction), value(speed) });
+        m_handler(FFmpegRunner::Progress { value(fraction), value(speed), saving });
 }
 
 void UiTestDriver::release(const FFmpegRunner::RemuxOutcome &outcome)

@@ -46,7 +46,8 @@ public:
     Q_INVOKABLE bool drag(QQuickItem *target, const QStringList &names, bool hold = false);
     Q_INVOKABLE void convert() { m_model->startConvert(), settle(); }
     // Delivers one progress report to the file in work; undefined stands for an absent value.
-    Q_INVOKABLE void report(const QVariant &fraction, const QVariant &speed);
+    // `saving`: the engine's word that the new file is being flushed and named.
+    Q_INVOKABLE void report(const QVariant &fraction, const QVariant &speed, bool saving = false);
     // Ends the file in work: written (optionally without its data tracks), or failed.
     Q_INVOKABLE void finish(bool droppedDataTracks = false) { release({ droppedDataTracks, std::nullopt }), settle(); }
     Q_INVOKABLE void fail(const QString &reason) { release({ false, FFmpegRunner::RunError::platformError(reason) }), settle(); }

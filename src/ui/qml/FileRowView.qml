@@ -18,6 +18,8 @@ Item {
     property real speed: 0
     property string note
     property string reason
+    // Converting, and the new file is being flushed and named.
+    property bool saving: false
     // While a batch runs, a row that is not done offers no button.
     property bool batchRunning: false
     // Drawn around the row while the keyboard is on it.
@@ -42,7 +44,7 @@ Item {
 
     Accessible.role: Accessible.ListItem
     Accessible.focusable: true
-    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, note, reason)
+    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, note, reason, saving)
     // The live percentage, apart from the name so that its changes are not announced.
     Accessible.description: isConverting && hasFraction ? ViewText.percentText(fraction) : ""
 
@@ -128,7 +130,7 @@ Item {
                 id: detail
                 objectName: "detail"
                 Layout.fillWidth: true
-                text: row.isFailed ? row.reason : row.hasNote ? row.note : row.folderPath
+                text: row.isFailed ? row.reason : row.hasNote ? row.note : row.saving ? ViewText.rowStatusText(row.status, "", "", true) : row.folderPath
                 font.pointSize: WindowStyle.captionPointSize
                 color: row.isFailed ? WindowStyle.red : row.hasNote ? WindowStyle.orange : WindowStyle.secondaryText
                 wrapMode: row.isFailed ? Text.Wrap : Text.NoWrap

@@ -131,6 +131,7 @@ Item {
                 required property double speed
                 required property string note
                 required property string reason
+                required property bool saving
 
                 // Files after the first live in the group, inset by its padding.
                 readonly property bool inGroup: index >= 1
@@ -214,6 +215,7 @@ Item {
                         speed: entry.speed
                         note: entry.note
                         reason: entry.reason
+                        saving: entry.saving
                         batchRunning: area.vm.isConverting
                         onRevealRequested: area.vm.revealFile(entry.fileId)
                         onRemoveRequested: area.vm.removeFile(entry.fileId)
