@@ -50,6 +50,13 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The name %1 isn&apos;t valid UTF-8, so it can&apos;t be used. Rename it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <source>Files to convert:</source>
@@ -168,6 +175,10 @@
     <message>
         <source>ffmpeg exited %1: %2</source>
         <translation>ffmpeg terminó con el código %1: %2</translation>
+    </message>
+    <message>
+        <source>ffmpeg was ended by signal %1 (%2): %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -338,6 +349,17 @@
         <source>The new file holds no audio or video samples, so it was not kept.</source>
         <translation>El archivo nuevo no contiene muestras de audio ni de vídeo, así que no se conservó.</translation>
     </message>
+    <message>
+        <source>A track&apos;s language, title or flags didn&apos;t arrive as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tracks&apos; languages, titles or flags didn&apos;t arrive as they were.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -362,8 +384,8 @@
         <translation>El archivo nuevo de %1 dejó de responder mientras se comprobaba, así que no se conservó. Compruebe que su unidad o recurso compartido sigue disponible.</translation>
     </message>
     <message>
-        <source>The new file couldn&apos;t be named %1: %2.</source>
-        <translation>No se pudo dar el nombre %1 al archivo nuevo: %2.</translation>
+        <source>The new file %1 couldn&apos;t be saved: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -402,6 +424,21 @@
     <message>
         <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
         <translation>%1 no es un archivo normal, así que no se puede convertir.</translation>
+    </message>
+    <message>
+        <source>The folder for the new file of %1 stopped answering, so it was skipped. Check that its drive or share is still there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped answering, so it wasn&apos;t added. Check that its drive or share is still there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more stopped answering, so they weren&apos;t added. Check that their drive or share is still there.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -467,6 +504,148 @@
     <message>
         <source>Converting</source>
         <translation>Convirtiendo</translation>
+    </message>
+</context>
+<context>
+    <name>TrackPlan</name>
+    <message>
+        <source>The subtitles were converted to MP4&apos;s text format; their styling was lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subtitles were converted to MP4&apos;s text format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subtitles were converted to WebVTT; their styling was lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subtitles were converted to WebVTT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subtitles were converted to SRT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A stream ffmpeg doesn&apos;t know was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n streams ffmpeg doesn&apos;t know were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrackRule</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two items of a list: &quot;French and Japanese&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the items of a list but the last two: &quot;English, French&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 audio and subtitles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all subtitles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 subtitles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown language &apos;%1&apos; in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tracks with no language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>forced subtitles in the audio&apos;s languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <extracomment>%1 is the kept audio and subtitles, %2 what is kept besides: &quot;tracks with no language&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping %1</source>
+        <extracomment>The start of the rule&apos;s sentence; %1 lists what is kept: &quot;every track&quot;, &quot;English audio and subtitles, and tracks with no language&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the main audio in other languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>commentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>audio description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; leaving out %2</source>
+        <extracomment>%2 lists what a batch leaves out: &quot;subtitles and commentary&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; skipping files with no %2 audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; defaults follow the order of your languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; not adding files found beside the videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -656,6 +835,10 @@
     <message>
         <source>Queued</source>
         <translation>En cola</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

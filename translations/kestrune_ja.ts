@@ -50,6 +50,13 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The name %1 isn&apos;t valid UTF-8, so it can&apos;t be used. Rename it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <source>Files to convert:</source>
@@ -166,6 +173,10 @@
     <message>
         <source>ffmpeg exited %1: %2</source>
         <translation>ffmpeg が終了コード %1 で終了しました: %2</translation>
+    </message>
+    <message>
+        <source>ffmpeg was ended by signal %1 (%2): %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -335,6 +346,16 @@
         <source>The new file holds no audio or video samples, so it was not kept.</source>
         <translation>新しいファイルには音声も映像も含まれていないため、保持しませんでした。</translation>
     </message>
+    <message>
+        <source>A track&apos;s language, title or flags didn&apos;t arrive as they were.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tracks&apos; languages, titles or flags didn&apos;t arrive as they were.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -359,8 +380,8 @@
         <translation>%1 の新しいファイルの確認中に応答がなくなったため、保持しませんでした。ドライブまたは共有がまだ接続されているか確認してください。</translation>
     </message>
     <message>
-        <source>The new file couldn&apos;t be named %1: %2.</source>
-        <translation>新しいファイルに %1 という名前を付けられませんでした: %2。</translation>
+        <source>The new file %1 couldn&apos;t be saved: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -398,6 +419,20 @@
     <message>
         <source>%1 isn&apos;t a regular file, so it can&apos;t be converted.</source>
         <translation>%1 は通常のファイルではないため、変換できません。</translation>
+    </message>
+    <message>
+        <source>The folder for the new file of %1 stopped answering, so it was skipped. Check that its drive or share is still there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped answering, so it wasn&apos;t added. Check that its drive or share is still there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more stopped answering, so they weren&apos;t added. Check that their drive or share is still there.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -463,6 +498,147 @@
     <message>
         <source>Converting</source>
         <translation>変換中</translation>
+    </message>
+</context>
+<context>
+    <name>TrackPlan</name>
+    <message>
+        <source>The subtitles were converted to MP4&apos;s text format; their styling was lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subtitles were converted to MP4&apos;s text format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subtitles were converted to WebVTT; their styling was lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subtitles were converted to WebVTT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subtitles were converted to SRT.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A stream ffmpeg doesn&apos;t know was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n streams ffmpeg doesn&apos;t know were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrackRule</name>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Joins the last two items of a list: &quot;French and Japanese&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Joins the items of a list but the last two: &quot;English, French&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 audio and subtitles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all subtitles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 subtitles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown language &apos;%1&apos; in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tracks with no language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>forced subtitles in the audio&apos;s languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, and %2</source>
+        <extracomment>%1 is the kept audio and subtitles, %2 what is kept besides: &quot;tracks with no language&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keeping %1</source>
+        <extracomment>The start of the rule&apos;s sentence; %1 lists what is kept: &quot;every track&quot;, &quot;English audio and subtitles, and tracks with no language&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the main audio in other languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>commentary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>audio description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; leaving out %2</source>
+        <extracomment>%2 lists what a batch leaves out: &quot;subtitles and commentary&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; skipping files with no %2 audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; defaults follow the order of your languages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; not adding files found beside the videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -645,6 +821,10 @@
     <message>
         <source>Queued</source>
         <translation>待機中</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
