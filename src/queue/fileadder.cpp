@@ -26,6 +26,30 @@ struct Found {
     QStringList refused;
 };
 
+QString notLocalMessage(const QList<QUrl> &urls)
+{
+    const QString first = urls.constFirst().toDisplayString();
+    if (urls.size() == 1) {
+        return QCoreApplication::translate("RemuxViewModel", "%1 isn't on this computer, so it can't be added. Open its share in the file manager first.")
+            .arg(first);
+    }
+    return QCoreApplication::translate("RemuxViewModel",
+        "%1 and %n more aren't on this computer, so they can't be added. Open their share in the file manager first.", nullptr, int(urls.size() - 1))
+        .arg(first);
+}
+
+QString stalledMessage(const QList<QUrl> &urls)
+{
+    const QString first = urls.value(0).toDisplayString(QUrl::PreferLocalFile);
+    if (urls.size() <= 1) {
+        return QCoreApplication::translate("RemuxViewModel", "%1 stopped answering, so it wasn't added. Check that its drive or share is still there.")
+            .arg(first);
+    }
+    return QCoreApplication::translate("RemuxViewModel",
+        "%1 and %n more stopped answering, so they weren't added. Check that their drive or share is still there.", nullptr, int(urls.size() - 1))
+        .arg(first);
+}
+
 QString refusalReason(const SourceCollector::Refused &refused)
 {
     const QString name = refused.url.toLocalFile();
@@ -145,7 +169,9 @@ void FileAdder::listReady()
         if (call->collecting.isFinished()) {
             m_calls.removeFirst();
             const Found found = call->collecting.result();
-            Q_EMIT notLocal(found.notLocal);
+            if (!found.notLocal.isEmpty()) {
+                Q_EMIT message(notLocalMessage(found.notLocal));
+            }
             if (!found.refused.isEmpty()) {
                 Q_EMIT filesRefused(found.refused);
             }
@@ -153,7 +179,9 @@ void FileAdder::listReady()
         } else if (*call->lastActivity < stalledSince) {
             // Its walk holds a worker until the disk answers; what it finds then is dropped.
             m_calls.removeFirst();
-            Q_EMIT stalled(call->urls);
+            const QString stalled = stalledMessage(call->urls);
+            Q_EMIT message(stalled);
+            Q_EMIT filesRefused({ stalled });
             Q_EMIT filesAdded();
         } else {
             break;

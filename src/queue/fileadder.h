@@ -40,10 +40,9 @@ Q_SIGNALS:
     // Before filesAdded(): why each file or folder named in the call that gave nothing to list
     // was left out. A folder's own entries are passed over in silence.
     void filesRefused(const QStringList &reasons);
-    // Before filesAdded(): the call's URLs that name no local file (none: all were local).
-    void notLocal(const QList<QUrl> &urls);
-    // Instead of the above: the call's walk stopped answering, so nothing of it is listed.
-    void stalled(const QList<QUrl> &urls);
+    // Before filesAdded(): what the window says of a call that named locations not on this
+    // computer, or whose walk stopped answering (then nothing of it is listed).
+    void message(const QString &text);
 
 private:
     struct Call;

@@ -11,31 +11,6 @@
 #include <QSettings>
 #include <QTimer>
 
-namespace
-{
-QString notLocalMessage(const QList<QUrl> &urls)
-{
-    const QString first = urls.constFirst().toDisplayString();
-    if (urls.size() == 1) {
-        return RemuxViewModel::tr("%1 isn't on this computer, so it can't be added. Open its share in the file manager first.").arg(first);
-    }
-    return RemuxViewModel::tr(
-        "%1 and %n more aren't on this computer, so they can't be added. Open their share in the file manager first.", nullptr, int(urls.size() - 1))
-        .arg(first);
-}
-
-QString stalledMessage(const QList<QUrl> &urls)
-{
-    const QString first = urls.value(0).toDisplayString(QUrl::PreferLocalFile);
-    if (urls.size() <= 1) {
-        return RemuxViewModel::tr("%1 stopped answering, so it wasn't added. Check that its drive or share is still there.").arg(first);
-    }
-    return RemuxViewModel::tr(
-        "%1 and %n more stopped answering, so they weren't added. Check that their drive or share is still there.", nullptr, int(urls.size() - 1))
-        .arg(first);
-}
-}
-
 struct RemuxViewModel::Private {
     // The derived values as last announced; a recount that differs is announced again.
     struct Derived {
@@ -100,17 +75,9 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     });
     connect(d->driver.get(), &BatchDriver::currentIndexChanged, this, &RemuxViewModel::currentIndexChanged);
     // What adding says stays until the user adds again.
-    connect(d->adder.get(), &FileAdder::notLocal, this, [this](const QList<QUrl> &urls) {
-        if (!urls.isEmpty()) {
-            setErrorMessage(notLocalMessage(urls));
-            d->addingSaid = true;
-        }
-    });
-    connect(d->adder.get(), &FileAdder::stalled, this, [this](const QList<QUrl> &urls) {
-        const QString message = stalledMessage(urls);
+    connect(d->adder.get(), &FileAdder::message, this, [this](const QString &message) {
         setErrorMessage(message);
         d->addingSaid = true;
-        Q_EMIT filesRefused({ message });
     });
     connect(d->adder.get(), &FileAdder::filesRefused, this, &RemuxViewModel::filesRefused);
     connect(d->adder.get(), &FileAdder::filesAdded, this, &RemuxViewModel::filesAdded);
