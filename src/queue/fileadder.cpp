@@ -33,8 +33,9 @@ QString notLocalMessage(const QList<QUrl> &urls)
         return QCoreApplication::translate("RemuxViewModel", "%1 isn't on this computer, so it can't be added. Open its share in the file manager first.")
             .arg(first);
     }
-    return QCoreApplication::translate("RemuxViewModel",
-        "%1 and %n more aren't on this computer, so they can't be added. Open their share in the file manager first.", nullptr, int(urls.size() - 1))
+    const int more = int(urls.size() - 1);
+    return QCoreApplication::translate(
+        "RemuxViewModel", "%1 and %n more aren't on this computer, so they can't be added. Open their share in the file manager first.", nullptr, more)
         .arg(first);
 }
 
@@ -45,8 +46,9 @@ QString stalledMessage(const QList<QUrl> &urls)
         return QCoreApplication::translate("RemuxViewModel", "%1 stopped answering, so it wasn't added. Check that its drive or share is still there.")
             .arg(first);
     }
-    return QCoreApplication::translate("RemuxViewModel",
-        "%1 and %n more stopped answering, so they weren't added. Check that their drive or share is still there.", nullptr, int(urls.size() - 1))
+    const int more = int(urls.size() - 1);
+    return QCoreApplication::translate(
+        "RemuxViewModel", "%1 and %n more stopped answering, so they weren't added. Check that their drive or share is still there.", nullptr, more)
         .arg(first);
 }
 
