@@ -53,7 +53,7 @@
     <name>CommandLine</name>
     <message>
         <source>The name %1 isn&apos;t valid UTF-8, so it can&apos;t be used. Rename it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name %1 ist kein gültiges UTF-8 und kann daher nicht verwendet werden. Ändern Sie ihn und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>ffmpeg was ended by signal %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg wurde durch Signal %1 (%2) beendet: %3</translation>
     </message>
 </context>
 <context>
@@ -351,13 +351,13 @@
     </message>
     <message>
         <source>A track&apos;s language, title or flags didn&apos;t arrive as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache, Titel oder Markierungen einer Spur sind nicht unverändert angekommen.</translation>
     </message>
     <message numerus="yes">
         <source>%n tracks&apos; languages, titles or flags didn&apos;t arrive as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sprache, Titel oder Markierungen von %n Spur sind nicht unverändert angekommen.</numerusform>
+            <numerusform>Sprachen, Titel oder Markierungen von %n Spuren sind nicht unverändert angekommen.</numerusform>
         </translation>
     </message>
 </context>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>The new file %1 couldn&apos;t be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Datei %1 konnte nicht gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -427,17 +427,17 @@
     </message>
     <message>
         <source>The folder for the new file of %1 stopped answering, so it was skipped. Check that its drive or share is still there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner für die neue Datei von %1 hat nicht mehr geantwortet, daher wurde die Datei übersprungen. Prüfen Sie, ob das Laufwerk oder die Freigabe noch verfügbar ist.</translation>
     </message>
     <message>
         <source>%1 stopped answering, so it wasn&apos;t added. Check that its drive or share is still there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat nicht mehr geantwortet und wurde daher nicht hinzugefügt. Prüfen Sie, ob das Laufwerk oder die Freigabe noch verfügbar ist.</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more stopped answering, so they weren&apos;t added. Check that their drive or share is still there.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 und %n weitere haben nicht mehr geantwortet und wurden daher nicht hinzugefügt. Prüfen Sie, ob das Laufwerk oder die Freigabe noch verfügbar ist.</numerusform>
+            <numerusform>%1 und %n weitere haben nicht mehr geantwortet und wurden daher nicht hinzugefügt. Prüfen Sie, ob das Laufwerk oder die Freigabe noch verfügbar ist.</numerusform>
         </translation>
     </message>
 </context>
@@ -510,38 +510,38 @@
     <name>TrackPlan</name>
     <message>
         <source>The subtitles were converted to MP4&apos;s text format; their styling was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untertitel wurden in das Textformat von MP4 umgewandelt; ihre Formatierung ging verloren.</translation>
     </message>
     <message>
         <source>The subtitles were converted to MP4&apos;s text format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untertitel wurden in das Textformat von MP4 umgewandelt.</translation>
     </message>
     <message>
         <source>The subtitles were converted to WebVTT; their styling was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untertitel wurden in WebVTT umgewandelt; ihre Formatierung ging verloren.</translation>
     </message>
     <message>
         <source>The subtitles were converted to WebVTT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untertitel wurden in WebVTT umgewandelt.</translation>
     </message>
     <message>
         <source>The subtitles were converted to SRT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Untertitel wurden in SRT umgewandelt.</translation>
     </message>
     <message>
         <source>A stream ffmpeg doesn&apos;t know was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenstrom, den ffmpeg nicht kennt, wurde weggelassen.</translation>
     </message>
     <message numerus="yes">
         <source>%n streams ffmpeg doesn&apos;t know were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datenstrom, den ffmpeg nicht kennt, wurde weggelassen.</numerusform>
+            <numerusform>%n Datenströme, die ffmpeg nicht kennt, wurden weggelassen.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht für jede Spur Sprache oder Titel speichern, daher wurden einige davon weggelassen.</translation>
     </message>
 </context>
 <context>
@@ -549,103 +549,103 @@
     <message>
         <source>%1 and %2</source>
         <extracomment>Joins the last two items of a list: &quot;French and Japanese&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins the items of a list but the last two: &quot;English, French&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 audio and subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio und Untertitel in %1</translation>
     </message>
     <message>
         <source>all audio</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Audiospuren</translation>
     </message>
     <message>
         <source>%1 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiospuren in %1</translation>
     </message>
     <message>
         <source>all subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Untertitel</translation>
     </message>
     <message>
         <source>%1 subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel in %1</translation>
     </message>
     <message>
         <source>unknown language &apos;%1&apos; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Sprache „%1“ in %2</translation>
     </message>
     <message>
         <source>tracks with no language</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuren ohne Sprache</translation>
     </message>
     <message>
         <source>forced subtitles in the audio&apos;s languages</source>
-        <translation type="unfinished"></translation>
+        <translation>erzwungene Untertitel in den Audiosprachen</translation>
     </message>
     <message>
         <source>every track</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Spuren</translation>
     </message>
     <message>
         <source>%1, and %2</source>
         <extracomment>%1 is the kept audio and subtitles, %2 what is kept besides: &quot;tracks with no language&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sowie %2</translation>
     </message>
     <message>
         <source>Keeping %1</source>
         <extracomment>The start of the rule&apos;s sentence; %1 lists what is kept: &quot;every track&quot;, &quot;English audio and subtitles, and tracks with no language&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Behalten werden %1</translation>
     </message>
     <message>
         <source>subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel</translation>
     </message>
     <message>
         <source>the main audio in other languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptaudiospuren in anderen Sprachen</translation>
     </message>
     <message>
         <source>commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>Audiokommentare</translation>
     </message>
     <message>
         <source>audio description</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuren mit Audiodeskription</translation>
     </message>
     <message>
         <source>%1; leaving out %2</source>
         <extracomment>%2 lists what a batch leaves out: &quot;subtitles and commentary&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; weggelassen werden %2</translation>
     </message>
     <message>
         <source>%1; skipping files with no %2 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; Dateien ohne Audio in %2 werden übersprungen</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1; defaults follow the order of your languages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; Standardspuren richten sich nach der Reihenfolge Ihrer Sprachen</translation>
     </message>
     <message>
         <source>%1; not adding files found beside the videos</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; neben den Videos gefundene Dateien werden nicht hinzugefügt</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Wahl „%1“ in --if-no-audio: wählen Sie keep-main oder skip</translation>
     </message>
 </context>
 <context>
@@ -838,7 +838,7 @@
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gespeichert…</translation>
     </message>
 </context>
 </TS>

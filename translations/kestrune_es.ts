@@ -53,7 +53,7 @@
     <name>CommandLine</name>
     <message>
         <source>The name %1 isn&apos;t valid UTF-8, so it can&apos;t be used. Rename it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre %1 no es UTF-8 válido, así que no se puede usar. Cámbielo e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>ffmpeg was ended by signal %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg terminó por la señal %1 (%2): %3</translation>
     </message>
 </context>
 <context>
@@ -351,13 +351,13 @@
     </message>
     <message>
         <source>A track&apos;s language, title or flags didn&apos;t arrive as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma, el título o los indicadores de una pista no llegaron tal como estaban.</translation>
     </message>
     <message numerus="yes">
         <source>%n tracks&apos; languages, titles or flags didn&apos;t arrive as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El idioma, el título o los indicadores de %n pista no llegaron tal como estaban.</numerusform>
+            <numerusform>Los idiomas, los títulos o los indicadores de %n pistas no llegaron tal como estaban.</numerusform>
         </translation>
     </message>
 </context>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>The new file %1 couldn&apos;t be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo nuevo %1 no se pudo guardar: %2.</translation>
     </message>
 </context>
 <context>
@@ -427,17 +427,17 @@
     </message>
     <message>
         <source>The folder for the new file of %1 stopped answering, so it was skipped. Check that its drive or share is still there.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta del archivo nuevo de %1 dejó de responder, así que el archivo se omitió. Compruebe que su unidad o recurso compartido sigue disponible.</translation>
     </message>
     <message>
         <source>%1 stopped answering, so it wasn&apos;t added. Check that its drive or share is still there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dejó de responder, así que no se añadió. Compruebe que su unidad o recurso compartido sigue disponible.</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more stopped answering, so they weren&apos;t added. Check that their drive or share is still there.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 y %n más dejaron de responder, así que no se añadieron. Compruebe que su unidad o recurso compartido sigue disponible.</numerusform>
+            <numerusform>%1 y %n más dejaron de responder, así que no se añadieron. Compruebe que su unidad o recurso compartido sigue disponible.</numerusform>
         </translation>
     </message>
 </context>
@@ -510,38 +510,38 @@
     <name>TrackPlan</name>
     <message>
         <source>The subtitles were converted to MP4&apos;s text format; their styling was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los subtítulos se convirtieron al formato de texto de MP4; se perdió su estilo.</translation>
     </message>
     <message>
         <source>The subtitles were converted to MP4&apos;s text format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los subtítulos se convirtieron al formato de texto de MP4.</translation>
     </message>
     <message>
         <source>The subtitles were converted to WebVTT; their styling was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los subtítulos se convirtieron a WebVTT; se perdió su estilo.</translation>
     </message>
     <message>
         <source>The subtitles were converted to WebVTT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los subtítulos se convirtieron a WebVTT.</translation>
     </message>
     <message>
         <source>The subtitles were converted to SRT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los subtítulos se convirtieron a SRT.</translation>
     </message>
     <message>
         <source>A stream ffmpeg doesn&apos;t know was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitió un flujo que ffmpeg no conoce.</translation>
     </message>
     <message numerus="yes">
         <source>%n streams ffmpeg doesn&apos;t know were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se omitió %n flujo que ffmpeg no conoce.</numerusform>
+            <numerusform>Se omitieron %n flujos que ffmpeg no conoce.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede guardar el idioma o el título de cada pista, así que se omitieron algunos.</translation>
     </message>
 </context>
 <context>
@@ -549,103 +549,103 @@
     <message>
         <source>%1 and %2</source>
         <extracomment>Joins the last two items of a list: &quot;French and Japanese&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins the items of a list but the last two: &quot;English, French&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 audio and subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>el audio y los subtítulos en %1</translation>
     </message>
     <message>
         <source>all audio</source>
-        <translation type="unfinished"></translation>
+        <translation>todo el audio</translation>
     </message>
     <message>
         <source>%1 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>el audio en %1</translation>
     </message>
     <message>
         <source>all subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>todos los subtítulos</translation>
     </message>
     <message>
         <source>%1 subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>los subtítulos en %1</translation>
     </message>
     <message>
         <source>unknown language &apos;%1&apos; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>idioma «%1» desconocido en %2</translation>
     </message>
     <message>
         <source>tracks with no language</source>
-        <translation type="unfinished"></translation>
+        <translation>las pistas sin idioma</translation>
     </message>
     <message>
         <source>forced subtitles in the audio&apos;s languages</source>
-        <translation type="unfinished"></translation>
+        <translation>los subtítulos forzados en los idiomas del audio</translation>
     </message>
     <message>
         <source>every track</source>
-        <translation type="unfinished"></translation>
+        <translation>todas las pistas</translation>
     </message>
     <message>
         <source>%1, and %2</source>
         <extracomment>%1 is the kept audio and subtitles, %2 what is kept besides: &quot;tracks with no language&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, además de %2</translation>
     </message>
     <message>
         <source>Keeping %1</source>
         <extracomment>The start of the rule&apos;s sentence; %1 lists what is kept: &quot;every track&quot;, &quot;English audio and subtitles, and tracks with no language&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conservar %1</translation>
     </message>
     <message>
         <source>subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>los subtítulos</translation>
     </message>
     <message>
         <source>the main audio in other languages</source>
-        <translation type="unfinished"></translation>
+        <translation>el audio principal en otros idiomas</translation>
     </message>
     <message>
         <source>commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>los comentarios</translation>
     </message>
     <message>
         <source>audio description</source>
-        <translation type="unfinished"></translation>
+        <translation>la audiodescripción</translation>
     </message>
     <message>
         <source>%1; leaving out %2</source>
         <extracomment>%2 lists what a batch leaves out: &quot;subtitles and commentary&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; dejar fuera %2</translation>
     </message>
     <message>
         <source>%1; skipping files with no %2 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; omitir los archivos sin audio en %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1; defaults follow the order of your languages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; las pistas predeterminadas siguen el orden de sus idiomas</translation>
     </message>
     <message>
         <source>%1; not adding files found beside the videos</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no añadir los archivos encontrados junto a los vídeos</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>opción «%1» desconocida en --if-no-audio: elija keep-main o skip</translation>
     </message>
 </context>
 <context>
@@ -838,7 +838,7 @@
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando…</translation>
     </message>
 </context>
 </TS>

@@ -53,7 +53,7 @@
     <name>CommandLine</name>
     <message>
         <source>The name %1 isn&apos;t valid UTF-8, so it can&apos;t be used. Rename it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom %1 n&apos;est pas en UTF-8 valide, il ne peut donc pas être utilisé. Changez ce nom et réessayez.</translation>
     </message>
 </context>
 <context>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>ffmpeg was ended by signal %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg a été arrêté par le signal %1 (%2)&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -351,13 +351,13 @@
     </message>
     <message>
         <source>A track&apos;s language, title or flags didn&apos;t arrive as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue, le titre ou les indicateurs d&apos;une piste ne sont pas arrivés tels quels.</translation>
     </message>
     <message numerus="yes">
         <source>%n tracks&apos; languages, titles or flags didn&apos;t arrive as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La langue, le titre ou les indicateurs de %n piste ne sont pas arrivés tels quels.</numerusform>
+            <numerusform>Les langues, les titres ou les indicateurs de %n pistes ne sont pas arrivés tels quels.</numerusform>
         </translation>
     </message>
 </context>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>The new file %1 couldn&apos;t be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau fichier %1 n&apos;a pas pu être enregistré&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -427,17 +427,17 @@
     </message>
     <message>
         <source>The folder for the new file of %1 stopped answering, so it was skipped. Check that its drive or share is still there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du nouveau fichier de %1 a cessé de répondre, le fichier a donc été ignoré. Vérifiez que son disque ou son partage est toujours présent.</translation>
     </message>
     <message>
         <source>%1 stopped answering, so it wasn&apos;t added. Check that its drive or share is still there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a cessé de répondre, il n&apos;a donc pas été ajouté. Vérifiez que son disque ou son partage est toujours présent.</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more stopped answering, so they weren&apos;t added. Check that their drive or share is still there.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 et %n autre ont cessé de répondre, ils n&apos;ont donc pas été ajoutés. Vérifiez que leur disque ou leur partage est toujours présent.</numerusform>
+            <numerusform>%1 et %n autres ont cessé de répondre, ils n&apos;ont donc pas été ajoutés. Vérifiez que leur disque ou leur partage est toujours présent.</numerusform>
         </translation>
     </message>
 </context>
@@ -510,38 +510,38 @@
     <name>TrackPlan</name>
     <message>
         <source>The subtitles were converted to MP4&apos;s text format; their styling was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sous-titres ont été convertis au format texte de MP4&#xa0;; leur mise en forme a été perdue.</translation>
     </message>
     <message>
         <source>The subtitles were converted to MP4&apos;s text format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sous-titres ont été convertis au format texte de MP4.</translation>
     </message>
     <message>
         <source>The subtitles were converted to WebVTT; their styling was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sous-titres ont été convertis en WebVTT&#xa0;; leur mise en forme a été perdue.</translation>
     </message>
     <message>
         <source>The subtitles were converted to WebVTT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sous-titres ont été convertis en WebVTT.</translation>
     </message>
     <message>
         <source>The subtitles were converted to SRT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sous-titres ont été convertis en SRT.</translation>
     </message>
     <message>
         <source>A stream ffmpeg doesn&apos;t know was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un flux inconnu de ffmpeg a été omis.</translation>
     </message>
     <message numerus="yes">
         <source>%n streams ffmpeg doesn&apos;t know were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n flux inconnu de ffmpeg a été omis.</numerusform>
+            <numerusform>%n flux inconnus de ffmpeg ont été omis.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas enregistrer la langue ou le titre de chaque piste, certains ont donc été omis.</translation>
     </message>
 </context>
 <context>
@@ -549,103 +549,103 @@
     <message>
         <source>%1 and %2</source>
         <extracomment>Joins the last two items of a list: &quot;French and Japanese&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins the items of a list but the last two: &quot;English, French&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 audio and subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;audio et les sous-titres en %1</translation>
     </message>
     <message>
         <source>all audio</source>
-        <translation type="unfinished"></translation>
+        <translation>tout l&apos;audio</translation>
     </message>
     <message>
         <source>%1 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;audio en %1</translation>
     </message>
     <message>
         <source>all subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les sous-titres</translation>
     </message>
     <message>
         <source>%1 subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>les sous-titres en %1</translation>
     </message>
     <message>
         <source>unknown language &apos;%1&apos; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>langue «&#xa0;%1&#xa0;» inconnue dans %2</translation>
     </message>
     <message>
         <source>tracks with no language</source>
-        <translation type="unfinished"></translation>
+        <translation>les pistes sans langue</translation>
     </message>
     <message>
         <source>forced subtitles in the audio&apos;s languages</source>
-        <translation type="unfinished"></translation>
+        <translation>les sous-titres forcés dans les langues de l&apos;audio</translation>
     </message>
     <message>
         <source>every track</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les pistes</translation>
     </message>
     <message>
         <source>%1, and %2</source>
         <extracomment>%1 is the kept audio and subtitles, %2 what is kept besides: &quot;tracks with no language&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ainsi que %2</translation>
     </message>
     <message>
         <source>Keeping %1</source>
         <extracomment>The start of the rule&apos;s sentence; %1 lists what is kept: &quot;every track&quot;, &quot;English audio and subtitles, and tracks with no language&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conserver %1</translation>
     </message>
     <message>
         <source>subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>les sous-titres</translation>
     </message>
     <message>
         <source>the main audio in other languages</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;audio principal dans d&apos;autres langues</translation>
     </message>
     <message>
         <source>commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>les commentaires</translation>
     </message>
     <message>
         <source>audio description</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;audiodescription</translation>
     </message>
     <message>
         <source>%1; leaving out %2</source>
         <extracomment>%2 lists what a batch leaves out: &quot;subtitles and commentary&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; omettre %2</translation>
     </message>
     <message>
         <source>%1; skipping files with no %2 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; ignorer les fichiers sans audio en %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1; defaults follow the order of your languages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; les pistes par défaut suivent l&apos;ordre de vos langues</translation>
     </message>
     <message>
         <source>%1; not adding files found beside the videos</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; ne pas ajouter les fichiers trouvés à côté des vidéos</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>choix «&#xa0;%1&#xa0;» inconnu pour --if-no-audio&#xa0;: choisissez keep-main ou skip</translation>
     </message>
 </context>
 <context>
@@ -838,7 +838,7 @@
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement…</translation>
     </message>
 </context>
 </TS>

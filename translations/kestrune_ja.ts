@@ -53,7 +53,7 @@
     <name>CommandLine</name>
     <message>
         <source>The name %1 isn&apos;t valid UTF-8, so it can&apos;t be used. Rename it and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前 %1 は有効な UTF-8 ではないため、使用できません。名前を変更してから、もう一度お試しください。</translation>
     </message>
 </context>
 <context>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>ffmpeg was ended by signal %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg がシグナル %1 (%2) で終了しました: %3</translation>
     </message>
 </context>
 <context>
@@ -348,12 +348,12 @@
     </message>
     <message>
         <source>A track&apos;s language, title or flags didn&apos;t arrive as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>トラックの言語、タイトル、またはフラグが元のまま格納されませんでした。</translation>
     </message>
     <message numerus="yes">
         <source>%n tracks&apos; languages, titles or flags didn&apos;t arrive as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のトラックの言語、タイトル、またはフラグが元のまま格納されませんでした。</numerusform>
         </translation>
     </message>
 </context>
@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>The new file %1 couldn&apos;t be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいファイル %1 を保存できませんでした: %2。</translation>
     </message>
 </context>
 <context>
@@ -422,16 +422,16 @@
     </message>
     <message>
         <source>The folder for the new file of %1 stopped answering, so it was skipped. Check that its drive or share is still there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の新しいファイルの保存先フォルダーの応答がなくなったため、スキップしました。ドライブまたは共有がまだ接続されているか確認してください。</translation>
     </message>
     <message>
         <source>%1 stopped answering, so it wasn&apos;t added. Check that its drive or share is still there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の応答がなくなったため、追加しませんでした。ドライブまたは共有がまだ接続されているか確認してください。</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more stopped answering, so they weren&apos;t added. Check that their drive or share is still there.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 とほか %n 件の応答がなくなったため、追加しませんでした。ドライブまたは共有がまだ接続されているか確認してください。</numerusform>
         </translation>
     </message>
 </context>
@@ -504,37 +504,37 @@
     <name>TrackPlan</name>
     <message>
         <source>The subtitles were converted to MP4&apos;s text format; their styling was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を MP4 のテキスト形式に変換しました。スタイルは失われました。</translation>
     </message>
     <message>
         <source>The subtitles were converted to MP4&apos;s text format.</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を MP4 のテキスト形式に変換しました。</translation>
     </message>
     <message>
         <source>The subtitles were converted to WebVTT; their styling was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を WebVTT に変換しました。スタイルは失われました。</translation>
     </message>
     <message>
         <source>The subtitles were converted to WebVTT.</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を WebVTT に変換しました。</translation>
     </message>
     <message>
         <source>The subtitles were converted to SRT.</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を SRT に変換しました。</translation>
     </message>
     <message>
         <source>A stream ffmpeg doesn&apos;t know was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg が認識できないストリームを 1 つ省略しました。</translation>
     </message>
     <message numerus="yes">
         <source>%n streams ffmpeg doesn&apos;t know were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ffmpeg が認識できないストリームを %n 個省略しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 はすべてのトラックの言語やタイトルを記録できないため、一部を省略しました。</translation>
     </message>
 </context>
 <context>
@@ -542,103 +542,103 @@
     <message>
         <source>%1 and %2</source>
         <extracomment>Joins the last two items of a list: &quot;French and Japanese&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1と%2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins the items of a list but the last two: &quot;English, French&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>%1 audio and subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>%1の音声と字幕</translation>
     </message>
     <message>
         <source>all audio</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての音声</translation>
     </message>
     <message>
         <source>%1 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1の音声</translation>
     </message>
     <message>
         <source>all subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての字幕</translation>
     </message>
     <message>
         <source>%1 subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>%1の字幕</translation>
     </message>
     <message>
         <source>unknown language &apos;%1&apos; in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 の不明な言語「%1」</translation>
     </message>
     <message>
         <source>tracks with no language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語指定のないトラック</translation>
     </message>
     <message>
         <source>forced subtitles in the audio&apos;s languages</source>
-        <translation type="unfinished"></translation>
+        <translation>音声の言語に一致する強制字幕</translation>
     </message>
     <message>
         <source>every track</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのトラック</translation>
     </message>
     <message>
         <source>%1, and %2</source>
         <extracomment>%1 is the kept audio and subtitles, %2 what is kept besides: &quot;tracks with no language&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、および%2</translation>
     </message>
     <message>
         <source>Keeping %1</source>
         <extracomment>The start of the rule&apos;s sentence; %1 lists what is kept: &quot;every track&quot;, &quot;English audio and subtitles, and tracks with no language&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1を保持</translation>
     </message>
     <message>
         <source>subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕</translation>
     </message>
     <message>
         <source>the main audio in other languages</source>
-        <translation type="unfinished"></translation>
+        <translation>ほかの言語のメイン音声</translation>
     </message>
     <message>
         <source>commentary</source>
-        <translation type="unfinished"></translation>
+        <translation>コメンタリー</translation>
     </message>
     <message>
         <source>audio description</source>
-        <translation type="unfinished"></translation>
+        <translation>音声解説</translation>
     </message>
     <message>
         <source>%1; leaving out %2</source>
         <extracomment>%2 lists what a batch leaves out: &quot;subtitles and commentary&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1。%2を除外</translation>
     </message>
     <message>
         <source>%1; skipping files with no %2 audio</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。%2の音声がないファイルはスキップ</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1または%2</translation>
     </message>
     <message>
         <source>%1; defaults follow the order of your languages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。既定のトラックは指定した言語の順に設定</translation>
     </message>
     <message>
         <source>%1; not adding files found beside the videos</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。ビデオと同じ場所にあるファイルは追加しない</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1。</translation>
     </message>
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
-        <translation type="unfinished"></translation>
+        <translation>--if-no-audio の不明な選択肢「%1」: keep-main または skip を指定してください</translation>
     </message>
 </context>
 <context>
@@ -824,7 +824,7 @@
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>保存中…</translation>
     </message>
 </context>
 </TS>
