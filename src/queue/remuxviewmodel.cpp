@@ -364,11 +364,12 @@ bool RemuxViewModel::isAddingFiles() const
 
 void RemuxViewModel::remove(const QUuid &id)
 {
-    // The rows of a batch stay until it ends, so what it converts is what the window showed.
+    // The rows of a batch stay until it ends, so what it converts is what the window showed; a
+    // file still being saved after Stop keeps its row until it says how that ended.
     if (isConverting()) {
         return;
     }
-    d->files->removeIf([&id](const InputFile &file) { return file.id() == id; });
+    d->files->removeIf([&id](const InputFile &file) { return file.id() == id && !file.status().isConverting(); });
 }
 
 void RemuxViewModel::removeFile(const QString &id)

@@ -160,6 +160,10 @@ private Q_SLOTS:
         QVERIFY(!h.vm->isConverting()); // at once: the window does not wait for ffmpeg to die
         QCOMPARE(h.runner->stops, when == QLatin1String("idle") ? 0 : 1);
         QCOMPARE(h.statuses(), fetch<Names>("statuses"));
+        if (h.vm->files().at(1).status().isConverting()) {
+            h.vm->remove(h.vm->files().at(1).id()); // a row still saving its file stays
+            QCOMPARE(h.vm->files().size(), 3);
+        }
         h.runner->calls.clear();
         h.onSleep = nullptr;
         h.runner->gateOpen = true;

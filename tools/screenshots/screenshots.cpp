@@ -258,6 +258,14 @@ int main(int argc, char *argv[])
                 auto *scroller = item("scroller");
                 scroller->setProperty("contentY", scroller->property("contentHeight").toReal() / 2);
             } },
+        { "32-saving-after-stop",
+            [&] {
+                driver->addFiles(clips(3));
+                driver->convert();
+                driver->report(1.0, 3.5);
+                driver->report(QVariant(), QVariant(), true);
+                driver->model()->stop();
+            } },
     };
 
     QTextStream out(stdout);

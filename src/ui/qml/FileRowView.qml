@@ -169,7 +169,7 @@ Item {
             id: trailing
             objectName: "trailingButton"
             readonly property bool reveals: row.isDone
-            visible: row.isDone || !row.batchRunning
+            visible: row.isDone || !(row.batchRunning || row.isConverting)
             Layout.alignment: Qt.AlignVCenter
             symbol: reveals ? "arrow.right.circle" : "xmark.circle.fill"
             tint: reveals ? ThemeManager.accentColor : WindowStyle.removeButton
