@@ -180,6 +180,7 @@ QString dispositionOf(const TrackPlan::Track &track)
             names << QString::fromLatin1(name);
         }
     }
+    names << track.otherMarks;
     if (track.attachedPicture) {
         names << QStringLiteral("attached_pic");
     }

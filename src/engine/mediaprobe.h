@@ -39,6 +39,9 @@ public:
         QString language; // the tag as the container keeps it: "fra", "fre", "en", "sve", …
         QString title; // the title, or in MP4 and MOV the handler name when it is not a default one
         Flags flags;
+        // ffmpeg's names of the marks not modelled above ("dub", "karaoke", "captions", …), so
+        // they are written back as they were.
+        QStringList otherMarks;
         bool operator==(const Stream &) const = default;
     };
 

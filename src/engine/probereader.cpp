@@ -141,6 +141,15 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(const QString &path, int depth
                      { AV_DISPOSITION_COMMENT, Flag::commentary }, { AV_DISPOSITION_ORIGINAL, Flag::original } }) {
                 read.flags.setFlag(flag, (stream->disposition & bit) != 0);
             }
+            constexpr int modelled = AV_DISPOSITION_DEFAULT | AV_DISPOSITION_FORCED | AV_DISPOSITION_HEARING_IMPAIRED | AV_DISPOSITION_VISUAL_IMPAIRED
+                | AV_DISPOSITION_COMMENT | AV_DISPOSITION_ORIGINAL | AV_DISPOSITION_ATTACHED_PIC;
+            for (int bit = 1; bit > 0; bit <<= 1) {
+                if ((stream->disposition & bit & ~modelled) != 0) {
+                    if (const char *name = av_disposition_to_string(bit)) {
+                        read.otherMarks << QString::fromLatin1(name);
+                    }
+                }
+            }
             info.streams.append(read);
         }
         // The library hands out cover art first, from memory, and some containers store it once more

@@ -144,6 +144,7 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format)
             track.language = LanguageCodes::spellingFor(format, stream.language);
             track.title = stream.title;
             track.flags = stream.flags;
+            track.otherMarks = stream.otherMarks;
             unrecorded = unrecorded || (track.language.isEmpty() && !LanguageCodes::meansNoLanguage(stream.language))
                 || (!records(format).title && !track.title.isEmpty());
         }

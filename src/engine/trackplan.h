@@ -23,6 +23,7 @@ struct TrackPlan {
         QString language; // in the container's spelling; empty: none to write
         QString title;
         MediaProbe::Flags flags; // as stated to ffmpeg
+        QStringList otherMarks; // ffmpeg's names of the source's other marks, stated as they were
         // What the new file read back must show: what the container records of the above.
         QString recordedLanguage;
         QString recordedTitle;

@@ -12,18 +12,20 @@ namespace
 using Kind = MediaProbe::StreamKind;
 const QString flagLetters = "dfhvco"; // default, forced, hearing and visual impaired, commentary, original
 
-// Streams separated by "|", each "kind codec language title flags" ("-" none, "_" a blank);
+// Streams separated by "|", each "kind codec language title flags marks" ("-" none, "_" a blank,
+// marks ffmpeg's names of the others joined by "+");
 // kinds "vasdtp?": video, audio, subtitle, data, attachment, cover art, unknown.
 MediaProbe::Info source(const QString &streams)
 {
     MediaProbe::Info info;
     for (const QString &text : streams.split(u'|')) {
-        const QStringList f = (text + " - - - -").split(u' ');
+        const QStringList f = (text + " - - - - -").split(u' ');
         const auto field = [&f](int i) { return f[i] == "-" ? QString() : QString(f[i]).replace(u'_', u' '); };
         const auto kind = std::array { Kind::video, Kind::audio, Kind::subtitle, Kind::data, Kind::attachment, Kind::video, Kind::other };
         MediaProbe::Stream stream { kind[QString("vasdtp?").indexOf(f[0])], f[1], int(info.streams.size()), f[0] == "p", {}, field(2), field(3) };
         for (const QChar c : field(4))
             stream.flags |= MediaProbe::Flag(1 << flagLetters.indexOf(c));
+        stream.otherMarks = field(5).split(u'+', Qt::SkipEmptyParts);
         info.streams << stream;
     }
     return info;
@@ -155,6 +157,8 @@ private Q_SLOTS:
                             "-disposition:2 hearing_impaired -metadata:s:2 language=fre";
         const QString three
             = "-i IN -map 0:0 -map 0:1 -map 0:2 -map 0:3 -c copy -disposition:0 0 -disposition:1 visual_impaired+original -metadata:s:1 language=";
+        row("marks not modelled, as they were", "v h264|a aac eng - d dub+karaoke", OutputFormat::mkv, "",
+            "-i IN -map 0:0 -map 0:1 -c copy -disposition:0 0 -disposition:1 default+dub+karaoke -metadata:s:1 language=eng -f matroska -y OUT");
         row("no plan: the plain copy", "", OutputFormat::mkv, "", "-i IN -map 0 -c copy -f matroska -y OUT");
         row("no plan, without data", "", OutputFormat::mp4, "d", "-i IN -map 0 -map -0:d -c copy -movflags +faststart -f mp4 -y OUT");
         row("MKV", s2, OutputFormat::mkv, "",
