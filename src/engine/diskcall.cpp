@@ -60,4 +60,14 @@ QThreadPool *threadOf(const QString &path)
     }
     return pool;
 }
+
+QThreadPool *workers()
+{
+    static QThreadPool *const pool = [] {
+        auto *threads = new QThreadPool;
+        threads->setMaxThreadCount(32);
+        return threads;
+    }();
+    return pool;
+}
 }

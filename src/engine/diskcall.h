@@ -21,6 +21,10 @@ namespace DiskCall
 // a call that will not return.
 [[nodiscard]] QThreadPool *threadOf(const QString &path);
 
+// Threads for calls that may span mounts (a folder walk, a name search), never destroyed either;
+// a call stuck on a dead mount holds one of them, and the others still get one.
+[[nodiscard]] QThreadPool *workers();
+
 // Runs `call` on the thread of `path`'s mount.
 template<typename Call> QFuture<std::invoke_result_t<Call>> run(const QString &path, Call call)
 {

@@ -1,6 +1,7 @@
 #include "engine/remuxjob.h"
 
 #include "engine/diskcall.h"
+#include "engine/ffmpegarguments.h"
 #include "engine/ffmpegprocess.h"
 #include "engine/outputnaming.h"
 #include "engine/remuxchecks.h"
@@ -23,8 +24,7 @@
 
 namespace
 {
-using RunError = FFmpegRunner::RunError;
-using Outcome = FFmpegRunner::RemuxOutcome;
+using Outcome = RemuxOutcome;
 
 // Resumes the awaiting coroutine at the job's next wake. Every wake is queued, so the coroutine
 // never runs inside stop() or inside the process's own signal emission; after a wake it looks at
@@ -84,7 +84,7 @@ Outcome failed(const QString &reason)
 }
 }
 
-RemuxJob::RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, FFmpegRunner::ProgressHandler onProgress)
+RemuxJob::RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress)
     : m_settings(std::move(settings))
     , m_input(std::move(input))
     , m_output(std::move(output))
@@ -99,13 +99,7 @@ RemuxJob::~RemuxJob()
 
 QThreadPool *RemuxJob::workers()
 {
-    static QThreadPool *const pool = [] {
-        auto *threads = new QThreadPool;
-        // Calls stuck on a dead mount each hold a thread; the others still get one.
-        threads->setMaxThreadCount(32);
-        return threads;
-    }();
-    return pool;
+    return DiskCall::workers();
 }
 
 void RemuxJob::wakeSoon()
@@ -172,7 +166,7 @@ void RemuxJob::waitForCleanUp(std::chrono::milliseconds limit) const
     }
 }
 
-QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::run()
+QCoro::Task<RemuxOutcome> RemuxJob::run()
 {
     auto remuxing = remux();
     Outcome outcome = co_await remuxing;
@@ -205,7 +199,7 @@ QCoro::Task<std::optional<MediaProbe::Info>> RemuxJob::probe(QUrl file, MediaPro
     co_return info;
 }
 
-QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringList arguments, std::optional<double> duration)
+QCoro::Task<std::optional<RunError>> RemuxJob::runFFmpeg(QStringList arguments, std::optional<double> duration)
 {
     auto *process = new FFmpegProcess(m_settings.executable.toLocalFile(), arguments, m_settings.stallLimit);
     m_process = process;
@@ -261,7 +255,7 @@ QCoro::Task<std::optional<FFmpegRunner::RunError>> RemuxJob::runFFmpeg(QStringLi
     co_return RunError::processFailed(status, errorText);
 }
 
-QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
+QCoro::Task<RemuxOutcome> RemuxJob::remux()
 {
     // A name that is not valid UTF-8 cannot pass through a QString: its bytes decode to U+FFFD
     // and the path would name another file, or none. Refuse it rather than guess.
@@ -345,7 +339,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
             covers.emplace(QDir::temp().filePath(QStringLiteral("kestrune-XXXXXX")));
         }
         const QString path = covers->filePath(cover.fileName);
-        auto extracting = runFFmpeg(FFmpegRunner::coverArguments(m_input, cover, path), std::nullopt);
+        auto extracting = runFFmpeg(FFmpegArguments::cover(m_input, cover, path), std::nullopt);
         const auto refused = co_await extracting;
         if (m_stopped) {
             co_return Outcome {};
@@ -357,7 +351,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     QStringList warnings;
     std::optional<RunError> failure;
     for (int attempts = 1;; ++attempts) {
-        auto running = runFFmpeg(FFmpegRunner::buildArguments(m_input, temporaryUrl, m_format, attempt, plan), duration);
+        auto running = runFFmpeg(FFmpegArguments::build(m_input, temporaryUrl, m_format, attempt, plan), duration);
         failure = co_await running;
         if (m_stopped) {
             co_return Outcome {};
@@ -431,7 +425,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> RemuxJob::remux()
     const QString extension = OutputNaming::splitExtension(QFileInfo(outputPath).fileName()).extension;
     m_saving = true;
     if (m_onProgress) {
-        m_onProgress(FFmpegRunner::Progress { std::nullopt, std::nullopt, true });
+        m_onProgress(ProgressParser::Progress { std::nullopt, std::nullopt, true });
     }
     // The times are set before the move, so the real name never carries the wrong date.
     // No deadline: a flush to a slow stick may take minutes, and a commit given up would still

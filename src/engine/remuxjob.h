@@ -1,7 +1,8 @@
 #pragma once
 
-#include "engine/ffmpegrunner.h"
+#include "engine/mediaprobe.h"
 #include "engine/outputcommit.h"
+#include "engine/remuxoutcome.h"
 #include "engine/retrypolicy.h"
 
 #include <QFuture>
@@ -23,9 +24,6 @@ class RemuxJob : public QObject
     Q_OBJECT
 
 public:
-    using RemuxOutcome = FFmpegRunner::RemuxOutcome;
-    using RunError = FFmpegRunner::RunError;
-
     struct Settings {
         QUrl executable;
         std::chrono::milliseconds stallLimit; // for a probe and for ffmpeg, without a sign of reading
@@ -33,7 +31,7 @@ public:
         bool keepDates = true; // the new file gets the source's times
     };
 
-    RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, FFmpegRunner::ProgressHandler onProgress);
+    RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress);
     ~RemuxJob() override;
 
     // Runs the whole remux once; must be called on the main thread, and only once.
@@ -69,7 +67,7 @@ private:
     QUrl m_input;
     QUrl m_output;
     OutputFormat m_format;
-    FFmpegRunner::ProgressHandler m_onProgress;
+    ProgressHandler m_onProgress;
     bool m_stopped = false;
     bool m_saving = false; // the finished file is being flushed and named: Stop no longer undoes it
     std::shared_ptr<MediaProbe::Control> m_probe;

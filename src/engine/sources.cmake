@@ -14,6 +14,8 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/diskcall.h ${CMAKE_CURRENT_LIST_DIR}/diskcall.cpp
   ${CMAKE_CURRENT_LIST_DIR}/languagecodes.h ${CMAKE_CURRENT_LIST_DIR}/languagecodes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trackplan.h ${CMAKE_CURRENT_LIST_DIR}/trackplan.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/remuxoutcome.h ${CMAKE_CURRENT_LIST_DIR}/remuxoutcome.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ffmpegarguments.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegarguments.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxjob.h ${CMAKE_CURRENT_LIST_DIR}/remuxjob.cpp)
 
 # The reading half of the media probe: a module loaded on first use, so libavformat is not mapped

@@ -1,7 +1,7 @@
 #include "queue/fileadder.h"
 
+#include "engine/diskcall.h"
 #include "engine/outputformat.h"
-#include "engine/remuxjob.h"
 #include "queue/sourcecollector.h"
 
 #include <QCoreApplication>
@@ -119,7 +119,7 @@ void FileAdder::add(const QList<QUrl> &urls)
     // workers that are never waited for: Qt waits for its own pool's threads at quit, and one
     // stuck on a dead share would keep the program from ever ending.
     call->collecting = QtConcurrent::run(
-        RemuxJob::workers(), [urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = m_files->listedUrls()] {
+        DiskCall::workers(), [urls, accepted = QSet<QString>(extensions.cbegin(), extensions.cend()), proceed, listed = m_files->listedUrls()] {
             SourceCollector::Collected collected = SourceCollector::collect(urls, accepted, proceed);
             Found found { {}, {}, std::move(collected.notLocal), {} };
             for (const SourceCollector::Refused &refused : std::as_const(collected.refused)) {

@@ -1,7 +1,7 @@
 #include "queue/outputdestination.h"
 
+#include "engine/diskcall.h"
 #include "engine/outputnaming.h"
-#include "engine/remuxjob.h"
 
 #include <QtConcurrent>
 
@@ -59,7 +59,7 @@ QFuture<QString> OutputDestination::searchFreeName(const QUrl &source) const
     const QString folder = (!m_sameAsInput && m_directory) ? m_directory->toLocalFile() : file.adjusted(QUrl::RemoveFilename).toLocalFile();
     const QString base = OutputNaming::splitExtension(file.fileName()).base;
     const QString extension = OutputFormats::fileExtension(m_format);
-    return QtConcurrent::run(RemuxJob::workers(), [folder, base, extension, hook = m_searchHook] {
+    return QtConcurrent::run(DiskCall::workers(), [folder, base, extension, hook = m_searchHook] {
         if (hook) {
             hook();
         }

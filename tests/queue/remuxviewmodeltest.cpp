@@ -1,4 +1,4 @@
-#include "engine/remuxjob.h"
+#include "engine/diskcall.h"
 #include "queuefakes.h"
 #include "ui/viewtext.h"
 
@@ -306,7 +306,7 @@ private Q_SLOTS:
         h.tester.reset();
         h.vm.reset(); // the walker is held inside an entry
         resume.release();
-        QVERIFY(RemuxJob::workers()->waitForDone(5000));
+        QVERIFY(DiskCall::workers()->waitForDone(5000));
         QCOMPARE(entries.load(), 6);
     }
 
@@ -344,7 +344,7 @@ private Q_SLOTS:
         }
         QVERIFY(h.convert());
         answer.release();
-        QVERIFY(RemuxJob::workers()->waitForDone(5000));
+        QVERIFY(DiskCall::workers()->waitForDone(5000));
         QCoreApplication::processEvents(); // what the walk finds at last is dropped
         QCOMPARE(h.statuses(), fetch<Names>("statuses"));
     }
