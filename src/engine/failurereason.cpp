@@ -86,9 +86,11 @@ QString describe(int exitCode, const QString &stderrText)
     const QString cause = plainCause(words);
     const QString line = withCodecNames(decisiveLine(words));
     // ffmpeg's own words stay as it wrote them; only the sentence around them is translated.
-    const QString ending = exitCode < 0 ? QCoreApplication::translate("FailureReason", "ffmpeg was ended by signal %1 (%2): %3")
-                                              .arg(QString::number(-exitCode), QString::fromLocal8Bit(::sigdescr_np(-exitCode)), line)
-                                        : QCoreApplication::translate("FailureReason", "ffmpeg exited %1: %2").arg(QString::number(exitCode), line);
+    // A death by a signal comes as the signal's number, negated; anything else is an exit status.
+    const bool signalled = exitCode < 0 && exitCode >= -64;
+    const QString ending = signalled ? QCoreApplication::translate("FailureReason", "ffmpeg was ended by signal %1 (%2): %3")
+                                           .arg(QString::number(-exitCode), QString::fromLocal8Bit(::sigdescr_np(-exitCode)), line)
+                                     : QCoreApplication::translate("FailureReason", "ffmpeg exited %1: %2").arg(QString::number(exitCode), line);
     return (cause.isEmpty() ? QString() : cause + u' ') + ending;
 }
 }
