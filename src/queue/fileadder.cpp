@@ -24,6 +24,7 @@ struct Found {
     QList<qsizetype> listed; // positions of records whose URL was listed when the call began
     QList<QUrl> notLocal;
     QStringList refused;
+    QString unreadableName; // the refusal of the first name given that is not valid UTF-8
 };
 
 QString notLocalMessage(const QList<QUrl> &urls)
@@ -62,6 +63,9 @@ QString refusalReason(const SourceCollector::Refused &refused)
         break;
     case SourceCollector::Why::notAccepted:
         return QCoreApplication::translate("RemuxViewModel", "%1 isn't a kind of video file Kestrune converts.").arg(name);
+    case SourceCollector::Why::notText:
+        // The name as its bytes decode, look-alike characters and all: it can't be shown truer.
+        return QCoreApplication::translate("CommandLine", "The name %1 isn't valid UTF-8, so it can't be used. Rename it and try again.").arg(name);
     }
     // The engine's own words for a source that would be read forever.
     return QCoreApplication::translate("RemuxViewModel", "%1 isn't a regular file, so it can't be converted.").arg(name);
@@ -124,6 +128,9 @@ void FileAdder::add(const QList<QUrl> &urls)
             Found found { {}, {}, std::move(collected.notLocal), {} };
             for (const SourceCollector::Refused &refused : std::as_const(collected.refused)) {
                 found.refused.append(refusalReason(refused));
+                if (refused.why == SourceCollector::Why::notText && found.unreadableName.isEmpty()) {
+                    found.unreadableName = found.refused.constLast();
+                }
             }
             found.records.reserve(collected.files.size());
             for (const QUrl &url : std::as_const(collected.files)) {
@@ -176,6 +183,11 @@ void FileAdder::listReady()
             }
             if (!found.refused.isEmpty()) {
                 Q_EMIT filesRefused(found.refused);
+            }
+            // Other files are passed over in silence, but a name that isn't text is said: it
+            // would otherwise vanish, and a look-alike could be taken for it.
+            if (!found.unreadableName.isEmpty()) {
+                Q_EMIT message(found.unreadableName);
             }
             appendNew(found.records, found.listed, m_callsListed != call->listedBefore);
         } else if (*call->lastActivity < stalledSince) {

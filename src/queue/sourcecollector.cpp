@@ -161,6 +161,7 @@ struct Walk {
         const QByteArray encoded = QFile::encodeName(path);
         // Bytes that are not text decode to U+FFFD; only then is the full comparison worth its cost.
         if (path.contains(QChar::ReplacementCharacter) && encoded != QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())) {
+            collected.refused.append({ url, SourceCollector::Why::notText });
             return;
         }
         struct stat info {

@@ -11,7 +11,7 @@
 // whole of it runs on a worker thread and a hung mount never stalls the window.
 namespace SourceCollector
 {
-enum class Why { missing, notRegular, notAccepted };
+enum class Why { missing, notRegular, notAccepted, notText };
 struct Refused {
     QUrl url;
     Why why;
