@@ -38,6 +38,17 @@ void handle(int number)
 }
 }
 
+namespace
+{
+void readPending()
+{
+    char bytes[16];
+    while (pair[1] >= 0 && ::read(pair[1], bytes, sizeof bytes) > 0) {
+        last = last != 0 ? last : bytes[0];
+    }
+}
+}
+
 bool quitOnTermination(Output output)
 {
     if (pair[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, pair) != 0) {
@@ -45,10 +56,7 @@ bool quitOnTermination(Output output)
     }
     auto *notifier = new QSocketNotifier(pair[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
-        char bytes[16];
-        while (::read(pair[1], bytes, sizeof bytes) > 0) {
-            last = last != 0 ? last : bytes[0];
-        }
+        readPending();
         QCoreApplication::quit();
     });
     struct sigaction action {
@@ -65,6 +73,9 @@ bool quitOnTermination(Output output)
 
 int received()
 {
+    // A signal that came as the event loop was ending for another reason is still a request to
+    // end: its byte may be waiting unread.
+    readPending();
     return last;
 }
 }
