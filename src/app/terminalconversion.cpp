@@ -266,9 +266,9 @@ void TerminalConversion::finish()
 void TerminalConversion::stop()
 {
     // The lines of the files that ended say what was done; a stopped batch has no summary. The
-    // stopped run is let remove its temporary, as quitting the window does.
+    // engine, when it goes, gives the stopped run's temporary a moment to go.
     m_finished = true;
-    m_model->finishForQuit(std::chrono::seconds(2));
+    m_model->stop();
     if (m_lineOpen) {
         std::fprintf(m_out, "\r\033[K");
         std::fflush(m_out);
