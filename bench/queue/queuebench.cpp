@@ -100,7 +100,7 @@ public:
 
     [[nodiscard]] std::optional<QUrl> locateFFmpeg() const override { return QUrl::fromLocalFile(QStringLiteral("/bench/ffmpeg")); }
 
-    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl, OutputFormat, ProgressHandler onProgress) override
+    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl, OutputFormat, ProgressHandler onProgress, TrackChoice) override
     {
         if (input.fileName() == timedFile) {
             const Stopwatch timer;

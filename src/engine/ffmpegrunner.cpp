@@ -153,13 +153,13 @@ struct DeleteLater {
 };
 
 QCoro::Task<FFmpegRunner::RemuxOutcome> runJob(std::shared_ptr<FFmpegRunner::Shared> shared, std::optional<QUrl> executable, QUrl input, QUrl output,
-    OutputFormat format, FFmpegRunner::ProgressHandler onProgress)
+    OutputFormat format, FFmpegRunner::ProgressHandler onProgress, TrackChoice choice)
 {
     if (!executable) {
         co_return FFmpegRunner::RemuxOutcome { false, FFmpegRunner::RunError::ffmpegNotFound() };
     }
-    std::unique_ptr<RemuxJob, DeleteLater> job(new RemuxJob(
-        { *executable, shared->stallLimit, shared->probeHook, shared->keepDates }, std::move(input), std::move(output), format, std::move(onProgress)));
+    std::unique_ptr<RemuxJob, DeleteLater> job(new RemuxJob({ *executable, shared->stallLimit, shared->probeHook, shared->keepDates }, std::move(input),
+        std::move(output), format, std::move(onProgress), std::move(choice)));
     shared->jobs.append(job.get());
     auto running = job->run();
     auto outcome = co_await running;
@@ -168,7 +168,7 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> runJob(std::shared_ptr<FFmpegRunner::Sha
 }
 }
 
-QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress)
+QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice)
 {
-    return runJob(m_shared, locateFFmpeg(), std::move(input), std::move(output), format, std::move(onProgress));
+    return runJob(m_shared, locateFFmpeg(), std::move(input), std::move(output), format, std::move(onProgress), std::move(choice));
 }

@@ -61,8 +61,9 @@ public:
 
     // Runs ffmpeg into a temporary, retries as RetryPolicy decides (three attempts at most),
     // checks what arrived and moves the file to a free name. Must be called on the main thread;
-    // onProgress is always called there, in block order.
-    virtual QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress);
+    // onProgress is always called there, in block order. `choice` says which tracks go in (by
+    // default every one, as the source has them).
+    virtual QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice = {});
 
     // With a plan, each of its tracks is named, with its codec, flags, language and title; the
     // retry leaves out of it what it must. Without one (the source could not be read) every

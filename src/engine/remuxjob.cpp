@@ -84,12 +84,13 @@ Outcome failed(const QString &reason)
 }
 }
 
-RemuxJob::RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress)
+RemuxJob::RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice)
     : m_settings(std::move(settings))
     , m_input(std::move(input))
     , m_output(std::move(output))
     , m_format(format)
     , m_onProgress(std::move(onProgress))
+    , m_choice(std::move(choice))
 { }
 
 RemuxJob::~RemuxJob()

@@ -4,6 +4,7 @@
 #include "engine/outputcommit.h"
 #include "engine/remuxoutcome.h"
 #include "engine/retrypolicy.h"
+#include "engine/trackchoice.h"
 
 #include <QFuture>
 #include <QObject>
@@ -31,7 +32,7 @@ public:
         bool keepDates = true; // the new file gets the source's times
     };
 
-    RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress);
+    RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice = {});
     ~RemuxJob() override;
 
     // Runs the whole remux once; must be called on the main thread, and only once.
@@ -68,6 +69,7 @@ private:
     QUrl m_output;
     OutputFormat m_format;
     ProgressHandler m_onProgress;
+    TrackChoice m_choice;
     bool m_stopped = false;
     bool m_saving = false; // the finished file is being flushed and named: Stop no longer undoes it
     std::shared_ptr<MediaProbe::Control> m_probe;

@@ -3,6 +3,8 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/outputformat.h ${CMAKE_CURRENT_LIST_DIR}/outputformat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/outputnaming.h ${CMAKE_CURRENT_LIST_DIR}/outputnaming.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sidefiles.h ${CMAKE_CURRENT_LIST_DIR}/sidefiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackrule.h ${CMAKE_CURRENT_LIST_DIR}/trackrule.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackchoice.h ${CMAKE_CURRENT_LIST_DIR}/trackchoice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/progressparser.h ${CMAKE_CURRENT_LIST_DIR}/progressparser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.h ${CMAKE_CURRENT_LIST_DIR}/mediaprobe.cpp

@@ -110,8 +110,9 @@ TrackPlan::Records TrackPlan::records(OutputFormat format)
     return {};
 }
 
-TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format)
+TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, const TrackChoice &choice)
 {
+    Q_UNUSED(choice)
     TrackPlan plan;
     plan.format = format;
     int unknown = 0;
@@ -218,4 +219,9 @@ MediaProbe::Info TrackPlan::expected() const
             { track.kind, track.codec, int(info.streams.size()), track.attachedPicture, {}, track.recordedLanguage, track.recordedTitle, track.recordedFlags });
     }
     return info;
+}
+
+QString TrackPlan::summary() const
+{
+    return {};
 }

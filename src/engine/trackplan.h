@@ -3,6 +3,7 @@
 #include "engine/mediaprobe.h"
 #include "engine/outputformat.h"
 #include "engine/retrypolicy.h"
+#include "engine/trackchoice.h"
 
 #include <QList>
 #include <QString>
@@ -15,7 +16,8 @@
 // table; the retries stay for what it can't know.
 struct TrackPlan {
     struct Track {
-        int source = 0; // the stream's number in the source, as "0:N" names it
+        int input = 0; // 0: the source; n: the side file sideInputs[n - 1]
+        int source = 0; // the stream's number in its input, as "0:N" names it
         MediaProbe::StreamKind kind = MediaProbe::StreamKind::other;
         QString codec; // as written: the source's, or the conversion's
         QString encoder; // ffmpeg's encoder of a conversion ("mov_text", "srt", "webvtt"); empty: copied
@@ -41,7 +43,33 @@ struct TrackPlan {
         bool operator==(const Cover &) const = default;
     };
 
+    // What became of one track of the source or of a side file, for the row's list and the
+    // terminal's --show-tracks: every track appears, kept or not, in the source's order and
+    // then the side files'.
+    struct Decision {
+        QString key; // "0:N" for the source's stream N; "side:<file name>" for a side file
+        int input = 0; // as in Track
+        int source = 0;
+        MediaProbe::StreamKind kind = MediaProbe::StreamKind::other;
+        QString codec; // as the source has it
+        QString language; // the tag as the source has it (a side file: its ISO 639-1 code, if any)
+        QString title;
+        MediaProbe::Flags flags; // as the source has them
+        bool attachedPicture = false;
+        bool kept = false;
+        // Left out: why, as the row shows it in grey ("German: not in your languages",
+        // "Commentary", "PGS subtitles can't go into MP4"). Kept: what changes on the way
+        // ("Converted to MP4's text format"), or empty.
+        QString why;
+        bool byException = false; // the user's tick for this file decided it, not the rule
+        bool operator==(const Decision &) const = default;
+    };
+
     QList<Track> tracks; // in the new file's order
+    QList<Decision> decisions;
+    QList<SideInput> sideInputs; // the side files ffmpeg reads, as inputs 1, 2, …
+    // The rule skips this file ("Skipped: no English or Japanese audio"): nothing is written.
+    std::optional<QString> skipped;
     QList<Cover> covers; // after the tracks
     QStringList notes; // what was left out, for the user
     QStringList warnings; // what arrives changed, for the user
@@ -58,7 +86,9 @@ struct TrackPlan {
     };
     [[nodiscard]] static Records records(OutputFormat format);
 
-    [[nodiscard]] static TrackPlan make(const MediaProbe::Info &source, OutputFormat format);
+    [[nodiscard]] static TrackPlan make(const MediaProbe::Info &source, OutputFormat format, const TrackChoice &choice = {});
+    // What the plan does, in one short line for the row: "2 of 4 audio · 1 of 3 subtitles · 1 side file".
+    [[nodiscard]] QString summary() const;
 
     // The plan for a retry: without what `attempt` leaves out, the recorded flags settled anew.
     [[nodiscard]] TrackPlan leavingOut(const RemuxAttempt &attempt) const;

@@ -107,6 +107,10 @@ QHash<int, QByteArray> FileListModel::roleNames() const
         { NoteRole, "note" },
         { ReasonRole, "reason" },
         { SavingRole, "saving" },
+        { TracksReadRole, "tracksRead" },
+        { TrackSummaryRole, "trackSummary" },
+        { TracksRole, "tracks" },
+        { HasExceptionRole, "hasException" },
     };
 }
 

@@ -31,6 +31,14 @@ public:
         NoteRole, // done with a note or a warning: both as sentences; empty otherwise
         ReasonRole, // failed: the reason; empty otherwise
         SavingRole, // converting, and the new file is being flushed and named
+        TracksReadRole, // the file's tracks have been read (or found unreadable)
+        TrackSummaryRole, // what the plan does, in one short line; empty until the tracks are read
+        // The plan's decisions as maps: key, kind ("video", "audio", "subtitle", "data",
+        // "attachment", "other"), languageName, languageCode, codec, title, marks (the words
+        // for default / forced / hearing impaired / commentary, joined), kept, why, converted,
+        // fromSide, byException.
+        TracksRole,
+        HasExceptionRole, // the user ticked or unticked a track of this file
     };
     Q_ENUM(Roles)
 

@@ -37,6 +37,7 @@ struct RemuxViewModel::Private {
     bool ffmpegAvailable = false;
     std::unique_ptr<QSettings> settings; // none: choices are not remembered
     bool keepFileDates = true;
+    TrackRule trackRule;
 };
 
 RemuxViewModel::RemuxViewModel(QObject *parent)
@@ -60,6 +61,7 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
             ? std::move(dependencies.settings)
             : std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kestrune"), QStringLiteral("Kestrune"));
         d->keepFileDates = d->settings->value(QString::fromLatin1(keepFileDatesKey), true).toBool();
+        d->trackRule = TrackRule::load(*d->settings);
     }
     connect(d->destination.get(), &OutputDestination::formatChanged, this, &RemuxViewModel::outputFormatChanged);
     connect(d->destination.get(), &OutputDestination::directoryChanged, this, &RemuxViewModel::outputDirectoryChanged);
@@ -270,6 +272,85 @@ void RemuxViewModel::setKeepFileDates(bool keep)
         d->settings->sync();
     }
     Q_EMIT keepFileDatesChanged();
+}
+
+TrackRule RemuxViewModel::trackRule() const
+{
+    return d->trackRule;
+}
+
+void RemuxViewModel::setTrackRule(const TrackRule &rule)
+{
+    if (d->trackRule == rule) {
+        return;
+    }
+    d->trackRule = rule;
+    if (d->settings) {
+        rule.save(*d->settings);
+        d->settings->sync();
+    }
+    Q_EMIT trackRuleChanged();
+}
+
+QString RemuxViewModel::trackRuleSentence() const
+{
+    return d->trackRule.sentence();
+}
+
+QVariantMap RemuxViewModel::trackRuleMap() const
+{
+    return d->trackRule.toMap();
+}
+
+void RemuxViewModel::setTrackRuleMap(const QVariantMap &map)
+{
+    setTrackRule(TrackRule::fromMap(map));
+}
+
+QVariantList RemuxViewModel::languageChoices(const QString &search) const
+{
+    // Every language Qt knows a locale for, named as the rule's sentence names it.
+    static const QList<QLocale::Language> known = [] {
+        QList<QLocale::Language> languages;
+        for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            if (locale.language() != QLocale::C && !languages.contains(locale.language())) {
+                languages.append(locale.language());
+            }
+        }
+        return languages;
+    }();
+    const QLocale::Language desktop = QLocale().language();
+    QList<std::pair<QString, QString>> named; // name, code
+    for (const QLocale::Language language : known) {
+        const QString name = TrackRule::languageName(language);
+        const QString code = QLocale::languageToCode(language);
+        if (search.isEmpty() || name.contains(search, Qt::CaseInsensitive) || code.compare(search.trimmed(), Qt::CaseInsensitive) == 0) {
+            named.append({ name, code });
+        }
+    }
+    std::sort(named.begin(), named.end(), [desktop = QLocale::languageToCode(desktop)](const auto &a, const auto &b) {
+        if ((a.second == desktop) != (b.second == desktop)) {
+            return a.second == desktop;
+        }
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    QVariantList choices;
+    for (const auto &[name, code] : named) {
+        choices.append(QVariantMap { { QStringLiteral("code"), code }, { QStringLiteral("name"), name } });
+    }
+    return choices;
+}
+
+void RemuxViewModel::setTrackKept(const QString &fileId, const QString &key, bool kept)
+{
+    Q_UNUSED(fileId)
+    Q_UNUSED(key)
+    Q_UNUSED(kept)
+}
+
+void RemuxViewModel::followTrackRule(const QString &fileId)
+{
+    Q_UNUSED(fileId)
 }
 
 void RemuxViewModel::stop()

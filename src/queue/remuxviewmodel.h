@@ -2,6 +2,7 @@
 
 #include "engine/ffmpegrunner.h"
 #include "engine/outputformat.h"
+#include "engine/trackrule.h"
 #include "queue/batchdriver.h"
 #include "queue/filelistmodel.h"
 #include "queue/inputfile.h"
@@ -12,6 +13,7 @@
 #include <QSettings>
 #include <QUrl>
 #include <QVariantList>
+#include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 #include <chrono>
 #include <functional>
@@ -54,6 +56,10 @@ class RemuxViewModel : public QObject
     Q_PROPERTY(bool ffmpegAvailable READ ffmpegAvailable NOTIFY ffmpegAvailableChanged)
     // Whether new files get their source's dates; remembered between runs, on unless changed.
     Q_PROPERTY(bool keepFileDates READ keepFileDates WRITE setKeepFileDates NOTIFY keepFileDatesChanged)
+    // Which tracks the batch keeps: the rule in one plain sentence ("Keeping every track"), and
+    // the rule itself as the editor reads and writes it (the keys of TrackRule::toMap()).
+    Q_PROPERTY(QString trackRuleSentence READ trackRuleSentence NOTIFY trackRuleChanged)
+    Q_PROPERTY(QVariantMap trackRule READ trackRuleMap WRITE setTrackRuleMap NOTIFY trackRuleChanged)
 
 public:
     using Clock = BatchDriver::Clock;
@@ -119,6 +125,21 @@ public:
     [[nodiscard]] bool keepFileDates() const;
     // Takes effect at the next batch; writes the choice back when choices are remembered.
     void setKeepFileDates(bool keep);
+    [[nodiscard]] TrackRule trackRule() const;
+    // Takes effect at the next batch, and in every row's plan at once; remembered when choices are.
+    void setTrackRule(const TrackRule &rule);
+    [[nodiscard]] QString trackRuleSentence() const;
+    [[nodiscard]] QVariantMap trackRuleMap() const;
+    void setTrackRuleMap(const QVariantMap &map);
+    // The languages the editor offers, as { code, name } maps: the desktop's language first,
+    // then by name; only those whose name or code contains `search` (any case), when given.
+    Q_INVOKABLE QVariantList languageChoices(const QString &search = {}) const;
+    // An exception for one file: the track with this key (TrackPlan::Decision::key) is kept or
+    // left out whatever the rule says.
+    Q_INVOKABLE void setTrackKept(const QString &fileId, const QString &key, bool kept);
+    // Drops every exception of the file: the rule decides its tracks again.
+    Q_INVOKABLE void followTrackRule(const QString &fileId);
+
     // Looks for ffmpeg afresh (the application calls it when the window becomes active).
     Q_INVOKABLE void refreshFfmpegAvailable();
 
@@ -168,6 +189,7 @@ Q_SIGNALS:
     void derivedValuesChanged();
     void ffmpegAvailableChanged();
     void keepFileDatesChanged();
+    void trackRuleChanged();
     // Emitted when a convert() started by startConvert() has finished (for tests and tools).
     void batchFinished();
     // Emitted once the rows of one addFiles() call are in the list (none may have qualified).

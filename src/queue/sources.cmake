@@ -1,7 +1,6 @@
 # Files of the queue subsystem, included from src/CMakeLists.txt.
 target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/inputfile.h ${CMAKE_CURRENT_LIST_DIR}/inputfile.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/trackrule.h ${CMAKE_CURRENT_LIST_DIR}/trackrule.cpp
   ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.h ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platformservices.h
   ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.h ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.cpp

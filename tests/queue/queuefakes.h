@@ -50,7 +50,7 @@ public:
 
     [[nodiscard]] std::optional<QUrl> locateFFmpeg() const override { return available ? std::optional(QUrl(u"file:///fake/ffmpeg"_qs)) : std::nullopt; }
 
-    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat, ProgressHandler onProgress) override
+    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat, ProgressHandler onProgress, TrackChoice) override
     {
         const QString name = input.fileName();
         calls.append(name);

@@ -55,7 +55,7 @@ class WatchedRunner : public FFmpegRunner
 public:
     using FFmpegRunner::FFmpegRunner;
     std::function<void(const QUrl &, const QUrl &)> beforeRun;
-    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress) override
+    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice) override
     {
         beforeRun(input, output);
         co_return co_await FFmpegRunner::remux(std::move(input), std::move(output), format, std::move(onProgress));

@@ -26,7 +26,7 @@ public:
     }
     void stopRunning(std::chrono::milliseconds) override { m_driver->release({ false, RunError::stopped() }); }
 
-    QCoro::Task<RemuxOutcome> remux(QUrl, QUrl, OutputFormat, ProgressHandler onProgress) override
+    QCoro::Task<RemuxOutcome> remux(QUrl, QUrl, OutputFormat, ProgressHandler onProgress, TrackChoice) override
     {
         UiTestDriver *driver = m_driver;
         driver->m_handler = std::move(onProgress);

@@ -1,4 +1,4 @@
-#include "queue/trackrule.h"
+#include "engine/trackrule.h"
 
 #include "engine/sidefiles.h"
 
@@ -70,20 +70,24 @@ const char *subtitlesValue(TrackRule::Subtitles subtitles)
     return "none";
 }
 
-// Booleans only from what QSettings writes for them: anything else is damage, not "true".
-bool readBool(const QSettings &settings, const char *key, bool fallback)
+// Booleans only as QSettings writes them, or as QML gives them: anything else is damage, not "true".
+bool readBool(const QVariantMap &map, const char *key, bool fallback)
 {
-    const QString value = settings.value(QLatin1String(key)).toString();
+    const QVariant stored = map.value(QLatin1String(key));
+    if (stored.typeId() == QMetaType::Bool) {
+        return stored.toBool();
+    }
+    const QString value = stored.toString();
     if (value == QLatin1String("true")) {
         return true;
     }
     return value == QLatin1String("false") ? false : fallback;
 }
 
-QList<QLocale::Language> readLanguages(const QSettings &settings, const char *key)
+QList<QLocale::Language> readLanguages(const QVariantMap &map, const char *key)
 {
     QList<QLocale::Language> languages;
-    for (const QString &code : settings.value(QLatin1String(key)).toStringList()) {
+    for (const QString &code : map.value(QLatin1String(key)).toStringList()) {
         const auto language = SideFiles::languageOf(code);
         if (language != QLocale::AnyLanguage && !languages.contains(language)) {
             languages.append(language);
@@ -191,31 +195,30 @@ QString TrackRule::sentence() const
     return text == plain && kept == QCoreApplication::translate("TrackRule", "every track") ? text : QCoreApplication::translate("TrackRule", "%1.").arg(text);
 }
 
-void TrackRule::save(QSettings &settings) const
+QVariantMap TrackRule::toMap() const
 {
-    settings.beginGroup(QStringLiteral("tracks"));
-    settings.setValue(QStringLiteral("audioLanguages"), codes(audioLanguages));
-    settings.setValue(QStringLiteral("subtitles"), QLatin1String(subtitlesValue(subtitles)));
-    settings.setValue(QStringLiteral("subtitleLanguages"), codes(subtitleLanguages));
-    settings.setValue(QStringLiteral("keepNoLanguage"), keepNoLanguage);
-    settings.setValue(QStringLiteral("keepMainAudio"), keepMainAudio);
-    settings.setValue(QStringLiteral("leaveOutCommentary"), leaveOutCommentary);
-    settings.setValue(QStringLiteral("leaveOutAudioDescription"), leaveOutAudioDescription);
-    settings.setValue(QStringLiteral("keepForcedInAudioLanguages"), keepForcedInAudioLanguages);
-    settings.setValue(QStringLiteral("addSideFiles"), addSideFiles);
-    settings.setValue(QStringLiteral("defaults"), defaults == Defaults::followOrder ? QStringLiteral("followOrder") : QStringLiteral("asInSource"));
-    settings.setValue(QStringLiteral("noAudioMatch"), noAudioMatch == NoAudioMatch::skip ? QStringLiteral("skip") : QStringLiteral("keepMain"));
-    settings.endGroup();
+    return {
+        { QStringLiteral("audioLanguages"), codes(audioLanguages) },
+        { QStringLiteral("subtitles"), QLatin1String(subtitlesValue(subtitles)) },
+        { QStringLiteral("subtitleLanguages"), codes(subtitleLanguages) },
+        { QStringLiteral("keepNoLanguage"), keepNoLanguage },
+        { QStringLiteral("keepMainAudio"), keepMainAudio },
+        { QStringLiteral("leaveOutCommentary"), leaveOutCommentary },
+        { QStringLiteral("leaveOutAudioDescription"), leaveOutAudioDescription },
+        { QStringLiteral("keepForcedInAudioLanguages"), keepForcedInAudioLanguages },
+        { QStringLiteral("addSideFiles"), addSideFiles },
+        { QStringLiteral("defaults"), defaults == Defaults::followOrder ? QStringLiteral("followOrder") : QStringLiteral("asInSource") },
+        { QStringLiteral("noAudioMatch"), noAudioMatch == NoAudioMatch::skip ? QStringLiteral("skip") : QStringLiteral("keepMain") },
+    };
 }
 
-TrackRule TrackRule::load(QSettings &settings)
+TrackRule TrackRule::fromMap(const QVariantMap &map)
 {
     const TrackRule fallback;
     TrackRule rule;
-    settings.beginGroup(QStringLiteral("tracks"));
-    rule.audioLanguages = readLanguages(settings, "audioLanguages");
-    const QString subtitlesText = settings.value(QStringLiteral("subtitles")).toString();
-    rule.subtitleLanguages = readLanguages(settings, "subtitleLanguages");
+    rule.audioLanguages = readLanguages(map, "audioLanguages");
+    const QString subtitlesText = map.value(QStringLiteral("subtitles")).toString();
+    rule.subtitleLanguages = readLanguages(map, "subtitleLanguages");
     for (const Subtitles choice : { Subtitles::all, Subtitles::these, Subtitles::none }) {
         if (subtitlesText == QLatin1String(subtitlesValue(choice))) {
             rule.subtitles = choice;
@@ -226,20 +229,40 @@ TrackRule TrackRule::load(QSettings &settings)
     } else if (rule.subtitleLanguages.isEmpty()) {
         rule.subtitles = fallback.subtitles; // a list that names nothing known
     }
-    rule.keepNoLanguage = readBool(settings, "keepNoLanguage", fallback.keepNoLanguage);
-    rule.keepMainAudio = readBool(settings, "keepMainAudio", fallback.keepMainAudio);
-    rule.leaveOutCommentary = readBool(settings, "leaveOutCommentary", fallback.leaveOutCommentary);
-    rule.leaveOutAudioDescription = readBool(settings, "leaveOutAudioDescription", fallback.leaveOutAudioDescription);
-    rule.keepForcedInAudioLanguages = readBool(settings, "keepForcedInAudioLanguages", fallback.keepForcedInAudioLanguages);
-    rule.addSideFiles = readBool(settings, "addSideFiles", fallback.addSideFiles);
-    if (settings.value(QStringLiteral("defaults")).toString() == QLatin1String("followOrder")) {
+    rule.keepNoLanguage = readBool(map, "keepNoLanguage", fallback.keepNoLanguage);
+    rule.keepMainAudio = readBool(map, "keepMainAudio", fallback.keepMainAudio);
+    rule.leaveOutCommentary = readBool(map, "leaveOutCommentary", fallback.leaveOutCommentary);
+    rule.leaveOutAudioDescription = readBool(map, "leaveOutAudioDescription", fallback.leaveOutAudioDescription);
+    rule.keepForcedInAudioLanguages = readBool(map, "keepForcedInAudioLanguages", fallback.keepForcedInAudioLanguages);
+    rule.addSideFiles = readBool(map, "addSideFiles", fallback.addSideFiles);
+    if (map.value(QStringLiteral("defaults")).toString() == QLatin1String("followOrder")) {
         rule.defaults = Defaults::followOrder;
     }
-    if (settings.value(QStringLiteral("noAudioMatch")).toString() == QLatin1String("skip")) {
+    if (map.value(QStringLiteral("noAudioMatch")).toString() == QLatin1String("skip")) {
         rule.noAudioMatch = NoAudioMatch::skip;
     }
-    settings.endGroup();
     return rule;
+}
+
+void TrackRule::save(QSettings &settings) const
+{
+    settings.beginGroup(QStringLiteral("tracks"));
+    const QVariantMap map = toMap();
+    for (auto it = map.cbegin(); it != map.cend(); ++it) {
+        settings.setValue(it.key(), it.value());
+    }
+    settings.endGroup();
+}
+
+TrackRule TrackRule::load(QSettings &settings)
+{
+    settings.beginGroup(QStringLiteral("tracks"));
+    QVariantMap map;
+    for (const QString &key : settings.childKeys()) {
+        map.insert(key, settings.value(key));
+    }
+    settings.endGroup();
+    return fromMap(map);
 }
 
 TrackRule::Parsed TrackRule::fromOptions(const Options &options)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <QVariantMap>
 #include <optional>
 
 class QSettings;
@@ -39,7 +40,14 @@ struct TrackRule {
     // A language's name as the sentence writes it.
     [[nodiscard]] static QString languageName(QLocale::Language language);
 
-    // Kept in the group "tracks"; what is missing, unknown or damaged reads as the default.
+    // The rule as the editor in the window reads and writes it: "audioLanguages" and
+    // "subtitleLanguages" (lists of ISO 639-1 codes, or 639-2 where there is none), "subtitles"
+    // ("all", "these", "none"), "defaults" ("asInSource", "followOrder"), "noAudioMatch"
+    // ("keepMain", "skip"), and each boolean by its member's name. What is missing, unknown or
+    // damaged reads as the default.
+    [[nodiscard]] QVariantMap toMap() const;
+    [[nodiscard]] static TrackRule fromMap(const QVariantMap &map);
+    // Kept in the group "tracks", with the keys of toMap(); what is missing, unknown or damaged reads as the default.
     void save(QSettings &settings) const;
     [[nodiscard]] static TrackRule load(QSettings &settings);
 

@@ -1,4 +1,4 @@
-#include "queue/trackrule.h"
+#include "engine/trackrule.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
