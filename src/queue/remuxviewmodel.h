@@ -81,6 +81,9 @@ public:
         // `rememberChoices` false none is read or written (a terminal run must be predictable).
         std::unique_ptr<QSettings> settings;
         bool rememberChoices = true;
+        // Reads a listed file's tracks, on a worker (tests stand in for the files with it).
+        // Default: FileTracks::read.
+        std::function<FileTracks(const QString &path, bool withSideFiles)> readTracks;
     };
 
     explicit RemuxViewModel(QObject *parent = nullptr);
