@@ -48,7 +48,8 @@ struct TrackPlan {
     // then the side files'.
     struct Decision {
         QString key; // "0:N" for the source's stream N; "side:<file name>" for a side file
-        int input = 0; // as in Track
+        // As in Track; a side file left out has the number of its place among the side files given.
+        int input = 0;
         int source = 0;
         MediaProbe::StreamKind kind = MediaProbe::StreamKind::other;
         QString codec; // as the source has it
