@@ -1,6 +1,15 @@
 #include "engine/sidefiles.h"
 
+#include "../requiretools.h"
+#include "engine/textencoding.h"
+#include "engine/trackchoice.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
+#include <iconv.h>
 
 namespace
 {
@@ -15,6 +24,28 @@ QStringList described(const QList<SideFiles::File> &files)
         lines.append(f.title.isEmpty() ? line : line + " '" + f.title + "'");
     }
     return lines;
+}
+
+// `text` as a file written in the legacy set `charset` holds it.
+QByteArray encoded(const QString &text, const char *charset)
+{
+    QByteArray in = text.toUtf8(), out(in.size() * 4, '\0');
+    char *from = in.data(), *to = out.data();
+    size_t left = in.size(), room = out.size();
+    const iconv_t converter = iconv_open(charset, "UTF-8");
+    iconv(converter, &from, &left, &to, &room);
+    iconv_close(converter);
+    return out.first(out.size() - qsizetype(room));
+}
+
+QString cues(const char *first, const char *second)
+{
+    return QStringLiteral("1\n00:00:01,000 --> 00:00:03,000\n%1\n\n2\n00:00:04,000 --> 00:00:06,000\n%2\n\n").arg(first, second);
+}
+
+bool ffmpeg(const QString &arguments)
+{
+    return QProcess::execute("ffmpeg", QStringList { "-v", "error", "-y" } + QProcess::splitCommand(arguments)) == 0;
 }
 }
 
@@ -75,6 +106,113 @@ private Q_SLOTS:
         QCOMPARE(described(found["m.mkv"]), (QStringList { "m.en.srt sub English", "m.m4a audio none" }));
         QCOMPARE(described(found["m.m4a"]), QStringList { "m.en.srt sub English" });
         QCOMPARE(described(found["m.part2.mkv"]), QStringList { "m.part2.srt sub none" });
+    }
+
+    void read_data()
+    {
+        QTest::addColumn<QString>("video");
+        QTest::addColumn<bool>("withSideFiles");
+        QTest::addColumn<bool>("media");
+        QTest::addColumn<QStringList>("files"); // as described(), then the codec and the encoding
+        QTest::addRow("all tags; neighbours, hidden and nested left out")
+            << "movie.mkv" << true << false
+            << QStringList { "movie.Commentary.mka audio none commentary ", "movie.de.ac3 audio German ac3", "movie.en.forced.ASS sub English forced ass",
+                   "movie.en.vtt sub English webvtt", "movie.ja.sdh.srt sub Japanese hi subrip SHIFT_JIS",
+                   "movie.x.ssa sub none 'x' ssa WINDOWS-1252 guessed" };
+        QTest::addRow("the longer base") << "movie.part2.mkv" << true << false << QStringList { "movie.part2.en.srt sub English subrip" };
+        QTest::addRow("a blank is no tag; a real source") << "movie 2.mkv" << true << true << QStringList { "movie 2.en.srt sub English subrip" };
+        QTest::addRow("side files off") << "movie.mkv" << false << false << QStringList {};
+    }
+    void read()
+    {
+        QFETCH(QString, video);
+        QFETCH(bool, withSideFiles);
+        QFETCH(bool, media);
+        QFETCH(QStringList, files);
+        if (QStandardPaths::findExecutable("ffmpeg").isEmpty())
+            KESTRUNE_SKIP_WITHOUT_TOOL("no ffmpeg installed");
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        const auto write = [&dir](const QString &name, const QByteArray &bytes) {
+            QFile file(dir.filePath(name));
+            return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+        };
+        for (const char *name : { "movie.mkv", "movie.part2.mkv", "movie.Commentary.mka", "movie.part2.en.srt", "movie 2.en.srt", ".movie.en.srt",
+                 "sub/movie.en.srt", "movie.en.vtt", "movie.en.forced.ASS" })
+            QVERIFY(write(name, "not media"));
+        QVERIFY(write("movie.x.ssa", "\x81\x8d\x8f\x90\x9d, \x81\x8d"));
+        QVERIFY(write("movie.ja.sdh.srt", encoded(cues("こんにちは、今日はお元気ですか？", "これからどうすればいいのか分かりません。"), "SHIFT_JIS")));
+        QVERIFY(ffmpeg("-f lavfi -i anullsrc=d=0.2 -c:a ac3 " + dir.filePath("movie.de.ac3")));
+        QVERIFY(QFile::copy(dir.filePath("movie.de.ac3"), dir.filePath("movie 2.mkv")));
+
+        const auto listings = std::make_shared<SideFiles::Listings>();
+        const FileTracks tracks = FileTracks::read(dir.filePath(video), withSideFiles, listings);
+        QCOMPARE(tracks.info.has_value(), media);
+        QStringList found;
+        for (const SideInput &side : tracks.sideFiles) {
+            QCOMPARE(side.path, dir.filePath(side.file.name));
+            found << described({ side.file }).constFirst() + ' ' + side.codec + (side.encoding.isEmpty() ? "" : ' ' + side.encoding)
+                    + (side.encodingGuessed ? " guessed" : "");
+        }
+        QCOMPARE(found, files);
+        // A second video of the folder is matched from the same listing.
+        QCOMPARE(listings->of(dir.filePath("movie.part2.mkv")).size(), 1);
+    }
+
+    void encoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("guessed");
+        QTest::addColumn<QString>("text"); // what ffmpeg, told the name, must read; empty: not tried
+        const QString russian = cues("Привет, как у тебя дела сегодня?", "Я не знаю, что нам теперь делать с этим.");
+        const struct {
+            const char *what;
+            QString text;
+            const char *written;
+            const char *name;
+        } legacy[] = {
+            { "Cyrillic", russian, "WINDOWS-1251", "WINDOWS-1251" },
+            { "Greek", cues("Γεια σου, πώς είσαι σήμερα;", "Δεν ξέρω τι να κάνουμε τώρα με αυτό."), "ISO-8859-7", "ISO-8859-7" },
+            { "Chinese", cues("你好，你今天怎么样？", "我不知道我们现在该怎么办。"), "GB18030", "GB18030" },
+            { "Chinese, traditional", cues("你好，你今天怎麼樣？", "我不知道我們現在該怎麼辦。"), "BIG5", "BIG5" },
+            { "Japanese", cues("こんにちは、今日はお元気ですか？", "これからどうすればいいのか分かりません。"), "SHIFT_JIS", "SHIFT_JIS" },
+            { "Korean, named as its superset", cues("안녕하세요, 오늘 어떻게 지내세요?", "이제 우리가 무엇을 해야 할지 모르겠어요."), "EUC-KR", "UHC" },
+            { "French", cues("Ça va? Où est le café, s'il vous plaît?", "Je ne sais pas où nous allons maintenant."), "ISO-8859-1", "ISO-8859-1" },
+        };
+        for (const auto &row : legacy)
+            QTest::addRow("%s", row.what) << encoded(row.text, row.written) << QByteArray(row.name) << false << row.text;
+        QTest::addRow("UTF-8") << russian.toUtf8() << QByteArray() << false << QString();
+        QTest::addRow("UTF-8 with a BOM") << "\xEF\xBB\xBF" + russian.toUtf8() << QByteArray() << false << russian;
+        QTest::addRow("UTF-16LE with a BOM") << QByteArray(QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(russian)) << QByteArray()
+                                             << false << QString();
+        QTest::addRow("UTF-16BE with a BOM") << QByteArray(QStringEncoder(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom)(russian)) << QByteArray()
+                                             << false << QString();
+        QTest::addRow("ASCII") << cues("Hello", "there").toLatin1() << QByteArray() << false << QString();
+        QTest::addRow("UTF-8 cut inside a character at the limit")
+            << "a" + QString(TextEncoding::readLimit, u'я').toUtf8() << QByteArray() << false << QString();
+        QTest::addRow("undetectable") << QByteArray("\x81\x8d\x8f\x90\x9d, \x81\x8d") << QByteArray("WINDOWS-1252") << true << QString();
+    }
+    void encoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, name);
+        QFETCH(bool, guessed);
+        QFETCH(QString, text);
+        QCOMPARE(TextEncoding::of(bytes), (TextEncoding::Found { name, guessed }));
+        if (text.isEmpty())
+            return;
+        if (QStandardPaths::findExecutable("ffmpeg").isEmpty())
+            KESTRUNE_SKIP_WITHOUT_TOOL("no ffmpeg installed");
+        QTemporaryDir dir;
+        QFile file(dir.filePath("text.srt"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const QStringList charset = name.isEmpty() ? QStringList() : QStringList { "-sub_charenc", name };
+        QProcess process;
+        process.start("ffmpeg", QStringList { "-v", "error" } + charset + QStringList { "-i", file.fileName(), "-f", "srt", "-" });
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), text);
     }
 };
 
