@@ -4,7 +4,9 @@
 
 #include <QScopeGuard>
 #include <QSemaphore>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QThread>
 #include <QThreadPool>
 
 namespace
@@ -13,6 +15,21 @@ const QString failed = QStringLiteral("failed ffmpeg exited 1: bad");
 const QString dropped = QStringLiteral(" | A data track couldn't be copied into %1 and was dropped (timecode usually survives)");
 const QString newTimestamps = QStringLiteral("The source lacks timestamps, so new ones were generated.");
 using Names = QStringList;
+using Kind = MediaProbe::StreamKind;
+
+// A film with English and German audio, German first, and an SRT beside it.
+FileTracks film(const QString &path)
+{
+    MediaProbe::Info info;
+    info.streams = { { Kind::video, "h264", 0 }, { Kind::audio, "aac", 1, false, {}, "ger" }, { Kind::audio, "ac3", 2, false, {}, "eng" } };
+    return { info,
+        { SideInput { path.chopped(4) + ".en.srt", { QFileInfo(path).baseName() + ".en.srt", SideFiles::Kind::subtitle, QLocale::English }, "subrip" } } };
+}
+
+QVariant role(const Harness &h, int row, int role)
+{
+    return h.vm->fileModel()->data(h.vm->fileModel()->index(row), role);
+}
 }
 
 class RemuxViewModelTest : public QObject
@@ -350,6 +367,93 @@ private Q_SLOTS:
         QVERIFY(DiskCall::workers()->waitForDone(5000));
         QCoreApplication::processEvents(); // what the walk finds at last is dropped
         QCOMPARE(h.statuses(), fetch<Names>("statuses"));
+    }
+
+    // Tracks are read off the window's thread once an add is listed, and arrive in batches. A
+    // mount that stops answering holds up neither the other mounts' readings nor the batch, which
+    // runs its file without them; a row removed mid-reading is let go. Each run gets the rule.
+    void readTracks_data()
+    {
+        QTest::addColumn<bool>("sideFiles");
+        QTest::addRow("side files added") << true;
+        QTest::addRow("side files left out") << false;
+    }
+
+    void readTracks()
+    {
+        QTemporaryDir dead(u"/dev/shm/kestrune-dead-XXXXXX"_qs);
+        if (!dead.isValid() || DiskCall::mountOf(dead.path()) == DiskCall::mountOf(QDir::tempPath()))
+            QSKIP("needs a second mount to stand for the dead share");
+        Harness h(nullptr, false, 300ms);
+        QSemaphore deadShare, slow;
+        const auto answered = qScopeGuard([&] { deadShare.release(9), slow.release(9); });
+        const auto window = QThread::currentThread();
+        std::atomic_bool offThread = true;
+        h.onRead = [&](const QString &path) {
+            offThread = offThread && QThread::currentThread() != window;
+            path.startsWith(dead.path()) ? deadShare.acquire() : path.contains("slow-") ? slow.acquire() : void();
+            return film(path);
+        };
+        TrackRule rule;
+        rule.chooseAudioLanguages({ QLocale::Japanese });
+        rule.addSideFiles = fetch<bool>("sideFiles");
+        h.vm->setTrackRule(rule);
+        QFile(dead.filePath("d.mkv")).open(QIODevice::WriteOnly);
+        h.vm->addFiles({ QUrl::fromLocalFile(dead.filePath("d.mkv")) });
+        QSignalSpy changed(h.vm->fileModel(), &QAbstractItemModel::dataChanged);
+        Names local { "slow-x.mkv" };
+        for (int i = 0; i < 20; ++i)
+            local.append(QString::number(i) + ".mkv");
+        h.add(local);
+        h.vm->removeFile(role(h, 1, FileListModel::FileIdRole).toString()); // its reading is in flight
+        QTRY_VERIFY(role(h, 20, FileListModel::TracksReadRole).toBool());
+        QVERIFY(!role(h, 0, FileListModel::TracksReadRole).toBool() && role(h, 1, FileListModel::TracksReadRole).toBool());
+        QVERIFY2(changed.count() < 20, "one change per batch of readings");
+        slow.release();
+        QVERIFY(h.convert()); // d waits until its reading is given up
+        QVERIFY(offThread && role(h, 0, FileListModel::TracksReadRole).toBool());
+        QCOMPARE(h.runner->calls.size(), 21);
+        for (int run = 0; run < 21; ++run) {
+            QCOMPARE(h.runner->choices.at(run).rule, rule);
+            QCOMPARE(h.runner->choices.at(run).sideFiles.size(), run == 0 || !rule.addSideFiles ? 0 : 1);
+        }
+    }
+
+    // The rule is kept in the user's settings for the next start, unless choices are not
+    // remembered (a terminal run neither reads nor writes it).
+    void trackRuleRemembered_data()
+    {
+        QTest::addColumn<bool>("remember");
+        QTest::addRow("remembered") << true;
+        QTest::addRow("not remembered") << false;
+    }
+
+    void trackRuleRemembered()
+    {
+        const bool remember = fetch<bool>("remember");
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Kestrune.conf");
+        TrackRule rule, other;
+        rule.chooseAudioLanguages({ QLocale::English, QLocale::Japanese });
+        other.subtitles = TrackRule::Subtitles::none;
+        QSettings kept(file, QSettings::IniFormat);
+        other.save(kept); // what an earlier window chose
+        kept.sync();
+        const auto model = [&] {
+            RemuxViewModel::Dependencies deps;
+            deps.settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+            deps.rememberChoices = remember;
+            return std::make_unique<RemuxViewModel>(std::move(deps));
+        };
+        auto first = model();
+        QCOMPARE(first->trackRule(), remember ? other : TrackRule());
+        QSignalSpy changed(first.get(), &RemuxViewModel::trackRuleChanged);
+        first->setTrackRule(rule);
+        QCOMPARE(changed.count(), 1);
+        first.reset();
+        QCOMPARE(model()->trackRule(), remember ? rule : TrackRule());
+        QSettings after(file, QSettings::IniFormat);
+        QCOMPARE(TrackRule::load(after), remember ? rule : other);
     }
 
     // The output never replaces anything, and goes where the destination setting says.
