@@ -409,6 +409,16 @@ private Q_SLOTS:
         QTRY_VERIFY(role(h, 20, FileListModel::TracksReadRole).toBool());
         QVERIFY(!role(h, 0, FileListModel::TracksReadRole).toBool() && role(h, 1, FileListModel::TracksReadRole).toBool());
         QVERIFY2(changed.count() < 20, "one change per batch of readings");
+        const QVariantMap english = role(h, 1, FileListModel::TracksRole).toList().value(2).toMap();
+        QCOMPARE(role(h, 1, FileListModel::TracksRole).toList().size(), rule.addSideFiles ? 4 : 3);
+        QVERIFY(english["languageName"] == "English" && english["languageCode"] == "eng" && !english["kept"].toBool());
+        QVERIFY(!role(h, 1, FileListModel::TrackSummaryRole).toString().isEmpty());
+        changed.clear();
+        h.vm->setTrackRule({}); // one change for every row's plan
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(changed[0][0].toModelIndex().row() == 0 && changed[0][1].toModelIndex().row() == 20);
+        QVERIFY(role(h, 1, FileListModel::TracksRole).toList().value(2).toMap()["kept"].toBool());
+        h.vm->setTrackRule(rule);
         slow.release();
         QVERIFY(h.convert()); // d waits until its reading is given up
         QVERIFY(offThread && role(h, 0, FileListModel::TracksReadRole).toBool());
@@ -417,6 +427,66 @@ private Q_SLOTS:
             QCOMPARE(h.runner->choices.at(run).rule, rule);
             QCOMPARE(h.runner->choices.at(run).sideFiles.size(), run == 0 || !rule.addSideFiles ? 0 : 1);
         }
+    }
+
+    // A tick for one file is an exception its run gets, marked on its row until the rule is
+    // followed again; one that agrees with the rule is none. A file finished, converting, or in
+    // work for the batch keeps its plan.
+    void trackExceptions_data()
+    {
+        // "file|key|kept", "file|follow"; "batch": a waits in its run; "search": a's name search
+        // hangs; "done": a batch ran.
+        QTest::addColumn<Names>("steps");
+        QTest::addColumn<QString>("marked"); // a's and b's hasException
+        QTest::addColumn<Names>("choices"); // each run's exceptions, in run order
+        QTest::addRow("left out") << Names { "b|0:1|0" } << "01" << Names { "", "0:1=0" };
+        QTest::addRow("agreeing with the rule") << Names { "b|0:1|1" } << "00" << Names { "", "" };
+        QTest::addRow("no such track") << Names { "b|0:9|0" } << "00" << Names { "", "" };
+        QTest::addRow("the rule again") << Names { "b|0:1|0", "b|0:2|0", "b|follow" } << "00" << Names { "", "" };
+        QTest::addRow("converting; queued in the batch") << Names { "batch", "a|0:1|0", "b|0:1|0" } << "01" << Names { "", "0:1=0" };
+        QTest::addRow("in work before it converts") << Names { "search", "a|0:1|0" } << "00" << Names { "", "" };
+        QTest::addRow("finished") << Names { "done", "a|0:1|0" } << "00" << Names { "", "" };
+    }
+
+    void trackExceptions()
+    {
+        Harness h;
+        h.onRead = film;
+        h.add({ "gate-a.mkv", "b.mkv" });
+        QTRY_VERIFY(role(h, 0, FileListModel::TracksReadRole).toBool() && role(h, 1, FileListModel::TracksReadRole).toBool());
+        QSemaphore entered, resume;
+        std::atomic_bool hang = false;
+        const auto resumed = qScopeGuard([&] { resume.release(9); });
+        h.onWalk = [&] { hang.exchange(false) && (entered.release(), resume.acquire(), true); };
+        std::optional<QCoro::Task<void>> batch;
+        for (const QString &step : fetch<Names>("steps")) {
+            const QStringList part = step.split(u'|');
+            const QString id = role(h, part[0] == "a" ? 0 : 1, FileListModel::FileIdRole).toString();
+            if (step == "done") {
+                h.runner->gateOpen = true;
+                QVERIFY(h.convert());
+            } else if (step == "batch" || step == "search") {
+                hang = step == "search";
+                batch = h.vm->convert();
+                QVERIFY(step == "batch" ? QTest::qWaitFor([&] { return h.runner->waiting; }) : entered.tryAcquire(1, 5000));
+            } else {
+                part[1] == "follow" ? h.vm->followTrackRule(id) : h.vm->setTrackKept(id, part[1], part[2] == "1");
+            }
+        }
+        QCOMPARE(QString::number(role(h, 0, FileListModel::HasExceptionRole).toInt()) + QString::number(role(h, 1, FileListModel::HasExceptionRole).toInt()),
+            fetch<QString>("marked"));
+        h.runner->gateOpen = true;
+        h.runner->release();
+        resume.release();
+        QVERIFY((!batch || Harness::finish(std::move(*batch))) && h.convert());
+        Names choices;
+        for (const TrackChoice &choice : std::as_const(h.runner->choices)) {
+            QStringList exceptions;
+            for (auto it = choice.exceptions.cbegin(); it != choice.exceptions.cend(); ++it)
+                exceptions.append(it.key() + "=" + QString::number(it.value()));
+            choices.append(exceptions.join(u','));
+        }
+        QCOMPARE(choices, fetch<Names>("choices"));
     }
 
     // The rule is kept in the user's settings for the next start, unless choices are not
