@@ -10,7 +10,7 @@
 
 namespace
 {
-std::int64_t nowTicks()
+std::int64_t readingTicks()
 {
     return std::chrono::steady_clock::now().time_since_epoch().count();
 }
@@ -45,7 +45,7 @@ struct TrackReader::Shared {
     {
         Lane &lane = shared->lanes[mount];
         if (lane.queued.empty() && lane.inFlight.isEmpty()) {
-            lane.lastProgress = nowTicks();
+            lane.lastProgress = readingTicks();
         }
         lane.queued.push_back(std::move(job));
         if (lane.running < shared->perLane) {
@@ -78,7 +78,7 @@ struct TrackReader::Shared {
             }
             const QMutexLocker lock(&shared->mutex);
             Lane &lane = shared->lanes[mount];
-            lane.lastProgress = nowTicks();
+            lane.lastProgress = readingTicks();
             // Given up meanwhile: its row already went on without it.
             if (lane.inFlight.remove(job.id)) {
                 shared->arrived.append({ job.id, std::move(tracks) });
@@ -164,7 +164,7 @@ void TrackReader::deliver()
     bool reading = false;
     {
         const QMutexLocker lock(&m_shared->mutex);
-        const std::int64_t now = nowTicks();
+        const std::int64_t now = readingTicks();
         const std::int64_t stalledSince = now - std::chrono::duration_cast<std::chrono::steady_clock::duration>(m_stallLimit).count();
         for (Shared::Lane &lane : m_shared->lanes) {
             if ((lane.inFlight.isEmpty() && lane.queued.empty()) || lane.lastProgress >= stalledSince) {
