@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <algorithm>
 
 using Kind = MediaProbe::StreamKind;
 using Flag = MediaProbe::Flag;
