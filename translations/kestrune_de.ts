@@ -182,6 +182,29 @@
     </message>
 </context>
 <context>
+    <name>FileListModel</name>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Erzwungen</translation>
+    </message>
+    <message>
+        <source>Hearing impaired</source>
+        <translation>Für Hörgeschädigte</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Audio description</source>
+        <translation>Audiodeskription</translation>
+    </message>
+</context>
+<context>
     <name>FileRowView</name>
     <message>
         <source>Show in Folder</source>
@@ -387,6 +410,10 @@
         <source>The new file %1 couldn&apos;t be saved: %2.</source>
         <translation>Die neue Datei %1 konnte nicht gespeichert werden: %2.</translation>
     </message>
+    <message>
+        <source>%1 is no longer beside the video, so it was left out.</source>
+        <translation>%1 liegt nicht mehr neben dem Video und wurde daher weggelassen.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxViewModel</name>
@@ -542,6 +569,144 @@
     <message>
         <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
         <translation>%1 kann nicht für jede Spur Sprache oder Titel speichern, daher wurden einige davon weggelassen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read, so it was left out.</source>
+        <translation>%1 kann nicht gelesen werden und wurde daher weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 subtitles can&apos;t go into %2</source>
+        <extracomment>Why a track was left out: &quot;PGS subtitles can&apos;t go into MP4&quot;.</extracomment>
+        <translation>%1-Untertitel passen nicht in %2</translation>
+    </message>
+    <message>
+        <source>%1 audio can&apos;t go into %2</source>
+        <translation>%1-Audio passt nicht in %2</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t go into %2, so it was left out.</source>
+        <translation>%1 passt nicht in %2 und wurde daher weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 subtitles can&apos;t go into %2, so they were left out.</source>
+        <translation>%1-Untertitel passen nicht in %2 und wurden daher weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 audio can&apos;t go into %2, so it was left out.</source>
+        <translation>%1-Audio passt nicht in %2 und wurde daher weggelassen.</translation>
+    </message>
+    <message>
+        <source>Unknown to ffmpeg</source>
+        <translation>ffmpeg unbekannt</translation>
+    </message>
+    <message>
+        <source>Data tracks can&apos;t go into %1</source>
+        <translation>Datenspuren passen nicht in %1</translation>
+    </message>
+    <message>
+        <source>Attachments can&apos;t go into %1</source>
+        <translation>Anhänge passen nicht in %1</translation>
+    </message>
+    <message>
+        <source>This cover art can&apos;t go into %1</source>
+        <translation>Dieses Titelbild passt nicht in %1</translation>
+    </message>
+    <message>
+        <source>Converted to MP4&apos;s text format</source>
+        <translation>In das Textformat von MP4 umgewandelt</translation>
+    </message>
+    <message>
+        <source>Converted to WebVTT</source>
+        <translation>In WebVTT umgewandelt</translation>
+    </message>
+    <message>
+        <source>Converted to SRT</source>
+        <translation>In SRT umgewandelt</translation>
+    </message>
+    <message>
+        <source>Attached as cover art</source>
+        <translation>Als Titelbild angehängt</translation>
+    </message>
+    <message>
+        <source>The encoding of %1 couldn&apos;t be told, so it was read as Windows-1252.</source>
+        <translation>Die Kodierung von %1 war nicht zu erkennen, daher wurde es als Windows-1252 gelesen.</translation>
+    </message>
+    <message>
+        <source>Every track</source>
+        <translation>Alle Spuren</translation>
+    </message>
+    <message>
+        <source>%1 of %2 audio</source>
+        <extracomment>The row&apos;s line: &quot;2 of 4 audio · 1 of 3 subtitles&quot;.</extracomment>
+        <translation>%1 von %2 Audio</translation>
+    </message>
+    <message>
+        <source>%1 of 1 subtitle</source>
+        <translation>%1 von 1 Untertitel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n subtitles</source>
+        <translation>
+            <numerusform>%1 von %n Untertiteln</numerusform>
+            <numerusform>%1 von %n Untertiteln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 side file</source>
+        <translation>1 Beidatei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n side files</source>
+        <translation>
+            <numerusform>%n Beidatei</numerusform>
+            <numerusform>%n Beidateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Keine Sprache</translation>
+    </message>
+    <message>
+        <source>%1: not in your languages</source>
+        <extracomment>Why a track was left out: &quot;German: not in your languages&quot;.</extracomment>
+        <translation>%1: nicht in Ihren Sprachen</translation>
+    </message>
+    <message>
+        <source>Left out by you</source>
+        <translation>Von Ihnen weggelassen</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Audio description</source>
+        <translation>Audiodeskription</translation>
+    </message>
+    <message>
+        <source>Skipped: no %1 audio</source>
+        <extracomment>A file the rule skips: &quot;Skipped: no English or Japanese audio&quot;.</extracomment>
+        <translation>Übersprungen: kein Audio auf %1</translation>
+    </message>
+    <message>
+        <source>No %1 audio here, so the main audio was kept.</source>
+        <translation>Hier gibt es kein Audio auf %1, daher wurde das Hauptaudio behalten.</translation>
+    </message>
+    <message>
+        <source>No %1 audio here, so the main audio (%2) was kept.</source>
+        <translation>Hier gibt es kein Audio auf %1, daher wurde das Hauptaudio (%2) behalten.</translation>
+    </message>
+    <message>
+        <source>No subtitles chosen</source>
+        <translation>Keine Untertitel gewählt</translation>
+    </message>
+    <message>
+        <source>No %1 subtitles here, so none were kept.</source>
+        <translation>Hier gibt es keine Untertitel auf %1, daher wurden keine behalten.</translation>
     </message>
 </context>
 <context>

@@ -182,6 +182,29 @@
     </message>
 </context>
 <context>
+    <name>FileListModel</name>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminada</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forzados</translation>
+    </message>
+    <message>
+        <source>Hearing impaired</source>
+        <translation>Para personas sordas</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Audio description</source>
+        <translation>Audiodescripción</translation>
+    </message>
+</context>
+<context>
     <name>FileRowView</name>
     <message>
         <source>Show in Folder</source>
@@ -387,6 +410,10 @@
         <source>The new file %1 couldn&apos;t be saved: %2.</source>
         <translation>El archivo nuevo %1 no se pudo guardar: %2.</translation>
     </message>
+    <message>
+        <source>%1 is no longer beside the video, so it was left out.</source>
+        <translation>%1 ya no está junto al vídeo, así que se omitió.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxViewModel</name>
@@ -542,6 +569,144 @@
     <message>
         <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
         <translation>%1 no puede guardar el idioma o el título de cada pista, así que se omitieron algunos.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t be read</source>
+        <translation>No se puede leer</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read, so it was left out.</source>
+        <translation>%1 no se puede leer, así que se omitió.</translation>
+    </message>
+    <message>
+        <source>%1 subtitles can&apos;t go into %2</source>
+        <extracomment>Why a track was left out: &quot;PGS subtitles can&apos;t go into MP4&quot;.</extracomment>
+        <translation>Los subtítulos %1 no caben en %2</translation>
+    </message>
+    <message>
+        <source>%1 audio can&apos;t go into %2</source>
+        <translation>El audio %1 no cabe en %2</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t go into %2, so it was left out.</source>
+        <translation>%1 no cabe en %2, así que se omitió.</translation>
+    </message>
+    <message>
+        <source>%1 subtitles can&apos;t go into %2, so they were left out.</source>
+        <translation>Los subtítulos %1 no caben en %2, así que se omitieron.</translation>
+    </message>
+    <message>
+        <source>%1 audio can&apos;t go into %2, so it was left out.</source>
+        <translation>El audio %1 no cabe en %2, así que se omitió.</translation>
+    </message>
+    <message>
+        <source>Unknown to ffmpeg</source>
+        <translation>Desconocido para ffmpeg</translation>
+    </message>
+    <message>
+        <source>Data tracks can&apos;t go into %1</source>
+        <translation>Las pistas de datos no caben en %1</translation>
+    </message>
+    <message>
+        <source>Attachments can&apos;t go into %1</source>
+        <translation>Los adjuntos no caben en %1</translation>
+    </message>
+    <message>
+        <source>This cover art can&apos;t go into %1</source>
+        <translation>Esta portada no cabe en %1</translation>
+    </message>
+    <message>
+        <source>Converted to MP4&apos;s text format</source>
+        <translation>Convertido al formato de texto de MP4</translation>
+    </message>
+    <message>
+        <source>Converted to WebVTT</source>
+        <translation>Convertido a WebVTT</translation>
+    </message>
+    <message>
+        <source>Converted to SRT</source>
+        <translation>Convertido a SRT</translation>
+    </message>
+    <message>
+        <source>Attached as cover art</source>
+        <translation>Adjuntada como portada</translation>
+    </message>
+    <message>
+        <source>The encoding of %1 couldn&apos;t be told, so it was read as Windows-1252.</source>
+        <translation>No se pudo saber la codificación de %1, así que se leyó como Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Every track</source>
+        <translation>Todas las pistas</translation>
+    </message>
+    <message>
+        <source>%1 of %2 audio</source>
+        <extracomment>The row&apos;s line: &quot;2 of 4 audio · 1 of 3 subtitles&quot;.</extracomment>
+        <translation>%1 de %2 audio</translation>
+    </message>
+    <message>
+        <source>%1 of 1 subtitle</source>
+        <translation>%1 de 1 subtítulo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n subtitles</source>
+        <translation>
+            <numerusform>%1 de %n subtítulos</numerusform>
+            <numerusform>%1 de %n subtítulos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 side file</source>
+        <translation>1 archivo al lado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n side files</source>
+        <translation>
+            <numerusform>%n archivo al lado</numerusform>
+            <numerusform>%n archivos al lado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Sin idioma</translation>
+    </message>
+    <message>
+        <source>%1: not in your languages</source>
+        <extracomment>Why a track was left out: &quot;German: not in your languages&quot;.</extracomment>
+        <translation>%1: no está en sus idiomas</translation>
+    </message>
+    <message>
+        <source>Left out by you</source>
+        <translation>Omitida por usted</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Audio description</source>
+        <translation>Audiodescripción</translation>
+    </message>
+    <message>
+        <source>Skipped: no %1 audio</source>
+        <extracomment>A file the rule skips: &quot;Skipped: no English or Japanese audio&quot;.</extracomment>
+        <translation>Omitido: no hay audio en %1</translation>
+    </message>
+    <message>
+        <source>No %1 audio here, so the main audio was kept.</source>
+        <translation>Aquí no hay audio en %1, así que se mantuvo el audio principal.</translation>
+    </message>
+    <message>
+        <source>No %1 audio here, so the main audio (%2) was kept.</source>
+        <translation>Aquí no hay audio en %1, así que se mantuvo el audio principal (%2).</translation>
+    </message>
+    <message>
+        <source>No subtitles chosen</source>
+        <translation>No se eligieron subtítulos</translation>
+    </message>
+    <message>
+        <source>No %1 subtitles here, so none were kept.</source>
+        <translation>Aquí no hay subtítulos en %1, así que no se mantuvo ninguno.</translation>
     </message>
 </context>
 <context>

@@ -182,6 +182,29 @@
     </message>
 </context>
 <context>
+    <name>FileListModel</name>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>Forcés</translation>
+    </message>
+    <message>
+        <source>Hearing impaired</source>
+        <translation>Pour malentendants</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Audio description</source>
+        <translation>Audiodescription</translation>
+    </message>
+</context>
+<context>
     <name>FileRowView</name>
     <message>
         <source>Show in Folder</source>
@@ -387,6 +410,10 @@
         <source>The new file %1 couldn&apos;t be saved: %2.</source>
         <translation>Le nouveau fichier %1 n&apos;a pas pu être enregistré&#xa0;: %2.</translation>
     </message>
+    <message>
+        <source>%1 is no longer beside the video, so it was left out.</source>
+        <translation>%1 n&apos;est plus à côté de la vidéo, il a donc été laissé de côté.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxViewModel</name>
@@ -542,6 +569,144 @@
     <message>
         <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
         <translation>%1 ne peut pas enregistrer la langue ou le titre de chaque piste, certains ont donc été omis.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t be read</source>
+        <translation>Illisible</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read, so it was left out.</source>
+        <translation>%1 ne peut pas être lu, il a donc été laissé de côté.</translation>
+    </message>
+    <message>
+        <source>%1 subtitles can&apos;t go into %2</source>
+        <extracomment>Why a track was left out: &quot;PGS subtitles can&apos;t go into MP4&quot;.</extracomment>
+        <translation>Les sous-titres %1 ne peuvent pas aller dans %2</translation>
+    </message>
+    <message>
+        <source>%1 audio can&apos;t go into %2</source>
+        <translation>L&apos;audio %1 ne peut pas aller dans %2</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t go into %2, so it was left out.</source>
+        <translation>%1 ne peut pas aller dans %2, il a donc été laissé de côté.</translation>
+    </message>
+    <message>
+        <source>%1 subtitles can&apos;t go into %2, so they were left out.</source>
+        <translation>Les sous-titres %1 ne peuvent pas aller dans %2, ils ont donc été laissés de côté.</translation>
+    </message>
+    <message>
+        <source>%1 audio can&apos;t go into %2, so it was left out.</source>
+        <translation>L&apos;audio %1 ne peut pas aller dans %2, il a donc été laissé de côté.</translation>
+    </message>
+    <message>
+        <source>Unknown to ffmpeg</source>
+        <translation>Inconnu de ffmpeg</translation>
+    </message>
+    <message>
+        <source>Data tracks can&apos;t go into %1</source>
+        <translation>Les pistes de données ne peuvent pas aller dans %1</translation>
+    </message>
+    <message>
+        <source>Attachments can&apos;t go into %1</source>
+        <translation>Les pièces jointes ne peuvent pas aller dans %1</translation>
+    </message>
+    <message>
+        <source>This cover art can&apos;t go into %1</source>
+        <translation>Cette pochette ne peut pas aller dans %1</translation>
+    </message>
+    <message>
+        <source>Converted to MP4&apos;s text format</source>
+        <translation>Converti au format texte du MP4</translation>
+    </message>
+    <message>
+        <source>Converted to WebVTT</source>
+        <translation>Converti en WebVTT</translation>
+    </message>
+    <message>
+        <source>Converted to SRT</source>
+        <translation>Converti en SRT</translation>
+    </message>
+    <message>
+        <source>Attached as cover art</source>
+        <translation>Jointe comme pochette</translation>
+    </message>
+    <message>
+        <source>The encoding of %1 couldn&apos;t be told, so it was read as Windows-1252.</source>
+        <translation>L&apos;encodage de %1 n&apos;a pas pu être déterminé, il a donc été lu en Windows-1252.</translation>
+    </message>
+    <message>
+        <source>Every track</source>
+        <translation>Toutes les pistes</translation>
+    </message>
+    <message>
+        <source>%1 of %2 audio</source>
+        <extracomment>The row&apos;s line: &quot;2 of 4 audio · 1 of 3 subtitles&quot;.</extracomment>
+        <translation>%1 audio sur %2</translation>
+    </message>
+    <message>
+        <source>%1 of 1 subtitle</source>
+        <translation>%1 sous-titre sur 1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n subtitles</source>
+        <translation>
+            <numerusform>%1 sous-titre sur %n</numerusform>
+            <numerusform>%1 sous-titres sur %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 side file</source>
+        <translation>1 fichier à côté</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n side files</source>
+        <translation>
+            <numerusform>%n fichier à côté</numerusform>
+            <numerusform>%n fichiers à côté</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>Aucune langue</translation>
+    </message>
+    <message>
+        <source>%1: not in your languages</source>
+        <extracomment>Why a track was left out: &quot;German: not in your languages&quot;.</extracomment>
+        <translation>%1 : pas dans vos langues</translation>
+    </message>
+    <message>
+        <source>Left out by you</source>
+        <translation>Laissée de côté par vous</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>Commentaire</translation>
+    </message>
+    <message>
+        <source>Audio description</source>
+        <translation>Audiodescription</translation>
+    </message>
+    <message>
+        <source>Skipped: no %1 audio</source>
+        <extracomment>A file the rule skips: &quot;Skipped: no English or Japanese audio&quot;.</extracomment>
+        <translation>Ignoré : pas d&apos;audio en %1</translation>
+    </message>
+    <message>
+        <source>No %1 audio here, so the main audio was kept.</source>
+        <translation>Pas d&apos;audio en %1 ici, l&apos;audio principal a donc été gardé.</translation>
+    </message>
+    <message>
+        <source>No %1 audio here, so the main audio (%2) was kept.</source>
+        <translation>Pas d&apos;audio en %1 ici, l&apos;audio principal (%2) a donc été gardé.</translation>
+    </message>
+    <message>
+        <source>No subtitles chosen</source>
+        <translation>Aucun sous-titre choisi</translation>
+    </message>
+    <message>
+        <source>No %1 subtitles here, so none were kept.</source>
+        <translation>Pas de sous-titres en %1 ici, aucun n&apos;a donc été gardé.</translation>
     </message>
 </context>
 <context>

@@ -180,6 +180,29 @@
     </message>
 </context>
 <context>
+    <name>FileListModel</name>
+    <message>
+        <source>Default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>Forced</source>
+        <translation>強制</translation>
+    </message>
+    <message>
+        <source>Hearing impaired</source>
+        <translation>聴覚障害者向け</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>コメンタリー</translation>
+    </message>
+    <message>
+        <source>Audio description</source>
+        <translation>音声解説</translation>
+    </message>
+</context>
+<context>
     <name>FileRowView</name>
     <message>
         <source>Show in Folder</source>
@@ -383,6 +406,10 @@
         <source>The new file %1 couldn&apos;t be saved: %2.</source>
         <translation>新しいファイル %1 を保存できませんでした: %2。</translation>
     </message>
+    <message>
+        <source>%1 is no longer beside the video, so it was left out.</source>
+        <translation>%1 が動画の隣にもうないため、含めませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>RemuxViewModel</name>
@@ -535,6 +562,142 @@
     <message>
         <source>%1 can&apos;t record the language or title of every track, so some were left out.</source>
         <translation>%1 はすべてのトラックの言語やタイトルを記録できないため、一部を省略しました。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t be read</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read, so it was left out.</source>
+        <translation>%1 を読み込めないため、含めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 subtitles can&apos;t go into %2</source>
+        <extracomment>Why a track was left out: &quot;PGS subtitles can&apos;t go into MP4&quot;.</extracomment>
+        <translation>%1 字幕は %2 に入れられません</translation>
+    </message>
+    <message>
+        <source>%1 audio can&apos;t go into %2</source>
+        <translation>%1 音声は %2 に入れられません</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t go into %2, so it was left out.</source>
+        <translation>%1 は %2 に入れられないため、含めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 subtitles can&apos;t go into %2, so they were left out.</source>
+        <translation>%1 字幕は %2 に入れられないため、含めませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 audio can&apos;t go into %2, so it was left out.</source>
+        <translation>%1 音声は %2 に入れられないため、含めませんでした。</translation>
+    </message>
+    <message>
+        <source>Unknown to ffmpeg</source>
+        <translation>ffmpeg が認識できません</translation>
+    </message>
+    <message>
+        <source>Data tracks can&apos;t go into %1</source>
+        <translation>データトラックは %1 に入れられません</translation>
+    </message>
+    <message>
+        <source>Attachments can&apos;t go into %1</source>
+        <translation>添付ファイルは %1 に入れられません</translation>
+    </message>
+    <message>
+        <source>This cover art can&apos;t go into %1</source>
+        <translation>このカバーアートは %1 に入れられません</translation>
+    </message>
+    <message>
+        <source>Converted to MP4&apos;s text format</source>
+        <translation>MP4 のテキスト形式に変換</translation>
+    </message>
+    <message>
+        <source>Converted to WebVTT</source>
+        <translation>WebVTT に変換</translation>
+    </message>
+    <message>
+        <source>Converted to SRT</source>
+        <translation>SRT に変換</translation>
+    </message>
+    <message>
+        <source>Attached as cover art</source>
+        <translation>カバーアートとして添付</translation>
+    </message>
+    <message>
+        <source>The encoding of %1 couldn&apos;t be told, so it was read as Windows-1252.</source>
+        <translation>%1 の文字コードを判別できなかったため、Windows-1252 として読み込みました。</translation>
+    </message>
+    <message>
+        <source>Every track</source>
+        <translation>すべてのトラック</translation>
+    </message>
+    <message>
+        <source>%1 of %2 audio</source>
+        <extracomment>The row&apos;s line: &quot;2 of 4 audio · 1 of 3 subtitles&quot;.</extracomment>
+        <translation>音声 %2 本中 %1 本</translation>
+    </message>
+    <message>
+        <source>%1 of 1 subtitle</source>
+        <translation>字幕 1 本中 %1 本</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n subtitles</source>
+        <translation>
+            <numerusform>字幕 %n 本中 %1 本</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 side file</source>
+        <translation>隣のファイル 1 個</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n side files</source>
+        <translation>
+            <numerusform>隣のファイル %n 個</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No language</source>
+        <translation>言語なし</translation>
+    </message>
+    <message>
+        <source>%1: not in your languages</source>
+        <extracomment>Why a track was left out: &quot;German: not in your languages&quot;.</extracomment>
+        <translation>%1: 選んだ言語にありません</translation>
+    </message>
+    <message>
+        <source>Left out by you</source>
+        <translation>手動で除外</translation>
+    </message>
+    <message>
+        <source>Commentary</source>
+        <translation>コメンタリー</translation>
+    </message>
+    <message>
+        <source>Audio description</source>
+        <translation>音声解説</translation>
+    </message>
+    <message>
+        <source>Skipped: no %1 audio</source>
+        <extracomment>A file the rule skips: &quot;Skipped: no English or Japanese audio&quot;.</extracomment>
+        <translation>スキップ: %1 の音声なし</translation>
+    </message>
+    <message>
+        <source>No %1 audio here, so the main audio was kept.</source>
+        <translation>%1 の音声がないため、メインの音声を残しました。</translation>
+    </message>
+    <message>
+        <source>No %1 audio here, so the main audio (%2) was kept.</source>
+        <translation>%1 の音声がないため、メインの音声 (%2) を残しました。</translation>
+    </message>
+    <message>
+        <source>No subtitles chosen</source>
+        <translation>字幕は選ばれていません</translation>
+    </message>
+    <message>
+        <source>No %1 subtitles here, so none were kept.</source>
+        <translation>%1 の字幕がないため、字幕は残していません。</translation>
     </message>
 </context>
 <context>
