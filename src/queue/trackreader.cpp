@@ -23,6 +23,8 @@ struct TrackReader::Shared {
         QUuid id;
         QString path;
         bool withSideFiles = true;
+        // Shared by the jobs of one read() call: a folder of many videos is listed once.
+        std::shared_ptr<SideFiles::Listings> listings;
     };
     // The readings of one mount: a few workers at most, so a dead mount holds only those.
     struct Lane {
@@ -32,7 +34,7 @@ struct TrackReader::Shared {
         std::int64_t lastProgress = 0; // steady-clock ticks of the last answer, or of the start
     };
 
-    Read read;
+    Read read; // empty: the real reading
     int perLane = 2;
     QMutex mutex;
     QHash<QString, Lane> lanes; // by mount point
@@ -72,7 +74,8 @@ struct TrackReader::Shared {
             std::shared_ptr<const FileTracks> tracks;
             // A worker of the pool must not throw; a reading that does is an unreadable file.
             try {
-                tracks = std::make_shared<const FileTracks>(shared->read(job.path, job.withSideFiles));
+                tracks = std::make_shared<const FileTracks>(
+                    shared->read ? shared->read(job.path, job.withSideFiles) : FileTracks::read(job.path, job.withSideFiles, job.listings));
             } catch (...) {
                 tracks = std::make_shared<const FileTracks>();
             }
@@ -93,7 +96,7 @@ TrackReader::TrackReader(Read read, std::chrono::milliseconds stallLimit, QObjec
     , m_shared(std::make_shared<Shared>())
     , m_stallLimit(stallLimit)
 {
-    m_shared->read = read ? std::move(read) : Read([](const QString &path, bool withSideFiles) { return FileTracks::read(path, withSideFiles); });
+    m_shared->read = std::move(read);
     m_shared->perLane = std::clamp(QThread::idealThreadCount(), 2, 4);
     m_tick.setInterval(deliveryInterval);
     connect(&m_tick, &QTimer::timeout, this, &TrackReader::deliver);
@@ -122,6 +125,7 @@ void TrackReader::read(const QList<File> &files, bool withSideFiles)
     // The paths and their mounts (read from the kernel's table, once per folder) on a worker too:
     // for thousands of files that is time the window would feel.
     DiskCall::workers()->start([shared = m_shared, files, withSideFiles] {
+        const auto listings = std::make_shared<SideFiles::Listings>();
         QHash<QString, QString> mountOfFolder;
         QList<std::pair<QString, Shared::Job>> sorted;
         sorted.reserve(files.size());
@@ -132,7 +136,7 @@ void TrackReader::read(const QList<File> &files, bool withSideFiles)
             if (mount == mountOfFolder.end()) {
                 mount = mountOfFolder.insert(folder, DiskCall::mountOf(path));
             }
-            sorted.append({ *mount, Shared::Job { file.id, std::move(path), withSideFiles } });
+            sorted.append({ *mount, Shared::Job { file.id, std::move(path), withSideFiles, listings } });
         }
         const QMutexLocker lock(&shared->mutex);
         if (shared->cancelled) {
