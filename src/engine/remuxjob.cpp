@@ -83,16 +83,50 @@ Outcome failed(const QString &reason)
     return failed(RunError::platformError(reason));
 }
 
-// The side files among `inputs` that are no longer there; run on the disk's thread.
-QStringList vanished(const QList<SideInput> &inputs)
+struct SideCheck {
+    QStringList gone; // no longer there
+    QHash<QString, QString> copies; // path -> a UTF-8 copy in the scratch folder
+};
+
+// ffmpeg 5.1 garbles SRT and refuses WebVTT written in UTF-16, byte-order mark or not, so such a
+// subtitle goes in as a UTF-8 copy. Empty when `path` isn't UTF-16 or the copy can't be made.
+QString utf8Copy(const QString &path, const QString &folder, int number)
 {
-    QStringList gone;
+    QFile file(path);
+    // A subtitle of this size is no subtitle; ffmpeg may say what it is.
+    constexpr qint64 limit = 64 * 1024 * 1024;
+    if (folder.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > limit) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    const auto encoding = QStringConverter::encodingForData(bytes);
+    if (encoding != QStringConverter::Utf16LE && encoding != QStringConverter::Utf16BE) {
+        return {};
+    }
+    QStringDecoder decode(*encoding);
+    const QString text = decode(bytes);
+    QFile copy(QDir(folder).filePath(QStringLiteral("side-%1.%2").arg(number).arg(QFileInfo(path).suffix().toLower())));
+    if (decode.hasError() || !copy.open(QIODevice::WriteOnly | QIODevice::NewOnly) || copy.write(text.toUtf8()) < 0 || !copy.flush()) {
+        return {};
+    }
+    return copy.fileName();
+}
+
+// The side files among `inputs` that are no longer there, and copies of the UTF-16 subtitles;
+// run on the disk's thread.
+SideCheck checkSides(const QList<SideInput> &inputs, const QString &scratch)
+{
+    SideCheck check;
     for (const SideInput &input : inputs) {
         if (!QFileInfo::exists(input.path)) {
-            gone << input.path;
+            check.gone << input.path;
+        } else if (input.file.kind == SideFiles::Kind::subtitle && input.encoding.isEmpty()) {
+            if (const QString copy = utf8Copy(input.path, scratch, int(check.copies.size())); !copy.isEmpty()) {
+                check.copies.insert(input.path, copy);
+            }
         }
     }
-    return gone;
+    return check;
 }
 
 // The plan again without the side files that went away since the file was added, each named in a note.
@@ -318,18 +352,28 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
     // The tracks are chosen before anything is made: a file the rule skips leaves nothing behind.
     // Without the source's tracks there is no plan: every stream is copied as it is.
     std::optional<TrackPlan> plan = inputInfo ? std::optional(TrackPlan::make(*inputInfo, m_format, m_choice)) : std::nullopt;
+    // Copies ffmpeg reads instead of a side file, and cover art for MKV, go into a folder that goes
+    // with this call.
+    std::optional<QTemporaryDir> scratch;
     if (plan && !plan->sideInputs.isEmpty()) {
+        scratch.emplace(QDir::temp().filePath(QStringLiteral("kestrune-XXXXXX")));
         bool sidesStuck = false;
-        auto looking = finished(DiskCall::run(m_input.toLocalFile(), [inputs = plan->sideInputs] { return vanished(inputs); }), &sidesStuck);
-        const auto gone = co_await looking;
+        auto looking
+            = finished(DiskCall::run(m_input.toLocalFile(),
+                           [inputs = plan->sideInputs, folder = scratch->isValid() ? scratch->path() : QString()] { return checkSides(inputs, folder); }),
+                &sidesStuck);
+        const auto sides = co_await looking;
         if (sidesStuck) {
             co_return failed(stoppedAnswering(m_input.fileName()));
         }
-        if (!gone) {
+        if (!sides) {
             co_return Outcome {};
         }
-        if (!gone->isEmpty()) {
-            plan = planWithout(*inputInfo, m_format, m_choice, *gone);
+        if (!sides->gone.isEmpty()) {
+            plan = planWithout(*inputInfo, m_format, m_choice, sides->gone);
+        }
+        for (SideInput &side : plan->sideInputs) {
+            side.path = sides->copies.value(side.path, side.path);
         }
     }
     if (plan && plan->skipped) {
@@ -372,9 +416,9 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
     };
 
     const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
-    // Cover art for MKV is copied out first, into a folder that goes with this call; a picture that
-    // won't come out is left out, and the read-back says so.
-    std::optional<QTemporaryDir> covers;
+    // Cover art for MKV is copied out first; a picture that won't come out is left out, and the
+    // read-back says so.
+    std::optional<QTemporaryDir> &covers = scratch;
     for (qsizetype i = 0; plan && i < plan->covers.size(); ++i) {
         TrackPlan::Cover &cover = plan->covers[i];
         if (!covers) {

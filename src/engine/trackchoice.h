@@ -18,7 +18,7 @@ struct SideInput {
     SideFiles::File file; // what the name says: kind, language, flags, title
     QString codec; // libavcodec's name ("subrip", "ass", "webvtt", "aac", …); empty: unreadable
     // Text subtitles only: the character set to hand ffmpeg (-sub_charenc); empty for UTF-8 and
-    // for UTF-16 with a byte-order mark, which ffmpeg reads by itself.
+    // for UTF-16 with a byte-order mark, which goes to ffmpeg as a UTF-8 copy.
     QByteArray encoding;
     bool encodingGuessed = false; // detection found nothing: read as Windows-1252, and a note says so
     bool operator==(const SideInput &) const = default;

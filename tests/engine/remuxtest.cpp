@@ -92,6 +92,10 @@ private Q_SLOTS:
             "-metadata:s:1 language=ger -metadata:s:2 language=eng -metadata:s:3 language=jpn -disposition:1 default -disposition:2 0 "
             "-disposition:3 0"));
         QVERIFY(writeFile(m_media.filePath("languages.en.srt"), "1\n00:00:00,000 --> 00:00:00,800\n\xcf\xf0\xe8\xe2\xe5\xf2\n\n")); // Windows-1251
+        const QString utf16 = "1\n00:00:00,000 --> 00:00:00,800\nПривет\n\n";
+        QVERIFY(QDir(m_media.path()).mkdir("utf16"));
+        QVERIFY(writeFile(m_media.filePath("utf16/languages.en.srt"),
+            "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2))); // ffmpeg garbles it as it is
         // Silence, then noise: a duration guessed from the first frames' bit rate is far too long.
         QVERIFY(ffmpeg("-f lavfi -i aevalsrc='if(lt(t,1),0,random(0)*2-1)':d=2 -c:a aac -b:a 256k", m_media.filePath("guessed.aac")));
     }
@@ -171,10 +175,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("keepMain");
         QTest::addColumn<OutputFormat>("format");
         QTest::addColumn<QString>("result"); // the film's streams read back, or "failed: " and the reason
+        QTest::addColumn<QString>("side"); // the folder of the side file, and its encoding as found
         const QString end = "|audio aac eng '' 1|audio aac jpn '' 0|subtitle ";
-        QTest::addRow("MKV, the main audio kept") << "en,ja" << true << OutputFormat::mkv << "video mpeg4 - '' 0|audio aac ger '' 0" + end + "subrip eng '' 0";
-        QTest::addRow("MP4") << "English,JPN" << false << OutputFormat::mp4 << "video mpeg4 - '' 1" + end + "mov_text eng '' 1";
-        QTest::addRow("skipped") << "fr" << false << OutputFormat::mkv << "failed: Skipped: no French audio";
+        QTest::addRow("MKV, the main audio kept") << "en,ja" << true << OutputFormat::mkv << "video mpeg4 - '' 0|audio aac ger '' 0" + end + "subrip eng '' 0"
+                                                  << ":windows-1251";
+        QTest::addRow("MP4") << "English,JPN" << false << OutputFormat::mp4 << "video mpeg4 - '' 1" + end + "mov_text eng '' 1"
+                             << ":windows-1251";
+        QTest::addRow("UTF-16 into MKV") << "en,ja" << false << OutputFormat::mkv << "video mpeg4 - '' 0" + end + "subrip eng '' 0"
+                                         << "utf16/:";
+        QTest::addRow("skipped") << "fr" << false << OutputFormat::mkv << "failed: Skipped: no French audio"
+                                 << ":";
     }
     void chosen()
     {
@@ -182,13 +192,15 @@ private Q_SLOTS:
         QFETCH(bool, keepMain);
         QFETCH(OutputFormat, format);
         QFETCH(QString, result);
+        QFETCH(QString, side);
         QTemporaryDir work;
         QFile::remove(m_bin.filePath("ffmpeg.calls"));
         TrackChoice choice { TrackRule::fromOptions({ lang, {}, {}, false, "skip", false }).rule };
         choice.rule.keepMainAudio = keepMain;
         choice.rule.defaults = TrackRule::Defaults::followOrder;
         for (const QString name : { "languages.en.srt", "languages.en.forced.srt" }) // the second is gone
-            choice.sideFiles << SideInput { m_media.filePath(name), SideFiles::belongingTo("languages.mkv", { name }, {}).value(0), "subrip", "windows-1251" };
+            choice.sideFiles << SideInput { m_media.filePath(side.section(':', 0, 0) + name), SideFiles::belongingTo("languages.mkv", { name }, {}).value(0),
+                "subrip", side.section(':', 1).toLatin1() };
         const QString output = work.filePath("languages." + OutputFormats::fileExtension(format));
         FFmpegRunner runner({ m_bin.path(), {} });
         const auto outcome
