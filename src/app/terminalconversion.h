@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/outputformat.h"
+#include "engine/trackchoice.h"
 
+#include <QFutureWatcher>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -33,6 +35,8 @@ public:
         bool keepDates = true;
         QList<QUrl> sources;
         QStringList refused; // why a name given was left out; each counts as a file refused
+        TrackRule rule; // which tracks to keep; never the window's remembered one
+        bool showTracks = false; // list what would become of each file's tracks, and write nothing
     };
 
     // Whether the command line asks for a terminal run, or uses one of its options.
@@ -45,7 +49,7 @@ public:
     TerminalConversion(Request request, std::FILE *out, bool onTerminal, QObject *parent = nullptr);
     ~TerminalConversion() override;
 
-    // Converts the request's files in the running event loop; finished() follows.
+    // Converts the request's files (or lists their tracks) in the running event loop; finished() follows.
     void start();
     // Ends the run as Stop does: ffmpeg ended, its temporary removed, the line cleared.
     void stop();
@@ -56,6 +60,8 @@ Q_SIGNALS:
 
 private:
     void listed();
+    void showNext();
+    void printTracks(const QString &name, const FileTracks &tracks);
     void rowChanged(int row);
     void printLine(const QString &text);
     void printProgress(const QString &text);
@@ -67,6 +73,12 @@ private:
     RemuxViewModel *m_model = nullptr;
     QSet<QUuid> m_reported;
     int m_refused = 0;
+    // --show-tracks: the files' tracks as they are read, shown in the order of the list.
+    QList<QFuture<FileTracks>> m_reading;
+    QStringList m_names;
+    qsizetype m_shown = 0;
+    QFutureWatcher<FileTracks> m_next;
+    int m_unreadable = 0;
     bool m_lineOpen = false;
     bool m_finished = false;
 };
