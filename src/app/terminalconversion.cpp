@@ -311,7 +311,7 @@ void TerminalConversion::printTracks(const QString &name, const FileTracks &trac
 {
     if (!tracks.info) {
         ++m_unreadable;
-        printLine(tr("%1: its tracks couldn't be read.").arg(name));
+        printLine(tr("%1: Its tracks couldn't be read.").arg(name));
         return;
     }
     const TrackPlan plan = TrackPlan::make(*tracks.info, m_request.format, TrackChoice { m_request.rule, tracks.sideFiles, {} });
@@ -338,14 +338,14 @@ void TerminalConversion::printTracks(const QString &name, const FileTracks &trac
         }
     }
     for (const auto &line : std::as_const(lines)) {
-        QString text = QStringLiteral(" ");
+        QStringList cells;
         for (int column = 0; column < columns; ++column) {
-            text += QStringLiteral(" ") + line[column].leftJustified(widths[column]) + u' ';
+            cells << line[column].leftJustified(widths[column]);
         }
-        printLine((text + line[columns]).trimmed().prepend(QStringLiteral("  ")));
+        printLine(QStringLiteral("  ") + (cells << line[columns]).join(QStringLiteral("  ")).trimmed());
     }
     QStringList said = plan.notes + plan.warnings;
-    if (plan.skipped) {
+    if (plan.skipped && *plan.skipped != summary) {
         said.prepend(*plan.skipped);
     }
     for (const QString &sentence : std::as_const(said)) {
