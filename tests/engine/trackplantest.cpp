@@ -64,7 +64,8 @@ QList<SideInput> sides(const QString &names)
     QList<SideInput> inputs;
     for (const QString &item : names.split(u'|', Qt::SkipEmptyParts)) {
         const QStringList f = item.split(QRegularExpression("[=@]"));
-        const QHash<QString, QString> codecs { { "srt", "subrip" }, { "ass", "ass" }, { "vtt", "webvtt" }, { "aac", "aac" }, { "ac3", "ac3" }, { "mka", "opus" } };
+        const QHash<QString, QString> codecs { { "srt", "subrip" }, { "ass", "ass" }, { "vtt", "webvtt" }, { "aac", "aac" }, { "ac3", "ac3" },
+            { "mka", "opus" } };
         const QString codec = item.contains(u'=') ? f[1] : codecs.value(f[0].section(u'.', -1));
         const QString charset = item.contains(u'@') ? f.last() : QString();
         inputs << SideInput { "/v/" + f[0], SideFiles::belongingTo("m.mkv", { f[0] }, {}).value(0), codec, charset == "?" ? "windows-1252" : charset.toLatin1(),
@@ -297,7 +298,7 @@ private Q_SLOTS:
 
     void arguments_data()
     {
-        QTest::addColumn<QString>("streams"); // "": the source could not be read
+        QTest::addColumn<QString>("streams"); // "": the source could not be read; " + " then side files
         QTest::addColumn<OutputFormat>("format");
         QTest::addColumn<QString>("attempt"); // "d" leaving out data, "g" new timestamps, digits streams left out
         QTest::addColumn<QString>("vector"); // after the common opening
@@ -328,6 +329,15 @@ private Q_SLOTS:
             "-i IN -map 0:0 -map 0:1 -map 0:2 -map 0:4 -c copy -disposition:0 default -disposition:1 default -metadata:s:1 language=eng "
             "-metadata:s:1 title=English 5.1 -c:2 webvtt -disposition:2 hearing_impaired -metadata:s:2 language=fre -disposition:3 attached_pic -f webm -y "
             "OUT");
+        row("MKV, side files: text in another charset decoded", "v h264|a aac eng + m.de.aac|m.ru.srt@windows-1251|m.en.forced.ass|m.fr.srt@?",
+            OutputFormat::mkv, "d",
+            "-i IN -i /v/m.de.aac -sub_charenc windows-1251 -i /v/m.ru.srt -i /v/m.en.forced.ass -sub_charenc windows-1252 -i /v/m.fr.srt -map 0:0 -map 0:1 "
+            "-map 1:0 -map 2:0 -map 3:0 -map 4:0 -c copy -disposition:0 0 -disposition:1 0 -metadata:s:1 language=eng -disposition:2 0 -metadata:s:2 "
+            "language=ger -c:3 srt -disposition:3 0 -metadata:s:3 language=rus -disposition:4 forced -metadata:s:4 language=eng -c:5 srt -disposition:5 0 "
+            "-metadata:s:5 language=fre -f matroska -y OUT");
+        row("MP4, a side SRT in UTF-8", "v h264 + m.ja.default.srt", OutputFormat::mp4, "",
+            "-i IN -i /v/m.ja.default.srt -map 0:0 -map 1:0 -c copy -disposition:0 0 -c:1 mov_text -disposition:1 default -metadata:s:1 language=jpn "
+            "-movflags +faststart -f mp4 -y OUT");
         row("TS", s3, OutputFormat::mpegts, "",
             "-i IN -map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -c copy -disposition:0 default -disposition:1 default -metadata:s:1 language=eng "
             "-disposition:2 hearing_impaired -metadata:s:2 language=fre -disposition:4 attached_pic -f mpegts -y OUT");
@@ -342,7 +352,8 @@ private Q_SLOTS:
         for (const QChar c : attempt)
             if (c.isDigit())
                 retry.leftOutIndexes << c.digitValue();
-        auto plan = streams.isEmpty() ? std::nullopt : std::optional(TrackPlan::make(source(streams), format));
+        const QStringList parts = streams.split(" + "); // then files beside the video
+        auto plan = streams.isEmpty() ? std::nullopt : std::optional(TrackPlan::make(source(parts[0]), format, choiceOf("", parts.value(1))));
         for (qsizetype i = 0; plan && i < plan->covers.size(); ++i)
             plan->covers[i].path = "/C"; // as if copied out
         QCOMPARE(FFmpegRunner::buildArguments(QUrl::fromLocalFile("/IN"), QUrl::fromLocalFile("/OUT"), format, retry, plan).join(u' '),
