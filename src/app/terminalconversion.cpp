@@ -3,7 +3,6 @@
 #include "app/commandline.h"
 #include "app/translations.h"
 #include "app/unixsignals.h"
-#include "engine/diskcall.h"
 #include "engine/ffmpegrunner.h"
 #include "engine/trackplan.h"
 #include "queue/remuxviewmodel.h"
@@ -201,9 +200,14 @@ TerminalConversion::TerminalConversion(Request request, std::FILE *out, bool onT
         }
     });
     connect(m_model, &RemuxViewModel::filesAdded, this, &TerminalConversion::listed);
-    connect(m_model->fileModel(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &first) { rowChanged(first.row()); });
+    connect(m_model->fileModel(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &first) {
+        if (m_listed && !m_finished) {
+            showNext();
+        } else if (!m_request.showTracks) {
+            rowChanged(first.row());
+        }
+    });
     connect(m_model, &RemuxViewModel::batchFinished, this, &TerminalConversion::finish);
-    connect(&m_next, &QFutureWatcher<FileTracks>::finished, this, &TerminalConversion::showNext);
 }
 
 TerminalConversion::~TerminalConversion() = default;
@@ -224,14 +228,9 @@ void TerminalConversion::listed()
         return;
     }
     if (m_request.showTracks) {
-        // Each read on its mount's thread, so a share that stopped answering holds only its own
-        // files, and an interrupted listing never waits for it.
-        const bool sideFiles = m_request.rule.addSideFiles;
-        for (const InputFile &file : m_model->fileModel()->files()) {
-            const QString path = file.url().toLocalFile();
-            m_reading.append(DiskCall::run(path, [path, sideFiles] { return FileTracks::read(path, sideFiles); }));
-            m_names.append(file.url().fileName());
-        }
+        // The tracks are read as the window reads them, off this thread, each with the stall
+        // limit; the lines follow in the list's order as they arrive.
+        m_listed = true;
         showNext();
         return;
     }
@@ -245,13 +244,12 @@ void TerminalConversion::listed()
 
 void TerminalConversion::showNext()
 {
-    for (; m_shown < m_reading.size(); ++m_shown) {
-        if (!m_reading.at(m_shown).isFinished()) {
-            m_next.setFuture(m_reading.at(m_shown));
-            return;
+    const FileListModel *files = m_model->fileModel();
+    for (; m_shown < files->count(); ++m_shown) {
+        if (!files->tracksRead(int(m_shown))) {
+            return; // shown when its tracks arrive
         }
-        printTracks(m_names.at(m_shown), m_reading.at(m_shown).result());
-        m_reading[m_shown] = {};
+        printTracks(files->files().at(m_shown).url().fileName(), files->plan(int(m_shown)).get());
     }
     finish();
 }
@@ -307,21 +305,20 @@ QString marksOf(const TrackPlan::Decision &decision)
 //     kept      0:0           video      -    h264
 //     left out  0:1           audio      ger  ac3     [default]  German: not in your languages
 //     added     movie.en.srt  subtitles  en   subrip
-void TerminalConversion::printTracks(const QString &name, const FileTracks &tracks)
+void TerminalConversion::printTracks(const QString &name, const TrackPlan *plan)
 {
-    if (!tracks.info) {
+    if (!plan) {
         ++m_unreadable;
         printLine(tr("%1: Its tracks couldn't be read.").arg(name));
         return;
     }
-    const TrackPlan plan = TrackPlan::make(*tracks.info, m_request.format, TrackChoice { m_request.rule, tracks.sideFiles, {} });
-    const QString summary = plan.summary();
+    const QString summary = plan->summary();
     printLine(summary.isEmpty() ? name : name + QStringLiteral(": ") + summary);
     constexpr int columns = 5;
     QList<std::array<QString, columns + 1>> lines;
     std::array<qsizetype, columns> widths {};
-    for (const TrackPlan::Decision &decision : plan.decisions) {
-        const bool converted = std::any_of(plan.tracks.cbegin(), plan.tracks.cend(),
+    for (const TrackPlan::Decision &decision : plan->decisions) {
+        const bool converted = std::any_of(plan->tracks.cbegin(), plan->tracks.cend(),
             [&](const TrackPlan::Track &track) { return track.input == decision.input && track.source == decision.source && !track.encoder.isEmpty(); });
         const QString status = !decision.kept ? tr("left out") : decision.input > 0 ? tr("added") : converted ? tr("converted") : tr("kept");
         const QString which = decision.input > 0 ? decision.key.section(u':', 1) : decision.key;
@@ -344,9 +341,9 @@ void TerminalConversion::printTracks(const QString &name, const FileTracks &trac
         }
         printLine(QStringLiteral("  ") + (cells << line[columns]).join(QStringLiteral("  ")).trimmed());
     }
-    QStringList said = plan.notes + plan.warnings;
-    if (plan.skipped && *plan.skipped != summary) {
-        said.prepend(*plan.skipped);
+    QStringList said = plan->notes + plan->warnings;
+    if (plan->skipped && *plan->skipped != summary) {
+        said.prepend(*plan->skipped);
     }
     for (const QString &sentence : std::as_const(said)) {
         printLine(QStringLiteral("  ") + sentence);
@@ -377,6 +374,8 @@ void TerminalConversion::rowChanged(int row)
     if (const auto *done = status.asDone()) {
         printLine(name + QStringLiteral(" \u2192 ") + done->outputURL.fileName() + QStringLiteral(": ")
             + ViewText::rowStatus(FileListModel::Done, false, 0, done->shownNote(), {}));
+    } else if (const auto plan = m_model->fileModel()->plan(row); plan && plan->skipped == status.asFailed()->reason) {
+        printLine(name + QStringLiteral(": ") + *plan->skipped); // the rule's choice, no failure
     } else {
         printLine(name + QStringLiteral(": ") + ViewText::rowStatus(FileListModel::Failed, false, 0, {}, status.asFailed()->reason));
     }
@@ -429,7 +428,7 @@ void TerminalConversion::stop()
 int TerminalConversion::exitStatus() const
 {
     if (m_request.showTracks) {
-        return m_shown > 0 && m_unreadable == 0 && m_refused == 0 ? 0 : failedStatus;
+        return m_shown > 0 && m_shown == m_model->fileModel()->count() && m_unreadable == 0 && m_refused == 0 ? 0 : failedStatus;
     }
     const bool allConverted = m_model->doneCount() > 0 && m_model->doneCount() == m_model->fileModel()->count() && m_refused == 0;
     return allConverted ? 0 : failedStatus;

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "engine/outputformat.h"
-#include "engine/trackchoice.h"
+#include "engine/trackrule.h"
 
-#include <QFutureWatcher>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -14,6 +13,7 @@
 #include <cstdio>
 
 class RemuxViewModel;
+struct TrackPlan;
 
 // A conversion asked for on the command line (`--to`), for scripts and servers: no window, no
 // display, no session bus. The window's own model and engine do the work, one file at a time,
@@ -61,7 +61,7 @@ Q_SIGNALS:
 private:
     void listed();
     void showNext();
-    void printTracks(const QString &name, const FileTracks &tracks);
+    void printTracks(const QString &name, const TrackPlan *plan);
     void rowChanged(int row);
     void printLine(const QString &text);
     void printProgress(const QString &text);
@@ -73,11 +73,9 @@ private:
     RemuxViewModel *m_model = nullptr;
     QSet<QUuid> m_reported;
     int m_refused = 0;
-    // --show-tracks: the files' tracks as they are read, shown in the order of the list.
-    QList<QFuture<FileTracks>> m_reading;
-    QStringList m_names;
+    // --show-tracks: the rows listed so far, in the list's order; those whose tracks were unreadable.
+    bool m_listed = false;
     qsizetype m_shown = 0;
-    QFutureWatcher<FileTracks> m_next;
     int m_unreadable = 0;
     bool m_lineOpen = false;
     bool m_finished = false;

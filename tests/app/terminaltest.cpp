@@ -60,8 +60,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("printed"); // stdout, then stderr; "*" stands for any text
         QTest::addColumn<QStringList>("made");
         QTest::addColumn<QString>("streams"); // of the first file made, as ffprobe lists them
-        QTest::addRow("converted") << QStringList { "--to", "mkv", "a.mp4" } << 0 << "a.mp4 → a.mkv: Converted\n1 file converted\n"
-                                   << QStringList { "a.mkv" } << "video";
+        QTest::addRow("languages, a side file added") << QStringList { "--to", "mkv", "--lang", "en,ja", "tracks.mkv" } << 0
+                                                      << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n"
+                                                      << QStringList { "tracks 1.mkv" } << "video audio,eng audio,jpn subtitle,eng subtitle,jpn";
+        QTest::addRow("commentary kept, a name in capitals, every subtitle but those beside")
+            << QStringList { "--to", "mkv", "--lang=ENGLISH", "--sub-lang", "all", "--keep-commentary", "--no-side-files", "tracks.mkv" } << 0
+            << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n"
+            << QStringList { "tracks 1.mkv" } << "video audio,eng audio,eng,Commentary subtitle,eng subtitle,ger";
+        QTest::addRow("no audio in the languages: the main audio kept, and said")
+            << QStringList { "--to", "mkv", "--audio-lang", "fr", "--sub-lang=none", "tracks.mkv" } << 0
+            << "tracks.mkv → tracks 1.mkv: Converted: No French audio here, so the main audio (English) was kept.\n1 file converted  ·  1 with a dropped "
+               "track\n"
+            << QStringList { "tracks 1.mkv" } << "video audio,eng";
+        QTest::addRow("no audio in the languages: skipped") << QStringList { "--to", "mkv", "--audio-lang", "fr", "--if-no-audio", "skip", "tracks.mkv" } << 1
+                                                            << "tracks.mkv: Skipped: no French audio\n1 failed\n"
+                                                            << QStringList() << QString();
         QTest::addRow("unknown language") << QStringList { "--to", "mkv", "--lang", "en", "--audio-lang", "xx", "tracks.mkv" } << 2
                                           << "kestrune: unknown language 'xx' in --audio-lang\n"
                                           << QStringList() << QString();
@@ -69,14 +82,15 @@ private Q_SLOTS:
                                                      << "kestrune: --sub-lang works only with --to. Name the container to convert into.\n"
                                                      << QStringList() << QString();
         QTest::addRow("tracks shown, nothing written") << QStringList { "--to", "mp4", "--lang", "en,ja", "--show-tracks", "tracks.mkv" } << 0
-                                                       << "tracks.mkv: 2 of 4 audio · 1 of 2 subtitles\n"
-                                                          "  kept       0:0  video      -    mpeg4\n"
-                                                          "  kept       0:1  audio      eng  aac     [default]\n"
-                                                          "  kept       0:2  audio      jpn  aac\n"
-                                                          "  left out   0:3  audio      ger  aac     German: not in your languages\n"
-                                                          "  left out   0:4  audio      eng  aac     \"Commentary\"  Commentary\n"
-                                                          "  converted  0:5  subtitles  eng  subrip  [default]  Converted to MP4's text format\n"
-                                                          "  left out   0:6  subtitles  ger  subrip  German: not in your languages\n"
+                                                       << "tracks.mkv: 2 of 4 audio · 1 of 2 subtitles · 1 side file\n"
+                                                          "  kept       0:0            video      -    mpeg4\n"
+                                                          "  kept       0:1            audio      eng  aac     [default]\n"
+                                                          "  kept       0:2            audio      jpn  aac\n"
+                                                          "  left out   0:3            audio      ger  aac     German: not in your languages\n"
+                                                          "  left out   0:4            audio      eng  aac     \"Commentary\"  Commentary\n"
+                                                          "  converted  0:5            subtitles  eng  subrip  [default]  Converted to MP4's text format\n"
+                                                          "  left out   0:6            subtitles  ger  subrip  German: not in your languages\n"
+                                                          "  added      tracks.ja.srt  subtitles  ja   subrip  Converted to MP4's text format\n"
                                                           "  The subtitles were converted to MP4's text format.\n"
                                                        << QStringList() << QString();
         QTest::addRow("dates not kept, a colon in the name")
