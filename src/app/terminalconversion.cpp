@@ -229,8 +229,9 @@ void TerminalConversion::listed()
     }
     if (m_request.showTracks) {
         // The tracks are read as the window reads them, off this thread, each with the stall
-        // limit; the lines follow in the list's order as they arrive.
+        // limit; the lines follow in the list's order as they arrive, under the rule in words.
         m_listed = true;
+        printLine(m_request.rule.sentence());
         showNext();
         return;
     }

@@ -49,7 +49,8 @@ public:
     TerminalConversion(Request request, std::FILE *out, bool onTerminal, QObject *parent = nullptr);
     ~TerminalConversion() override;
 
-    // Converts the request's files (or lists their tracks) in the running event loop; finished() follows.
+    // Converts the request's files, or lists their tracks, in the running event loop; finished()
+    // follows.
     void start();
     // Ends the run as Stop does: ffmpeg ended, its temporary removed, the line cleared.
     void stop();
@@ -73,7 +74,8 @@ private:
     RemuxViewModel *m_model = nullptr;
     QSet<QUuid> m_reported;
     int m_refused = 0;
-    // --show-tracks: the rows listed so far, in the list's order; those whose tracks were unreadable.
+    // --show-tracks: whether the files are in the list, how many rows are shown (in the list's
+    // order), and how many of them couldn't be read.
     bool m_listed = false;
     qsizetype m_shown = 0;
     int m_unreadable = 0;

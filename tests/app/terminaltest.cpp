@@ -81,18 +81,20 @@ private Q_SLOTS:
         QTest::addRow("a track option without --to") << QStringList { "--sub-lang", "en", "tracks.mkv" } << 2
                                                      << "kestrune: --sub-lang works only with --to. Name the container to convert into.\n"
                                                      << QStringList() << QString();
-        QTest::addRow("tracks shown, nothing written") << QStringList { "--to", "mp4", "--lang", "en,ja", "--show-tracks", "tracks.mkv" } << 0
-                                                       << "tracks.mkv: 2 of 4 audio · 1 of 2 subtitles · 1 side file\n"
-                                                          "  kept       0:0            video      -    mpeg4\n"
-                                                          "  kept       0:1            audio      eng  aac     [default]\n"
-                                                          "  kept       0:2            audio      jpn  aac\n"
-                                                          "  left out   0:3            audio      ger  aac     German: not in your languages\n"
-                                                          "  left out   0:4            audio      eng  aac     \"Commentary\"  Commentary\n"
-                                                          "  converted  0:5            subtitles  eng  subrip  [default]  Converted to MP4's text format\n"
-                                                          "  left out   0:6            subtitles  ger  subrip  German: not in your languages\n"
-                                                          "  added      tracks.ja.srt  subtitles  ja   subrip  Converted to MP4's text format\n"
-                                                          "  The subtitles were converted to MP4's text format.\n"
-                                                       << QStringList() << QString();
+        QTest::addRow("tracks shown, nothing written")
+            << QStringList { "--to", "mp4", "--lang", "en,ja", "--show-tracks", "tracks.mkv" } << 0
+            << "Keeping English and Japanese audio and subtitles, and tracks with no language; leaving out commentary.\n"
+               "tracks.mkv: 2 of 4 audio · 1 of 2 subtitles · 1 side file\n"
+               "  kept       0:0            video      -    mpeg4\n"
+               "  kept       0:1            audio      eng  aac     [default]\n"
+               "  kept       0:2            audio      jpn  aac\n"
+               "  left out   0:3            audio      ger  aac     German: not in your languages\n"
+               "  left out   0:4            audio      eng  aac     \"Commentary\"  Commentary\n"
+               "  converted  0:5            subtitles  eng  subrip  [default]  Converted to MP4's text format\n"
+               "  left out   0:6            subtitles  ger  subrip  German: not in your languages\n"
+               "  added      tracks.ja.srt  subtitles  ja   subrip  Converted to MP4's text format\n"
+               "  The subtitles were converted to MP4's text format.\n"
+            << QStringList() << QString();
         QTest::addRow("dates not kept, a colon in the name")
             << QStringList { "--to", "MOV", "--no-keep-dates", "take:2.mp4" } << 0 << "take:2.mp4 → take:2.mov: Converted\n1 file converted\n"
             << QStringList { "take:2.mov" } << QString();
