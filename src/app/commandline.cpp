@@ -30,6 +30,24 @@ void describe(QCommandLineParser &parser, Mode mode)
         QCoreApplication::translate("TerminalConversion", "folder") });
     parser.addOption({ QString(noKeepDatesOption),
         QCoreApplication::translate("TerminalConversion", "With --to: give the new files the current date, not their source's.") });
+    const QString languages = QCoreApplication::translate("TerminalConversion", "languages");
+    parser.addOption({ QString(langOption),
+        QCoreApplication::translate("TerminalConversion", "With --to: keep audio and subtitles in <languages> only (codes or names, separated by commas)."),
+        languages });
+    parser.addOption(
+        { QString(audioLangOption), QCoreApplication::translate("TerminalConversion", "With --to: keep audio in <languages> only, or in all."), languages });
+    parser.addOption({ QString(subLangOption),
+        QCoreApplication::translate("TerminalConversion", "With --to: keep subtitles in <languages> only, in all or in none."), languages });
+    parser.addOption({ QString(keepCommentaryOption),
+        QCoreApplication::translate("TerminalConversion", "With --to: keep commentary, which a list of languages leaves out.") });
+    parser.addOption({ QString(ifNoAudioOption),
+        QCoreApplication::translate("TerminalConversion",
+            "With --to: when a file has no audio in those languages, keep-main keeps its main audio (the default), skip leaves the file out."),
+        QCoreApplication::translate("TerminalConversion", "choice") });
+    parser.addOption({ QString(noSideFilesOption),
+        QCoreApplication::translate("TerminalConversion", "With --to: don't add the subtitles and audio found beside each video.") });
+    parser.addOption({ QString(showTracksOption),
+        QCoreApplication::translate("TerminalConversion", "With --to: list each file's tracks and what would become of them, and write nothing.") });
     if (mode == Mode::terminal) {
         return;
     }

@@ -20,6 +20,17 @@ enum class Mode { window, terminal };
 inline constexpr QLatin1StringView toOption { "to" };
 inline constexpr QLatin1StringView outputDirOption { "output-dir" };
 inline constexpr QLatin1StringView noKeepDatesOption { "no-keep-dates" };
+// Which tracks to keep, as the window's rule says it.
+inline constexpr QLatin1StringView langOption { "lang" };
+inline constexpr QLatin1StringView audioLangOption { "audio-lang" };
+inline constexpr QLatin1StringView subLangOption { "sub-lang" };
+inline constexpr QLatin1StringView keepCommentaryOption { "keep-commentary" };
+inline constexpr QLatin1StringView ifNoAudioOption { "if-no-audio" };
+inline constexpr QLatin1StringView noSideFilesOption { "no-side-files" };
+inline constexpr QLatin1StringView showTracksOption { "show-tracks" };
+// Every option of a terminal run, --to first.
+inline constexpr QLatin1StringView terminalOptions[] { toOption, outputDirOption, noKeepDatesOption, langOption, audioLangOption, subLangOption,
+    keepCommentaryOption, ifNoAudioOption, noSideFilesOption, showTracksOption };
 
 // What --help shows, in the language installed (English before any is). A terminal run takes
 // its own options only; the window also takes those every Qt program takes.

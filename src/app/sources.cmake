@@ -16,6 +16,8 @@ set(KESTRUNE_APP_ID org.kestrune.Kestrune)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The shell completes the terminal's options; bash-completion loads it by the command's name.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/kestrune.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME kestrune)
 
 target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.h ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.cpp

@@ -4,12 +4,15 @@
 #include "app/translations.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"
+#include "engine/trackplan.h"
 #include "queue/remuxviewmodel.h"
 #include "ui/viewtext.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -18,7 +21,7 @@ namespace
 {
 const QString toOption = CommandLine::toOption;
 const QString outputDirOption = CommandLine::outputDirOption;
-const QString noKeepDatesOption = CommandLine::noKeepDatesOption;
+using CommandLine::terminalOptions;
 
 // Nothing to pick on a terminal but the folder named on the command line, and nothing to show.
 class CommandLinePicker : public FilePicker
@@ -71,9 +74,12 @@ bool TerminalConversion::requested(int argc, char **argv)
         if (std::strcmp(argument, "--") == 0) {
             return false;
         }
-        for (const char *option : { "--to", "--output-dir", "--no-keep-dates" }) {
-            const size_t length = std::strlen(option);
-            if (std::strncmp(argument, option, length) == 0 && (argument[length] == '\0' || argument[length] == '=')) {
+        if (std::strncmp(argument, "--", 2) != 0) {
+            continue;
+        }
+        for (const QLatin1StringView option : terminalOptions) {
+            const char *name = argument + 2;
+            if (std::strncmp(name, option.data(), size_t(option.size())) == 0 && (name[option.size()] == '\0' || name[option.size()] == '=')) {
                 return true;
             }
         }
@@ -98,8 +104,8 @@ int TerminalConversion::run(int &argc, char **argv)
         parser.process(application); // prints, and leaves the process
     }
     if (!parser.isSet(toOption)) {
-        printError(
-            tr("--%1 works only with --to. Name the container to convert into.").arg(parser.isSet(outputDirOption) ? outputDirOption : noKeepDatesOption));
+        const auto *given = std::find_if(std::begin(terminalOptions), std::end(terminalOptions), [&](auto name) { return parser.isSet(QString(name)); });
+        printError(tr("--%1 works only with --to. Name the container to convert into.").arg(given != std::end(terminalOptions) ? *given : toOption));
         return usageStatus;
     }
     Request request;
@@ -109,6 +115,21 @@ int TerminalConversion::run(int &argc, char **argv)
         return usageStatus;
     }
     request.format = *format;
+    const auto valueOf = [&parser](QLatin1StringView name) { return parser.isSet(QString(name)) ? std::optional(parser.value(QString(name))) : std::nullopt; };
+    const TrackRule::Parsed tracks = TrackRule::fromOptions({
+        .lang = valueOf(CommandLine::langOption),
+        .audioLang = valueOf(CommandLine::audioLangOption),
+        .subLang = valueOf(CommandLine::subLangOption),
+        .keepCommentary = parser.isSet(QString(CommandLine::keepCommentaryOption)),
+        .ifNoAudio = valueOf(CommandLine::ifNoAudioOption),
+        .noSideFiles = parser.isSet(QString(CommandLine::noSideFilesOption)),
+    });
+    if (!tracks.error.isEmpty()) {
+        printError(tracks.error);
+        return usageStatus;
+    }
+    request.rule = tracks.rule;
+    request.showTracks = parser.isSet(QString(CommandLine::showTracksOption));
     if (parser.isSet(outputDirOption)) {
         if (const QString refused = CommandLine::refusal(CommandLine::bytes(parser.value(outputDirOption))); !refused.isEmpty()) {
             printError(refused);
@@ -125,7 +146,7 @@ int TerminalConversion::run(int &argc, char **argv)
         }
         request.outputDirectory = folder.absoluteFilePath();
     }
-    request.keepDates = !parser.isSet(noKeepDatesOption);
+    request.keepDates = !parser.isSet(QString(CommandLine::noKeepDatesOption));
     CommandLine::Named named = CommandLine::namedFiles(parser.positionalArguments());
     request.sources = std::move(named.files);
     request.refused = std::move(named.refused);
@@ -162,6 +183,7 @@ TerminalConversion::TerminalConversion(Request request, std::FILE *out, bool onT
     m_model = new RemuxViewModel(std::move(dependencies), this);
     m_model->setOutputFormat(m_request.format);
     m_model->setKeepFileDates(m_request.keepDates);
+    m_model->setTrackRule(m_request.rule);
     if (!m_request.outputDirectory.isEmpty()) {
         m_model->chooseOutputFolder();
     }
@@ -178,7 +200,13 @@ TerminalConversion::TerminalConversion(Request request, std::FILE *out, bool onT
         }
     });
     connect(m_model, &RemuxViewModel::filesAdded, this, &TerminalConversion::listed);
-    connect(m_model->fileModel(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &first) { rowChanged(first.row()); });
+    connect(m_model->fileModel(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &first) {
+        if (m_listed && !m_finished) {
+            showNext();
+        } else if (!m_request.showTracks) {
+            rowChanged(first.row());
+        }
+    });
     connect(m_model, &RemuxViewModel::batchFinished, this, &TerminalConversion::finish);
 }
 
@@ -199,12 +227,128 @@ void TerminalConversion::listed()
         finish();
         return;
     }
+    if (m_request.showTracks) {
+        // The tracks are read as the window reads them, off this thread, each with the stall
+        // limit; the lines follow in the list's order as they arrive, under the rule in words.
+        m_listed = true;
+        printLine(m_request.rule.sentence());
+        showNext();
+        return;
+    }
     if (!m_model->ffmpegAvailable()) {
         printError(FFmpegRunner::RunError::ffmpegNotFound().errorDescription());
         finish();
         return;
     }
     m_model->startConvert();
+}
+
+void TerminalConversion::showNext()
+{
+    const FileListModel *files = m_model->fileModel();
+    for (; m_shown < files->count(); ++m_shown) {
+        if (!files->tracksRead(int(m_shown))) {
+            return; // shown when its tracks arrive
+        }
+        printTracks(files->files().at(m_shown).url().fileName(), files->plan(int(m_shown)).get());
+    }
+    finish();
+}
+
+namespace
+{
+QString kindName(MediaProbe::StreamKind kind)
+{
+    switch (kind) {
+    case MediaProbe::StreamKind::video:
+        return TerminalConversion::tr("video");
+    case MediaProbe::StreamKind::audio:
+        return TerminalConversion::tr("audio");
+    case MediaProbe::StreamKind::subtitle:
+        return TerminalConversion::tr("subtitles");
+    case MediaProbe::StreamKind::data:
+        return TerminalConversion::tr("data");
+    case MediaProbe::StreamKind::attachment:
+        return TerminalConversion::tr("attachment");
+    case MediaProbe::StreamKind::other:
+        break;
+    }
+    return TerminalConversion::tr("unknown");
+}
+
+QString marksOf(const TrackPlan::Decision &decision)
+{
+    using Flag = MediaProbe::Flag;
+    QStringList marks;
+    const std::pair<bool, QString> named[] {
+        { decision.flags.testFlag(Flag::isDefault), TerminalConversion::tr("default") },
+        { decision.flags.testFlag(Flag::forced), TerminalConversion::tr("forced") },
+        { decision.flags.testFlag(Flag::hearingImpaired), TerminalConversion::tr("hearing impaired") },
+        { decision.flags.testFlag(Flag::visualImpaired), TerminalConversion::tr("audio description") },
+        { decision.flags.testFlag(Flag::commentary), TerminalConversion::tr("commentary") },
+        { decision.flags.testFlag(Flag::original), TerminalConversion::tr("original") },
+        { decision.attachedPicture, TerminalConversion::tr("cover art") },
+    };
+    for (const auto &[set, name] : named) {
+        if (set) {
+            marks << name;
+        }
+    }
+    return marks.isEmpty() ? QString() : u'[' + marks.join(QStringLiteral(", ")) + u']';
+}
+}
+
+// One line per track, in columns: what becomes of it, which it is ("0:N" as ffmpeg numbers the
+// source's streams, or the side file's name), its kind, language tag and codec; then its title,
+// its marks, and why it is left out or what changes on the way.
+//
+//   movie.mkv: 1 of 2 audio · 1 of 1 subtitles · 1 side file
+//     kept      0:0           video      -    h264
+//     left out  0:1           audio      ger  ac3     [default]  German: not in your languages
+//     added     movie.en.srt  subtitles  en   subrip
+void TerminalConversion::printTracks(const QString &name, const TrackPlan *plan)
+{
+    if (!plan) {
+        ++m_unreadable;
+        printLine(tr("%1: Its tracks couldn't be read.").arg(name));
+        return;
+    }
+    const QString summary = plan->summary();
+    printLine(summary.isEmpty() ? name : name + QStringLiteral(": ") + summary);
+    constexpr int columns = 5;
+    QList<std::array<QString, columns + 1>> lines;
+    std::array<qsizetype, columns> widths {};
+    for (const TrackPlan::Decision &decision : plan->decisions) {
+        const bool converted = std::any_of(plan->tracks.cbegin(), plan->tracks.cend(),
+            [&](const TrackPlan::Track &track) { return track.input == decision.input && track.source == decision.source && !track.encoder.isEmpty(); });
+        const QString status = !decision.kept ? tr("left out") : decision.input > 0 ? tr("added") : converted ? tr("converted") : tr("kept");
+        const QString which = decision.input > 0 ? decision.key.section(u':', 1) : decision.key;
+        QStringList tail;
+        if (!decision.title.isEmpty()) {
+            tail << u'"' + decision.title + u'"';
+        }
+        tail << marksOf(decision) << decision.why;
+        tail.removeAll(QString());
+        lines.append({ status, which, kindName(decision.kind), decision.language.isEmpty() ? QStringLiteral("-") : decision.language, decision.codec,
+            tail.join(QStringLiteral("  ")) });
+        for (int column = 0; column < columns; ++column) {
+            widths[column] = std::max(widths[column], lines.last()[column].size());
+        }
+    }
+    for (const auto &line : std::as_const(lines)) {
+        QStringList cells;
+        for (int column = 0; column < columns; ++column) {
+            cells << line[column].leftJustified(widths[column]);
+        }
+        printLine(QStringLiteral("  ") + (cells << line[columns]).join(QStringLiteral("  ")).trimmed());
+    }
+    QStringList said = plan->notes + plan->warnings;
+    if (plan->skipped && *plan->skipped != summary) {
+        said.prepend(*plan->skipped);
+    }
+    for (const QString &sentence : std::as_const(said)) {
+        printLine(QStringLiteral("  ") + sentence);
+    }
 }
 
 void TerminalConversion::rowChanged(int row)
@@ -231,6 +375,8 @@ void TerminalConversion::rowChanged(int row)
     if (const auto *done = status.asDone()) {
         printLine(name + QStringLiteral(" \u2192 ") + done->outputURL.fileName() + QStringLiteral(": ")
             + ViewText::rowStatus(FileListModel::Done, false, 0, done->shownNote(), {}));
+    } else if (const auto plan = m_model->fileModel()->plan(row); plan && plan->skipped == status.asFailed()->reason) {
+        printLine(name + QStringLiteral(": ") + *plan->skipped); // the rule's choice, no failure
     } else {
         printLine(name + QStringLiteral(": ") + ViewText::rowStatus(FileListModel::Failed, false, 0, {}, status.asFailed()->reason));
     }
@@ -259,6 +405,10 @@ void TerminalConversion::finish()
         return;
     }
     m_finished = true;
+    if (m_request.showTracks && m_model->fileModel()->count() > 0) {
+        Q_EMIT finished();
+        return;
+    }
     printLine(ViewText::summary(m_model->doneCount(), m_model->droppedTrackCount(), m_model->failedCount(), m_model->warningCount()));
     Q_EMIT finished();
 }
@@ -278,6 +428,9 @@ void TerminalConversion::stop()
 
 int TerminalConversion::exitStatus() const
 {
+    if (m_request.showTracks) {
+        return m_shown > 0 && m_shown == m_model->fileModel()->count() && m_unreadable == 0 && m_refused == 0 ? 0 : failedStatus;
+    }
     const bool allConverted = m_model->doneCount() > 0 && m_model->doneCount() == m_model->fileModel()->count() && m_refused == 0;
     return allConverted ? 0 : failedStatus;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/outputformat.h"
+#include "engine/trackrule.h"
 
 #include <QList>
 #include <QObject>
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 class RemuxViewModel;
+struct TrackPlan;
 
 // A conversion asked for on the command line (`--to`), for scripts and servers: no window, no
 // display, no session bus. The window's own model and engine do the work, one file at a time,
@@ -33,6 +35,8 @@ public:
         bool keepDates = true;
         QList<QUrl> sources;
         QStringList refused; // why a name given was left out; each counts as a file refused
+        TrackRule rule; // which tracks to keep; never the window's remembered one
+        bool showTracks = false; // list what would become of each file's tracks, and write nothing
     };
 
     // Whether the command line asks for a terminal run, or uses one of its options.
@@ -45,7 +49,8 @@ public:
     TerminalConversion(Request request, std::FILE *out, bool onTerminal, QObject *parent = nullptr);
     ~TerminalConversion() override;
 
-    // Converts the request's files in the running event loop; finished() follows.
+    // Converts the request's files, or lists their tracks, in the running event loop; finished()
+    // follows.
     void start();
     // Ends the run as Stop does: ffmpeg ended, its temporary removed, the line cleared.
     void stop();
@@ -56,6 +61,8 @@ Q_SIGNALS:
 
 private:
     void listed();
+    void showNext();
+    void printTracks(const QString &name, const TrackPlan *plan);
     void rowChanged(int row);
     void printLine(const QString &text);
     void printProgress(const QString &text);
@@ -67,6 +74,11 @@ private:
     RemuxViewModel *m_model = nullptr;
     QSet<QUuid> m_reported;
     int m_refused = 0;
+    // --show-tracks: whether the files are in the list, how many rows are shown (in the list's
+    // order), and how many of them couldn't be read.
+    bool m_listed = false;
+    qsizetype m_shown = 0;
+    int m_unreadable = 0;
     bool m_lineOpen = false;
     bool m_finished = false;
 };

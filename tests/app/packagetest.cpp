@@ -46,6 +46,10 @@ private Q_SLOTS:
         QTest::addRow("bus activation")
             << "grep -x DBusActivatable=true $ENTRY && sed -n 's/^Name=//p' $SERVICE && test -x $ROOT$(sed -n 's/^Exec=//p' $SERVICE)"
             << QRegularExpression("^DBusActivatable=true\norg\\.kestrune\\.Kestrune\n" + ok);
+        // The shell completes the terminal's options from where bash-completion loads it.
+        QTest::addRow("completion") << "bash -c '. $ROOT/usr/share/bash-completion/completions/kestrune; COMP_WORDS=(kestrune --to m); COMP_CWORD=2; "
+                                       "_kestrune; echo ${COMPREPLY[*]}'"
+                                    << QRegularExpression("^mkv mp4 mov\n" + ok);
         QTest::addRow("entry icon") << "ls $ROOT/usr/share/icons/hicolor/*/apps/$(sed -n 's/^Icon=//p' $ENTRY).*" << QRegularExpression(".svg\n" + ok);
     }
     void package()

@@ -40,6 +40,17 @@ private Q_SLOTS:
         for (const char *copy : { "folder/b.mkv", "take:2.mp4", "x\uFFFD.mp4" })
             QVERIFY(QFile::copy(m_media.filePath("a.mp4"), m_media.filePath(copy)));
         QVERIFY(QFile::copy(KESTRUNE_TEST_DATA_DIR "/slowffmpeg.sh", m_media.filePath("folder/not video.mp4"))); // text, not video
+        // Audio in three languages and a commentary, two subtitles, and one more beside it.
+        QFile side(m_media.filePath("tracks.ja.srt"));
+        QVERIFY(side.open(QIODevice::WriteOnly) && side.write("1\n00:00:00,000 --> 00:00:00,400\nHello\n") > 0);
+        side.close();
+        QCOMPARE(run("ffmpeg",
+                     { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-f", "lavfi", "-i", "sine=d=0.5", "-i", side.fileName(), "-map", "0",
+                         "-map", "1", "-map", "1", "-map", "1", "-map", "1", "-map", "2", "-map", "2", "-c:v", "mpeg4", "-c:a", "aac", "-c:s", "srt",
+                         "-metadata:s:a:0", "language=eng", "-metadata:s:a:1", "language=jpn", "-metadata:s:a:2", "language=ger", "-metadata:s:a:3",
+                         "language=eng", "-metadata:s:a:3", "title=Commentary", "-metadata:s:s:0", "language=eng", "-metadata:s:s:1", "language=ger",
+                         m_media.filePath("tracks.mkv") }),
+            "\nexit 0");
     }
 
     void convert_data()
@@ -48,32 +59,68 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("printed"); // stdout, then stderr; "*" stands for any text
         QTest::addColumn<QStringList>("made");
-        QTest::addRow("converted") << QStringList { "--to", "mkv", "a.mp4" } << 0 << "a.mp4 → a.mkv: Converted\n1 file converted\n" << QStringList { "a.mkv" };
+        QTest::addColumn<QString>("streams"); // of the first file made, as ffprobe lists them
+        QTest::addRow("languages, a side file added") << QStringList { "--to", "mkv", "--lang", "en,ja", "tracks.mkv" } << 0
+                                                      << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n"
+                                                      << QStringList { "tracks 1.mkv" } << "video audio,eng audio,jpn subtitle,eng subtitle,jpn";
+        QTest::addRow("commentary kept, a name in capitals, every subtitle but those beside")
+            << QStringList { "--to", "mkv", "--lang=ENGLISH", "--sub-lang", "all", "--keep-commentary", "--no-side-files", "tracks.mkv" } << 0
+            << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n"
+            << QStringList { "tracks 1.mkv" } << "video audio,eng audio,eng,Commentary subtitle,eng subtitle,ger";
+        QTest::addRow("no audio in the languages: the main audio kept, and said")
+            << QStringList { "--to", "mkv", "--audio-lang", "fr", "--sub-lang=none", "tracks.mkv" } << 0
+            << "tracks.mkv → tracks 1.mkv: Converted: No French audio here, so the main audio (English) was kept.\n1 file converted  ·  1 with a dropped "
+               "track\n"
+            << QStringList { "tracks 1.mkv" } << "video audio,eng";
+        QTest::addRow("no audio in the languages: skipped") << QStringList { "--to", "mkv", "--audio-lang", "fr", "--if-no-audio", "skip", "tracks.mkv" } << 1
+                                                            << "tracks.mkv: Skipped: no French audio\n1 failed\n"
+                                                            << QStringList() << QString();
+        QTest::addRow("unknown language") << QStringList { "--to", "mkv", "--lang", "en", "--audio-lang", "xx", "tracks.mkv" } << 2
+                                          << "kestrune: unknown language 'xx' in --audio-lang\n"
+                                          << QStringList() << QString();
+        QTest::addRow("a track option without --to") << QStringList { "--sub-lang", "en", "tracks.mkv" } << 2
+                                                     << "kestrune: --sub-lang works only with --to. Name the container to convert into.\n"
+                                                     << QStringList() << QString();
+        QTest::addRow("tracks shown, nothing written")
+            << QStringList { "--to", "mp4", "--lang", "en,ja", "--show-tracks", "tracks.mkv" } << 0
+            << "Keeping English and Japanese audio and subtitles, and tracks with no language; leaving out commentary.\n"
+               "tracks.mkv: 2 of 4 audio · 1 of 2 subtitles · 1 side file\n"
+               "  kept       0:0            video      -    mpeg4\n"
+               "  kept       0:1            audio      eng  aac     [default]\n"
+               "  kept       0:2            audio      jpn  aac\n"
+               "  left out   0:3            audio      ger  aac     German: not in your languages\n"
+               "  left out   0:4            audio      eng  aac     \"Commentary\"  Commentary\n"
+               "  converted  0:5            subtitles  eng  subrip  [default]  Converted to MP4's text format\n"
+               "  left out   0:6            subtitles  ger  subrip  German: not in your languages\n"
+               "  added      tracks.ja.srt  subtitles  ja   subrip  Converted to MP4's text format\n"
+               "  The subtitles were converted to MP4's text format.\n"
+            << QStringList() << QString();
         QTest::addRow("dates not kept, a colon in the name")
             << QStringList { "--to", "MOV", "--no-keep-dates", "take:2.mp4" } << 0 << "take:2.mp4 → take:2.mov: Converted\n1 file converted\n"
-            << QStringList { "take:2.mov" };
-        QTest::addRow("failed") << QStringList { "--to", "mkv", "folder/not video.mp4" } << 1 << "not video.mp4: Failed: *\n1 failed\n" << QStringList();
+            << QStringList { "take:2.mov" } << QString();
+        QTest::addRow("failed") << QStringList { "--to", "mkv", "folder/not video.mp4" } << 1 << "not video.mp4: Failed: *\n1 failed\n"
+                                << QStringList() << QString();
         QTest::addRow("mixed, a folder walked") << QStringList { "--to=ts", "--output-dir", ".", "folder" } << 1
                                                 << "b.mkv → b.ts: Converted\nnot video.mp4: Failed: *\n1 file converted  ·  1 failed\n"
-                                                << QStringList { "b.ts" };
+                                                << QStringList { "b.ts" } << QString();
         QTest::addRow("a pipe") << QStringList { "--to", "mkv", "pipe.mp4", "a.mp4" } << 1
                                 << "a.mp4 → a.mkv: Converted\n1 file converted\nkestrune: */pipe.mp4 isn't a regular file, so it can't be converted.\n"
-                                << QStringList { "a.mkv" };
+                                << QStringList { "a.mkv" } << QString();
         QTest::addRow("nothing to convert: a name missing, one not text beside its look-alike")
             << QStringList { "--to", "mkv", "missing.mp4", "x\\377.mp4" } << 1
             << "Nothing to convert\nkestrune: The name */x\uFFFD.mp4 isn't valid UTF-8, so it can't be used. Rename it and try again.\n"
                "kestrune: */missing.mp4 wasn't found, so it can't be converted.\n"
-            << QStringList();
+            << QStringList() << QString();
         QTest::addRow("unknown container") << QStringList { "--to", "avi", "a.mp4" } << 2
                                            << "kestrune: Unknown container \"avi\". Choose mkv, mp4, mov, webm or ts.\n"
-                                           << QStringList();
+                                           << QStringList() << QString();
         QTest::addRow("missing folder") << QStringList { "--to", "mkv", "--output-dir", "nowhere", "a.mp4" } << 2
                                         << "kestrune: The folder nowhere doesn't exist.\n"
-                                        << QStringList();
+                                        << QStringList() << QString();
         QTest::addRow("a folder's name not text") << QStringList { "--to", "mkv", "--output-dir", "folder\\377", "a.mp4" } << 2
                                                   << "kestrune: The name folder\uFFFD isn't valid UTF-8, so it can't be used. Rename it and try again.\n"
-                                                  << QStringList();
-        QTest::addRow("no files") << QStringList { "--to", "mkv" } << 2 << "kestrune: Name the files or folders to convert.\n" << QStringList();
+                                                  << QStringList() << QString();
+        QTest::addRow("no files") << QStringList { "--to", "mkv" } << 2 << "kestrune: Name the files or folders to convert.\n" << QStringList() << QString();
     }
     void convert()
     {
@@ -81,6 +128,7 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, printed);
         QFETCH(QStringList, made);
+        QFETCH(QString, streams);
         QTemporaryDir work;
         QDir dir(work.path());
         QVERIFY(dir.mkpath("folder") && ::mkfifo(qPrintable(dir.filePath("pipe.mp4")), 0600) == 0);
@@ -111,6 +159,10 @@ private Q_SLOTS:
         QStringList expected = made + sources;
         expected.sort();
         QCOMPARE(files(dir.path()), expected);
+        if (!streams.isEmpty())
+            QCOMPARE(run("ffprobe", { "-v", "error", "-show_entries", "stream=codec_type:stream_tags=language,title", "-of", "csv=p=0", dir.filePath(made[0]) })
+                         .simplified(),
+                streams + " exit 0");
         const bool datesKept = !arguments.contains("--no-keep-dates");
         for (const QString &name : made) {
             const QDateTime modified = QFileInfo(dir.filePath(name)).lastModified();
