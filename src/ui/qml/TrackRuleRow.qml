@@ -1,15 +1,17 @@
 import QtQuick
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Kestrune
 
 // Under the formats: which tracks the batch keeps, as one sentence, and Edit… to change it. The
-// editor is made when first opened, so the window's first frame never pays for it.
+// editor is made when first opened, so the window's first frame never pays for it: not even its
+// types are loaded before.
 RowLayout {
     id: row
 
     required property RemuxViewModel vm
     readonly property alias editButton: editButton
-    property TrackRuleEditor editor: null
+    property T.Popup editor: null
 
     spacing: Units.largeSpacing
 
@@ -44,13 +46,9 @@ RowLayout {
 
     function openEditor() {
         if (!editor)
-            editor = editorComponent.createObject(row, { vm: row.vm }) as TrackRuleEditor;
+            editor = Qt.createComponent("TrackRuleEditor.qml").createObject(row, {
+                "vm": row.vm
+            }) as T.Popup;
         editor.open();
-    }
-
-    Component {
-        id: editorComponent
-        TrackRuleEditor {
-        }
     }
 }
