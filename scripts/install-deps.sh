@@ -19,6 +19,8 @@ packages=(
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   # the in-process duration and stream probe
   libavformat-dev libavcodec-dev libavutil-dev
+  # the character set of subtitles beside a video
+  libuchardet-dev
   # ffmpeg is run as a child process, never linked
   ffmpeg
   # headless UI, session bus and desktop-file checks used by the tests

@@ -32,7 +32,7 @@ QString dispositionOf(const TrackPlan::Track &track)
 void addPlan(QStringList &arguments, const TrackPlan &plan)
 {
     for (const TrackPlan::Track &track : plan.tracks) {
-        arguments << QStringLiteral("-map") << QStringLiteral("0:%1").arg(track.source);
+        arguments << QStringLiteral("-map") << QStringLiteral("%1:%2").arg(track.input).arg(track.source);
     }
     arguments << QStringLiteral("-c") << QStringLiteral("copy");
     // MP4 and MOV keep a track's title only as its handler name.
@@ -86,6 +86,14 @@ QStringList build(const QUrl &input, const QUrl &output, OutputFormat format, co
         arguments << QStringLiteral("-fflags") << QStringLiteral("+genpts");
     }
     arguments << QStringLiteral("-i") << input.toLocalFile();
+    // The files beside the video, as inputs 1, 2, …; text in another character set is named
+    // before its input, so ffmpeg decodes it into UTF-8.
+    for (const SideInput &side : plan ? plan->sideInputs : QList<SideInput>()) {
+        if (side.file.kind == SideFiles::Kind::subtitle && !side.encoding.isEmpty()) {
+            arguments << QStringLiteral("-sub_charenc") << QString::fromLatin1(side.encoding);
+        }
+        arguments << QStringLiteral("-i") << side.path;
+    }
     if (plan) {
         addPlan(arguments, plan->leavingOut(retry));
     } else {

@@ -52,6 +52,19 @@ QString fileExtension(OutputFormat format)
 {
     return format == OutputFormat::mpegts ? QStringLiteral("ts") : rawValue(format);
 }
+
+QStringList acceptedInputExtensions()
+{
+    QStringList extensions;
+    for (const OutputFormat format : allCases()) {
+        extensions.append(fileExtension(format));
+    }
+    for (const char *extra : { "avi", "ts", "m4v", "m4a", "3gp", "wmv", "m2ts", "mpg", "mpeg", "flv" }) {
+        extensions.append(QString::fromLatin1(extra));
+    }
+    extensions.removeDuplicates();
+    return extensions;
+}
 }
 
 size_t qHash(OutputFormat format, size_t seed) noexcept

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The target container the user picks. The order of the cases is the order of the format row.
@@ -24,6 +25,10 @@ namespace OutputFormats
 
 // What an output file is named with: the raw value, but "ts" for MPEG-TS.
 [[nodiscard]] QString fileExtension(OutputFormat format);
+
+// The extensions of the files taken as sources, lower case: every format's, then the other video
+// containers. Also what tells the videos of a folder from the files beside them.
+[[nodiscard]] QStringList acceptedInputExtensions();
 }
 
 // Hashing follows the raw value, as equality follows the case.

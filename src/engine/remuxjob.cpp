@@ -82,6 +82,29 @@ Outcome failed(const QString &reason)
 {
     return failed(RunError::platformError(reason));
 }
+
+// The side files among `inputs` that are no longer there; run on the disk's thread.
+QStringList vanished(const QList<SideInput> &inputs)
+{
+    QStringList gone;
+    for (const SideInput &input : inputs) {
+        if (!QFileInfo::exists(input.path)) {
+            gone << input.path;
+        }
+    }
+    return gone;
+}
+
+// The plan again without the side files that went away since the file was added, each named in a note.
+TrackPlan planWithout(const MediaProbe::Info &info, OutputFormat format, TrackChoice choice, const QStringList &gone)
+{
+    choice.sideFiles.removeIf([&gone](const SideInput &input) { return gone.contains(input.path); });
+    TrackPlan plan = TrackPlan::make(info, format, choice);
+    for (const QString &path : gone) {
+        plan.notes << QCoreApplication::translate("RemuxJob", "%1 is no longer beside the video, so it was left out.").arg(QFileInfo(path).fileName());
+    }
+    return plan;
+}
 }
 
 RemuxJob::RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice)
@@ -292,6 +315,26 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
             co_return failed(*empty);
         }
     }
+    // The tracks are chosen before anything is made: a file the rule skips leaves nothing behind.
+    // Without the source's tracks there is no plan: every stream is copied as it is.
+    std::optional<TrackPlan> plan = inputInfo ? std::optional(TrackPlan::make(*inputInfo, m_format, m_choice)) : std::nullopt;
+    if (plan && !plan->sideInputs.isEmpty()) {
+        bool sidesStuck = false;
+        auto looking = finished(DiskCall::run(m_input.toLocalFile(), [inputs = plan->sideInputs] { return vanished(inputs); }), &sidesStuck);
+        const auto gone = co_await looking;
+        if (sidesStuck) {
+            co_return failed(stoppedAnswering(m_input.fileName()));
+        }
+        if (!gone) {
+            co_return Outcome {};
+        }
+        if (!gone->isEmpty()) {
+            plan = planWithout(*inputInfo, m_format, m_choice, *gone);
+        }
+    }
+    if (plan && plan->skipped) {
+        co_return failed(*plan->skipped);
+    }
 
     const QString outputPath = m_output.toLocalFile();
     const QString folder = QFileInfo(outputPath).path();
@@ -329,8 +372,6 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
     };
 
     const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
-    // Without the source's tracks there is no plan: every stream is copied as it is.
-    std::optional<TrackPlan> plan = inputInfo ? std::optional(TrackPlan::make(*inputInfo, m_format)) : std::nullopt;
     // Cover art for MKV is copied out first, into a folder that goes with this call; a picture that
     // won't come out is left out, and the read-back says so.
     std::optional<QTemporaryDir> covers;

@@ -1,10 +1,14 @@
 #include "engine/sidefiles.h"
 
 #include "engine/languagecodes.h"
+#include "engine/outputformat.h"
 #include "engine/outputnaming.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 #include <optional>
 
 namespace SideFiles
@@ -108,6 +112,63 @@ QHash<QString, QList<File>> inFolder(const QStringList &videos, const QStringLis
 QList<File> belongingTo(const QString &video, const QStringList &names, const QStringList &otherVideos)
 {
     return inFolder(QStringList { video } + otherVideos, names).value(video);
+}
+
+struct Listings::Folder {
+    std::once_flag listing;
+    std::once_flag matchingAudio;
+    QStringList names; // sorted, so side files come in the same order on every reading
+    QStringList videos;
+    QStringList audio; // accepted inputs that are also side audio ("m4a")
+    QHash<QString, QList<File>> found; // by video name, every video of the folder
+    QHash<QString, QList<File>> foundForAudio; // by audio file name, each matched as a video
+};
+
+QList<File> Listings::of(const QString &path)
+{
+    const QFileInfo video(path);
+    const QString place = video.absolutePath();
+    std::shared_ptr<Folder> folder;
+    {
+        const std::lock_guard lock(m_mutex);
+        auto &entry = m_folders[place];
+        if (!entry) {
+            entry = std::make_shared<Folder>();
+        }
+        folder = entry;
+    }
+    std::call_once(folder->listing, [&folder, &place] {
+        // Files only, hidden ones left out by the filter already; no sorting by QDir, which would
+        // look at each file again.
+        folder->names = QDir(place).entryList(QDir::Files, QDir::Unsorted);
+        std::sort(folder->names.begin(), folder->names.end());
+        static const QStringList extensions = OutputFormats::acceptedInputExtensions();
+        for (const QString &name : std::as_const(folder->names)) {
+            const QString extension = OutputNaming::splitExtension(name).extension.toLower();
+            // An audio file is a side file first ("movie.en.m4a" beside "movie.mkv"): as a video
+            // of its own it would take "movie.en.srt" from the film.
+            if (extensions.contains(extension)) {
+                (kindOf(extension) ? folder->audio : folder->videos).append(name);
+            }
+        }
+        folder->found = inFolder(folder->videos, folder->names);
+        for (const QString &name : std::as_const(folder->videos)) {
+            if (!folder->found.contains(name)) {
+                folder->found.insert(name, {});
+            }
+        }
+    });
+    const QString name = video.fileName();
+    if (const auto found = folder->found.constFind(name); found != folder->found.cend()) {
+        return *found;
+    }
+    // An audio file added as a source: matched once for all of them, each as a video.
+    if (kindOf(OutputNaming::splitExtension(name).extension) && std::binary_search(folder->names.cbegin(), folder->names.cend(), name)) {
+        std::call_once(folder->matchingAudio, [&folder] { folder->foundForAudio = inFolder(folder->videos + folder->audio, folder->names); });
+        return folder->foundForAudio.value(name);
+    }
+    // A name the listing lacks (the file came later): matched alone against the same listing.
+    return belongingTo(name, folder->names, folder->videos);
 }
 
 QLocale::Language languageOf(const QString &tag)

@@ -3,6 +3,7 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/outputformat.h ${CMAKE_CURRENT_LIST_DIR}/outputformat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/outputnaming.h ${CMAKE_CURRENT_LIST_DIR}/outputnaming.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sidefiles.h ${CMAKE_CURRENT_LIST_DIR}/sidefiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/textencoding.h ${CMAKE_CURRENT_LIST_DIR}/textencoding.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trackrule.h ${CMAKE_CURRENT_LIST_DIR}/trackrule.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trackchoice.h ${CMAKE_CURRENT_LIST_DIR}/trackchoice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.cpp
@@ -16,9 +17,14 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/diskcall.h ${CMAKE_CURRENT_LIST_DIR}/diskcall.cpp
   ${CMAKE_CURRENT_LIST_DIR}/languagecodes.h ${CMAKE_CURRENT_LIST_DIR}/languagecodes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trackplan.h ${CMAKE_CURRENT_LIST_DIR}/trackplan.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackselection.h ${CMAKE_CURRENT_LIST_DIR}/trackselection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxoutcome.h ${CMAKE_CURRENT_LIST_DIR}/remuxoutcome.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ffmpegarguments.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegarguments.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxjob.h ${CMAKE_CURRENT_LIST_DIR}/remuxjob.cpp)
+
+# The detector of a subtitle's character set, as video players use it for the same files.
+pkg_check_modules(UCHARDET REQUIRED IMPORTED_TARGET uchardet)
+target_link_libraries(kestrune_lib PRIVATE PkgConfig::UCHARDET)
 
 # The reading half of the media probe: a module loaded on first use, so libavformat is not mapped
 # before the first window.

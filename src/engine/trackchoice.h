@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 
 // A subtitle or audio file found beside a video, as read when the video was added: what its name
@@ -29,8 +30,15 @@ struct FileTracks {
     std::optional<MediaProbe::Info> info; // none: the file couldn't be read as media
     QList<SideInput> sideFiles;
 
-    // Reads both; blocking, so call it on a worker. `withSideFiles` false skips the folder.
+    // Reads both; blocking, so call it on a worker. `withSideFiles` false skips the folder. The
+    // side files are found by name whatever the source holds: `info` is none for a source that
+    // can't be read as media, and the files beside it are listed all the same. A side file's
+    // codec is empty when it can't be read (a subtitle's comes from its extension).
     [[nodiscard]] static FileTracks read(const QString &path, bool withSideFiles = true);
+    // The same, with the folders' listings taken from `listings` (listed afresh when null). Safe
+    // to call from many threads at once with one `listings`: share one for all the files of one
+    // add, so each folder is listed and matched once, and drop it when the add is done.
+    [[nodiscard]] static FileTracks read(const QString &path, bool withSideFiles, std::shared_ptr<SideFiles::Listings> listings);
 };
 
 // What the user chose for one file's tracks: the batch's rule, the side files found beside it

@@ -2,8 +2,10 @@
 
 #include "engine/languagecodes.h"
 #include "engine/remuxchecks.h"
+#include "engine/trackselection.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 using Kind = MediaProbe::StreamKind;
 using Flag = MediaProbe::Flag;
@@ -90,6 +92,101 @@ bool leftOut(const MediaProbe::Stream &stream, OutputFormat format)
     }
     return false;
 }
+
+// The codec as the row names it: "PGS", "SRT", or ffmpeg's name in capitals.
+QString codecLabel(const QString &codec)
+{
+    static const QHash<QString, QString> labels { { QStringLiteral("hdmv_pgs_subtitle"), QStringLiteral("PGS") },
+        { QStringLiteral("dvd_subtitle"), QStringLiteral("VobSub") }, { QStringLiteral("dvb_subtitle"), QStringLiteral("DVB") },
+        { QStringLiteral("dvb_teletext"), QStringLiteral("Teletext") }, { QStringLiteral("subrip"), QStringLiteral("SRT") },
+        { QStringLiteral("webvtt"), QStringLiteral("WebVTT") }, { QStringLiteral("mov_text"), QStringLiteral("MP4 text") } };
+    return labels.value(codec, codec.toUpper());
+}
+
+// What a container refuses outright, as ffmpeg 5.1 says when it tries: bitmap subtitles MP4, MOV
+// and WebM have no place for, text subtitles in TS, and audio WebM doesn't take. Empty: no
+// refusal known. `sideName` names a side file in the note.
+std::pair<QString, QString> refusalOf(Kind kind, const QString &codec, OutputFormat format, const QString &sideName)
+{
+    const QString container = OutputFormats::displayName(format);
+    if (codec.isEmpty()) {
+        return { QCoreApplication::translate("TrackPlan", "Can't be read"),
+            QCoreApplication::translate("TrackPlan", "%1 can't be read, so it was left out.").arg(sideName) };
+    }
+    static const QStringList bitmaps { QStringLiteral("hdmv_pgs_subtitle"), QStringLiteral("dvb_subtitle"), QStringLiteral("dvb_teletext"),
+        QStringLiteral("xsub") };
+    bool refused = false;
+    switch (kind == Kind::subtitle ? format : OutputFormat::mkv) {
+    case OutputFormat::mpegts:
+        refused = textSubtitleCodecs().contains(codec);
+        break;
+    case OutputFormat::webm:
+        refused = bitmaps.contains(codec) || codec == QLatin1String("dvd_subtitle");
+        break;
+    case OutputFormat::mp4:
+    case OutputFormat::mov:
+        refused = bitmaps.contains(codec);
+        break;
+    case OutputFormat::mkv:
+        break;
+    }
+    if (kind == Kind::audio) {
+        refused = format == OutputFormat::webm && codec != QLatin1String("opus") && codec != QLatin1String("vorbis");
+    }
+    if (!refused) {
+        return {};
+    }
+    //: Why a track was left out: "PGS subtitles can't go into MP4".
+    const QString why = kind == Kind::subtitle ? QCoreApplication::translate("TrackPlan", "%1 subtitles can't go into %2").arg(codecLabel(codec), container)
+                                               : QCoreApplication::translate("TrackPlan", "%1 audio can't go into %2").arg(codecLabel(codec), container);
+    if (!sideName.isEmpty()) {
+        return { why, QCoreApplication::translate("TrackPlan", "%1 can't go into %2, so it was left out.").arg(sideName, container) };
+    }
+    return { why,
+        kind == Kind::subtitle
+            ? QCoreApplication::translate("TrackPlan", "%1 subtitles can't go into %2, so they were left out.").arg(codecLabel(codec), container)
+            : QCoreApplication::translate("TrackPlan", "%1 audio can't go into %2, so it was left out.").arg(codecLabel(codec), container) };
+}
+
+// Why a track of the source stays out whatever the rule says.
+QString technicalWhy(const MediaProbe::Stream &stream, OutputFormat format)
+{
+    const QString container = OutputFormats::displayName(format);
+    switch (stream.kind) {
+    case Kind::other:
+        return QCoreApplication::translate("TrackPlan", "Unknown to ffmpeg");
+    case Kind::data:
+        return QCoreApplication::translate("TrackPlan", "Data tracks can't go into %1").arg(container);
+    case Kind::attachment:
+        return QCoreApplication::translate("TrackPlan", "Attachments can't go into %1").arg(container);
+    case Kind::video:
+    case Kind::audio:
+    case Kind::subtitle:
+        break;
+    }
+    return QCoreApplication::translate("TrackPlan", "This cover art can't go into %1").arg(container);
+}
+
+QString conversionWhy(OutputFormat format)
+{
+    switch (format) {
+    case OutputFormat::mp4:
+    case OutputFormat::mov:
+        return QCoreApplication::translate("TrackPlan", "Converted to MP4's text format");
+    case OutputFormat::webm:
+        return QCoreApplication::translate("TrackPlan", "Converted to WebVTT");
+    case OutputFormat::mkv:
+    case OutputFormat::mpegts:
+        break;
+    }
+    return QCoreApplication::translate("TrackPlan", "Converted to SRT");
+}
+
+// ffmpeg's encoder that writes a text subtitle in its own format again.
+QString sameTextEncoder(const QString &codec)
+{
+    return codec == QLatin1String("subrip") ? QStringLiteral("srt") : codec;
+}
 }
 
 TrackPlan::Records TrackPlan::records(OutputFormat format)
@@ -112,52 +209,116 @@ TrackPlan::Records TrackPlan::records(OutputFormat format)
 
 TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, const TrackChoice &choice)
 {
-    Q_UNUSED(choice)
     TrackPlan plan;
     plan.format = format;
     int unknown = 0;
-    bool converted = false;
-    bool styled = false;
-    bool unrecorded = false;
+    QList<TrackSelection::Entry> entries;
+    qsizetype mainAudio = -1;
+    // A rule that chooses tracks leaves out what the container can't hold, and says so; keeping
+    // every track, such a file fails as ffmpeg says, so nothing goes missing unasked.
+    const TrackRule &rule = choice.rule;
+    const bool choosing
+        = !rule.audioLanguages.isEmpty() || rule.subtitles != TrackRule::Subtitles::all || rule.leaveOutCommentary || rule.leaveOutAudioDescription;
     for (const MediaProbe::Stream &stream : source.streams) {
+        TrackSelection::Entry entry { { QStringLiteral("0:%1").arg(stream.index), 0, stream.index, stream.kind, stream.codecName, stream.language, stream.title,
+                                          stream.flags, stream.attachedPicture, true },
+            LanguageCodes::languageOf(stream.language), LanguageCodes::meansNoLanguage(stream.language), false, stream.flags };
         // Matroska names one cover by its file; pictures it can't name stay out, as the read-back says.
         const bool jpeg = stream.codecName == QLatin1String("mjpeg");
         if (format == OutputFormat::mkv && RemuxChecks::isPicture(stream) && plan.covers.isEmpty() && (jpeg || stream.codecName == QLatin1String("png"))) {
             plan.covers.append({ stream.index, jpeg ? QStringLiteral("cover.jpg") : QStringLiteral("cover.png"),
                 jpeg ? QStringLiteral("image/jpeg") : QStringLiteral("image/png") });
-            continue;
-        }
-        if (leftOut(stream, format)) {
+            entry.decision.why = QCoreApplication::translate("TrackPlan", "Attached as cover art");
+        } else if (leftOut(stream, format)) {
             unknown += stream.kind == Kind::other;
             plan.dropsDataTracks = plan.dropsDataTracks || stream.kind == Kind::data;
+            entry.decision.kept = false;
+            entry.decision.why = technicalWhy(stream, format);
+        } else if (stream.kind == Kind::audio || stream.kind == Kind::subtitle) {
+            entry.ruled = true;
+            if (choosing) {
+                std::tie(entry.refusal, entry.refusalNote) = refusalOf(stream.kind, stream.codecName, format, {});
+            }
+            const bool isMain = mainAudio < 0 || (stream.flags.testFlag(Flag::isDefault) && !entries[mainAudio].flags.testFlag(Flag::isDefault));
+            mainAudio = stream.kind == Kind::audio && isMain ? entries.size() : mainAudio;
+        }
+        entries.append(entry);
+    }
+    const qsizetype sideStart = entries.size();
+    for (qsizetype i = 0; rule.addSideFiles && i < choice.sideFiles.size(); ++i) {
+        const SideInput &side = choice.sideFiles[i];
+        const SideFiles::File &file = side.file;
+        MediaProbe::Flags flags;
+        flags.setFlag(Flag::isDefault, file.isDefault).setFlag(Flag::forced, file.forced);
+        flags.setFlag(Flag::hearingImpaired, file.hearingImpaired).setFlag(Flag::commentary, file.commentary);
+        const Kind kind = file.kind == SideFiles::Kind::audio ? Kind::audio : Kind::subtitle;
+        const QString code = file.language == QLocale::AnyLanguage ? QString() : QLocale::languageToCode(file.language);
+        TrackSelection::Entry entry { { QStringLiteral("side:") + file.name, int(i) + 1, 0, kind, side.codec, code, file.title, flags, false, true },
+            file.language, file.language == QLocale::AnyLanguage, true, flags };
+        std::tie(entry.refusal, entry.refusalNote) = refusalOf(kind, side.codec, format, file.name);
+        // A file without audio of its own has the first side audio marked default, else the first, as its main.
+        const bool isMain = mainAudio < 0 || (file.isDefault && mainAudio >= sideStart && !entries[mainAudio].flags.testFlag(Flag::isDefault));
+        mainAudio = kind == Kind::audio && entry.refusal.isEmpty() && isMain ? entries.size() : mainAudio;
+        entries.append(entry);
+    }
+    const TrackSelection::Result selected = TrackSelection::apply(entries, mainAudio, choice);
+    plan.skipped = selected.skipped;
+
+    bool converted = false;
+    bool styled = false;
+    bool unrecorded = false;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        TrackSelection::Entry &entry = entries[i];
+        Decision &decision = entry.decision;
+        if (!decision.kept || (decision.input == 0 && std::any_of(plan.covers.cbegin(), plan.covers.cend(), [&decision](const Cover &cover) {
+                return cover.source == decision.source;
+            }))) {
             continue;
         }
-        Track track { .source = stream.index, .kind = stream.kind, .codec = stream.codecName, .attachedPicture = stream.attachedPicture };
-        if (stream.kind == Kind::subtitle) {
-            if (const auto conversion = conversionOf(stream.codecName, format)) {
+        if (decision.input > 0) {
+            plan.sideInputs.append(choice.sideFiles[decision.input - 1]);
+            decision.input = int(plan.sideInputs.size());
+        }
+        Track track { decision.input, decision.source, decision.kind, decision.codec, {}, decision.attachedPicture };
+        if (decision.kind == Kind::subtitle) {
+            if (const auto conversion = conversionOf(decision.codec, format)) {
                 track.codec = conversion->codec;
                 track.encoder = conversion->encoder;
                 converted = true;
-                styled = styled || stream.codecName == QLatin1String("ass") || stream.codecName == QLatin1String("ssa");
+                styled = styled || decision.codec == QLatin1String("ass") || decision.codec == QLatin1String("ssa");
+                decision.why = conversionWhy(format);
+            } else if (decision.input > 0 && !plan.sideInputs.last().encoding.isEmpty()) {
+                // Text read through another character set is only turned into UTF-8 when decoded.
+                track.encoder = sameTextEncoder(decision.codec);
+            }
+            if (decision.input > 0 && plan.sideInputs.last().encodingGuessed) {
+                plan.warnings << QCoreApplication::translate("TrackPlan", "The encoding of %1 couldn't be told, so it was read as Windows-1252.")
+                                     .arg(plan.sideInputs.last().file.name);
             }
         }
-        if (stream.kind != Kind::data && stream.kind != Kind::attachment) {
-            track.language = LanguageCodes::spellingFor(format, stream.language);
-            track.title = stream.title;
-            track.flags = stream.flags;
-            track.otherMarks = stream.otherMarks;
-            unrecorded = unrecorded || (track.language.isEmpty() && !LanguageCodes::meansNoLanguage(stream.language))
-                || (!records(format).title && !track.title.isEmpty());
+        if (decision.kind != Kind::data && decision.kind != Kind::attachment) {
+            const QString code = decision.input > 0 && entry.language != QLocale::AnyLanguage ? QLocale::languageToCode(entry.language, QLocale::ISO639Part2B)
+                                                                                              : decision.language;
+            track.language = LanguageCodes::spellingFor(format, code);
+            track.title = decision.title;
+            track.flags = entry.flags;
+            track.otherMarks = decision.input == 0 ? source.streams[i].otherMarks : QStringList();
+            unrecorded
+                = unrecorded || (track.language.isEmpty() && !LanguageCodes::meansNoLanguage(code)) || (!records(format).title && !track.title.isEmpty());
         }
         plan.tracks.append(track);
+    }
+    for (const TrackSelection::Entry &entry : entries) {
+        plan.decisions.append(entry.decision);
     }
     if (unknown == 1) {
         plan.notes << QCoreApplication::translate("TrackPlan", "A stream ffmpeg doesn't know was left out.");
     } else if (unknown > 1) {
         plan.notes << QCoreApplication::translate("TrackPlan", "%n streams ffmpeg doesn't know were left out.", nullptr, unknown);
     }
+    plan.notes << selected.notes;
     if (converted) {
-        plan.warnings << conversionWarning(format, styled);
+        plan.warnings.prepend(conversionWarning(format, styled));
     }
     if (unrecorded) {
         plan.warnings << QCoreApplication::translate("TrackPlan", "%1 can't record the language or title of every track, so some were left out.")
@@ -172,7 +333,7 @@ TrackPlan TrackPlan::leavingOut(const RemuxAttempt &attempt) const
     TrackPlan plan = *this;
     plan.covers.removeIf([&attempt](const Cover &cover) { return attempt.leftOutIndexes.contains(cover.source); });
     plan.tracks.removeIf([&attempt](const Track &track) {
-        return attempt.leftOutIndexes.contains(track.source) || (attempt.leaveOut && track.kind == Kind::data)
+        return (track.input == 0 && attempt.leftOutIndexes.contains(track.source)) || (attempt.leaveOut && track.kind == Kind::data)
             || (attempt.leaveOut && attempt.leaveOutAttachments && track.kind == Kind::attachment);
     });
     plan.settle();
@@ -223,5 +384,38 @@ MediaProbe::Info TrackPlan::expected() const
 
 QString TrackPlan::summary() const
 {
-    return {};
+    if (skipped) {
+        return *skipped;
+    }
+    int audio = 0, keptAudio = 0, subtitles = 0, keptSubtitles = 0, sides = 0;
+    for (const Decision &decision : decisions) {
+        const bool fromSource = decision.input == 0;
+        sides += !fromSource && decision.kept;
+        if (fromSource && decision.kind == Kind::audio) {
+            ++audio;
+            keptAudio += decision.kept;
+        } else if (fromSource && decision.kind == Kind::subtitle) {
+            ++subtitles;
+            keptSubtitles += decision.kept;
+        }
+    }
+    QStringList parts;
+    if (keptAudio == audio && keptSubtitles == subtitles) {
+        parts << QCoreApplication::translate("TrackPlan", "Every track");
+    } else {
+        if (audio > 0) {
+            //: The row's line: "2 of 4 audio · 1 of 3 subtitles".
+            parts << QCoreApplication::translate("TrackPlan", "%1 of %2 audio").arg(keptAudio).arg(audio);
+        }
+        if (subtitles > 0) {
+            parts << (subtitles == 1 ? QCoreApplication::translate("TrackPlan", "%1 of 1 subtitle")
+                                     : QCoreApplication::translate("TrackPlan", "%1 of %n subtitles", nullptr, subtitles))
+                         .arg(keptSubtitles);
+        }
+    }
+    if (sides > 0) {
+        parts << (sides == 1 ? QCoreApplication::translate("TrackPlan", "1 side file")
+                             : QCoreApplication::translate("TrackPlan", "%n side files", nullptr, sides));
+    }
+    return parts.join(QStringLiteral(" · "));
 }

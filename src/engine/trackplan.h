@@ -12,8 +12,13 @@
 // What goes into the new file, decided before ffmpeg runs: which tracks, in what order, each
 // copied or (text subtitles only) converted, with its language in the spelling the container
 // keeps, its title where the container keeps it, and every flag stated, so ffmpeg never picks
-// a default of its own. A pure function of the source's tracks and the container, tested as a
-// table; the retries stay for what it can't know.
+// a default of its own. A pure function of the source's tracks, the container and the user's
+// track choice, tested as a table; the retries stay for what it can't know.
+//
+// The choice's rule picks audio and subtitles (TrackSelection); the source's tracks come first,
+// in its order, then the side files' in theirs. Keeping every track, a track the container
+// refuses goes to ffmpeg and the file fails as it says; a rule that chooses, and any side file,
+// leaves such a track out with a note instead.
 struct TrackPlan {
     struct Track {
         int input = 0; // 0: the source; n: the side file sideInputs[n - 1]
@@ -48,7 +53,8 @@ struct TrackPlan {
     // then the side files'.
     struct Decision {
         QString key; // "0:N" for the source's stream N; "side:<file name>" for a side file
-        int input = 0; // as in Track
+        // As in Track; a side file left out has the number of its place among the side files given.
+        int input = 0;
         int source = 0;
         MediaProbe::StreamKind kind = MediaProbe::StreamKind::other;
         QString codec; // as the source has it

@@ -125,6 +125,11 @@ bool BatchDriver::isIdle() const
     return m_drivers == 0 && !m_runner->hasRunsInFlight();
 }
 
+QUuid BatchDriver::fileInWork() const
+{
+    return m_converting ? m_fileInWork : QUuid();
+}
+
 void BatchDriver::setConverting(bool converting)
 {
     if (m_converting == converting) {
@@ -210,6 +215,7 @@ bool BatchDriver::isCurrentBatch(int batch) const
 void BatchDriver::endBatch()
 {
     m_inWork.reset();
+    m_fileInWork = QUuid();
     setConverting(false);
 }
 
@@ -218,6 +224,14 @@ QCoro::Task<void> BatchDriver::convertFile(int batch, QUuid id)
     const QPointer<BatchDriver> self(this);
     const InputFile file = m_files->files().at(m_files->rowOf(id));
     setCurrentIndex(m_files->rowOf(id));
+    m_fileInWork = id;
+    if (!m_files->tracksRead(m_files->rowOf(id))) {
+        QCoro::Task<void> reading = awaitTracks(id);
+        co_await reading;
+        if (!self || !isCurrentBatch(batch) || m_files->rowOf(id) < 0) {
+            co_return;
+        }
+    }
     // The destination and format of this moment; ffmpeg is run with "-y", so the name is chosen
     // right before remux, which checks it again and never lets ffmpeg replace a file. The search
     // looks at the disk, so it runs on a worker; the driver waits on its own wake, which Stop
@@ -253,9 +267,11 @@ QCoro::Task<void> BatchDriver::convertFile(int batch, QUuid id)
     }
     const QUrl output = QUrl::fromLocalFile(*named->path);
     const auto start = m_clock();
+    // The plan the row shows is the one that runs: its exceptions can't change from here on.
+    const TrackChoice choice = m_files->trackChoice(m_files->rowOf(file.id()));
     m_files->setStatus(m_files->rowOf(file.id()), InputFile::FileStatus::converting());
 
-    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> running = runFile(file, output, format);
+    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> running = runFile(file, output, format, choice);
     const std::optional<FFmpegRunner::RemuxOutcome> outcome = co_await running;
     if (!outcome || !self || !isCurrentBatch(batch) || m_files->rowOf(file.id()) < 0) {
         co_return;
@@ -272,7 +288,35 @@ QCoro::Task<void> BatchDriver::convertFile(int batch, QUuid id)
     }
 }
 
-QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> BatchDriver::runFile(const InputFile &file, QUrl output, OutputFormat format)
+// Ends when the file's tracks have arrived, when it has gone, after the stall limit (the engine
+// then reads what it needs itself), or on Stop.
+QCoro::Task<void> BatchDriver::awaitTracks(QUuid id)
+{
+    auto reading = std::make_shared<Wake>();
+    const auto end = [weak = std::weak_ptr<Wake>(reading)] {
+        if (const auto reading = weak.lock(); reading && !reading->ended) {
+            reading->end();
+        }
+    };
+    const QMetaObject::Connection arrived
+        = connect(m_files, &QAbstractItemModel::dataChanged, this, [this, id, end](const QModelIndex &, const QModelIndex &, const QList<int> &roles) {
+              if (!roles.contains(FileListModel::TracksReadRole)) {
+                  return;
+              }
+              if (const int row = m_files->rowOf(id); row < 0 || m_files->tracksRead(row)) {
+                  end();
+              }
+          });
+    QTimer::singleShot(m_stallLimit, this, end);
+    const QPointer<BatchDriver> self(this);
+    m_waiting = reading;
+    co_await Wake::Ended { reading.get() };
+    if (self) {
+        disconnect(arrived);
+    }
+}
+
+QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> BatchDriver::runFile(const InputFile &file, QUrl output, OutputFormat format, TrackChoice choice)
 {
     auto state = std::make_shared<WorkingState>();
     auto work = std::make_shared<InWork>();
@@ -313,22 +357,23 @@ QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> BatchDriver::runFile(cons
     // Stop must not wait for ffmpeg to die, so the run is not awaited itself: its end, or Stop,
     // ends the wait of this driver. A run stopped while saving its file is held here until it
     // ends, so its row can show whether the file was saved.
-    QCoro::connect(guarded(m_runner->remux(file.url(), output, format, onProgress)), this, [this, work, format](FFmpegRunner::RemuxOutcome outcome) {
-        if (!work->ended) {
-            work->outcome = std::move(outcome);
-            work->end();
-            return;
-        }
-        const int row = work->saving ? m_files->rowOf(work->id) : -1;
-        if (row < 0 || !m_files->files().at(row).status().isConverting()) {
-            return;
-        }
-        const bool stopped = outcome.error && outcome.error->errorCase() == FFmpegRunner::RunError::Case::stopped;
-        m_files->setStatus(row,
-            outcome.succeeded() ? doneStatus(outcome, work->output, format)
-                : stopped       ? InputFile::FileStatus::queued()
-                                : InputFile::FileStatus::failed(outcome.error->errorDescription()));
-    });
+    QCoro::connect(
+        guarded(m_runner->remux(file.url(), output, format, onProgress, std::move(choice))), this, [this, work, format](FFmpegRunner::RemuxOutcome outcome) {
+            if (!work->ended) {
+                work->outcome = std::move(outcome);
+                work->end();
+                return;
+            }
+            const int row = work->saving ? m_files->rowOf(work->id) : -1;
+            if (row < 0 || !m_files->files().at(row).status().isConverting()) {
+                return;
+            }
+            const bool stopped = outcome.error && outcome.error->errorCase() == FFmpegRunner::RunError::Case::stopped;
+            m_files->setStatus(row,
+                outcome.succeeded() ? doneStatus(outcome, work->output, format)
+                    : stopped       ? InputFile::FileStatus::queued()
+                                    : InputFile::FileStatus::failed(outcome.error->errorDescription()));
+        });
     m_waiting = work;
     const std::weak_ptr<InWork> watched(work);
     co_await Wake::Ended { std::exchange(work, nullptr).get() };

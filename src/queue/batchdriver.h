@@ -28,7 +28,8 @@ public:
     static constexpr std::chrono::milliseconds minVisibleDuration { 400 };
 
     // `sleeper` none: a precise timer of the driver's own. A search for a free name that gets no
-    // answer within `stallLimit` fails its file, and the batch goes on.
+    // answer within `stallLimit` fails its file, and the batch goes on; a file whose tracks are
+    // still being read waits for them as long, then goes on without them.
     BatchDriver(FileListModel *files, FFmpegRunner *runner, const OutputDestination *destination, Clock clock, Sleeper sleeper,
         std::chrono::milliseconds stallLimit, QObject *parent = nullptr);
     ~BatchDriver() override;
@@ -37,6 +38,8 @@ public:
     [[nodiscard]] int currentIndex() const;
     // Whether no batch has a driver in flight and the engine has no run in flight.
     [[nodiscard]] bool isIdle() const;
+    // The file the batch is on, from the search for its name to its end; null while idle.
+    [[nodiscard]] QUuid fileInWork() const;
 
     // Converts the files queued now, by identity; the caller has checked that a batch may start.
     QCoro::Task<void> convert(bool keepDates);
@@ -59,7 +62,8 @@ private:
     [[nodiscard]] bool isCurrentBatch(int batch) const;
     void endBatch();
     QCoro::Task<void> convertFile(int batch, QUuid id);
-    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> runFile(const InputFile &file, QUrl output, OutputFormat format);
+    QCoro::Task<void> awaitTracks(QUuid id);
+    QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> runFile(const InputFile &file, QUrl output, OutputFormat format, TrackChoice choice);
     QCoro::Task<bool> holdInView(int batch, std::chrono::steady_clock::time_point start);
 
     FileListModel *m_files;
@@ -73,6 +77,7 @@ private:
     // Bumped when a batch starts or is stopped: a driver whose number is stale touches nothing.
     int m_batch = 0;
     int m_drivers = 0; // batches whose driver has not returned yet
+    QUuid m_fileInWork;
     std::shared_ptr<InWork> m_inWork;
     // What the driver waits on now; Stop and the driver's end end it.
     std::shared_ptr<Wake> m_waiting;

@@ -158,15 +158,7 @@ bool FileAdder::isAdding() const
 
 QStringList FileAdder::acceptedInputExtensions()
 {
-    QStringList extensions;
-    for (const OutputFormat format : OutputFormats::allCases()) {
-        extensions.append(OutputFormats::fileExtension(format));
-    }
-    for (const char *extra : { "avi", "ts", "m4v", "m4a", "3gp", "wmv", "m2ts", "mpg", "mpeg", "flv" }) {
-        extensions.append(QString::fromLatin1(extra));
-    }
-    extensions.removeDuplicates();
-    return extensions;
+    return OutputFormats::acceptedInputExtensions();
 }
 
 void FileAdder::listReady()

@@ -1,14 +1,22 @@
 #pragma once
 
+#include "engine/outputformat.h"
+#include "engine/trackchoice.h"
+#include "engine/trackplan.h"
+#include "engine/trackrule.h"
 #include "queue/inputfile.h"
 
 #include <QAbstractListModel>
 #include <QHash>
 #include <QUuid>
 #include <QtQml/qqmlregistration.h>
+#include <memory>
+#include <utility>
 
 // The queue as the views see it: one row per InputFile, in list order. A status change of one
-// record updates just that row; the list is never reset as a whole.
+// record updates just that row; the list is never reset as a whole. Beside each record it keeps
+// what is known of the file's tracks and the user's exceptions for it (a record stays a plain
+// value), and shows the plan the rule makes of them, made when a row is first asked for it.
 class FileListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -71,8 +79,27 @@ public:
     // Sum of the fractions of the converting records (absent counts as 0).
     [[nodiscard]] double convertingFractionSum() const { return m_tally.fractionSum; }
 
+    // Tracks as read for files by id; null: the file couldn't be read, or gave no answer in time.
+    using ReadTracks = QList<std::pair<QUuid, std::shared_ptr<const FileTracks>>>;
+
+    // Whether the row's tracks have been read (or found unreadable).
+    [[nodiscard]] bool tracksRead(int row) const;
+    // The row's tracks as read; null when not read or unreadable.
+    [[nodiscard]] std::shared_ptr<const FileTracks> tracks(int row) const;
+    [[nodiscard]] const QHash<QString, bool> &trackExceptions(int row) const;
+    // What the batch hands the engine for the row: the rule, the side files when the rule adds
+    // them, and the row's exceptions (or `exceptions`, when given).
+    [[nodiscard]] TrackChoice trackChoice(int row, const QHash<QString, bool> *exceptions = nullptr) const;
+    // The plan the rows show, made with the current rule and format; null until the tracks are read.
+    [[nodiscard]] std::shared_ptr<const TrackPlan> plan(int row) const;
+
     // Mutations, used by the RemuxViewModel only.
     void append(const QList<InputFile> &records);
+    // Every row's plan follows the new rule or format: one change over the track roles of all rows.
+    void setPlanContext(const TrackRule &rule, OutputFormat format);
+    // Files no longer listed are passed over; one change over the rows that got theirs.
+    void setTracks(const ReadTracks &read);
+    void setTrackExceptions(int row, const QHash<QString, bool> &exceptions);
     void setStatus(int row, const InputFile::FileStatus &status);
     // Removes every record for which `pred` holds, keeping the order of the others.
     template<typename Pred> void removeIf(Pred pred);
@@ -94,8 +121,23 @@ private:
     void tallyStatus(const InputFile::FileStatus &status, int sign);
     void removeRows(int first, int last);
     void rebuildIndex() const;
+    [[nodiscard]] QVariant trackValue(int row, int role) const;
+
+    // What is known of one row's tracks, beside its record.
+    struct RowTracks {
+        std::shared_ptr<const FileTracks> tracks; // null: not read, or unreadable
+        bool read = false;
+        QHash<QString, bool> exceptions; // by TrackPlan::Decision::key
+        // Made for the rule and format of `planGeneration`; made again when they have changed.
+        mutable std::shared_ptr<const TrackPlan> plan;
+        mutable int planGeneration = -1;
+    };
 
     QList<InputFile> m_files;
+    QList<RowTracks> m_tracks; // row for row with m_files
+    TrackRule m_rule;
+    OutputFormat m_format = OutputFormat::mkv;
+    int m_planGeneration = 0; // bumped when the rule or the format changes
     Tally m_tally;
     // id -> row; rebuilt lazily after removals, which shift rows.
     mutable QHash<QUuid, int> m_rowById;

@@ -3,11 +3,13 @@
 #include "queue/batchdriver.h"
 #include "queue/fileadder.h"
 #include "queue/outputdestination.h"
+#include "queue/trackreader.h"
 
 #include <QCoreApplication>
 #include <QCoroFuture>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QSet>
 #include <QSettings>
 #include <QTimer>
 
@@ -33,11 +35,39 @@ struct RemuxViewModel::Private {
     // After the runner and the list, so they go first: their waits end while both are there.
     std::unique_ptr<BatchDriver> driver;
     std::unique_ptr<FileAdder> adder;
+    std::unique_ptr<TrackReader> reader;
+    QSet<QUuid> gone; // rows removed by the call in progress, whose readings are not wanted
     Derived derived;
     bool ffmpegAvailable = false;
     std::unique_ptr<QSettings> settings; // none: choices are not remembered
     bool keepFileDates = true;
     TrackRule trackRule;
+
+    // The row of a file whose tracks may still be chosen: listed, queued, and not the one a
+    // batch is on (its name may be being searched before it shows as converting); else -1.
+    [[nodiscard]] int choosableRow(const QString &fileId) const
+    {
+        const QUuid id = QUuid::fromString(fileId);
+        const int row = id.isNull() ? -1 : files->rowOf(id);
+        return row >= 0 && files->files().at(row).status().isQueued() && driver->fileInWork() != id ? row : -1;
+    }
+    // Reads the tracks of these rows; a removal meanwhile is safe, its reading is dropped.
+    void readTracks(int first, int last)
+    {
+        QList<TrackReader::File> wanted;
+        wanted.reserve(last - first + 1);
+        for (int row = first; row <= last; ++row) {
+            const InputFile &file = files->files().at(row);
+            wanted.append({ file.id(), file.url() });
+        }
+        reader->read(wanted, trackRule.addSideFiles);
+    }
+    void forgetGone()
+    {
+        if (!gone.isEmpty()) {
+            reader->forget(std::exchange(gone, {}));
+        }
+    }
 };
 
 RemuxViewModel::RemuxViewModel(QObject *parent)
@@ -56,6 +86,7 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     d->driver = std::make_unique<BatchDriver>(
         d->files, d->runner.get(), d->destination.get(), std::move(dependencies.clock), std::move(dependencies.sleeper), dependencies.diskStallLimit);
     d->adder = std::make_unique<FileAdder>(d->files, std::move(dependencies.walkHook), dependencies.diskStallLimit);
+    d->reader = std::make_unique<TrackReader>(std::move(dependencies.readTracks), dependencies.diskStallLimit);
     if (dependencies.rememberChoices) {
         d->settings = dependencies.settings
             ? std::move(dependencies.settings)
@@ -63,7 +94,19 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
         d->keepFileDates = d->settings->value(QString::fromLatin1(keepFileDatesKey), true).toBool();
         d->trackRule = TrackRule::load(*d->settings);
     }
-    connect(d->destination.get(), &OutputDestination::formatChanged, this, &RemuxViewModel::outputFormatChanged);
+    d->files->setPlanContext(d->trackRule, d->destination->format());
+    connect(d->destination.get(), &OutputDestination::formatChanged, this, [this] {
+        d->files->setPlanContext(d->trackRule, d->destination->format());
+        Q_EMIT outputFormatChanged();
+    });
+    // Every add's rows, once listed, have their tracks read off this thread; they arrive in batches.
+    connect(d->files, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first, int last) { d->readTracks(first, last); });
+    connect(d->files, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this](const QModelIndex &, int first, int last) {
+        for (int row = first; row <= last; ++row) {
+            d->gone.insert(d->files->files().at(row).id());
+        }
+    });
+    connect(d->reader.get(), &TrackReader::arrived, d->files, &FileListModel::setTracks);
     connect(d->destination.get(), &OutputDestination::directoryChanged, this, &RemuxViewModel::outputDirectoryChanged);
     connect(d->destination.get(), &OutputDestination::sameAsInputChanged, this, &RemuxViewModel::sameAsInputChanged);
     connect(d->driver.get(), &BatchDriver::isConvertingChanged, this, [this] {
@@ -92,6 +135,7 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
 RemuxViewModel::~RemuxViewModel()
 {
     blockSignals(true);
+    d->reader.reset();
     d->adder.reset();
     d->driver.reset();
 }
@@ -284,10 +328,16 @@ void RemuxViewModel::setTrackRule(const TrackRule &rule)
     if (d->trackRule == rule) {
         return;
     }
+    const bool sideFilesAdded = rule.addSideFiles && !d->trackRule.addSideFiles;
     d->trackRule = rule;
     if (d->settings) {
         rule.save(*d->settings);
         d->settings->sync();
+    }
+    d->files->setPlanContext(rule, d->destination->format());
+    // Files listed while the rule left side files out were read without them.
+    if (sideFilesAdded && d->files->count() > 0) {
+        d->readTracks(0, d->files->count() - 1);
     }
     Q_EMIT trackRuleChanged();
 }
@@ -343,14 +393,31 @@ QVariantList RemuxViewModel::languageChoices(const QString &search) const
 
 void RemuxViewModel::setTrackKept(const QString &fileId, const QString &key, bool kept)
 {
-    Q_UNUSED(fileId)
-    Q_UNUSED(key)
-    Q_UNUSED(kept)
+    const int row = d->choosableRow(fileId);
+    const auto tracks = row >= 0 ? d->files->tracks(row) : nullptr;
+    if (!tracks || !tracks->info) {
+        return;
+    }
+    // What the rule decides with the file's other exceptions: a tick that agrees is no exception.
+    QHash<QString, bool> exceptions = d->files->trackExceptions(row);
+    exceptions.remove(key);
+    const TrackPlan byRule = TrackPlan::make(*tracks->info, outputFormat(), d->files->trackChoice(row, &exceptions));
+    const auto decision
+        = std::find_if(byRule.decisions.cbegin(), byRule.decisions.cend(), [&key](const TrackPlan::Decision &decision) { return decision.key == key; });
+    if (decision == byRule.decisions.cend()) {
+        return;
+    }
+    if (decision->kept != kept) {
+        exceptions.insert(key, kept);
+    }
+    d->files->setTrackExceptions(row, exceptions);
 }
 
 void RemuxViewModel::followTrackRule(const QString &fileId)
 {
-    Q_UNUSED(fileId)
+    if (const int row = d->choosableRow(fileId); row >= 0) {
+        d->files->setTrackExceptions(row, {});
+    }
 }
 
 void RemuxViewModel::stop()
@@ -451,6 +518,7 @@ void RemuxViewModel::remove(const QUuid &id)
         return;
     }
     d->files->removeIf([&id](const InputFile &file) { return file.id() == id && !file.status().isConverting(); });
+    d->forgetGone();
 }
 
 void RemuxViewModel::removeFile(const QString &id)
@@ -468,6 +536,7 @@ void RemuxViewModel::clearFinished()
         return;
     }
     d->files->removeIf([](const InputFile &file) { return file.status().isFinished(); });
+    d->forgetGone();
 }
 
 void RemuxViewModel::reveal(const InputFile &file)

@@ -74,15 +74,15 @@ public:
         // Runs on a worker before each entry a folder walk looks at and before each search for
         // a free name (tests stand in for a slow or stalled disk with it).
         std::function<void()> walkHook;
-        // How long a walk or a name search may go without an answer from the disk before the
-        // files it was for are given up, so the rest go on.
+        // How long a walk, a name search or a reading of tracks may go without an answer from
+        // the disk before the files it was for are given up, so the rest go on.
         std::chrono::milliseconds diskStallLimit = std::chrono::seconds(30);
         // Where choices are remembered; default: the user's store, the accent colour's. With
         // `rememberChoices` false none is read or written (a terminal run must be predictable).
         std::unique_ptr<QSettings> settings;
         bool rememberChoices = true;
-        // Reads a listed file's tracks, on a worker (tests stand in for the files with it).
-        // Default: FileTracks::read.
+        // Reads a listed file's tracks, on a worker, a few at a time per mount (tests stand in
+        // for the files with it). Default: FileTracks::read.
         std::function<FileTracks(const QString &path, bool withSideFiles)> readTracks;
     };
 

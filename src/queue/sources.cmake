@@ -6,5 +6,6 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.h ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.cpp
   ${CMAKE_CURRENT_LIST_DIR}/outputdestination.h ${CMAKE_CURRENT_LIST_DIR}/outputdestination.cpp
   ${CMAKE_CURRENT_LIST_DIR}/fileadder.h ${CMAKE_CURRENT_LIST_DIR}/fileadder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackreader.h ${CMAKE_CURRENT_LIST_DIR}/trackreader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/batchdriver.h ${CMAKE_CURRENT_LIST_DIR}/batchdriver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.h ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.cpp)

@@ -1,9 +1,10 @@
 // End to end: the real ffmpeg on small media made at test time with lavfi. A wrapper script
 // stands in for ffmpeg only to count the calls before it execs the real program. The checks of a
 // new file are also tried on files ffmpeg writes by itself, as some sources make it write them.
+#include "../requiretools.h"
 #include "engine/languagecodes.h"
 #include "engine/remuxchecks.h"
-#include "../requiretools.h"
+#include "engine/sidefiles.h"
 #include "remuxwait.h"
 
 Q_DECLARE_METATYPE(OutputFormat)
@@ -86,6 +87,11 @@ private Q_SLOTS:
         QVERIFY(
             ffmpeg("-i @tracks.mkv -map 0:v -map 0:a -c copy -disposition:2 hearing_impaired -disposition:3 visual_impaired", m_media.filePath("audio.mkv")));
         QVERIFY(ffmpeg("-i @tracks.mkv -map 0:v -map 0:s -c:v copy -c:s mov_text", m_media.filePath("text.mp4")));
+        QVERIFY(make("languages.mkv",
+            "-f lavfi -i sine=d=1 -f lavfi -i sine=d=1:f=500 -f lavfi -i sine=d=1:f=600 -map 0 -map 1 -map 2 -map 3 -c:v mpeg4 -c:a aac "
+            "-metadata:s:1 language=ger -metadata:s:2 language=eng -metadata:s:3 language=jpn -disposition:1 default -disposition:2 0 "
+            "-disposition:3 0"));
+        QVERIFY(writeFile(m_media.filePath("languages.en.srt"), "1\n00:00:00,000 --> 00:00:00,800\n\xcf\xf0\xe8\xe2\xe5\xf2\n\n")); // Windows-1251
         // Silence, then noise: a duration guessed from the first frames' bit rate is far too long.
         QVERIFY(ffmpeg("-f lavfi -i aevalsrc='if(lt(t,1),0,random(0)*2-1)':d=2 -c:a aac -b:a 256k", m_media.filePath("guessed.aac")));
     }
@@ -155,6 +161,57 @@ private Q_SLOTS:
         // As the plan says, with the languages, titles and flags the container records.
         QCOMPARE(filmStreams(MediaProbe::probeFile(work.filePath(name))), filmStreams(TrackPlan::make(*MediaProbe::probeFile(input), format).expected()));
         QVERIFY2(fraction >= 0.45, "the last report shows the file written");
+    }
+
+    // A rule and files beside the video: languages and defaults as chosen, text written in
+    // Windows-1251 read back as UTF-8, a side file gone since it was found; a skip runs nothing.
+    void chosen_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<bool>("keepMain");
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<QString>("result"); // the film's streams read back, or "failed: " and the reason
+        const QString end = "|audio aac eng '' 1|audio aac jpn '' 0|subtitle ";
+        QTest::addRow("MKV, the main audio kept") << "en,ja" << true << OutputFormat::mkv << "video mpeg4 - '' 0|audio aac ger '' 0" + end + "subrip eng '' 0";
+        QTest::addRow("MP4") << "English,JPN" << false << OutputFormat::mp4 << "video mpeg4 - '' 1" + end + "mov_text eng '' 1";
+        QTest::addRow("skipped") << "fr" << false << OutputFormat::mkv << "failed: Skipped: no French audio";
+    }
+    void chosen()
+    {
+        QFETCH(QString, lang);
+        QFETCH(bool, keepMain);
+        QFETCH(OutputFormat, format);
+        QFETCH(QString, result);
+        QTemporaryDir work;
+        QFile::remove(m_bin.filePath("ffmpeg.calls"));
+        TrackRule::Options options;
+        options.lang = lang;
+        options.ifNoAudio = "skip";
+        TrackChoice choice { TrackRule::fromOptions(options).rule };
+        choice.rule.keepMainAudio = keepMain;
+        choice.rule.defaults = TrackRule::Defaults::followOrder;
+        for (const QString name : { "languages.en.srt", "languages.en.forced.srt" }) // the second is gone
+            choice.sideFiles << SideInput { m_media.filePath(name), SideFiles::belongingTo("languages.mkv", { name }, {}).value(0), "subrip", "windows-1251" };
+        const QString output = work.filePath("languages." + OutputFormats::fileExtension(format));
+        FFmpegRunner runner({ m_bin.path(), {} });
+        const auto outcome
+            = finishWithin(runner.remux(QUrl::fromLocalFile(m_media.filePath("languages.mkv")), QUrl::fromLocalFile(output), format, {}, choice), 60000);
+        QVERIFY2(outcome, "remux hung");
+        if (result.startsWith("failed: ")) {
+            QCOMPARE(describe(outcome->error), result.mid(8));
+            QCOMPARE(readFile(m_bin.filePath("ffmpeg.calls")), "(unreadable)");
+            QCOMPARE(leftovers(work.path(), {}), QStringList());
+            return;
+        }
+        QCOMPARE(describe(outcome->error), QString());
+        QCOMPARE((outcome->notes + outcome->warnings).join(u' '),
+            "languages.en.forced.srt is no longer beside the video, so it was left out."
+                + QString(format == OutputFormat::mp4 ? " The subtitles were converted to MP4's text format." : ""));
+        QCOMPARE(filmStreams(MediaProbe::probeFile(output)).join(u'|'), result);
+        QProcess text;
+        text.start(m_ffmpeg, { "-loglevel", "error", "-i", output, "-map", "0:s:0", "-f", "srt", "-" });
+        QVERIFY(text.waitForFinished(30000));
+        QVERIFY2(QString::fromUtf8(text.readAllStandardOutput()).contains(u"Привет"), "the text arrived as UTF-8");
     }
 
     // ffmpeg writes the new file with `arguments`; the checks judge it as a remux would.

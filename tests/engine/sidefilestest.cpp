@@ -1,6 +1,15 @@
 #include "engine/sidefiles.h"
 
+#include "../requiretools.h"
+#include "engine/textencoding.h"
+#include "engine/trackchoice.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
+#include <iconv.h>
 
 namespace
 {
@@ -15,6 +24,37 @@ QStringList described(const QList<SideFiles::File> &files)
         lines.append(f.title.isEmpty() ? line : line + " '" + f.title + "'");
     }
     return lines;
+}
+
+// `text` as a file written in the legacy set `charset` holds it.
+QByteArray encoded(const QString &text, const char *charset)
+{
+    QByteArray in = text.toUtf8(), out(in.size() * 4, '\0');
+    char *from = in.data(), *to = out.data();
+    size_t left = in.size(), room = out.size();
+    const iconv_t converter = iconv_open(charset, "UTF-8");
+    iconv(converter, &from, &left, &to, &room);
+    iconv_close(converter);
+    return out.first(out.size() - qsizetype(room));
+}
+
+QString cues(const char *first, const char *second)
+{
+    return QStringLiteral("1\n00:00:01,000 --> 00:00:03,000\n%1\n\n2\n00:00:04,000 --> 00:00:06,000\n%2\n\n").arg(first, second);
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// What ffmpeg writes to its output, run with `arguments`.
+QString ffmpeg(const QStringList &arguments)
+{
+    QProcess process;
+    process.start("ffmpeg", QStringList { "-v", "error" } + arguments);
+    return process.waitForFinished() && process.exitCode() == 0 ? QString::fromUtf8(process.readAllStandardOutput()) : "failed";
 }
 }
 
@@ -54,8 +94,6 @@ private Q_SLOTS:
         row("hidden files skipped, even beside a hidden video", ".m.mkv", {}, { ".m.en.srt", ".m.srt" }, {});
         row("the longer base wins", "m.mkv", { "m.part2.mkv" }, { "m.en.srt", "m.part2.en.srt", "m.part2.srt", "m.part3.srt" },
             { "m.en.srt sub English", "m.part3.srt sub none 'part3'" });
-        row("the longer video takes its own", "m.part2.mkv", { "m.mkv" }, { "m.en.srt", "m.part2.en.srt" }, { "m.part2.en.srt sub English" });
-        row("a blank is no tag", "movie 2.mkv", { "movie.mkv" }, { "movie.en.srt", "movie 2.en.srt" }, { "movie 2.en.srt sub English" });
         row("nor does a blank extend the base", "movie.mkv", { "movie 2.mkv" }, { "movie 2.en.srt", "movies.srt", "Movie.srt" }, {});
     }
     void belongingTo()
@@ -67,14 +105,96 @@ private Q_SLOTS:
         QCOMPARE(described(SideFiles::belongingTo(video, names, otherVideos)), files);
     }
 
-    void inFolder()
+    void read_data()
     {
-        // A video that is also a side file's kind ("m.m4a") never takes itself.
-        const auto found = SideFiles::inFolder({ "m.mkv", "m.m4a", "m.part2.mkv", "n.mkv" }, { "m.en.srt", "m.part2.srt", "m.m4a" });
-        QCOMPARE(found.size(), 3);
-        QCOMPARE(described(found["m.mkv"]), (QStringList { "m.en.srt sub English", "m.m4a audio none" }));
-        QCOMPARE(described(found["m.m4a"]), QStringList { "m.en.srt sub English" });
-        QCOMPARE(described(found["m.part2.mkv"]), QStringList { "m.part2.srt sub none" });
+        QTest::addColumn<QString>("video");
+        QTest::addColumn<bool>("withSideFiles");
+        QTest::addColumn<QStringList>("files"); // as described(), then the codec and the encoding
+        // "movie.en.m4a" is the film's side file, and never takes "movie.en.vtt" from it; added as
+        // a source of its own, it finds its own side files by the longer base.
+        QTest::addRow("all tags; neighbours, hidden and nested left out")
+            << "movie.mkv" << true
+            << QStringList { "movie.Commentary.mka audio none commentary ", "movie.de.ac3 audio German ac3", "movie.en.forced.ASS sub English forced ass",
+                   "movie.en.m4a audio English ", "movie.en.vtt sub English webvtt", "movie.ja.sdh.srt sub Japanese hi subrip SHIFT_JIS",
+                   "movie.x.ssa sub none 'x' ssa WINDOWS-1252 guessed" };
+        QTest::addRow("audio as a source") << "movie.en.m4a" << true
+                                           << QStringList { "movie.en.forced.ASS sub none forced ass", "movie.en.vtt sub none webvtt" };
+        QTest::addRow("the longer base") << "movie.part2.mkv" << true << QStringList { "movie.part2.en.srt sub English subrip" };
+        QTest::addRow("a blank is no tag") << "movie 2.mkv" << true << QStringList { "movie 2.en.srt sub English subrip" };
+        QTest::addRow("side files off") << "movie.mkv" << false << QStringList {};
+    }
+    void read()
+    {
+        QFETCH(QString, video);
+        QFETCH(bool, withSideFiles);
+        QFETCH(QStringList, files);
+        if (QStandardPaths::findExecutable("ffmpeg").isEmpty())
+            KESTRUNE_SKIP_WITHOUT_TOOL("no ffmpeg installed");
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        for (const char *name : { "movie.mkv", "movie.part2.mkv", "movie.Commentary.mka", "movie.part2.en.srt", "movie 2.en.srt", ".movie.en.srt",
+                 "sub/movie.en.srt", "movie.en.vtt", "movie.en.forced.ASS", "movie.en.m4a" })
+            QVERIFY(write(dir.filePath(name), "not media"));
+        QVERIFY(write(dir.filePath("movie.x.ssa"), "\x81\x8d\x8f\x90\x9d, \x81\x8d"));
+        QVERIFY(write(
+            dir.filePath("movie.ja.sdh.srt"), encoded(cues("こんにちは、今日はお元気ですか？", "これからどうすればいいのか分かりません。"), "SHIFT_JIS")));
+        QCOMPARE(ffmpeg({ "-f", "lavfi", "-i", "anullsrc=d=0.2", "-c:a", "ac3", dir.filePath("movie.de.ac3") }), "");
+        QVERIFY(QFile::copy(dir.filePath("movie.de.ac3"), dir.filePath("movie 2.mkv")));
+
+        // One listing for all the rows' readings, as one add shares it; a source that is no media
+        // still has its side files.
+        const FileTracks tracks = FileTracks::read(dir.filePath(video), withSideFiles, std::make_shared<SideFiles::Listings>());
+        QCOMPARE(tracks.info.has_value(), video == "movie 2.mkv");
+        QStringList found;
+        for (const SideInput &side : tracks.sideFiles) {
+            QCOMPARE(side.path, dir.filePath(side.file.name));
+            found << described({ side.file }).constFirst() + ' ' + side.codec + (side.encoding.isEmpty() ? "" : ' ' + side.encoding)
+                    + (side.encodingGuessed ? " guessed" : "");
+        }
+        QCOMPARE(found, files);
+    }
+
+    void encoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("guessed");
+        QTest::addColumn<QString>("text"); // what ffmpeg, told the name, must read; empty: not tried
+        const auto legacy = [](const char *what, const QString &text, const char *written, const char *name) {
+            QTest::addRow("%s", what) << encoded(text, written) << QByteArray(name) << false << text;
+        };
+        const QString russian = cues("Привет, как у тебя дела сегодня?", "Я не знаю, что нам теперь делать с этим.");
+        legacy("Cyrillic", russian, "WINDOWS-1251", "WINDOWS-1251");
+        legacy("Greek", cues("Γεια σου, πώς είσαι σήμερα;", "Δεν ξέρω τι να κάνουμε τώρα με αυτό."), "ISO-8859-7", "ISO-8859-7");
+        legacy("Chinese", cues("你好，你今天怎么样？", "我不知道我们现在该怎么办。"), "GB18030", "GB18030");
+        legacy("Chinese, traditional", cues("你好，你今天怎麼樣？", "我不知道我們現在該怎麼辦。"), "BIG5", "BIG5");
+        legacy("Japanese", cues("こんにちは、今日はお元気ですか？", "これからどうすればいいのか分かりません。"), "SHIFT_JIS", "SHIFT_JIS");
+        legacy("Korean, named as its superset", cues("안녕하세요, 오늘 어떻게 지내세요?", "이제 우리가 무엇을 해야 할지 모르겠어요."), "EUC-KR", "UHC");
+        const auto utf16 = [&russian](QStringEncoder::Encoding form) { return QByteArray(QStringEncoder(form, QStringEncoder::Flag::WriteBom)(russian)); };
+        QTest::addRow("UTF-8") << russian.toUtf8() << QByteArray() << false << QString();
+        QTest::addRow("UTF-8 with a BOM") << "\xEF\xBB\xBF" + russian.toUtf8() << QByteArray() << false << russian;
+        QTest::addRow("UTF-16LE with a BOM") << utf16(QStringEncoder::Utf16LE) << QByteArray() << false << QString();
+        QTest::addRow("UTF-16BE with a BOM") << utf16(QStringEncoder::Utf16BE) << QByteArray() << false << QString();
+        QTest::addRow("ASCII") << cues("Hello", "there").toLatin1() << QByteArray() << false << QString();
+        QTest::addRow("UTF-8 cut inside a character at the limit")
+            << "a" + QString(TextEncoding::readLimit, u'я').toUtf8() << QByteArray() << false << QString();
+        QTest::addRow("undetectable") << QByteArray("\x81\x8d\x8f\x90\x9d, \x81\x8d") << QByteArray("WINDOWS-1252") << true << QString();
+    }
+    void encoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, name);
+        QFETCH(bool, guessed);
+        QFETCH(QString, text);
+        QCOMPARE(TextEncoding::of(bytes), (TextEncoding::Found { name, guessed }));
+        if (text.isEmpty())
+            return;
+        if (QStandardPaths::findExecutable("ffmpeg").isEmpty())
+            KESTRUNE_SKIP_WITHOUT_TOOL("no ffmpeg installed");
+        QTemporaryDir dir;
+        QVERIFY(write(dir.filePath("text.srt"), bytes));
+        const QStringList charset = name.isEmpty() ? QStringList() : QStringList { "-sub_charenc", name };
+        QCOMPARE(ffmpeg(charset + QStringList { "-i", dir.filePath("text.srt"), "-f", "srt", "-" }), text);
     }
 };
 

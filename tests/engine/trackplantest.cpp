@@ -2,6 +2,7 @@
 // writing by the plan is in remuxtest.
 #include "engine/ffmpegrunner.h"
 #include "engine/languagecodes.h"
+#include "engine/sidefiles.h"
 
 #include <QTest>
 
@@ -48,12 +49,50 @@ QString render(const TrackPlan &plan)
     QStringList out;
     for (const auto &t : plan.tracks)
         out << QStringLiteral("%1:%2%3 %4%5 '%6'%7 %8/%9")
-                   .arg(QString::number(t.source), t.codec, t.encoder.isEmpty() ? "" : "=" + t.encoder, orNone(t.language),
-                       t.recordedLanguage == t.language ? "" : "/" + orNone(t.recordedLanguage), t.title,
+                   .arg(t.input ? QStringLiteral("s%1").arg(t.input) : QString::number(t.source), t.codec, t.encoder.isEmpty() ? "" : "=" + t.encoder,
+                       orNone(t.language), t.recordedLanguage == t.language ? "" : "/" + orNone(t.recordedLanguage), t.title,
                        t.recordedTitle == t.title ? "" : "/" + orNone(t.recordedTitle), t.attachedPicture ? "p" : letters(t.flags), letters(t.recordedFlags));
     for (const auto &c : plan.covers)
         out << QStringLiteral("%1:%2 %3").arg(QString::number(c.source), c.fileName, c.mimeType);
     return out.join(u'|');
+}
+
+// Files beside "m.mkv", separated by "|": a name the matcher reads, then "=codec" (else the
+// extension's), "@charset" for text read through one, "@?" for a charset guessed.
+QList<SideInput> sides(const QString &names)
+{
+    QList<SideInput> inputs;
+    for (const QString &item : names.split(u'|', Qt::SkipEmptyParts)) {
+        const QStringList f = item.split(QRegularExpression("[=@]"));
+        const QHash<QString, QString> codecs { { "srt", "subrip" }, { "ass", "ass" }, { "vtt", "webvtt" }, { "aac", "aac" }, { "ac3", "ac3" },
+            { "mka", "opus" } };
+        const QString codec = item.contains(u'=') ? f[1] : codecs.value(f[0].section(u'.', -1));
+        const QString charset = item.contains(u'@') ? f.last() : QString();
+        inputs << SideInput { "/v/" + f[0], SideFiles::belongingTo("m.mkv", { f[0] }, {}).value(0), codec, charset == "?" ? "windows-1252" : charset.toLatin1(),
+            charset == "?" };
+    }
+    return inputs;
+}
+
+// The rule the terminal's words make ("--lang en,ja", "--if-no-audio skip", …), then the
+// window's switches by plain words; "x:KEY+" and "x:KEY-" tick and untick a track.
+TrackChoice choiceOf(const QString &words, const QString &sideNames)
+{
+    const QStringList w = words.split(u' ', Qt::SkipEmptyParts);
+    const auto value = [&w](const QString &option) { return w.contains(option) ? std::optional(w[w.indexOf(option) + 1]) : std::nullopt; };
+    TrackChoice choice { TrackRule::fromOptions({ value("--lang"), value("--audio-lang"), value("--sub-lang"), w.contains("--keep-commentary"),
+                                                    value("--if-no-audio"), w.contains("--no-side-files") })
+                             .rule,
+        sides(sideNames) };
+    choice.rule.keepNoLanguage = !w.contains("no-language-out");
+    choice.rule.keepMainAudio = !w.contains("main-out");
+    choice.rule.leaveOutAudioDescription = w.contains("description-out");
+    choice.rule.keepForcedInAudioLanguages = w.contains("forced");
+    choice.rule.defaults = w.contains("my-order") ? TrackRule::Defaults::followOrder : TrackRule::Defaults::asInSource;
+    for (const QString &word : w)
+        if (word.startsWith("x:"))
+            choice.exceptions.insert(word.mid(2).chopped(1), word.endsWith(u'+'));
+    return choice;
 }
 
 const QString s1
@@ -144,9 +183,122 @@ private Q_SLOTS:
         QCOMPARE((plan.notes + plan.warnings).join(u' ') + (plan.dropsDataTracks ? "+" : ""), sentences);
     }
 
+    // The rule applied: what is kept and how, what is left out and why, the notes, and the row's line.
+    void rule_data()
+    {
+        QTest::addColumn<QString>("streams");
+        QTest::addColumn<QString>("sideNames");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<QString>("tracks");
+        QTest::addColumn<QString>("leftOut"); // "key why" of each track left out, "*" by the user's tick
+        QTest::addColumn<QString>("said"); // notes, warnings, then the row's line
+        const auto row = [](const char *name, const QString &streams, const QString &sides, const QString &words, OutputFormat format, const QString &tracks,
+                             const QString &leftOut,
+                             const QString &said) { QTest::addRow("%s", name) << streams << sides << words << format << tracks << leftOut << said; };
+        const auto mkv = OutputFormat::mkv;
+        const QString four = "v h264|a aac ger - d|a aac EN|a aac jpn|a aac fre|s subrip en|s subrip GER|s ass fra";
+        row("every spelling; the main audio stays", four, "", "--lang eng,Japanese", mkv,
+            "0:h264 - '' -/-|1:aac ger '' d/d|2:aac eng '' -/-|3:aac jpn '' -/-|5:subrip eng '' -/-",
+            "0:4 French: not in your languages|0:6 German: not in your "
+            "languages|0:7 French: not in your languages",
+            "3 of 4 audio · 1 of 3 subtitles");
+        row("main audio not kept by itself", four, "", "--lang en,ja main-out", mkv, "0:h264 - '' -/-|2:aac eng '' -/-|3:aac jpn '' -/-|5:subrip eng '' -/-",
+            "0:1 German: not in your languages|0:4 French: not in your languages|0:6 German: not in your languages|0:7 French: not in your languages",
+            "2 of 4 audio · 1 of 3 subtitles");
+        row("tracks with no language", "v h264|a aac ger - d|a aac und|a aac -|s subrip zxx|s subrip xyz", "", "--lang en main-out", mkv,
+            "0:h264 - '' -/-|2:aac - '' -/-|3:aac - '' -/-|4:subrip - '' -/-", "0:1 German: not in your languages|0:5 xyz: not in your languages",
+            "2 of 3 audio · 1 of 2 subtitles");
+        row("no language left out too: no match", "v h264|a aac ger - d|a aac und", "", "--lang en no-language-out main-out", mkv,
+            "0:h264 - '' -/-|1:aac ger '' d/d", "0:2 No language", "No English audio here, so the main audio (German) was kept. 1 of 2 audio");
+        row("commentary by flag and by title, in any case",
+            "v h264|a aac eng - d|a aac eng - c|a aac eng Director's_Comments|a aac eng COMMENTARY|s subrip "
+            "eng Kommentar|a aac eng - v",
+            "", "--lang en description-out", mkv, "0:h264 - '' -/-|1:aac eng '' d/d",
+            "0:2 Commentary|0:3 Commentary|0:4 Commentary|0:5 Commentary|0:6 Audio description", "1 of 5 audio · 0 of 1 subtitle");
+        row("no match: the main audio, said", "v h264|a aac fre|a aac ger - d|s subrip ger", "", "--lang en,ja main-out", mkv,
+            "0:h264 - '' -/-|2:aac ger '' d/d", "0:1 French: not in your languages|0:3 German: not in your languages",
+            "No English or Japanese audio here, so the main audio (German) was kept. No English or Japanese subtitles here, so none were kept. 1 of 2 audio · "
+            "0 of "
+            "1 subtitle");
+        row("no match: the first audio, of an unknown language", "v h264|a aac xyz|a aac fre", "", "--audio-lang en,ja,fi", mkv,
+            "0:h264 - '' -/-|1:aac xyz '' -/-", "0:2 French: not in your languages",
+            "No English, Japanese or Finnish audio here, so the main audio (xyz) was kept. 1 of 2 audio");
+        row("audio chosen, every subtitle; a tick out", four, "", "--audio-lang en,ja --if-no-audio skip x:0:2-", OutputFormat::mp4,
+            "0:h264 - '' -/d|1:aac ger '' d/d|3:aac jpn '' -/-|5:mov_text=mov_text eng '' -/d|6:mov_text=mov_text deu '' -/-|7:mov_text=mov_text fra '' -/-",
+            "0:2 Left out by you*|0:4 French: not in your languages",
+            "The subtitles were converted to MP4's text format; their styling was lost. 2 of 4 audio · 3 of 3 subtitles");
+        row("no match: skipped", "v h264|a aac ger - d|s subrip eng", "", "--lang en,ja --if-no-audio skip", mkv,
+            "0:h264 - '' -/-|1:aac ger '' d/d|2:subrip eng '' -/-", "", "Skipped: no English or Japanese audio");
+        row("audio with no language is never skipped", "v h264|a aac und", "", "--lang en --if-no-audio skip", mkv, "0:h264 - '' -/-|1:aac - '' -/-", "",
+            "Every track");
+        row("forced subtitles in the kept audio's languages", "v h264|a aac jpn|s ass jpn - f|s ass eng - f|s ass jpn|s ass - - f", "",
+            "--audio-lang ja --sub-lang none forced", mkv, "0:h264 - '' -/-|1:aac jpn '' -/-|2:ass jpn '' f/f",
+            "0:3 No subtitles chosen|0:4 No subtitles chosen|0:5 No subtitles chosen", "1 of 1 audio · 1 of 4 subtitles");
+        row("defaults in the order of the languages", "v h264 - - d|a aac eng - d|a aac jpn|a aac jpn|s ass eng - df|s ass jpn - f|s ass jpn - f", "",
+            "--lang ja,en my-order", OutputFormat::mp4,
+            "0:h264 - '' d/d|1:aac eng '' -/-|2:aac jpn '' d/d|3:aac jpn '' -/-|4:mov_text=mov_text eng '' f/f|5:mov_text=mov_text jpn '' "
+            "df/df|6:mov_text=mov_text jpn '' f/f",
+            "", "The subtitles were converted to MP4's text format; their styling was lost. Every track");
+        row("ticks: the video stays, a track in and one out", four, "", "--lang en x:0:0- x:0:4+ x:0:5- x:0:7+", mkv,
+            "0:h264 - '' -/-|1:aac ger '' d/d|2:aac eng '' -/-|4:aac fre '' -/-|7:ass fra '' -/-",
+            "0:3 Japanese: not in your languages|0:5 Left out by you*|0:6 German: not in your languages", "3 of 4 audio · 1 of 3 subtitles");
+        row("bitmaps into MP4, a rule choosing: left out, said", "v h264|a aac eng|s hdmv_pgs_subtitle eng|s dvb_subtitle eng|s hdmv_pgs_subtitle eng", "",
+            "--lang en", OutputFormat::mp4, "0:h264 - '' -/d|1:aac eng '' -/d",
+            "0:2 PGS subtitles can't go into MP4|0:3 DVB subtitles can't go into MP4|0:4 PGS subtitles can't go into MP4",
+            "PGS subtitles can't go into MP4, so they were left out. DVB subtitles can't go into MP4, so they were left out. 1 of 1 audio · 0 of 3 subtitles");
+        row("side files of every tag into MP4", "v h264|a aac eng - d|s subrip eng",
+            "m.srt|m.en.forced.srt@windows-1251|m.ja.sdh.default.ass|m.ja.commentary.aac|m.Director.mka|m.pt-BR.cc.vtt@?|m.fr.srt", "--lang en,ja",
+            OutputFormat::mp4,
+            "0:h264 - '' -/d|1:aac eng '' d/d|2:mov_text=mov_text eng '' -/-|s1:mov_text=mov_text - '' -/-|s2:mov_text=mov_text eng '' "
+            "f/f|s3:mov_text=mov_text jpn '' dh/dh|"
+            "s4:opus - 'Director' -/-",
+            "side:m.ja.commentary.aac Commentary|side:m.pt-BR.cc.vtt Portuguese: not in your languages|side:m.fr.srt French: not in your languages",
+            "The subtitles were converted to MP4's text format; their styling was lost. Every track · 4 side files");
+        row("side files into TS: text can't go in", "v h264|a aac eng", "m.en.srt|m.de.aac|m.en.vtt@?", "--lang en,de", OutputFormat::mpegts,
+            "0:h264 - '' -/-|1:aac eng '' -/-|s1:aac ger '' -/-",
+            "side:m.en.srt SRT subtitles can't go into TS|side:m.en.vtt WebVTT subtitles can't go into TS",
+            "m.en.srt can't go into TS, so it was left out. m.en.vtt can't go into TS, so it was left out. Every track · 1 side file");
+        row("side files kept, text read through a charset guessed", "v h264|a aac eng", "m.en.srt@?|m.ac3|m.aac=", "", mkv,
+            "0:h264 - '' -/-|1:aac eng '' -/-|s1:subrip=srt eng '' -/-|s2:ac3 - '' -/-", "side:m.aac Can't be read",
+            "m.aac can't be read, so it was left out. The encoding of m.en.srt couldn't be told, so it was read as Windows-1252. Every track · 2 side files");
+        row("side files not wanted", "v h264|a aac eng", "m.en.srt", "--no-side-files", mkv, "0:h264 - '' -/-|1:aac eng '' -/-", "", "Every track");
+        row("side audio WebM can't take", "v vp9|a opus eng", "m.en.aac|m.de.mka", "", OutputFormat::webm,
+            "0:vp9 - '' -/-|1:opus eng '' -/-|s1:opus ger '' -/-", "side:m.en.aac AAC audio can't go into WEBM",
+            "m.en.aac can't go into WEBM, so it was left out. Every track · 1 side file");
+    }
+    void rule()
+    {
+        QFETCH(QString, streams);
+        QFETCH(QString, sideNames);
+        QFETCH(QString, words);
+        QFETCH(OutputFormat, format);
+        QFETCH(QString, tracks);
+        QFETCH(QString, leftOut);
+        QFETCH(QString, said);
+        const TrackChoice choice = choiceOf(words, sideNames);
+        const TrackPlan plan = TrackPlan::make(source(streams), format, choice);
+        QCOMPARE(render(plan), tracks);
+        QStringList out;
+        for (const auto &d : plan.decisions)
+            if (!d.kept)
+                out << d.key + u' ' + d.why + (d.byException ? "*" : "");
+        QCOMPARE(out.join(u'|'), leftOut);
+        QCOMPARE((plan.notes + plan.warnings + QStringList { plan.summary() }).join(u' '), said);
+        // Every track and every side file given is decided; a kept side file is the input its decision names.
+        QCOMPARE(plan.decisions.size(), source(streams).streams.size() + (choice.rule.addSideFiles ? choice.sideFiles.size() : 0));
+        QStringList read;
+        for (const auto &d : plan.decisions)
+            if (d.kept && d.input > 0)
+                read << plan.sideInputs.value(d.input - 1).path.section(u'/', -1) + u'=' + d.key.mid(5);
+        QCOMPARE(read.size(), plan.sideInputs.size());
+        for (const QString &pair : read)
+            QCOMPARE(pair.section(u'=', 0, 0), pair.section(u'=', 1));
+    }
+
     void arguments_data()
     {
-        QTest::addColumn<QString>("streams"); // "": the source could not be read
+        QTest::addColumn<QString>("streams"); // "": the source could not be read; " + " then side files
         QTest::addColumn<OutputFormat>("format");
         QTest::addColumn<QString>("attempt"); // "d" leaving out data, "g" new timestamps, digits streams left out
         QTest::addColumn<QString>("vector"); // after the common opening
@@ -177,6 +329,15 @@ private Q_SLOTS:
             "-i IN -map 0:0 -map 0:1 -map 0:2 -map 0:4 -c copy -disposition:0 default -disposition:1 default -metadata:s:1 language=eng "
             "-metadata:s:1 title=English 5.1 -c:2 webvtt -disposition:2 hearing_impaired -metadata:s:2 language=fre -disposition:3 attached_pic -f webm -y "
             "OUT");
+        row("MKV, side files: text in another charset decoded", "v h264|a aac eng + m.de.aac|m.ru.srt@windows-1251|m.en.forced.ass|m.fr.srt@?",
+            OutputFormat::mkv, "d",
+            "-i IN -i /v/m.de.aac -sub_charenc windows-1251 -i /v/m.ru.srt -i /v/m.en.forced.ass -sub_charenc windows-1252 -i /v/m.fr.srt -map 0:0 -map 0:1 "
+            "-map 1:0 -map 2:0 -map 3:0 -map 4:0 -c copy -disposition:0 0 -disposition:1 0 -metadata:s:1 language=eng -disposition:2 0 -metadata:s:2 "
+            "language=ger -c:3 srt -disposition:3 0 -metadata:s:3 language=rus -disposition:4 forced -metadata:s:4 language=eng -c:5 srt -disposition:5 0 "
+            "-metadata:s:5 language=fre -f matroska -y OUT");
+        row("MP4, a side SRT in UTF-8", "v h264 + m.ja.default.srt", OutputFormat::mp4, "",
+            "-i IN -i /v/m.ja.default.srt -map 0:0 -map 1:0 -c copy -disposition:0 0 -c:1 mov_text -disposition:1 default -metadata:s:1 language=jpn "
+            "-movflags +faststart -f mp4 -y OUT");
         row("TS", s3, OutputFormat::mpegts, "",
             "-i IN -map 0:0 -map 0:1 -map 0:2 -map 0:3 -map 0:4 -c copy -disposition:0 default -disposition:1 default -metadata:s:1 language=eng "
             "-disposition:2 hearing_impaired -metadata:s:2 language=fre -disposition:4 attached_pic -f mpegts -y OUT");
@@ -191,7 +352,8 @@ private Q_SLOTS:
         for (const QChar c : attempt)
             if (c.isDigit())
                 retry.leftOutIndexes << c.digitValue();
-        auto plan = streams.isEmpty() ? std::nullopt : std::optional(TrackPlan::make(source(streams), format));
+        const QStringList parts = streams.split(" + "); // then files beside the video
+        auto plan = streams.isEmpty() ? std::nullopt : std::optional(TrackPlan::make(source(parts[0]), format, choiceOf("", parts.value(1))));
         for (qsizetype i = 0; plan && i < plan->covers.size(); ++i)
             plan->covers[i].path = "/C"; // as if copied out
         QCOMPARE(FFmpegRunner::buildArguments(QUrl::fromLocalFile("/IN"), QUrl::fromLocalFile("/OUT"), format, retry, plan).join(u' '),

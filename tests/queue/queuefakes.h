@@ -3,6 +3,7 @@
 // Stand-ins for the engine, the dialogs, the file browser and the clock, so the view model can
 // be driven through its public interface with exact timing and scripted runs.
 
+#include "engine/diskcall.h"
 #include "engine/ffmpegrunner.h"
 #include "queue/platformservices.h"
 #include "queue/remuxviewmodel.h"
@@ -40,6 +41,7 @@ public:
     std::chrono::microseconds runTime { 0 }; // how far the clock moves during a run
     std::chrono::steady_clock::time_point *now = nullptr;
     QStringList calls; // source names, in run order
+    QList<TrackChoice> choices; // what each run was told to keep
     ProgressHandler lastHandler;
     QObject gate; // context of a gated run's wake-up
     std::coroutine_handle<> parked; // a gated run, until the test or a stop releases it
@@ -50,10 +52,11 @@ public:
 
     [[nodiscard]] std::optional<QUrl> locateFFmpeg() const override { return available ? std::optional(QUrl(u"file:///fake/ffmpeg"_qs)) : std::nullopt; }
 
-    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat, ProgressHandler onProgress, TrackChoice) override
+    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat, ProgressHandler onProgress, TrackChoice choice) override
     {
         const QString name = input.fileName();
         calls.append(name);
+        choices.append(choice);
         lastHandler = onProgress;
         for (const Progress &report : std::as_const(reports))
             onProgress(report);
@@ -122,6 +125,7 @@ struct Harness {
     QList<std::chrono::milliseconds> sleeps;
     std::function<void()> onSleep; // sees the model at the moment a hold begins
     std::function<void()> onWalk; // runs on the walker before each entry
+    std::function<FileTracks(const QString &path)> onRead; // reads a file's tracks, on a worker; none: no tracks
     FakeRunner *runner; // null when another engine was given
     FakeServices *picker = new FakeServices;
     std::unique_ptr<RemuxViewModel> vm;
@@ -131,6 +135,9 @@ struct Harness {
 
     ~Harness()
     {
+        tester.reset();
+        vm.reset();
+        DiskCall::workers()->waitForDone(5000); // no reading outlives what it reads with
         for (const QByteArray &name : std::as_const(rawNames))
             ::unlink(name.constData());
     }
@@ -157,6 +164,7 @@ struct Harness {
         if (timedHold)
             deps.sleeper = nullptr;
         deps.diskStallLimit = stallLimit;
+        deps.readTracks = [this](const QString &path, bool) { return onRead ? onRead(path) : FileTracks {}; };
         vm = std::make_unique<RemuxViewModel>(std::move(deps));
         tester = std::make_unique<QAbstractItemModelTester>(vm->fileModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QObject::connect(vm->fileModel(), &QAbstractItemModel::modelAboutToBeReset, [] { QFAIL("the list was reset"); });

@@ -4,7 +4,9 @@
 
 #include <QScopeGuard>
 #include <QSemaphore>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QThread>
 #include <QThreadPool>
 
 namespace
@@ -13,6 +15,21 @@ const QString failed = QStringLiteral("failed ffmpeg exited 1: bad");
 const QString dropped = QStringLiteral(" | A data track couldn't be copied into %1 and was dropped (timecode usually survives)");
 const QString newTimestamps = QStringLiteral("The source lacks timestamps, so new ones were generated.");
 using Names = QStringList;
+using Kind = MediaProbe::StreamKind;
+
+// A film with English and German audio, German first, and an SRT beside it.
+FileTracks film(const QString &path)
+{
+    MediaProbe::Info info;
+    info.streams = { { Kind::video, "h264", 0 }, { Kind::audio, "aac", 1, false, {}, "ger" }, { Kind::audio, "ac3", 2, false, {}, "eng" } };
+    return { info,
+        { SideInput { path.chopped(4) + ".en.srt", { QFileInfo(path).baseName() + ".en.srt", SideFiles::Kind::subtitle, QLocale::English }, "subrip" } } };
+}
+
+QVariant role(const Harness &h, int row, int role)
+{
+    return h.vm->fileModel()->data(h.vm->fileModel()->index(row), role);
+}
 }
 
 class RemuxViewModelTest : public QObject
@@ -350,6 +367,163 @@ private Q_SLOTS:
         QVERIFY(DiskCall::workers()->waitForDone(5000));
         QCoreApplication::processEvents(); // what the walk finds at last is dropped
         QCOMPARE(h.statuses(), fetch<Names>("statuses"));
+    }
+
+    // Tracks are read off the window's thread once an add is listed, and arrive in batches. A
+    // mount that stops answering holds up neither the other mounts' readings nor the batch, which
+    // runs its file without them; a row removed mid-reading is let go. Each run gets the rule.
+    void readTracks_data()
+    {
+        QTest::addColumn<bool>("sideFiles");
+        QTest::addRow("side files added") << true;
+        QTest::addRow("side files left out") << false;
+    }
+
+    void readTracks()
+    {
+        QTemporaryDir dead(u"/dev/shm/kestrune-dead-XXXXXX"_qs);
+        if (!dead.isValid() || DiskCall::mountOf(dead.path()) == DiskCall::mountOf(QDir::tempPath()))
+            QSKIP("needs a second mount to stand for the dead share");
+        Harness h(nullptr, false, 300ms);
+        QSemaphore deadShare, slow;
+        const auto answered = qScopeGuard([&] { deadShare.release(9), slow.release(9); });
+        const auto window = QThread::currentThread();
+        std::atomic_bool offThread = true;
+        h.onRead = [&](const QString &path) {
+            offThread = offThread && QThread::currentThread() != window;
+            path.startsWith(dead.path()) ? deadShare.acquire() : path.contains("slow-") ? slow.acquire() : void();
+            return film(path);
+        };
+        TrackRule rule;
+        rule.chooseAudioLanguages({ QLocale::Japanese });
+        rule.addSideFiles = fetch<bool>("sideFiles");
+        h.vm->setTrackRule(rule);
+        QFile(dead.filePath("d.mkv")).open(QIODevice::WriteOnly);
+        h.vm->addFiles({ QUrl::fromLocalFile(dead.filePath("d.mkv")) });
+        QSignalSpy changed(h.vm->fileModel(), &QAbstractItemModel::dataChanged);
+        Names local { "slow-x.mkv" };
+        for (int i = 0; i < 20; ++i)
+            local.append(QString::number(i) + ".mkv");
+        h.add(local);
+        h.vm->removeFile(role(h, 1, FileListModel::FileIdRole).toString()); // its reading is in flight
+        QTRY_VERIFY(role(h, 20, FileListModel::TracksReadRole).toBool());
+        QVERIFY(!role(h, 0, FileListModel::TracksReadRole).toBool() && role(h, 1, FileListModel::TracksReadRole).toBool());
+        QVERIFY2(changed.count() < 20, "one change per batch of readings");
+        const QVariantMap english = role(h, 1, FileListModel::TracksRole).toList().value(2).toMap();
+        QCOMPARE(role(h, 1, FileListModel::TracksRole).toList().size(), rule.addSideFiles ? 4 : 3);
+        QVERIFY(english["languageName"] == "English" && english["languageCode"] == "eng" && !english["kept"].toBool());
+        QVERIFY(!role(h, 1, FileListModel::TrackSummaryRole).toString().isEmpty());
+        changed.clear();
+        h.vm->setTrackRule({}); // one change for every row's plan
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(changed[0][0].toModelIndex().row() == 0 && changed[0][1].toModelIndex().row() == 20);
+        QVERIFY(role(h, 1, FileListModel::TracksRole).toList().value(2).toMap()["kept"].toBool());
+        h.vm->setTrackRule(rule);
+        slow.release();
+        QVERIFY(h.convert()); // d waits until its reading is given up
+        QVERIFY(offThread && role(h, 0, FileListModel::TracksReadRole).toBool());
+        QCOMPARE(h.runner->calls.size(), 21);
+        for (int run = 0; run < 21; ++run) {
+            QCOMPARE(h.runner->choices.at(run).rule, rule);
+            QCOMPARE(h.runner->choices.at(run).sideFiles.size(), run == 0 || !rule.addSideFiles ? 0 : 1);
+        }
+    }
+
+    // A tick for one file is an exception its run gets, marked on its row until the rule is
+    // followed again; one that agrees with the rule is none. A file finished, converting, or in
+    // work for the batch keeps its plan.
+    void trackExceptions_data()
+    {
+        // "file|key|kept", "file|follow"; "batch": a waits in its run; "search": a's name search
+        // hangs; "done": a batch ran.
+        QTest::addColumn<Names>("steps");
+        QTest::addColumn<QString>("marked"); // a's and b's hasException
+        QTest::addColumn<Names>("choices"); // each run's exceptions, in run order
+        QTest::addRow("left out") << Names { "b|0:1|0" } << "01" << Names { "", "0:1=0" };
+        QTest::addRow("agreeing with the rule") << Names { "b|0:1|1" } << "00" << Names { "", "" };
+        QTest::addRow("no such track") << Names { "b|0:9|0" } << "00" << Names { "", "" };
+        QTest::addRow("the rule again") << Names { "b|0:1|0", "b|0:2|0", "b|follow" } << "00" << Names { "", "" };
+        QTest::addRow("converting; queued in the batch") << Names { "batch", "a|0:1|0", "b|0:1|0" } << "01" << Names { "", "0:1=0" };
+        QTest::addRow("in work before it converts") << Names { "search", "a|0:1|0" } << "00" << Names { "", "" };
+        QTest::addRow("finished") << Names { "done", "a|0:1|0" } << "00" << Names { "", "" };
+    }
+
+    void trackExceptions()
+    {
+        Harness h;
+        h.onRead = film;
+        h.add({ "gate-a.mkv", "b.mkv" });
+        QTRY_VERIFY(role(h, 0, FileListModel::TracksReadRole).toBool() && role(h, 1, FileListModel::TracksReadRole).toBool());
+        QSemaphore entered, resume;
+        std::atomic_bool hang = false;
+        const auto resumed = qScopeGuard([&] { resume.release(9); });
+        h.onWalk = [&] { hang.exchange(false) && (entered.release(), resume.acquire(), true); };
+        std::optional<QCoro::Task<void>> batch;
+        for (const QString &step : fetch<Names>("steps")) {
+            const QStringList part = step.split(u'|');
+            const QString id = role(h, part[0] == "a" ? 0 : 1, FileListModel::FileIdRole).toString();
+            if (step == "done") {
+                h.runner->gateOpen = true;
+                QVERIFY(h.convert());
+            } else if (step == "batch" || step == "search") {
+                hang = step == "search";
+                batch = h.vm->convert();
+                QVERIFY(step == "batch" ? QTest::qWaitFor([&] { return h.runner->waiting; }) : entered.tryAcquire(1, 5000));
+            } else {
+                part[1] == "follow" ? h.vm->followTrackRule(id) : h.vm->setTrackKept(id, part[1], part[2] == "1");
+            }
+        }
+        QCOMPARE(QString::number(role(h, 0, FileListModel::HasExceptionRole).toInt()) + QString::number(role(h, 1, FileListModel::HasExceptionRole).toInt()),
+            fetch<QString>("marked"));
+        h.runner->gateOpen = true;
+        h.runner->release();
+        resume.release();
+        QVERIFY((!batch || Harness::finish(std::move(*batch))) && h.convert());
+        Names choices;
+        for (const TrackChoice &choice : std::as_const(h.runner->choices)) {
+            QStringList exceptions;
+            for (auto it = choice.exceptions.cbegin(); it != choice.exceptions.cend(); ++it)
+                exceptions.append(it.key() + "=" + QString::number(it.value()));
+            choices.append(exceptions.join(u','));
+        }
+        QCOMPARE(choices, fetch<Names>("choices"));
+    }
+
+    // The rule is kept in the user's settings for the next start, unless choices are not
+    // remembered (a terminal run neither reads nor writes it).
+    void trackRuleRemembered_data()
+    {
+        QTest::addColumn<bool>("remember");
+        QTest::addRow("remembered") << true;
+        QTest::addRow("not remembered") << false;
+    }
+
+    void trackRuleRemembered()
+    {
+        const bool remember = fetch<bool>("remember");
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Kestrune.conf");
+        TrackRule rule, other;
+        rule.chooseAudioLanguages({ QLocale::English, QLocale::Japanese });
+        other.subtitles = TrackRule::Subtitles::none;
+        QSettings kept(file, QSettings::IniFormat);
+        other.save(kept); // what an earlier window chose
+        kept.sync();
+        const auto model = [&] {
+            RemuxViewModel::Dependencies deps;
+            deps.settings = std::make_unique<QSettings>(file, QSettings::IniFormat);
+            deps.rememberChoices = remember;
+            return std::make_unique<RemuxViewModel>(std::move(deps));
+        };
+        auto first = model();
+        QCOMPARE(first->trackRule(), remember ? other : TrackRule());
+        QSignalSpy changed(first.get(), &RemuxViewModel::trackRuleChanged);
+        first->setTrackRule(rule);
+        QCOMPARE(changed.count(), 1);
+        first.reset();
+        QCOMPARE(model()->trackRule(), remember ? rule : TrackRule());
+        QSettings after(file, QSettings::IniFormat);
+        QCOMPARE(TrackRule::load(after), remember ? rule : other);
     }
 
     // The output never replaces anything, and goes where the destination setting says.
