@@ -2,6 +2,7 @@
 
 #include "engine/sidefiles.h"
 #include "engine/trackchoice.h"
+#include "engine/trackplan.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -29,14 +30,23 @@ public:
     }
     void stopRunning(std::chrono::milliseconds) override { m_driver->release({ false, RunError::stopped() }); }
 
-    QCoro::Task<RemuxOutcome> remux(QUrl, QUrl, OutputFormat, ProgressHandler onProgress, TrackChoice) override
+    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl, OutputFormat format, ProgressHandler onProgress, TrackChoice choice) override
     {
         UiTestDriver *driver = m_driver;
+        // The plan's part of the outcome, as the engine has it: a file the rule skips ends at
+        // once, a written one carries the plan's notes.
+        const FileTracks tracks = driver->readTracks(input.toLocalFile());
+        const std::optional<TrackPlan> plan = tracks.info ? std::optional(TrackPlan::make(*tracks.info, format, choice)) : std::nullopt;
+        if (plan && plan->skipped)
+            co_return RemuxOutcome { false, RunError::platformError(*plan->skipped) };
         driver->m_handler = std::move(onProgress);
         // Resumed synchronously by release(): a queued resume could outlive the model.
         co_await UiTestDriver::Release { {}, driver };
         driver->m_handler = nullptr;
-        co_return driver->m_outcome;
+        RemuxOutcome outcome = driver->m_outcome;
+        if (plan && outcome.succeeded())
+            outcome.notes << plan->notes, outcome.warnings << plan->warnings;
+        co_return outcome;
     }
 
 private:

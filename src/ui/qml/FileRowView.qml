@@ -205,13 +205,15 @@ Item {
                 // qmllint disable unqualified
                 sourceComponent: Column {
                     spacing: Units.smallSpacing
+                    // By count: a tick changes every map, and lines made anew would drop the
+                    // keyboard's focus.
                     Repeater {
-                        model: row.tracks
+                        model: row.tracks.length
                         delegate: TrackLine {
-                            required property var modelData
+                            required property int index
                             width: parent ? parent.width : 0
-                            track: modelData
-                            onKeptToggled: kept => row.trackKeptToggled(modelData.key, kept)
+                            track: row.tracks[index]
+                            onKeptToggled: kept => row.trackKeptToggled(track.key, kept)
                         }
                     }
                 }

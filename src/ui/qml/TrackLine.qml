@@ -20,6 +20,28 @@ RowLayout {
             "data": qsTr("Data"),
             "attachment": qsTr("Attachment")
         })[track.kind] || qsTr("Other")
+    // libavcodec's names as people know them; others as they are.
+    readonly property string codecName: ({
+            "h264": "H.264",
+            "hevc": "HEVC",
+            "av1": "AV1",
+            "mpeg2video": "MPEG-2",
+            "aac": "AAC",
+            "ac3": "AC-3",
+            "eac3": "E-AC-3",
+            "dts": "DTS",
+            "truehd": "TrueHD",
+            "flac": "FLAC",
+            "opus": "Opus",
+            "mp3": "MP3",
+            "subrip": "SRT",
+            "ass": "ASS",
+            "webvtt": "WebVTT",
+            "mov_text": qsTr("MP4 text"),
+            "hdmv_pgs_subtitle": "PGS",
+            "dvd_subtitle": "VobSub",
+            "dvb_subtitle": "DVB"
+        })[track.codec] || track.codec
     readonly property string detail: {
         if (!track.kept)
             return track.why;
@@ -49,7 +71,7 @@ RowLayout {
                     "subtitle": qsTr("%1 subtitles")
                 })[line.track.kind];
             const what = line.track.languageName === "" ? line.kindName : named ? named.arg(line.track.languageName) : line.track.languageName + " " + line.kindName;
-            const parts = [what, line.track.codec];
+            const parts = [what, line.codecName];
             if (line.track.title !== "")
                 parts.push(line.track.title);
             parts.push(line.track.kept ? qsTr("kept") : qsTr("left out"));
@@ -84,7 +106,7 @@ RowLayout {
                 Accessible.ignored: true
             }
             Caption {
-                text: line.track.codec
+                text: line.codecName
             }
             Caption {
                 objectName: "trackTitle"
