@@ -120,6 +120,8 @@ Item {
         ColumnLayout {
             spacing: Units.hairline
             Layout.fillWidth: true
+            // What is left beside the indicator and the buttons, however wide its lines would be.
+            Layout.preferredWidth: 0
             Layout.alignment: row.alignment
 
             WindowText {
@@ -162,7 +164,7 @@ Item {
             }
             // What becomes of the tracks, a toggle to list them, and the way back to the rule
             // when this file's were chosen by hand.
-            RowLayout {
+            Flow {
                 objectName: "trackLine"
                 visible: row.showsTracks
                 spacing: Units.largeSpacing
@@ -171,7 +173,8 @@ Item {
 
                 DisclosureHeader {
                     objectName: "tracksDisclosure"
-                    text: row.trackSummary
+                    // A skip already stands above as the row's reason.
+                    text: row.isFailed && row.reason === row.trackSummary ? qsTr("Tracks") : row.trackSummary
                     expanded: row.tracksOpen
                     onClicked: row.tracksToggled()
                     Accessible.name: qsTr("Tracks: %1").arg(row.trackSummary)
@@ -190,9 +193,6 @@ Item {
                     text: qsTr("Back to the rule")
                     pointSize: WindowStyle.captionPointSize
                     onClicked: row.followRuleRequested()
-                }
-                Item {
-                    Layout.fillWidth: true
                 }
             }
             // Made only while open: a long queue holds no track lists.
