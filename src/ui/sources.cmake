@@ -8,6 +8,12 @@ target_sources(kestrune_lib PRIVATE
 list(APPEND KESTRUNE_QML_FILES
   ${CMAKE_CURRENT_LIST_DIR}/qml/ContentView.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FormatRow.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/TrackRuleRow.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/TrackRuleEditor.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/LanguagePicker.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/TrackLine.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/WindowCheckBox.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/WindowRadioButton.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/BatchStatus.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FilesArea.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FileRowView.qml

@@ -1,5 +1,5 @@
-#include "run.h"
 #include "../requiretools.h"
+#include "run.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -139,10 +139,13 @@ private Q_SLOTS:
     }
 
     // Browse opens the file dialog transient for the window: raising the window never hides it.
+    // The reader finds the rule for the tracks by its name, and the button that edits it.
     void browseDialogBelongsToWindow()
     {
         start(KESTRUNE_APP_PATH, {}, m_env);
-        readerSees("\n +push button 'Browse…'");
+        const QString seen = "\n +push button 'Browse…'[\\s\\S]*\n +[a-z ]+ 'Tracks: Keeping every track'[^\n]*\n +push button 'Edit…'";
+        const QString tree = readerSees(seen);
+        QVERIFY2(tree.contains(QRegularExpression(seen)), qPrintable(tree));
         // The press is answered once the dialog closes, so it is left running.
         start("timeout", { "20", "/usr/bin/python3", KESTRUNE_ATSPI_SCRIPT, "Kestrune", "press", "Browse…" }, m_env);
         QTRY_COMPARE_WITH_TIMEOUT(windows("\"Add Files\": ").size(), 1, launchTimeoutMs);

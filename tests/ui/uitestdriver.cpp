@@ -1,5 +1,9 @@
 #include "uitestdriver.h"
 
+#include "engine/sidefiles.h"
+#include "engine/trackchoice.h"
+#include "engine/trackplan.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -26,14 +30,23 @@ public:
     }
     void stopRunning(std::chrono::milliseconds) override { m_driver->release({ false, RunError::stopped() }); }
 
-    QCoro::Task<RemuxOutcome> remux(QUrl, QUrl, OutputFormat, ProgressHandler onProgress, TrackChoice) override
+    QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl, OutputFormat format, ProgressHandler onProgress, TrackChoice choice) override
     {
         UiTestDriver *driver = m_driver;
+        // The plan's part of the outcome, as the engine has it: a file the rule skips ends at
+        // once, a written one carries the plan's notes.
+        const FileTracks tracks = driver->readTracks(input.toLocalFile());
+        const std::optional<TrackPlan> plan = tracks.info ? std::optional(TrackPlan::make(*tracks.info, format, choice)) : std::nullopt;
+        if (plan && plan->skipped)
+            co_return RemuxOutcome { false, RunError::platformError(*plan->skipped) };
         driver->m_handler = std::move(onProgress);
         // Resumed synchronously by release(): a queued resume could outlive the model.
         co_await UiTestDriver::Release { {}, driver };
         driver->m_handler = nullptr;
-        co_return driver->m_outcome;
+        RemuxOutcome outcome = driver->m_outcome;
+        if (plan && outcome.succeeded())
+            outcome.notes << plan->notes, outcome.warnings << plan->warnings;
+        co_return outcome;
     }
 
 private:
@@ -89,13 +102,25 @@ void UiTestDriver::reset()
     // The minimum visible duration is the model's business; the views see its end at once.
     RemuxViewModel::Dependencies dependencies { std::make_unique<ScriptedRunner>(this), std::make_unique<ScriptedServices>(this),
         std::make_unique<ScriptedServices>(this), {}, [](std::chrono::milliseconds) -> QCoro::Task<void> { co_return; } };
+    dependencies.readTracks = [this](const QString &path, bool withSideFiles) {
+        FileTracks tracks = readTracks(path);
+        if (!withSideFiles)
+            tracks.sideFiles.clear();
+        return tracks;
+    };
     auto model = std::make_unique<RemuxViewModel>(std::move(dependencies));
     m_engine->rootContext()->setContextProperty(QStringLiteral("vm"), model.get());
     if (m_model)
         m_model.release()->deleteLater();
     m_model = std::move(model);
+    // The rule is remembered between models: each starts from the default.
+    m_model->setTrackRule({});
     m_revealed.clear();
     m_nextFolder.clear();
+    {
+        QMutexLocker lock(&m_tracksLock);
+        m_tracks.clear();
+    }
     Q_EMIT modelChanged();
 }
 
@@ -115,6 +140,44 @@ void UiTestDriver::addFiles(const QStringList &names)
 {
     m_model->addFiles(makeFiles(names));
     awaitListing();
+}
+
+void UiTestDriver::setTracks(const QString &name, const QVariantList &tracks)
+{
+    QMutexLocker lock(&m_tracksLock);
+    m_tracks.insert(name, tracks);
+}
+
+FileTracks UiTestDriver::readTracks(const QString &path) const
+{
+    const QString name = QFileInfo(path).fileName();
+    QMutexLocker lock(&m_tracksLock);
+    if (!m_tracks.contains(name))
+        return {};
+    static const QHash<QString, MediaProbe::StreamKind> kinds { { u"video"_qs, MediaProbe::StreamKind::video }, { u"audio"_qs, MediaProbe::StreamKind::audio },
+        { u"subtitle"_qs, MediaProbe::StreamKind::subtitle } };
+    static const QHash<QString, MediaProbe::Flag> flags { { u"default"_qs, MediaProbe::Flag::isDefault }, { u"forced"_qs, MediaProbe::Flag::forced },
+        { u"hearingImpaired"_qs, MediaProbe::Flag::hearingImpaired }, { u"visualImpaired"_qs, MediaProbe::Flag::visualImpaired },
+        { u"commentary"_qs, MediaProbe::Flag::commentary } };
+    FileTracks tracks { MediaProbe::Info { 60.0, false, {}, u"matroska,webm"_qs, 0, true }, {} };
+    for (const QVariant &entry : m_tracks.value(name)) {
+        const QVariantMap track = entry.toMap();
+        const QString side = track.value(u"side"_qs).toString();
+        if (!side.isEmpty()) {
+            const QList<SideFiles::File> found = SideFiles::belongingTo(name, { side }, {});
+            if (!found.isEmpty())
+                tracks.sideFiles << SideInput { QFileInfo(path).dir().filePath(side), found.constFirst(), track.value(u"codec"_qs).toString(), {}, false };
+            continue;
+        }
+        MediaProbe::Stream stream { kinds.value(track.value(u"kind"_qs).toString(), MediaProbe::StreamKind::other), track.value(u"codec"_qs).toString(),
+            int(tracks.info->streams.size()) };
+        stream.language = track.value(u"language"_qs).toString();
+        stream.title = track.value(u"title"_qs).toString();
+        for (const QString &flag : track.value(u"flags"_qs).toString().split(u' ', Qt::SkipEmptyParts))
+            stream.flags |= flags.value(flag);
+        tracks.info->streams << stream;
+    }
+    return tracks;
 }
 
 void UiTestDriver::awaitListing() const

@@ -3,6 +3,8 @@
 #include "engine/ffmpegrunner.h"
 #include "queue/remuxviewmodel.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QObject>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -54,6 +56,11 @@ public:
     // Converts every queued file, each ending as the next outcome says: "done", "dropped" or any
     // other text, which fails the file with that text as its reason.
     Q_INVOKABLE void runBatch(const QStringList &outcomes);
+    // The tracks the model reads for files with this name (the last part of the path): maps with
+    // kind ("video", "audio", "subtitle"), codec, language, title and flags ("default forced
+    // hearingImpaired visualImpaired commentary"), or side (a file name beside the video) and
+    // codec. Files with no tracks set can't be read as media.
+    Q_INVOKABLE void setTracks(const QString &name, const QVariantList &tracks);
     // What the next folder panel answers; empty for cancel. The add-files panel is always
     // cancelled.
     Q_INVOKABLE void setNextFolder(const QString &path) { m_nextFolder = path; }
@@ -77,6 +84,7 @@ private:
     };
     void release(const FFmpegRunner::RemuxOutcome &outcome);
     [[nodiscard]] QList<QUrl> makeFiles(const QStringList &names) const;
+    [[nodiscard]] FileTracks readTracks(const QString &path) const;
     void drain();
 
     QQmlEngine *m_engine;
@@ -88,6 +96,9 @@ private:
     QStringList m_revealed;
     QString m_nextFolder;
     QTemporaryDir m_files;
+    // Read by the model's workers.
+    mutable QMutex m_tracksLock;
+    QHash<QString, QVariantList> m_tracks;
     std::unique_ptr<QMimeData> m_dragData;
     QPointer<QWindow> m_dragWindow;
 };

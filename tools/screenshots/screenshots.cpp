@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QQmlContext>
@@ -46,6 +47,32 @@ void press(QWindow *window, Qt::Key key)
     // Through the window-system layer, as a keyboard's keys arrive.
     QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(window, QEvent::KeyPress, key, Qt::NoModifier);
     QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(window, QEvent::KeyRelease, key, Qt::NoModifier);
+}
+
+QVariantMap track(const char *kind, const char *codec, const char *language = "", const char *title = "", const char *flags = "")
+{
+    return { { QStringLiteral("kind"), QString::fromLatin1(kind) }, { QStringLiteral("codec"), QString::fromLatin1(codec) },
+        { QStringLiteral("language"), QString::fromLatin1(language) }, { QStringLiteral("title"), QString::fromUtf8(title) },
+        { QStringLiteral("flags"), QString::fromLatin1(flags) } };
+}
+
+// A film with the usual mix: audio in three languages and a commentary, subtitles, and a
+// subtitle file beside it.
+QVariantList filmTracks(const QString &name)
+{
+    return { track("video", "h264"), track("audio", "eac3", "eng", "", "default"), track("audio", "aac", "jpn"),
+        track("audio", "aac", "eng", "Director’s Commentary", "commentary"), track("audio", "ac3", "ger"), track("subtitle", "subrip", "eng"),
+        track("subtitle", "hdmv_pgs_subtitle", "ger", "", "forced"),
+        QVariantMap { { QStringLiteral("side"), QString(name).replace(QStringLiteral(".mov"), QStringLiteral(".ja.srt")) },
+            { QStringLiteral("codec"), QStringLiteral("subrip") } } };
+}
+
+QVariantMap englishAndJapanese(bool skip)
+{
+    const QStringList both { QStringLiteral("en"), QStringLiteral("ja") };
+    return { { QStringLiteral("audioLanguages"), both }, { QStringLiteral("subtitles"), QStringLiteral("these") },
+        { QStringLiteral("subtitleLanguages"), both }, { QStringLiteral("leaveOutCommentary"), true },
+        { QStringLiteral("noAudioMatch"), skip ? QStringLiteral("skip") : QStringLiteral("keepMain") } };
 }
 
 QStringList clips(int count)
@@ -103,6 +130,22 @@ int main(int argc, char *argv[])
     };
     const QString longReason = QStringLiteral(
         "ffmpeg exited 1: Could not write header for output file #0 (incorrect codec parameters ?): Invalid argument. Error initializing output stream 0:1");
+    // Files whose tracks are read as `tracks` says, under the rule for English and Japanese.
+    const auto withTracks = [&](const QStringList &names, const std::function<QVariantList(const QString &)> &tracks, bool skip = false) {
+        driver->model()->setTrackRuleMap(englishAndJapanese(skip));
+        for (const QString &name : names)
+            driver->setTracks(QFileInfo(name).fileName(), tracks(QFileInfo(name).fileName()));
+        driver->addFiles(names);
+        pump(300);
+    };
+    const auto germanOnly = [](const QString &) {
+        return QVariantList { track("video", "h264"), track("audio", "aac", "ger", "", "default"), track("subtitle", "subrip", "ger") };
+    };
+    const auto openTracks = [&](int row) {
+        const QString id = driver->model()->fileModel()->index(row).data(FileListModel::FileIdRole).toString();
+        item("filesArea")->setProperty("openTracks", QVariantMap { { id, true } });
+        return id;
+    };
     struct Shot {
         const char *name;
         std::function<void()> setUp;
@@ -266,6 +309,34 @@ int main(int argc, char *argv[])
                 driver->report(QVariant(), QVariant(), true);
                 driver->model()->stop();
             } },
+        // Choosing tracks: the rule, its editor, a file's list with a track ticked by hand, and
+        // files the rule finds no audio for.
+        { "33-track-rule-set", [&] { withTracks(clips(3), filmTracks); } },
+        { "34-track-rule-editor",
+            [&] {
+                withTracks(clips(2), filmTracks);
+                QMetaObject::invokeMethod(item("trackRuleRow"), "openEditor");
+            } },
+        { "35-track-list-exception",
+            [&] {
+                withTracks(clips(2), filmTracks);
+                driver->model()->setTrackKept(openTracks(0), QStringLiteral("0:4"), true);
+            } },
+        { "36-no-audio-match-main-kept",
+            [&] {
+                withTracks({ QStringLiteral("/Filme/Das Boot.mkv"), QStringLiteral("/Filme/Stalker.mkv") }, germanOnly);
+                expand(true);
+                driver->runBatch({ QStringLiteral("done"), QStringLiteral("done") });
+            } },
+        { "37-no-audio-match-skipped",
+            [&] {
+                withTracks(
+                    { QStringLiteral("/Filme/Das Boot.mkv"), clips(1).constFirst() },
+                    [&](const QString &name) { return name.startsWith(u"Das") ? germanOnly(name) : filmTracks(name); }, true);
+                expand(true);
+                openTracks(0);
+                driver->runBatch({ QStringLiteral("done") });
+            } },
     };
 
     QTextStream out(stdout);
@@ -286,6 +357,9 @@ int main(int argc, char *argv[])
         out << file << '\n';
         if (QObject *menu = item("destinationMenu")->property("menu").value<QObject *>()) {
             menu->setProperty("visible", false);
+        }
+        if (QObject *editor = item("trackRuleRow")->property("editor").value<QObject *>()) {
+            editor->setProperty("visible", false);
         }
     }
     return 0;

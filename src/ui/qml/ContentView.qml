@@ -16,6 +16,7 @@ Item {
     // Handles for tests and tools.
     readonly property alias filesArea: filesArea
     readonly property alias convertButton: formatRow.convertButton
+    readonly property alias trackRuleRow: trackRuleRow
 
     implicitWidth: Units.windowWidth
     implicitHeight: Units.windowHeight
@@ -133,6 +134,13 @@ Item {
                     width: body.innerWidth
                     vm: root.vm
                     canConvert: root.canConvert
+                }
+
+                TrackRuleRow {
+                    id: trackRuleRow
+                    objectName: "trackRuleRow"
+                    width: body.innerWidth
+                    vm: root.vm
                 }
 
                 RowLayout {

@@ -24,14 +24,26 @@ Item {
     property bool batchRunning: false
     // Drawn around the row while the keyboard is on it.
     property bool showFocus: false
+    // What the plan does with the file's tracks, once they are read: one short line, and each
+    // track (maps of the list's `tracks` role), listed while the row is open.
+    property bool tracksRead: false
+    property string trackSummary
+    property var tracks: []
+    property bool hasException: false
+    property bool tracksOpen: false
 
     signal revealRequested
     signal removeRequested
+    signal tracksToggled
+    signal trackKeptToggled(string key, bool kept)
+    signal followRuleRequested
 
     readonly property bool isDone: status === FileListModel.Done
     readonly property bool isFailed: status === FileListModel.Failed
     readonly property bool isConverting: status === FileListModel.Converting
     readonly property bool hasNote: isDone && note !== ""
+    readonly property bool showsTracks: tracksRead && trackSummary !== ""
+    readonly property int alignment: tracksOpen ? Qt.AlignTop : Qt.AlignVCenter
     readonly property string symbolName: isDone ? "checkmark.circle.fill" : isFailed ? "xmark.octagon.fill" : "circle"
 
     implicitHeight: layout.implicitHeight + 12
@@ -44,9 +56,10 @@ Item {
 
     Accessible.role: Accessible.ListItem
     Accessible.focusable: true
-    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, note, reason, saving)
-    // The live percentage, apart from the name so that its changes are not announced.
-    Accessible.description: isConverting && hasFraction ? ViewText.percentText(fraction) : ""
+    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, note, reason, saving) + (hasException ? ", " + qsTr("tracks chosen for this file") : "")
+    // The live percentage, apart from the name so that its changes are not announced; else what
+    // becomes of the tracks.
+    Accessible.description: isConverting && hasFraction ? ViewText.percentText(fraction) : showsTracks ? trackSummary : ""
 
     RowLayout {
         id: layout
@@ -66,7 +79,7 @@ Item {
             readonly property string kind: row.isConverting ? (row.hasFraction ? "progress" : "spinner") : row.symbolName
             Layout.preferredWidth: Units.indicatorSlot
             Layout.preferredHeight: Units.indicatorSlot
-            Layout.alignment: Qt.AlignVCenter
+            Layout.alignment: row.alignment
             sourceComponent: kind === "progress" ? progressIndicator : kind === "spinner" ? spinnerIndicator : symbolIndicator
         }
         // This Qt's linter cannot follow ids of the file into an inline Component; they are bound here.
@@ -107,7 +120,9 @@ Item {
         ColumnLayout {
             spacing: Units.hairline
             Layout.fillWidth: true
-            Layout.alignment: Qt.AlignVCenter
+            // What is left beside the indicator and the buttons, however wide its lines would be.
+            Layout.preferredWidth: 0
+            Layout.alignment: row.alignment
 
             WindowText {
                 id: title
@@ -147,6 +162,63 @@ Item {
                     text: detail.help
                 }
             }
+            // What becomes of the tracks, a toggle to list them, and the way back to the rule
+            // when this file's were chosen by hand.
+            Flow {
+                objectName: "trackLine"
+                visible: row.showsTracks
+                spacing: Units.largeSpacing
+                Layout.fillWidth: true
+                Layout.topMargin: Units.tinySpacing
+
+                DisclosureHeader {
+                    objectName: "tracksDisclosure"
+                    // A skip already stands above as the row's reason.
+                    text: row.isFailed && row.reason === row.trackSummary ? qsTr("Tracks") : row.trackSummary
+                    expanded: row.tracksOpen
+                    onClicked: row.tracksToggled()
+                    Accessible.name: qsTr("Tracks: %1").arg(row.trackSummary)
+                }
+                WindowText {
+                    objectName: "exceptionMark"
+                    visible: row.hasException
+                    text: qsTr("Chosen for this file")
+                    color: WindowStyle.orange
+                    font.pointSize: WindowStyle.captionPointSize
+                    Accessible.ignored: true
+                }
+                LinkButton {
+                    objectName: "followRuleButton"
+                    visible: row.hasException
+                    text: qsTr("Back to the rule")
+                    pointSize: WindowStyle.captionPointSize
+                    onClicked: row.followRuleRequested()
+                }
+            }
+            // Made only while open: a long queue holds no track lists.
+            Loader {
+                objectName: "trackList"
+                active: row.tracksOpen && row.showsTracks
+                visible: active
+                Layout.fillWidth: true
+                Layout.topMargin: Units.smallSpacing
+                // qmllint disable unqualified
+                sourceComponent: Column {
+                    spacing: Units.smallSpacing
+                    // By count: a tick changes every map, and lines made anew would drop the
+                    // keyboard's focus.
+                    Repeater {
+                        model: row.tracks.length
+                        delegate: TrackLine {
+                            required property int index
+                            width: parent ? parent.width : 0
+                            track: row.tracks[index]
+                            onKeptToggled: kept => row.trackKeptToggled(track.key, kept)
+                        }
+                    }
+                }
+                // qmllint enable unqualified
+            }
         }
 
         Loader {
@@ -170,7 +242,7 @@ Item {
             objectName: "trailingButton"
             readonly property bool reveals: row.isDone
             visible: row.isDone || !(row.batchRunning || row.isConverting)
-            Layout.alignment: Qt.AlignVCenter
+            Layout.alignment: row.alignment
             symbol: reveals ? "arrow.right.circle" : "xmark.circle.fill"
             tint: reveals ? ThemeManager.accentColor : WindowStyle.removeButton
             help: reveals ? qsTr("Show in Folder") : qsTr("Remove from list")

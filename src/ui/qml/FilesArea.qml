@@ -16,6 +16,9 @@ Item {
     // The scroller that shows the box; rows outside its viewport are not made. Without one,
     // every row is made.
     property Flickable viewport: null
+    // The rows whose track list is open, by file id: rows are reused for other files as the
+    // list scrolls, so the row itself can't remember.
+    property var openTracks: ({})
 
     // A focused row moved as the rows around it were made: the window scrolls to it again.
     signal focusedRowMoved
@@ -132,6 +135,10 @@ Item {
                 required property string note
                 required property string reason
                 required property bool saving
+                required property bool tracksRead
+                required property string trackSummary
+                required property var tracks
+                required property bool hasException
 
                 // Files after the first live in the group, inset by its padding.
                 readonly property bool inGroup: index >= 1
@@ -216,9 +223,21 @@ Item {
                         note: entry.note
                         reason: entry.reason
                         saving: entry.saving
+                        tracksRead: entry.tracksRead
+                        trackSummary: entry.trackSummary
+                        tracks: entry.tracks
+                        hasException: entry.hasException
+                        tracksOpen: area.openTracks[entry.fileId] === true
                         batchRunning: area.vm.isConverting
                         onRevealRequested: area.vm.revealFile(entry.fileId)
                         onRemoveRequested: area.vm.removeFile(entry.fileId)
+                        onTracksToggled: {
+                            const open = Object.assign({}, area.openTracks);
+                            open[entry.fileId] = area.openTracks[entry.fileId] !== true;
+                            area.openTracks = open;
+                        }
+                        onTrackKeptToggled: (key, kept) => area.vm.setTrackKept(entry.fileId, key, kept)
+                        onFollowRuleRequested: area.vm.followTrackRule(entry.fileId)
                     }
                 }
             }
