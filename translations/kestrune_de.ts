@@ -214,6 +214,26 @@
         <source>Remove from list</source>
         <translation>Aus der Liste entfernen</translation>
     </message>
+    <message>
+        <source>tracks chosen for this file</source>
+        <translation>Spuren für diese Datei gewählt</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Spuren</translation>
+    </message>
+    <message>
+        <source>Tracks: %1</source>
+        <translation>Spuren: %1</translation>
+    </message>
+    <message>
+        <source>Chosen for this file</source>
+        <translation>Für diese Datei gewählt</translation>
+    </message>
+    <message>
+        <source>Back to the rule</source>
+        <translation>Zurück zur Regel</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>
@@ -270,6 +290,21 @@
     <message>
         <source>Kestrune is already running but did not answer. Try again in a moment.</source>
         <translation>Kestrune läuft bereits, antwortet aber nicht. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePicker</name>
+    <message>
+        <source>No language chosen yet</source>
+        <translation>Noch keine Sprache gewählt</translation>
+    </message>
+    <message>
+        <source>Search languages</source>
+        <translation>Sprachen suchen</translation>
+    </message>
+    <message>
+        <source>Search %1</source>
+        <translation>%1 durchsuchen</translation>
     </message>
 </context>
 <context>
@@ -531,6 +566,173 @@
     <message>
         <source>Converting</source>
         <translation>Wird umgewandelt</translation>
+    </message>
+    <message>
+        <source>languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>With --to: keep audio and subtitles in &lt;languages&gt; only (codes or names, separated by commas).</source>
+        <translation>Mit --to: Nur Audio und Untertitel in &lt;Sprachen&gt; behalten (Codes oder Namen, durch Kommas getrennt).</translation>
+    </message>
+    <message>
+        <source>With --to: keep audio in &lt;languages&gt; only, or in all.</source>
+        <translation>Mit --to: Nur Audio in &lt;Sprachen&gt; behalten, oder in allen (all).</translation>
+    </message>
+    <message>
+        <source>With --to: keep subtitles in &lt;languages&gt; only, in all or in none.</source>
+        <translation>Mit --to: Nur Untertitel in &lt;Sprachen&gt; behalten, in allen (all) oder keine (none).</translation>
+    </message>
+    <message>
+        <source>With --to: keep commentary, which a list of languages leaves out.</source>
+        <translation>Mit --to: Kommentare behalten, die eine Sprachliste sonst weglässt.</translation>
+    </message>
+    <message>
+        <source>With --to: when a file has no audio in those languages, keep-main keeps its main audio (the default), skip leaves the file out.</source>
+        <translation>Mit --to: Hat eine Datei kein Audio in diesen Sprachen, behält keep-main ihr Hauptaudio (die Vorgabe), skip lässt die Datei aus.</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>Wahl</translation>
+    </message>
+    <message>
+        <source>With --to: don&apos;t add the subtitles and audio found beside each video.</source>
+        <translation>Mit --to: Untertitel und Audio neben jedem Video nicht hinzufügen.</translation>
+    </message>
+    <message>
+        <source>With --to: list each file&apos;s tracks and what would become of them, and write nothing.</source>
+        <translation>Mit --to: Die Spuren jeder Datei auflisten und was aus ihnen würde, ohne etwas zu schreiben.</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>Anhang</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>erzwungen</translation>
+    </message>
+    <message>
+        <source>hearing impaired</source>
+        <translation>für Hörgeschädigte</translation>
+    </message>
+    <message>
+        <source>audio description</source>
+        <translation>Audiodeskription</translation>
+    </message>
+    <message>
+        <source>commentary</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>cover art</source>
+        <translation>Titelbild</translation>
+    </message>
+    <message>
+        <source>%1: Its tracks couldn&apos;t be read.</source>
+        <translation>%1: Ihre Spuren konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>weggelassen</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugefügt</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>umgewandelt</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>behalten</translation>
+    </message>
+</context>
+<context>
+    <name>TrackLine</name>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation>Anhang</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+    <message>
+        <source>MP4 text</source>
+        <translation>MP4-Text</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Umgewandelt</translation>
+    </message>
+    <message>
+        <source>Added from beside the video</source>
+        <translation>Von neben dem Video hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 video</source>
+        <translation>Video auf %1</translation>
+    </message>
+    <message>
+        <source>%1 audio</source>
+        <translation>Audio auf %1</translation>
+    </message>
+    <message>
+        <source>%1 subtitles</source>
+        <translation>Untertitel auf %1</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>behalten</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>weggelassen</translation>
     </message>
 </context>
 <context>
@@ -811,6 +1013,116 @@
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
         <translation>unbekannte Wahl „%1“ in --if-no-audio: wählen Sie keep-main oder skip</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRuleEditor</name>
+    <message>
+        <source>Tracks to keep</source>
+        <translation>Zu behaltende Spuren</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>Alle Sprachen</translation>
+    </message>
+    <message>
+        <source>Only these:</source>
+        <translation>Nur diese:</translation>
+    </message>
+    <message>
+        <source>audio languages</source>
+        <translation>Audiosprachen</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>subtitle languages</source>
+        <translation>Untertitelsprachen</translation>
+    </message>
+    <message>
+        <source>Also keep tracks with no language</source>
+        <translation>Auch Spuren ohne Sprache behalten</translation>
+    </message>
+    <message>
+        <source>Always keep the file&apos;s main audio</source>
+        <translation>Das Hauptaudio der Datei immer behalten</translation>
+    </message>
+    <message>
+        <source>Leave out commentary</source>
+        <translation>Kommentare weglassen</translation>
+    </message>
+    <message>
+        <source>Leave out audio description</source>
+        <translation>Audiodeskription weglassen</translation>
+    </message>
+    <message>
+        <source>Keep forced subtitles in the languages of the kept audio</source>
+        <translation>Erzwungene Untertitel in den Sprachen des behaltenen Audios behalten</translation>
+    </message>
+    <message>
+        <source>Add subtitles and audio found beside each video</source>
+        <translation>Untertitel und Audio neben jedem Video hinzufügen</translation>
+    </message>
+    <message>
+        <source>Default tracks</source>
+        <translation>Standardspuren</translation>
+    </message>
+    <message>
+        <source>As in the source</source>
+        <translation>Wie in der Quelle</translation>
+    </message>
+    <message>
+        <source>Follow the order of my languages</source>
+        <translation>Der Reihenfolge meiner Sprachen folgen</translation>
+    </message>
+    <message>
+        <source>When a file has no audio in these languages</source>
+        <translation>Wenn eine Datei kein Audio in diesen Sprachen hat</translation>
+    </message>
+    <message>
+        <source>Keep its main audio and say so</source>
+        <translation>Ihr Hauptaudio behalten und es sagen</translation>
+    </message>
+    <message>
+        <source>Skip the file</source>
+        <translation>Die Datei überspringen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRuleRow</name>
+    <message>
+        <source>Tracks: %1</source>
+        <translation>Spuren: %1</translation>
+    </message>
+    <message>
+        <source>Tracks:</source>
+        <translation>Spuren:</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Bearbeiten…</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,26 @@
         <source>Remove from list</source>
         <translation>Quitar de la lista</translation>
     </message>
+    <message>
+        <source>tracks chosen for this file</source>
+        <translation>pistas elegidas para este archivo</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Pistas</translation>
+    </message>
+    <message>
+        <source>Tracks: %1</source>
+        <translation>Pistas: %1</translation>
+    </message>
+    <message>
+        <source>Chosen for this file</source>
+        <translation>Elegidas para este archivo</translation>
+    </message>
+    <message>
+        <source>Back to the rule</source>
+        <translation>Volver a la regla</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>
@@ -270,6 +290,21 @@
     <message>
         <source>Kestrune is already running but did not answer. Try again in a moment.</source>
         <translation>Kestrune ya se está ejecutando pero no responde. Inténtelo de nuevo en un momento.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePicker</name>
+    <message>
+        <source>No language chosen yet</source>
+        <translation>Aún no hay ningún idioma elegido</translation>
+    </message>
+    <message>
+        <source>Search languages</source>
+        <translation>Buscar idiomas</translation>
+    </message>
+    <message>
+        <source>Search %1</source>
+        <translation>Buscar en %1</translation>
     </message>
 </context>
 <context>
@@ -531,6 +566,173 @@
     <message>
         <source>Converting</source>
         <translation>Convirtiendo</translation>
+    </message>
+    <message>
+        <source>languages</source>
+        <translation>idiomas</translation>
+    </message>
+    <message>
+        <source>With --to: keep audio and subtitles in &lt;languages&gt; only (codes or names, separated by commas).</source>
+        <translation>Con --to: conservar solo el audio y los subtítulos en &lt;idiomas&gt; (códigos o nombres, separados por comas).</translation>
+    </message>
+    <message>
+        <source>With --to: keep audio in &lt;languages&gt; only, or in all.</source>
+        <translation>Con --to: conservar solo el audio en &lt;idiomas&gt;, o en todos (all).</translation>
+    </message>
+    <message>
+        <source>With --to: keep subtitles in &lt;languages&gt; only, in all or in none.</source>
+        <translation>Con --to: conservar solo los subtítulos en &lt;idiomas&gt;, en todos (all) o ninguno (none).</translation>
+    </message>
+    <message>
+        <source>With --to: keep commentary, which a list of languages leaves out.</source>
+        <translation>Con --to: conservar los comentarios, que una lista de idiomas omite.</translation>
+    </message>
+    <message>
+        <source>With --to: when a file has no audio in those languages, keep-main keeps its main audio (the default), skip leaves the file out.</source>
+        <translation>Con --to: si un archivo no tiene audio en esos idiomas, keep-main conserva su audio principal (lo predeterminado) y skip omite el archivo.</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>opción</translation>
+    </message>
+    <message>
+        <source>With --to: don&apos;t add the subtitles and audio found beside each video.</source>
+        <translation>Con --to: no añadir los subtítulos y el audio que hay junto a cada vídeo.</translation>
+    </message>
+    <message>
+        <source>With --to: list each file&apos;s tracks and what would become of them, and write nothing.</source>
+        <translation>Con --to: listar las pistas de cada archivo y qué pasaría con ellas, sin escribir nada.</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>audio</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>subtítulos</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>datos</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>adjunto</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>predeterminada</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forzados</translation>
+    </message>
+    <message>
+        <source>hearing impaired</source>
+        <translation>para personas sordas</translation>
+    </message>
+    <message>
+        <source>audio description</source>
+        <translation>audiodescripción</translation>
+    </message>
+    <message>
+        <source>commentary</source>
+        <translation>comentario</translation>
+    </message>
+    <message>
+        <source>original</source>
+        <translation>original</translation>
+    </message>
+    <message>
+        <source>cover art</source>
+        <translation>portada</translation>
+    </message>
+    <message>
+        <source>%1: Its tracks couldn&apos;t be read.</source>
+        <translation>%1: no se pudieron leer sus pistas.</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>omitida</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>añadida</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>convertida</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>conservada</translation>
+    </message>
+</context>
+<context>
+    <name>TrackLine</name>
+    <message>
+        <source>Video</source>
+        <translation>Vídeo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation>Adjunto</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>MP4 text</source>
+        <translation>Texto MP4</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Convertida</translation>
+    </message>
+    <message>
+        <source>Added from beside the video</source>
+        <translation>Añadida desde junto al vídeo</translation>
+    </message>
+    <message>
+        <source>%1 video</source>
+        <translation>vídeo en %1</translation>
+    </message>
+    <message>
+        <source>%1 audio</source>
+        <translation>audio en %1</translation>
+    </message>
+    <message>
+        <source>%1 subtitles</source>
+        <translation>subtítulos en %1</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>conservada</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>omitida</translation>
     </message>
 </context>
 <context>
@@ -811,6 +1013,116 @@
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
         <translation>opción «%1» desconocida en --if-no-audio: elija keep-main o skip</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRuleEditor</name>
+    <message>
+        <source>Tracks to keep</source>
+        <translation>Pistas que conservar</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>Todos los idiomas</translation>
+    </message>
+    <message>
+        <source>Only these:</source>
+        <translation>Solo estos:</translation>
+    </message>
+    <message>
+        <source>audio languages</source>
+        <translation>idiomas del audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Subtítulos</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>subtitle languages</source>
+        <translation>idiomas de los subtítulos</translation>
+    </message>
+    <message>
+        <source>Also keep tracks with no language</source>
+        <translation>Conservar también las pistas sin idioma</translation>
+    </message>
+    <message>
+        <source>Always keep the file&apos;s main audio</source>
+        <translation>Conservar siempre el audio principal del archivo</translation>
+    </message>
+    <message>
+        <source>Leave out commentary</source>
+        <translation>Omitir los comentarios</translation>
+    </message>
+    <message>
+        <source>Leave out audio description</source>
+        <translation>Omitir la audiodescripción</translation>
+    </message>
+    <message>
+        <source>Keep forced subtitles in the languages of the kept audio</source>
+        <translation>Conservar los subtítulos forzados en los idiomas del audio conservado</translation>
+    </message>
+    <message>
+        <source>Add subtitles and audio found beside each video</source>
+        <translation>Añadir los subtítulos y el audio que hay junto a cada vídeo</translation>
+    </message>
+    <message>
+        <source>Default tracks</source>
+        <translation>Pistas predeterminadas</translation>
+    </message>
+    <message>
+        <source>As in the source</source>
+        <translation>Como en el original</translation>
+    </message>
+    <message>
+        <source>Follow the order of my languages</source>
+        <translation>Seguir el orden de mis idiomas</translation>
+    </message>
+    <message>
+        <source>When a file has no audio in these languages</source>
+        <translation>Si un archivo no tiene audio en estos idiomas</translation>
+    </message>
+    <message>
+        <source>Keep its main audio and say so</source>
+        <translation>Conservar su audio principal y decirlo</translation>
+    </message>
+    <message>
+        <source>Skip the file</source>
+        <translation>Omitir el archivo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRuleRow</name>
+    <message>
+        <source>Tracks: %1</source>
+        <translation>Pistas: %1</translation>
+    </message>
+    <message>
+        <source>Tracks:</source>
+        <translation>Pistas:</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Editar…</translation>
     </message>
 </context>
 <context>

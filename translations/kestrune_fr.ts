@@ -214,6 +214,26 @@
         <source>Remove from list</source>
         <translation>Retirer de la liste</translation>
     </message>
+    <message>
+        <source>tracks chosen for this file</source>
+        <translation>pistes choisies pour ce fichier</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Pistes</translation>
+    </message>
+    <message>
+        <source>Tracks: %1</source>
+        <translation>Pistes : %1</translation>
+    </message>
+    <message>
+        <source>Chosen for this file</source>
+        <translation>Choisies pour ce fichier</translation>
+    </message>
+    <message>
+        <source>Back to the rule</source>
+        <translation>Revenir à la règle</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>
@@ -270,6 +290,21 @@
     <message>
         <source>Kestrune is already running but did not answer. Try again in a moment.</source>
         <translation>Kestrune est déjà lancé mais ne répond pas. Réessayez dans un instant.</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePicker</name>
+    <message>
+        <source>No language chosen yet</source>
+        <translation>Aucune langue choisie</translation>
+    </message>
+    <message>
+        <source>Search languages</source>
+        <translation>Rechercher des langues</translation>
+    </message>
+    <message>
+        <source>Search %1</source>
+        <translation>Rechercher dans %1</translation>
     </message>
 </context>
 <context>
@@ -531,6 +566,173 @@
     <message>
         <source>Converting</source>
         <translation>Conversion en cours</translation>
+    </message>
+    <message>
+        <source>languages</source>
+        <translation>langues</translation>
+    </message>
+    <message>
+        <source>With --to: keep audio and subtitles in &lt;languages&gt; only (codes or names, separated by commas).</source>
+        <translation>Avec --to : ne garder l&apos;audio et les sous-titres qu&apos;en &lt;langues&gt; (codes ou noms, séparés par des virgules).</translation>
+    </message>
+    <message>
+        <source>With --to: keep audio in &lt;languages&gt; only, or in all.</source>
+        <translation>Avec --to : ne garder l&apos;audio qu&apos;en &lt;langues&gt;, ou dans toutes (all).</translation>
+    </message>
+    <message>
+        <source>With --to: keep subtitles in &lt;languages&gt; only, in all or in none.</source>
+        <translation>Avec --to : ne garder les sous-titres qu&apos;en &lt;langues&gt;, dans toutes (all) ou aucun (none).</translation>
+    </message>
+    <message>
+        <source>With --to: keep commentary, which a list of languages leaves out.</source>
+        <translation>Avec --to : garder les commentaires, qu&apos;une liste de langues laisse sinon de côté.</translation>
+    </message>
+    <message>
+        <source>With --to: when a file has no audio in those languages, keep-main keeps its main audio (the default), skip leaves the file out.</source>
+        <translation>Avec --to : quand un fichier n&apos;a pas d&apos;audio dans ces langues, keep-main garde son audio principal (par défaut), skip ignore le fichier.</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>choix</translation>
+    </message>
+    <message>
+        <source>With --to: don&apos;t add the subtitles and audio found beside each video.</source>
+        <translation>Avec --to : ne pas ajouter les sous-titres et l&apos;audio trouvés à côté de chaque vidéo.</translation>
+    </message>
+    <message>
+        <source>With --to: list each file&apos;s tracks and what would become of them, and write nothing.</source>
+        <translation>Avec --to : lister les pistes de chaque fichier et ce qu&apos;elles deviendraient, sans rien écrire.</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>vidéo</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>audio</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>sous-titres</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>données</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>pièce jointe</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>forcés</translation>
+    </message>
+    <message>
+        <source>hearing impaired</source>
+        <translation>pour malentendants</translation>
+    </message>
+    <message>
+        <source>audio description</source>
+        <translation>audiodescription</translation>
+    </message>
+    <message>
+        <source>commentary</source>
+        <translation>commentaire</translation>
+    </message>
+    <message>
+        <source>original</source>
+        <translation>original</translation>
+    </message>
+    <message>
+        <source>cover art</source>
+        <translation>pochette</translation>
+    </message>
+    <message>
+        <source>%1: Its tracks couldn&apos;t be read.</source>
+        <translation>%1 : ses pistes n&apos;ont pas pu être lues.</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>écartée</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>ajoutée</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>convertie</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>gardée</translation>
+    </message>
+</context>
+<context>
+    <name>TrackLine</name>
+    <message>
+        <source>Video</source>
+        <translation>Vidéo</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation>Pièce jointe</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>MP4 text</source>
+        <translation>Texte MP4</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>Convertie</translation>
+    </message>
+    <message>
+        <source>Added from beside the video</source>
+        <translation>Ajoutée depuis à côté de la vidéo</translation>
+    </message>
+    <message>
+        <source>%1 video</source>
+        <translation>vidéo en %1</translation>
+    </message>
+    <message>
+        <source>%1 audio</source>
+        <translation>audio en %1</translation>
+    </message>
+    <message>
+        <source>%1 subtitles</source>
+        <translation>sous-titres en %1</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>gardée</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>écartée</translation>
     </message>
 </context>
 <context>
@@ -811,6 +1013,116 @@
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
         <translation>choix «&#xa0;%1&#xa0;» inconnu pour --if-no-audio&#xa0;: choisissez keep-main ou skip</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRuleEditor</name>
+    <message>
+        <source>Tracks to keep</source>
+        <translation>Pistes à garder</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>Toutes les langues</translation>
+    </message>
+    <message>
+        <source>Only these:</source>
+        <translation>Seulement celles-ci :</translation>
+    </message>
+    <message>
+        <source>audio languages</source>
+        <translation>langues de l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>Sous-titres</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>subtitle languages</source>
+        <translation>langues des sous-titres</translation>
+    </message>
+    <message>
+        <source>Also keep tracks with no language</source>
+        <translation>Garder aussi les pistes sans langue</translation>
+    </message>
+    <message>
+        <source>Always keep the file&apos;s main audio</source>
+        <translation>Toujours garder l&apos;audio principal du fichier</translation>
+    </message>
+    <message>
+        <source>Leave out commentary</source>
+        <translation>Écarter les commentaires</translation>
+    </message>
+    <message>
+        <source>Leave out audio description</source>
+        <translation>Écarter l&apos;audiodescription</translation>
+    </message>
+    <message>
+        <source>Keep forced subtitles in the languages of the kept audio</source>
+        <translation>Garder les sous-titres forcés dans les langues de l&apos;audio gardé</translation>
+    </message>
+    <message>
+        <source>Add subtitles and audio found beside each video</source>
+        <translation>Ajouter les sous-titres et l&apos;audio trouvés à côté de chaque vidéo</translation>
+    </message>
+    <message>
+        <source>Default tracks</source>
+        <translation>Pistes par défaut</translation>
+    </message>
+    <message>
+        <source>As in the source</source>
+        <translation>Comme dans la source</translation>
+    </message>
+    <message>
+        <source>Follow the order of my languages</source>
+        <translation>Suivre l&apos;ordre de mes langues</translation>
+    </message>
+    <message>
+        <source>When a file has no audio in these languages</source>
+        <translation>Quand un fichier n&apos;a pas d&apos;audio dans ces langues</translation>
+    </message>
+    <message>
+        <source>Keep its main audio and say so</source>
+        <translation>Garder son audio principal et le signaler</translation>
+    </message>
+    <message>
+        <source>Skip the file</source>
+        <translation>Ignorer le fichier</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRuleRow</name>
+    <message>
+        <source>Tracks: %1</source>
+        <translation>Pistes : %1</translation>
+    </message>
+    <message>
+        <source>Tracks:</source>
+        <translation>Pistes :</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Modifier…</translation>
     </message>
 </context>
 <context>

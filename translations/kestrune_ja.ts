@@ -212,6 +212,26 @@
         <source>Remove from list</source>
         <translation>リストから削除</translation>
     </message>
+    <message>
+        <source>tracks chosen for this file</source>
+        <translation>このファイル用に選んだトラック</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>トラック</translation>
+    </message>
+    <message>
+        <source>Tracks: %1</source>
+        <translation>トラック: %1</translation>
+    </message>
+    <message>
+        <source>Chosen for this file</source>
+        <translation>このファイル用に選択</translation>
+    </message>
+    <message>
+        <source>Back to the rule</source>
+        <translation>ルールに戻す</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>
@@ -268,6 +288,21 @@
     <message>
         <source>Kestrune is already running but did not answer. Try again in a moment.</source>
         <translation>Kestrune はすでに実行中ですが、応答がありません。しばらくしてからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>LanguagePicker</name>
+    <message>
+        <source>No language chosen yet</source>
+        <translation>まだ言語が選ばれていません</translation>
+    </message>
+    <message>
+        <source>Search languages</source>
+        <translation>言語を検索</translation>
+    </message>
+    <message>
+        <source>Search %1</source>
+        <translation>%1 を検索</translation>
     </message>
 </context>
 <context>
@@ -525,6 +560,173 @@
     <message>
         <source>Converting</source>
         <translation>変換中</translation>
+    </message>
+    <message>
+        <source>languages</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>With --to: keep audio and subtitles in &lt;languages&gt; only (codes or names, separated by commas).</source>
+        <translation>--to と併用: &lt;言語&gt; の音声と字幕だけを残します (コードか名前をカンマ区切りで)。</translation>
+    </message>
+    <message>
+        <source>With --to: keep audio in &lt;languages&gt; only, or in all.</source>
+        <translation>--to と併用: &lt;言語&gt; の音声だけを残します。all ならすべて。</translation>
+    </message>
+    <message>
+        <source>With --to: keep subtitles in &lt;languages&gt; only, in all or in none.</source>
+        <translation>--to と併用: &lt;言語&gt; の字幕だけを残します。all ならすべて、none なら残しません。</translation>
+    </message>
+    <message>
+        <source>With --to: keep commentary, which a list of languages leaves out.</source>
+        <translation>--to と併用: 言語の指定で除外されるコメンタリーを残します。</translation>
+    </message>
+    <message>
+        <source>With --to: when a file has no audio in those languages, keep-main keeps its main audio (the default), skip leaves the file out.</source>
+        <translation>--to と併用: その言語の音声がないファイルは、keep-main ならメインの音声を残し (既定)、skip ならスキップします。</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>With --to: don&apos;t add the subtitles and audio found beside each video.</source>
+        <translation>--to と併用: 各動画の隣にある字幕と音声を追加しません。</translation>
+    </message>
+    <message>
+        <source>With --to: list each file&apos;s tracks and what would become of them, and write nothing.</source>
+        <translation>--to と併用: 各ファイルのトラックとその扱いを一覧にし、何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>映像</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>データ</translation>
+    </message>
+    <message>
+        <source>attachment</source>
+        <translation>添付</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>デフォルト</translation>
+    </message>
+    <message>
+        <source>forced</source>
+        <translation>強制</translation>
+    </message>
+    <message>
+        <source>hearing impaired</source>
+        <translation>聴覚障害者向け</translation>
+    </message>
+    <message>
+        <source>audio description</source>
+        <translation>音声解説</translation>
+    </message>
+    <message>
+        <source>commentary</source>
+        <translation>コメンタリー</translation>
+    </message>
+    <message>
+        <source>original</source>
+        <translation>オリジナル</translation>
+    </message>
+    <message>
+        <source>cover art</source>
+        <translation>カバーアート</translation>
+    </message>
+    <message>
+        <source>%1: Its tracks couldn&apos;t be read.</source>
+        <translation>%1: トラックを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>除外</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>変換</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>保持</translation>
+    </message>
+</context>
+<context>
+    <name>TrackLine</name>
+    <message>
+        <source>Video</source>
+        <translation>映像</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>データ</translation>
+    </message>
+    <message>
+        <source>Attachment</source>
+        <translation>添付</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>MP4 text</source>
+        <translation>MP4 テキスト</translation>
+    </message>
+    <message>
+        <source>Converted</source>
+        <translation>変換済み</translation>
+    </message>
+    <message>
+        <source>Added from beside the video</source>
+        <translation>動画の隣から追加</translation>
+    </message>
+    <message>
+        <source>%1 video</source>
+        <translation>%1 の映像</translation>
+    </message>
+    <message>
+        <source>%1 audio</source>
+        <translation>%1 の音声</translation>
+    </message>
+    <message>
+        <source>%1 subtitles</source>
+        <translation>%1 の字幕</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>保持</translation>
+    </message>
+    <message>
+        <source>left out</source>
+        <translation>除外</translation>
     </message>
 </context>
 <context>
@@ -802,6 +1004,116 @@
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
         <translation>--if-no-audio の不明な選択肢「%1」: keep-main または skip を指定してください</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRuleEditor</name>
+    <message>
+        <source>Tracks to keep</source>
+        <translation>残すトラック</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>All languages</source>
+        <translation>すべての言語</translation>
+    </message>
+    <message>
+        <source>Only these:</source>
+        <translation>次の言語だけ:</translation>
+    </message>
+    <message>
+        <source>audio languages</source>
+        <translation>音声の言語</translation>
+    </message>
+    <message>
+        <source>Subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>subtitle languages</source>
+        <translation>字幕の言語</translation>
+    </message>
+    <message>
+        <source>Also keep tracks with no language</source>
+        <translation>言語のないトラックも残す</translation>
+    </message>
+    <message>
+        <source>Always keep the file&apos;s main audio</source>
+        <translation>ファイルのメインの音声は常に残す</translation>
+    </message>
+    <message>
+        <source>Leave out commentary</source>
+        <translation>コメンタリーを除外</translation>
+    </message>
+    <message>
+        <source>Leave out audio description</source>
+        <translation>音声解説を除外</translation>
+    </message>
+    <message>
+        <source>Keep forced subtitles in the languages of the kept audio</source>
+        <translation>残した音声の言語の強制字幕を残す</translation>
+    </message>
+    <message>
+        <source>Add subtitles and audio found beside each video</source>
+        <translation>各動画の隣にある字幕と音声を追加</translation>
+    </message>
+    <message>
+        <source>Default tracks</source>
+        <translation>デフォルトのトラック</translation>
+    </message>
+    <message>
+        <source>As in the source</source>
+        <translation>元のファイルのまま</translation>
+    </message>
+    <message>
+        <source>Follow the order of my languages</source>
+        <translation>選んだ言語の順に従う</translation>
+    </message>
+    <message>
+        <source>When a file has no audio in these languages</source>
+        <translation>これらの言語の音声がないファイルは</translation>
+    </message>
+    <message>
+        <source>Keep its main audio and say so</source>
+        <translation>メインの音声を残して知らせる</translation>
+    </message>
+    <message>
+        <source>Skip the file</source>
+        <translation>ファイルをスキップ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+</context>
+<context>
+    <name>TrackRuleRow</name>
+    <message>
+        <source>Tracks: %1</source>
+        <translation>トラック: %1</translation>
+    </message>
+    <message>
+        <source>Tracks:</source>
+        <translation>トラック:</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>編集…</translation>
     </message>
 </context>
 <context>
