@@ -1,4 +1,5 @@
 #include "app/translations.h"
+#include "engine/trackrule.h"
 
 #include "queue/inputfile.h"
 #include "run.h"
@@ -17,10 +18,11 @@ private Q_SLOTS:
     void catalogs_data()
     {
         QTest::addColumn<QString>("noMoreFiles"); // French takes the singular for 0; Japanese has one form
-        QTest::addRow("de") << "%n weitere Dateien";
-        QTest::addRow("fr") << "%n autre fichier";
-        QTest::addRow("es") << "%n archivos más";
-        QTest::addRow("ja") << "ほか %n 個のファイル";
+        QTest::addColumn<QString>("japanese"); // a language's name, which Qt gives only in English
+        QTest::addRow("de") << "%n weitere Dateien" << "Japanisch";
+        QTest::addRow("fr") << "%n autre fichier" << "japonais";
+        QTest::addRow("es") << "%n archivos más" << "japonés";
+        QTest::addRow("ja") << "ほか %n 個のファイル" << "日本語";
     }
     // Each catalog is embedded, translates and is picked (unless English comes before it); lupdate
     // over today's sources finds nothing in it unfinished or gone.
@@ -31,6 +33,10 @@ private Q_SLOTS:
         QTranslator translator;
         QVERIFY(translator.load(":/i18n/kestrune_" + language));
         QCOMPARE(translator.translate("ViewText", "%n more files", nullptr, 0), noMoreFiles);
+        QFETCH(QString, japanese);
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QCOMPARE(TrackRule::languageName(QLocale::Japanese), japanese);
+        QCoreApplication::removeTranslator(&translator);
         QCOMPARE(Translations::pick({ "pt-BR", language }), language);
         QCOMPARE(Translations::pick({ "en-GB", language }), QString());
 
