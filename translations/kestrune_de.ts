@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>Added from beside the video</source>
-        <translation>Von neben dem Video hinzugefügt</translation>
+        <translation>Aus einer Datei neben dem Video</translation>
     </message>
     <message>
         <source>%1 video</source>

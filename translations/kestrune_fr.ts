@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>Added from beside the video</source>
-        <translation>Ajoutée depuis à côté de la vidéo</translation>
+        <translation>Ajoutée depuis un fichier à côté de la vidéo</translation>
     </message>
     <message>
         <source>%1 video</source>
