@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QThreadPool>
@@ -81,52 +80,6 @@ Outcome failed(RunError error)
 Outcome failed(const QString &reason)
 {
     return failed(RunError::platformError(reason));
-}
-
-struct SideCheck {
-    QStringList gone; // no longer there
-    QHash<QString, QString> copies; // path -> a UTF-8 copy in the scratch folder
-};
-
-// ffmpeg 5.1 garbles SRT and refuses WebVTT written in UTF-16, byte-order mark or not, so such a
-// subtitle goes in as a UTF-8 copy. Empty when `path` isn't UTF-16 or the copy can't be made.
-QString utf8Copy(const QString &path, const QString &folder, int number)
-{
-    QFile file(path);
-    // A subtitle of this size is no subtitle; ffmpeg may say what it is.
-    constexpr qint64 limit = 64 * 1024 * 1024;
-    if (folder.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > limit) {
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    const auto encoding = QStringConverter::encodingForData(bytes);
-    if (encoding != QStringConverter::Utf16LE && encoding != QStringConverter::Utf16BE) {
-        return {};
-    }
-    QStringDecoder decode(*encoding);
-    const QString text = decode(bytes);
-    QFile copy(QDir(folder).filePath(QStringLiteral("side-%1.%2").arg(number).arg(QFileInfo(path).suffix().toLower())));
-    if (decode.hasError() || !copy.open(QIODevice::WriteOnly | QIODevice::NewOnly) || copy.write(text.toUtf8()) < 0 || !copy.flush()) {
-        return {};
-    }
-    return copy.fileName();
-}
-
-// The side files among `inputs` that are no longer there, and copies of the UTF-16 subtitles;
-// run on the disk's thread.
-SideCheck checkSides(const QList<SideInput> &inputs, const QString &scratch)
-{
-    SideCheck check;
-    for (const SideInput &input : inputs) {
-        if (!QFileInfo::exists(input.path)) {
-            check.gone << input.path;
-        } else if (input.file.kind == SideFiles::Kind::subtitle && input.encoding.isEmpty()) {
-            if (const QString copy = utf8Copy(input.path, scratch, int(check.copies.size())); !copy.isEmpty()) {
-                check.copies.insert(input.path, copy);
-            }
-        }
-    }
-    return check;
 }
 
 // The plan again without the side files that went away since the file was added, each named in a note.
@@ -360,7 +313,7 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
         bool sidesStuck = false;
         auto looking
             = finished(DiskCall::run(m_input.toLocalFile(),
-                           [inputs = plan->sideInputs, folder = scratch->isValid() ? scratch->path() : QString()] { return checkSides(inputs, folder); }),
+                           [inputs = plan->sideInputs, folder = scratch->isValid() ? scratch->path() : QString()] { return SideInput::check(inputs, folder); }),
                 &sidesStuck);
         const auto sides = co_await looking;
         if (sidesStuck) {
@@ -418,19 +371,18 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
     const auto duration = inputInfo ? inputInfo->duration : std::nullopt;
     // Cover art for MKV is copied out first; a picture that won't come out is left out, and the
     // read-back says so.
-    std::optional<QTemporaryDir> &covers = scratch;
     for (qsizetype i = 0; plan && i < plan->covers.size(); ++i) {
         TrackPlan::Cover &cover = plan->covers[i];
-        if (!covers) {
-            covers.emplace(QDir::temp().filePath(QStringLiteral("kestrune-XXXXXX")));
+        if (!scratch) {
+            scratch.emplace(QDir::temp().filePath(QStringLiteral("kestrune-XXXXXX")));
         }
-        const QString path = covers->filePath(cover.fileName);
+        const QString path = scratch->filePath(cover.fileName);
         auto extracting = runFFmpeg(FFmpegArguments::cover(m_input, cover, path), std::nullopt);
         const auto refused = co_await extracting;
         if (m_stopped) {
             co_return Outcome {};
         }
-        cover.path = covers->isValid() && !refused && QFileInfo(path).size() > 0 ? path : QString();
+        cover.path = scratch->isValid() && !refused && QFileInfo(path).size() > 0 ? path : QString();
     }
     RemuxAttempt attempt;
     bool droppedDataTracks = plan && plan->dropsDataTracks;

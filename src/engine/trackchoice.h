@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
@@ -22,6 +23,15 @@ struct SideInput {
     QByteArray encoding;
     bool encodingGuessed = false; // detection found nothing: read as Windows-1252, and a note says so
     bool operator==(const SideInput &) const = default;
+
+    // A look at side inputs right before ffmpeg reads them.
+    struct Check {
+        QStringList gone; // no longer there
+        QHash<QString, QString> copies; // path -> the UTF-8 copy in the scratch folder ffmpeg reads instead
+    };
+    // Which of `inputs` are gone, and UTF-8 copies in `scratch` of the UTF-16 subtitles (ffmpeg
+    // 5.1 garbles such SRT and refuses such WebVTT). Touches the disk: run it on the disk's thread.
+    [[nodiscard]] static Check check(const QList<SideInput> &inputs, const QString &scratch);
 };
 
 // What is known of a file's tracks before it converts: the source's own, read once, and the

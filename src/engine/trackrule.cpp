@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QSettings>
+#include <algorithm>
 
 namespace
 {
@@ -191,6 +192,35 @@ QString TrackRule::languageName(QLocale::Language language)
     // Without a catalog, the user's own language in its own words.
     const QLocale user;
     return language == user.language() && user.language() != QLocale::English ? user.nativeLanguageName() : english;
+}
+
+QList<std::pair<QString, QString>> TrackRule::languages(const QString &search)
+{
+    // Every language Qt knows a locale for.
+    static const QList<QLocale::Language> known = [] {
+        QList<QLocale::Language> languages;
+        for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            if (locale.language() != QLocale::C && !languages.contains(locale.language())) {
+                languages.append(locale.language());
+            }
+        }
+        return languages;
+    }();
+    QList<std::pair<QString, QString>> named; // code, name
+    for (const QLocale::Language language : known) {
+        const QString name = languageName(language);
+        const QString code = QLocale::languageToCode(language);
+        if (search.isEmpty() || name.contains(search, Qt::CaseInsensitive) || code.compare(search.trimmed(), Qt::CaseInsensitive) == 0) {
+            named.append({ code, name });
+        }
+    }
+    std::sort(named.begin(), named.end(), [desktop = QLocale::languageToCode(QLocale().language())](const auto &a, const auto &b) {
+        if ((a.first == desktop) != (b.first == desktop)) {
+            return a.first == desktop;
+        }
+        return QString::localeAwareCompare(a.second, b.second) < 0;
+    });
+    return named;
 }
 
 QString TrackRule::sentence() const

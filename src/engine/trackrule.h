@@ -5,6 +5,7 @@
 #include <QString>
 #include <QVariantMap>
 #include <optional>
+#include <utility>
 
 class QSettings;
 
@@ -37,6 +38,9 @@ struct TrackRule {
 
     // The rule in one plain sentence, in the user's language.
     [[nodiscard]] QString sentence() const;
+    // The languages a rule can name, as (code, name): the desktop's language first, then by name;
+    // only those whose name or code contains `search` (any case), when given.
+    [[nodiscard]] static QList<std::pair<QString, QString>> languages(const QString &search = {});
     // A language's name as the sentence writes it.
     [[nodiscard]] static QString languageName(QLocale::Language language);
 

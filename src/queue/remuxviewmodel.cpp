@@ -359,33 +359,8 @@ void RemuxViewModel::setTrackRuleMap(const QVariantMap &map)
 
 QVariantList RemuxViewModel::languageChoices(const QString &search) const
 {
-    // Every language Qt knows a locale for, named as the rule's sentence names it.
-    static const QList<QLocale::Language> known = [] {
-        QList<QLocale::Language> languages;
-        for (const QLocale &locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
-            if (locale.language() != QLocale::C && !languages.contains(locale.language())) {
-                languages.append(locale.language());
-            }
-        }
-        return languages;
-    }();
-    const QLocale::Language desktop = QLocale().language();
-    QList<std::pair<QString, QString>> named; // name, code
-    for (const QLocale::Language language : known) {
-        const QString name = TrackRule::languageName(language);
-        const QString code = QLocale::languageToCode(language);
-        if (search.isEmpty() || name.contains(search, Qt::CaseInsensitive) || code.compare(search.trimmed(), Qt::CaseInsensitive) == 0) {
-            named.append({ name, code });
-        }
-    }
-    std::sort(named.begin(), named.end(), [desktop = QLocale::languageToCode(desktop)](const auto &a, const auto &b) {
-        if ((a.second == desktop) != (b.second == desktop)) {
-            return a.second == desktop;
-        }
-        return QString::localeAwareCompare(a.first, b.first) < 0;
-    });
     QVariantList choices;
-    for (const auto &[name, code] : named) {
+    for (const auto &[code, name] : TrackRule::languages(search)) {
         choices.append(QVariantMap { { QStringLiteral("code"), code }, { QStringLiteral("name"), name } });
     }
     return choices;
