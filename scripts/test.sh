@@ -4,7 +4,7 @@
 #   2. the same suite built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer
 #      (build-asan/);
 #   3. each libFuzzer target for a bounded time (build-fuzz/, clang).
-# The sanitizer build compiles while the first suite runs, and the fuzzers while the second does.
+# The sanitizer and fuzzing builds compile while the first suite runs; the fuzzers run side by side.
 # KESTRUNE_QUICK=1 runs only the first, for day-to-day work. KESTRUNE_TEST_JOBS sets how many
 # tests run at once (default: twice the cores).
 set -euo pipefail
@@ -34,8 +34,8 @@ start_build() { # <log> <command...>
   setsid nice -n 19 "$@" >"$log" 2>&1 & # its own process group, so a failed run can end it whole
   background+=("$!")
 }
-finish_build() { # <log>: waits for the latest background build, shows its output if it failed
-  wait "${background[-1]}" || { cat "$1"; echo "background build failed"; exit 1; }
+finish_build() { # <log> <index>: waits for that background build, shows its output if it failed
+  wait "${background[$2]}" || { cat "$1"; echo "background build failed"; exit 1; }
 }
 logs=$(mktemp -d)
 trap 'for pid in "${background[@]}"; do kill -- "-$pid" 2>/dev/null || true; done; rm -rf "$logs"' EXIT
@@ -50,6 +50,8 @@ if [ "${KESTRUNE_QUICK:-0}" != 1 ]; then
   # run no tests, so they are not built here.
   start_build "$logs/asan" env KESTRUNE_BUILD_DIR="$asan_build" KESTRUNE_BUILD_TYPE=Debug bash "$root/scripts/build.sh" \
     -DKESTRUNE_SANITIZE=ON -DKESTRUNE_BUILD_BENCH=OFF -DKESTRUNE_BUILD_TOOLS=OFF "${fast[@]}" "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1"
+  # Small (the fuzzed parts alone), so it is ready long before the sanitizer build.
+  start_build "$logs/fuzz" env KESTRUNE_FUZZ_BUILD_ONLY=1 bash "$root/scripts/fuzz.sh"
 fi
 (cd "$build" && ctest --output-on-failure --parallel "$test_jobs" --timeout 600)
 # The QML module must lint clean: any warning fails the run.
@@ -59,8 +61,7 @@ if grep -qi "warning" <<<"$lint"; then echo "$lint"; exit 1; fi
 [ "${KESTRUNE_QUICK:-0}" = 1 ] && exit 0
 
 echo "== sanitizer build"
-finish_build "$logs/asan"
-start_build "$logs/fuzz" env KESTRUNE_FUZZ_BUILD_ONLY=1 bash "$root/scripts/fuzz.sh"
+finish_build "$logs/asan" 0
 # Full unwinding: Qt is built without frame pointers, and suppressions need whole stacks.
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=0:fast_unwind_on_malloc=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -68,5 +69,5 @@ export LSAN_OPTIONS=suppressions=$root/tests/lsan.supp:print_suppressions=0
 (cd "$asan_build" && ctest --output-on-failure --parallel "$test_jobs" --timeout 900)
 
 echo "== fuzzing"
-finish_build "$logs/fuzz"
+finish_build "$logs/fuzz" 1
 KESTRUNE_FUZZ_SECONDS=${KESTRUNE_FUZZ_SECONDS:-30} bash "$root/scripts/fuzz.sh"
