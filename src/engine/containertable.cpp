@@ -69,15 +69,15 @@ Records records(OutputFormat format)
     const MediaProbe::Flags all { Flag::isDefault, Flag::forced, Flag::hearingImpaired, Flag::visualImpaired, Flag::commentary, Flag::original };
     switch (format) {
     case OutputFormat::mkv:
-        return { true, true, all, false, false, true };
+        return { true, true, all, false, false, true, true };
     case OutputFormat::webm:
-        return { true, true, { Flag::isDefault, Flag::forced }, false, false, false };
+        return { true, true, { Flag::isDefault, Flag::forced }, false, false, false, true };
     case OutputFormat::mp4:
-        return { true, true, all & ~MediaProbe::Flags(Flag::original), true, true, true };
+        return { true, true, all & ~MediaProbe::Flags(Flag::original), true, true, true, true };
     case OutputFormat::mov:
-        return { true, true, Flag::isDefault, true, true, false };
+        return { true, true, Flag::isDefault, true, true, false, true };
     case OutputFormat::mpegts:
-        return { true, false, { Flag::hearingImpaired, Flag::visualImpaired }, false, false, false };
+        return { true, false, { Flag::hearingImpaired, Flag::visualImpaired }, false, false, false, false };
     }
     return {};
 }

@@ -29,6 +29,8 @@ struct Records {
     bool firstIsDefault = false; // a kind without a default track gets its first one marked
     bool rotation = false; // a video's display rotation
     bool dolbyVision = false; // the Dolby Vision configuration, when asked with `dolbyVisionStrict`
+    // A video's colour tags in the container's own header; TS has none, the stream carries them.
+    bool colour = false;
     bool operator==(const Records &) const = default;
 };
 [[nodiscard]] Records records(OutputFormat format);

@@ -42,6 +42,7 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
         TrackSelection::Entry entry { { QStringLiteral("0:%1").arg(stream.index), 0, stream.index, stream.kind, stream.codecName, stream.language, stream.title,
                                           stream.flags, stream.attachedPicture, true },
             LanguageCodes::languageOf(stream.language), LanguageCodes::meansNoLanguage(stream.language), false, stream.flags };
+        entry.decision.picture = stream.picture;
         // Matroska names one cover by its file; pictures it can't name stay out, as the read-back says.
         const bool jpeg = stream.codecName == QLatin1String("mjpeg");
         if (format == OutputFormat::mkv && RemuxChecks::isPicture(stream) && plan.covers.isEmpty() && (jpeg || stream.codecName == QLatin1String("png"))) {

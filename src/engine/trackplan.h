@@ -72,6 +72,7 @@ struct TrackPlan {
         // ("Converted to MP4's text format"), or empty.
         QString why;
         bool byException = false; // the user's tick for this file decided it, not the rule
+        MediaProbe::Picture picture; // a video's, as the source has it
         bool operator==(const Decision &) const = default;
     };
 

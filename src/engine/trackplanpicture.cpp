@@ -66,6 +66,10 @@ void TrackPlan::planPictures(const MediaProbe::Info &source)
             picture.dolbyVisionLevel = 0;
             picture.dolbyVisionCompatibility = 0;
         }
+        if (!recorded.colour) {
+            // Only a reading of the stream itself finds them, which the read-back doesn't do.
+            picture.primaries = picture.transfer = picture.matrix = QString();
+        }
         track.recordedPicture = picture;
     }
 }
