@@ -1126,10 +1126,6 @@
         <translation>HDR (HLG)</translation>
     </message>
     <message>
-        <source>Chapters, kept as chapters</source>
-        <translation>Kapitel, als Kapitel behalten</translation>
-    </message>
-    <message>
         <source>%1 can&apos;t record that this video is upside down, so players will show it that way.</source>
         <translation>%1 kann nicht festhalten, dass dieses Video auf dem Kopf steht, daher zeigen Player es so.</translation>
     </message>

@@ -1126,10 +1126,6 @@
         <translation>HDR (HLG)</translation>
     </message>
     <message>
-        <source>Chapters, kept as chapters</source>
-        <translation>Capítulos, conservados como capítulos</translation>
-    </message>
-    <message>
         <source>%1 can&apos;t record that this video is upside down, so players will show it that way.</source>
         <translation>%1 no puede indicar que este vídeo está boca abajo, así que los reproductores lo mostrarán así.</translation>
     </message>

@@ -1126,10 +1126,6 @@
         <translation>HDR (HLG)</translation>
     </message>
     <message>
-        <source>Chapters, kept as chapters</source>
-        <translation>Chapitres, conservés comme chapitres</translation>
-    </message>
-    <message>
         <source>%1 can&apos;t record that this video is upside down, so players will show it that way.</source>
         <translation>%1 ne peut pas indiquer que cette vidéo est à l&apos;envers, les lecteurs l&apos;afficheront donc ainsi.</translation>
     </message>

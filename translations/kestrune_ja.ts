@@ -1116,10 +1116,6 @@
         <translation>HDR (HLG)</translation>
     </message>
     <message>
-        <source>Chapters, kept as chapters</source>
-        <translation>チャプター(チャプターとして保持)</translation>
-    </message>
-    <message>
         <source>%1 can&apos;t record that this video is upside down, so players will show it that way.</source>
         <translation>%1 はこの動画が上下逆であることを記録できないため、プレーヤーではそのまま表示されます。</translation>
     </message>

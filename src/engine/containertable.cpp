@@ -189,8 +189,7 @@ QString technicalWhy(const MediaProbe::Stream &stream, OutputFormat format)
     case Kind::other:
         return QCoreApplication::translate("TrackPlan", "Unknown to ffmpeg");
     case Kind::data:
-        return stream.chapterTrack ? QCoreApplication::translate("TrackPlan", "Chapters, kept as chapters")
-                                   : QCoreApplication::translate("TrackPlan", "Data tracks can't go into %1").arg(container);
+        return QCoreApplication::translate("TrackPlan", "Data tracks can't go into %1").arg(container);
     case Kind::attachment:
         return QCoreApplication::translate("TrackPlan", "Attachments can't go into %1").arg(container);
     case Kind::video:

@@ -131,8 +131,11 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
         }
         plan.tracks.append(track);
     }
-    for (const TrackSelection::Entry &entry : entries) {
-        plan.decisions.append(entry.decision);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        // MP4's chapter track is the chapters, listed as such, not a track left out.
+        if (i >= sideStart || !source.streams[i].chapterTrack) {
+            plan.decisions.append(entries[i].decision);
+        }
     }
     if (unknown == 1) {
         plan.notes << QCoreApplication::translate("TrackPlan", "A stream ffmpeg doesn't know was left out.");

@@ -75,7 +75,7 @@ QString render(const TrackPlan &plan)
     for (const auto &c : plan.covers)
         out << QStringLiteral("%1:%2 %3").arg(QString::number(c.source), c.fileName, c.mimeType);
     if (!plan.strict.isEmpty() || !plan.chapterTitles.isEmpty())
-        out << QStringLiteral("strict %1, %2 chapters").arg(orNone(plan.strict)).arg(plan.chapterTitles.size());
+        out << QStringLiteral("strict %1, %2 chapters, %3 tracks listed").arg(orNone(plan.strict)).arg(plan.chapterTitles.size()).arg(plan.decisions.size());
     return out.join(u'|');
 }
 
@@ -224,18 +224,18 @@ private Q_SLOTS:
             "");
         row("TS: one audio type, hearing first", s2, OutputFormat::mpegts, "0:h264 - '' -/-|1:aac zho '' vo/v|2:aac swe '' hv/h|3:mov_text - '' -/-", "");
         // A phone's clip: turned, Dolby Vision over HLG, with MP4's chapter track.
-        const QString phone = "v hevc@r-90@dv8.4.4@hlg|a aac|c bin_data", p = "0:hevc - '' -/%1 [%2 r%3 dv%4 %6]|1:aac - '' -/%1|strict %5, 2 chapters";
+        const QString phone = "v hevc@r-90@dv8.4.4@hlg|a aac|c bin_data", p = "0:hevc - '' -/%1 [%2 r%3 dv%4 %6]|1:aac - '' -/%1|strict %5, 2 chapters, 2 tracks listed";
         const QString sideways = "%1 can't record that this video is turned 90°, so players will show it sideways.", hlg = " %1 can't keep Dolby Vision, so this video will play as HDR (HLG).";
         row("phone clip into MKV: Dolby Vision kept, turned no more", phone, OutputFormat::mkv, p.arg("-", "-", "0", "8", "-", "arib-std-b67"), sideways.arg("MKV"));
         row("phone clip into MP4: all kept, hvc1, unofficially", phone, OutputFormat::mp4, p.arg("d", "hvc1", "-90", "8", "unofficial", "arib-std-b67"), "");
         row("phone clip into MOV: plays as HLG", phone, OutputFormat::mov, p.arg("d", "hvc1", "-90", "-1", "-", "arib-std-b67"), hlg.arg("MOV").mid(1));
-        row("phone clip into TS: colour in the stream alone", phone, OutputFormat::mpegts, "0:hevc - '' -/-|1:aac - '' -/-|strict -, 2 chapters", sideways.arg("TS") + hlg.arg("TS"));
+        row("phone clip into TS: colour in the stream alone", phone, OutputFormat::mpegts, "0:hevc - '' -/-|1:aac - '' -/-|strict -, 2 chapters, 2 tracks listed", sideways.arg("TS") + hlg.arg("TS"));
         row("profile 5 into MOV: not written", "v hevc@dv5.6.0", OutputFormat::mov, "0:hevc - '' -/d [hvc1 r0 dv-1 -]",
             "MOV can't keep Dolby Vision, and this video plays in wrong colours without it. MOV can't keep Dolby Vision, so this video will play as SDR.");
         row("a disc into MOV: what MOV refuses left out", "v h264|a truehd|a flac|a dts", OutputFormat::mov, "0:h264 - '' -/d|3:dts - '' -/d",
             "TrueHD audio can't go into MOV, so it was left out. FLAC audio can't go into MOV, so it was left out.");
         row("a disc into MP4: experimental", "v h264|a truehd|a flac|a dts", OutputFormat::mp4,
-            "0:h264 - '' -/d|1:truehd - '' -/d|2:flac - '' -/-|3:dts - '' -/-|strict experimental, 0 chapters", "");
+            "0:h264 - '' -/d|1:truehd - '' -/d|2:flac - '' -/-|3:dts - '' -/-|strict experimental, 0 chapters, 4 tracks listed", "");
     }
     void plan()
     {
