@@ -597,6 +597,26 @@
             <numerusform>Sprachen, Titel oder Markierungen von %n Spuren sind nicht unverändert angekommen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The video&apos;s rotation didn&apos;t arrive as it was.</source>
+        <translation>Die Drehung des Videos kam nicht so an, wie sie war.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s Dolby Vision didn&apos;t arrive as planned.</source>
+        <translation>Dolby Vision des Videos kam nicht wie geplant an.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s colour tags didn&apos;t arrive as they were.</source>
+        <translation>Die Farbangaben des Videos kamen nicht so an, wie sie waren.</translation>
+    </message>
+    <message>
+        <source>The video isn&apos;t marked %1, so Apple&apos;s players may not open it.</source>
+        <translation>Das Video ist nicht als %1 gekennzeichnet, daher öffnen Apples Player es womöglich nicht.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters arrived.</source>
+        <translation>%1 von %2 Kapiteln kamen an.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -854,6 +874,18 @@
         <source>kept</source>
         <translation>behalten</translation>
     </message>
+    <message>
+        <source>rotated %1°</source>
+        <extracomment>A video&apos;s line in --show-tracks: &quot;rotated 90°&quot;.</extracomment>
+        <translation>um %1° gedreht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chapters</source>
+        <translation>
+            <numerusform>%n Kapitel</numerusform>
+            <numerusform>%n Kapitel</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TrackLine</name>
@@ -1088,6 +1120,26 @@
     <message>
         <source>No %1 subtitles here, so none were kept.</source>
         <translation>Hier gibt es keine Untertitel auf %1, daher wurden keine behalten.</translation>
+    </message>
+    <message>
+        <source>HDR (HLG)</source>
+        <translation>HDR (HLG)</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record that this video is upside down, so players will show it that way.</source>
+        <translation>%1 kann nicht festhalten, dass dieses Video auf dem Kopf steht, daher zeigen Player es so.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record that this video is turned %2°, so players will show it sideways.</source>
+        <translation>%1 kann nicht festhalten, dass dieses Video um %2° gedreht ist, daher zeigen Player es seitlich.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t keep Dolby Vision, and this video plays in wrong colours without it.</source>
+        <translation>%1 kann Dolby Vision nicht behalten, und ohne es zeigt dieses Video falsche Farben.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t keep Dolby Vision, so this video will play as %2.</source>
+        <translation>%1 kann Dolby Vision nicht behalten, daher wird dieses Video als %2 abgespielt.</translation>
     </message>
 </context>
 <context>

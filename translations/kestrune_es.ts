@@ -597,6 +597,26 @@
             <numerusform>Los idiomas, los títulos o los indicadores de %n pistas no llegaron tal como estaban.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The video&apos;s rotation didn&apos;t arrive as it was.</source>
+        <translation>El giro del vídeo no llegó como estaba.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s Dolby Vision didn&apos;t arrive as planned.</source>
+        <translation>El Dolby Vision del vídeo no llegó como estaba previsto.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s colour tags didn&apos;t arrive as they were.</source>
+        <translation>Las etiquetas de color del vídeo no llegaron como estaban.</translation>
+    </message>
+    <message>
+        <source>The video isn&apos;t marked %1, so Apple&apos;s players may not open it.</source>
+        <translation>El vídeo no está marcado como %1, así que los reproductores de Apple quizá no lo abran.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters arrived.</source>
+        <translation>Llegaron %1 de %2 capítulos.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -854,6 +874,18 @@
         <source>kept</source>
         <translation>conservada</translation>
     </message>
+    <message>
+        <source>rotated %1°</source>
+        <extracomment>A video&apos;s line in --show-tracks: &quot;rotated 90°&quot;.</extracomment>
+        <translation>girado %1°</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chapters</source>
+        <translation>
+            <numerusform>%n capítulo</numerusform>
+            <numerusform>%n capítulos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TrackLine</name>
@@ -1088,6 +1120,26 @@
     <message>
         <source>No %1 subtitles here, so none were kept.</source>
         <translation>Aquí no hay subtítulos en %1, así que no se mantuvo ninguno.</translation>
+    </message>
+    <message>
+        <source>HDR (HLG)</source>
+        <translation>HDR (HLG)</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record that this video is upside down, so players will show it that way.</source>
+        <translation>%1 no puede indicar que este vídeo está boca abajo, así que los reproductores lo mostrarán así.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record that this video is turned %2°, so players will show it sideways.</source>
+        <translation>%1 no puede indicar que este vídeo está girado %2°, así que los reproductores lo mostrarán de lado.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t keep Dolby Vision, and this video plays in wrong colours without it.</source>
+        <translation>%1 no puede conservar Dolby Vision, y sin él este vídeo se ve con colores erróneos.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t keep Dolby Vision, so this video will play as %2.</source>
+        <translation>%1 no puede conservar Dolby Vision, así que este vídeo se reproducirá como %2.</translation>
     </message>
 </context>
 <context>

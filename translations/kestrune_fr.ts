@@ -597,6 +597,26 @@
             <numerusform>Les langues, les titres ou les indicateurs de %n pistes ne sont pas arrivés tels quels.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The video&apos;s rotation didn&apos;t arrive as it was.</source>
+        <translation>La rotation de la vidéo n&apos;est pas arrivée telle quelle.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s Dolby Vision didn&apos;t arrive as planned.</source>
+        <translation>Le Dolby Vision de la vidéo n&apos;est pas arrivé comme prévu.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s colour tags didn&apos;t arrive as they were.</source>
+        <translation>Les indications de couleur de la vidéo ne sont pas arrivées telles quelles.</translation>
+    </message>
+    <message>
+        <source>The video isn&apos;t marked %1, so Apple&apos;s players may not open it.</source>
+        <translation>La vidéo n&apos;est pas marquée %1, les lecteurs d&apos;Apple risquent donc de ne pas l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters arrived.</source>
+        <translation>%1 chapitres sur %2 sont arrivés.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -854,6 +874,18 @@
         <source>kept</source>
         <translation>gardée</translation>
     </message>
+    <message>
+        <source>rotated %1°</source>
+        <extracomment>A video&apos;s line in --show-tracks: &quot;rotated 90°&quot;.</extracomment>
+        <translation>tournée de %1°</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chapters</source>
+        <translation>
+            <numerusform>%n chapitre</numerusform>
+            <numerusform>%n chapitres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TrackLine</name>
@@ -1088,6 +1120,26 @@
     <message>
         <source>No %1 subtitles here, so none were kept.</source>
         <translation>Pas de sous-titres en %1 ici, aucun n&apos;a donc été gardé.</translation>
+    </message>
+    <message>
+        <source>HDR (HLG)</source>
+        <translation>HDR (HLG)</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record that this video is upside down, so players will show it that way.</source>
+        <translation>%1 ne peut pas indiquer que cette vidéo est à l&apos;envers, les lecteurs l&apos;afficheront donc ainsi.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record that this video is turned %2°, so players will show it sideways.</source>
+        <translation>%1 ne peut pas indiquer que cette vidéo est tournée de %2°, les lecteurs l&apos;afficheront donc couchée.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t keep Dolby Vision, and this video plays in wrong colours without it.</source>
+        <translation>%1 ne peut pas conserver le Dolby Vision, et sans lui cette vidéo s&apos;affiche dans de fausses couleurs.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t keep Dolby Vision, so this video will play as %2.</source>
+        <translation>%1 ne peut pas conserver le Dolby Vision, cette vidéo sera donc lue en %2.</translation>
     </message>
 </context>
 <context>

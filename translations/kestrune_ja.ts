@@ -593,6 +593,26 @@
             <numerusform>%n 個のトラックの言語、タイトル、またはフラグが元のまま格納されませんでした。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The video&apos;s rotation didn&apos;t arrive as it was.</source>
+        <translation>動画の回転が元のまま届きませんでした。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s Dolby Vision didn&apos;t arrive as planned.</source>
+        <translation>動画の Dolby Vision が予定どおりに届きませんでした。</translation>
+    </message>
+    <message>
+        <source>The video&apos;s colour tags didn&apos;t arrive as they were.</source>
+        <translation>動画の色情報が元のまま届きませんでした。</translation>
+    </message>
+    <message>
+        <source>The video isn&apos;t marked %1, so Apple&apos;s players may not open it.</source>
+        <translation>動画に %1 の印がないため、Apple のプレーヤーでは開けないことがあります。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 chapters arrived.</source>
+        <translation>%2 個のチャプターのうち %1 個が届きました。</translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -848,6 +868,17 @@
         <source>kept</source>
         <translation>保持</translation>
     </message>
+    <message>
+        <source>rotated %1°</source>
+        <extracomment>A video&apos;s line in --show-tracks: &quot;rotated 90°&quot;.</extracomment>
+        <translation>%1° 回転</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chapters</source>
+        <translation>
+            <numerusform>%n 個のチャプター</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TrackLine</name>
@@ -1079,6 +1110,26 @@
     <message>
         <source>No %1 subtitles here, so none were kept.</source>
         <translation>%1 の字幕がないため、字幕は残していません。</translation>
+    </message>
+    <message>
+        <source>HDR (HLG)</source>
+        <translation>HDR (HLG)</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record that this video is upside down, so players will show it that way.</source>
+        <translation>%1 はこの動画が上下逆であることを記録できないため、プレーヤーではそのまま表示されます。</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t record that this video is turned %2°, so players will show it sideways.</source>
+        <translation>%1 はこの動画が %2° 回転していることを記録できないため、プレーヤーでは横向きに表示されます。</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t keep Dolby Vision, and this video plays in wrong colours without it.</source>
+        <translation>%1 は Dolby Vision を保持できず、この動画はそれがないと誤った色で再生されます。</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t keep Dolby Vision, so this video will play as %2.</source>
+        <translation>%1 は Dolby Vision を保持できないため、この動画は %2 として再生されます。</translation>
     </message>
 </context>
 <context>

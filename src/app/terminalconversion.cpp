@@ -1,6 +1,7 @@
 #include "app/terminalconversion.h"
 
 #include "app/commandline.h"
+#include "app/trackslisting.h"
 #include "app/translations.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"
@@ -255,57 +256,6 @@ void TerminalConversion::showNext()
     finish();
 }
 
-namespace
-{
-QString kindName(MediaProbe::StreamKind kind)
-{
-    switch (kind) {
-    case MediaProbe::StreamKind::video:
-        return TerminalConversion::tr("video");
-    case MediaProbe::StreamKind::audio:
-        return TerminalConversion::tr("audio");
-    case MediaProbe::StreamKind::subtitle:
-        return TerminalConversion::tr("subtitles");
-    case MediaProbe::StreamKind::data:
-        return TerminalConversion::tr("data");
-    case MediaProbe::StreamKind::attachment:
-        return TerminalConversion::tr("attachment");
-    case MediaProbe::StreamKind::other:
-        break;
-    }
-    return TerminalConversion::tr("unknown");
-}
-
-QString marksOf(const TrackPlan::Decision &decision)
-{
-    using Flag = MediaProbe::Flag;
-    QStringList marks;
-    const std::pair<bool, QString> named[] {
-        { decision.flags.testFlag(Flag::isDefault), TerminalConversion::tr("default") },
-        { decision.flags.testFlag(Flag::forced), TerminalConversion::tr("forced") },
-        { decision.flags.testFlag(Flag::hearingImpaired), TerminalConversion::tr("hearing impaired") },
-        { decision.flags.testFlag(Flag::visualImpaired), TerminalConversion::tr("audio description") },
-        { decision.flags.testFlag(Flag::commentary), TerminalConversion::tr("commentary") },
-        { decision.flags.testFlag(Flag::original), TerminalConversion::tr("original") },
-        { decision.attachedPicture, TerminalConversion::tr("cover art") },
-    };
-    for (const auto &[set, name] : named) {
-        if (set) {
-            marks << name;
-        }
-    }
-    return marks.isEmpty() ? QString() : u'[' + marks.join(QStringLiteral(", ")) + u']';
-}
-}
-
-// One line per track, in columns: what becomes of it, which it is ("0:N" as ffmpeg numbers the
-// source's streams, or the side file's name), its kind, language tag and codec; then its title,
-// its marks, and why it is left out or what changes on the way.
-//
-//   movie.mkv: 1 of 2 audio · 1 of 1 subtitles · 1 side file
-//     kept      0:0           video      -    h264
-//     left out  0:1           audio      ger  ac3     [default]  German: not in your languages
-//     added     movie.en.srt  subtitles  en   subrip
 void TerminalConversion::printTracks(const QString &name, const TrackPlan *plan)
 {
     if (!plan) {
@@ -313,41 +263,8 @@ void TerminalConversion::printTracks(const QString &name, const TrackPlan *plan)
         printLine(tr("%1: Its tracks couldn't be read.").arg(name));
         return;
     }
-    const QString summary = plan->summary();
-    printLine(summary.isEmpty() ? name : name + QStringLiteral(": ") + summary);
-    constexpr int columns = 5;
-    QList<std::array<QString, columns + 1>> lines;
-    std::array<qsizetype, columns> widths {};
-    for (const TrackPlan::Decision &decision : plan->decisions) {
-        const bool converted = std::any_of(plan->tracks.cbegin(), plan->tracks.cend(),
-            [&](const TrackPlan::Track &track) { return track.input == decision.input && track.source == decision.source && !track.encoder.isEmpty(); });
-        const QString status = !decision.kept ? tr("left out") : decision.input > 0 ? tr("added") : converted ? tr("converted") : tr("kept");
-        const QString which = decision.input > 0 ? decision.key.section(u':', 1) : decision.key;
-        QStringList tail;
-        if (!decision.title.isEmpty()) {
-            tail << u'"' + decision.title + u'"';
-        }
-        tail << marksOf(decision) << decision.why;
-        tail.removeAll(QString());
-        lines.append({ status, which, kindName(decision.kind), decision.language.isEmpty() ? QStringLiteral("-") : decision.language, decision.codec,
-            tail.join(QStringLiteral("  ")) });
-        for (int column = 0; column < columns; ++column) {
-            widths[column] = std::max(widths[column], lines.last()[column].size());
-        }
-    }
-    for (const auto &line : std::as_const(lines)) {
-        QStringList cells;
-        for (int column = 0; column < columns; ++column) {
-            cells << line[column].leftJustified(widths[column]);
-        }
-        printLine(QStringLiteral("  ") + (cells << line[columns]).join(QStringLiteral("  ")).trimmed());
-    }
-    QStringList said = plan->notes + plan->warnings;
-    if (plan->skipped && *plan->skipped != summary) {
-        said.prepend(*plan->skipped);
-    }
-    for (const QString &sentence : std::as_const(said)) {
-        printLine(QStringLiteral("  ") + sentence);
+    for (const QString &line : TracksListing::lines(name, *plan)) {
+        printLine(line);
     }
 }
 

@@ -42,6 +42,9 @@ void addPlan(QStringList &arguments, const TrackPlan &plan)
         if (!track.encoder.isEmpty()) {
             arguments << QStringLiteral("-c:%1").arg(k) << track.encoder;
         }
+        if (!track.tag.isEmpty()) {
+            arguments << QStringLiteral("-tag:%1").arg(k) << track.tag;
+        }
         if (track.kind != MediaProbe::StreamKind::video && track.kind != MediaProbe::StreamKind::audio && track.kind != MediaProbe::StreamKind::subtitle) {
             continue;
         }
@@ -61,6 +64,13 @@ void addPlan(QStringList &arguments, const TrackPlan &plan)
                       << QStringLiteral("mimetype=") + cover.mimeType << QStringLiteral("-metadata:s:t:%1").arg(attachment++)
                       << QStringLiteral("filename=") + cover.fileName;
         }
+    }
+    // Stated, so the chapters never hang on ffmpeg's choice of input; TS has none to write.
+    if (!plan.chapterTitles.isEmpty() && plan.format != OutputFormat::mpegts) {
+        arguments << QStringLiteral("-map_chapters") << QStringLiteral("0");
+    }
+    if (!plan.strict.isEmpty()) {
+        arguments << QStringLiteral("-strict") << plan.strict;
     }
 }
 }

@@ -30,6 +30,23 @@ public:
     };
     Q_DECLARE_FLAGS(Flags, Flag)
 
+    // What a player shows of a video beyond its frames: how it is turned, its Dolby Vision
+    // configuration and its colour. ffmpeg's names for the colour ("bt2020", "arib-std-b67",
+    // "bt2020nc"); empty where the file leaves it unspecified.
+    struct Picture {
+        int rotation = 0; // degrees, as ffprobe shows the display matrix: -90, 90, 180; 0 upright
+        int dolbyVisionProfile = -1; // none: no Dolby Vision configuration
+        int dolbyVisionLevel = 0;
+        int dolbyVisionCompatibility = 0; // the base layer's: 1 HDR10, 2 SDR, 4 HLG; 0 none (profile 5)
+        QString primaries;
+        QString transfer;
+        QString matrix;
+        bool masteringDisplay = false;
+        bool contentLight = false;
+        QString tag; // the sample entry MP4 and MOV name the codec by ("hvc1", "hev1"); empty elsewhere
+        bool operator==(const Picture &) const = default;
+    };
+
     struct Stream {
         StreamKind kind = StreamKind::other;
         QString codecName; // libavcodec's short name, e.g. "h264", "subrip"; "none" when unknown
@@ -42,6 +59,10 @@ public:
         // ffmpeg's names of the marks not modelled above ("dub", "karaoke", "captions", …), so
         // they are written back as they were.
         QStringList otherMarks;
+        // MP4's text track of chapter titles, shown by the library as a data stream: the chapters
+        // themselves, not a track of the film.
+        bool chapterTrack = false;
+        Picture picture; // a video's
         bool operator==(const Stream &) const = default;
     };
 
@@ -51,6 +72,7 @@ public:
         QList<Stream> streams; // in file order
         QString formatName; // the demuxer that read it, e.g. "matroska,webm" or "mpegts"
         int chapters = 0;
+        QStringList chapterTitles; // in order, one per chapter; empty where untitled
         bool holdsPackets = false; // at least one packet beyond the cover art could be read
     };
 

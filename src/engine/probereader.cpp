@@ -7,7 +7,10 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/display.h>
+#include <libavutil/dovi_meta.h>
 #include <libavutil/log.h>
+#include <libavutil/pixdesc.h>
 }
 
 // The reading half of the media probe, built as a module of its own and loaded on first use:
@@ -39,6 +42,44 @@ MediaProbe::StreamKind kindOf(AVMediaType type)
     default:
         return MediaProbe::StreamKind::other;
     }
+}
+
+QString nameOrEmpty(const char *name)
+{
+    return name && qstrcmp(name, "unknown") != 0 && qstrcmp(name, "unspecified") != 0 ? QString::fromLatin1(name) : QString();
+}
+
+MediaProbe::Picture pictureOf(const AVStream *stream)
+{
+    MediaProbe::Picture picture;
+    const AVCodecParameters *parameters = stream->codecpar;
+    picture.primaries = nameOrEmpty(av_color_primaries_name(parameters->color_primaries));
+    picture.transfer = nameOrEmpty(av_color_transfer_name(parameters->color_trc));
+    picture.matrix = nameOrEmpty(av_color_space_name(parameters->color_space));
+    if (const uint32_t tag = parameters->codec_tag; tag != 0) {
+        const QByteArray fourcc { reinterpret_cast<const char *>(&tag), 4 };
+        if (std::all_of(fourcc.cbegin(), fourcc.cend(), [](char c) { return c >= 0x20 && c < 0x7f; })) {
+            picture.tag = QString::fromLatin1(fourcc);
+        }
+    }
+    size_t size = 0;
+    if (const uint8_t *matrix = av_stream_get_side_data(stream, AV_PKT_DATA_DISPLAYMATRIX, &size); matrix && size >= 9 * sizeof(int32_t)) {
+        const double degrees = av_display_rotation_get(reinterpret_cast<const int32_t *>(matrix));
+        if (std::isfinite(degrees)) {
+            int rounded = int(std::lround(degrees)) % 360;
+            rounded = rounded > 180 ? rounded - 360 : (rounded <= -180 ? rounded + 360 : rounded);
+            picture.rotation = rounded;
+        }
+    }
+    if (const uint8_t *data = av_stream_get_side_data(stream, AV_PKT_DATA_DOVI_CONF, &size); data && size >= sizeof(AVDOVIDecoderConfigurationRecord)) {
+        const auto *dovi = reinterpret_cast<const AVDOVIDecoderConfigurationRecord *>(data);
+        picture.dolbyVisionProfile = dovi->dv_profile;
+        picture.dolbyVisionLevel = dovi->dv_level;
+        picture.dolbyVisionCompatibility = dovi->dv_bl_signal_compatibility_id;
+    }
+    picture.masteringDisplay = av_stream_get_side_data(stream, AV_PKT_DATA_MASTERING_DISPLAY_METADATA, &size) != nullptr;
+    picture.contentLight = av_stream_get_side_data(stream, AV_PKT_DATA_CONTENT_LIGHT_LEVEL, &size) != nullptr;
+    return picture;
 }
 }
 
@@ -78,6 +119,13 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(const QString &path, int depth
             return std::nullopt;
         }
         const auto closeInput = qScopeGuard([&context] { avformat_close_input(&context); });
+        // The MP4 reader marks the chapter track it turned into chapters as not to be read.
+        QList<bool> chapterTracks;
+        for (unsigned i = 0; i < context->nb_streams; ++i) {
+            const AVStream *stream = context->streams[i];
+            chapterTracks << (stream->discard == AVDISCARD_ALL && stream->codecpar->codec_type == AVMEDIA_TYPE_DATA
+                && stream->codecpar->codec_id == AV_CODEC_ID_BIN_DATA && context->nb_chapters > 0);
+        }
         // Reading packets means decoding a few frames, over 100 ms on a high-bit-rate file; most
         // containers already declare the duration and every stream's kind in their header.
         const auto headerSuffices = [context] {
@@ -109,7 +157,7 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(const QString &path, int depth
             return std::nullopt;
         }
         for (unsigned i = 0; setAside && i < context->nb_streams; ++i) {
-            context->streams[i]->discard = AVDISCARD_DEFAULT;
+            context->streams[i]->discard = chapterTracks.value(int(i)) ? AVDISCARD_ALL : AVDISCARD_DEFAULT;
         }
 
         Info info;
@@ -122,6 +170,10 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(const QString &path, int depth
             }
         }
         info.chapters = int(context->nb_chapters);
+        for (unsigned i = 0; i < context->nb_chapters; ++i) {
+            const AVDictionaryEntry *title = av_dict_get(context->chapters[i]->metadata, "title", nullptr, 0);
+            info.chapterTitles << (title ? QString::fromUtf8(title->value) : QString());
+        }
         for (unsigned i = 0; i < context->nb_streams; ++i) {
             const AVStream *stream = context->streams[i];
             const AVCodecParameters *parameters = stream->codecpar;
@@ -149,6 +201,10 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(const QString &path, int depth
                         read.otherMarks << QString::fromLatin1(name);
                     }
                 }
+            }
+            read.chapterTrack = chapterTracks.value(int(i));
+            if (read.kind == StreamKind::video) {
+                read.picture = pictureOf(stream);
             }
             info.streams.append(read);
         }

@@ -88,6 +88,47 @@ QStringList tracksAltered(const MediaProbe::Info &expected, const MediaProbe::In
                           : QCoreApplication::translate("RemuxChecks", "%n tracks' languages, titles or flags didn't arrive as they were.", nullptr, altered) };
 }
 
+QStringList pictureAltered(const MediaProbe::Info &expected, const MediaProbe::Info &output)
+{
+    const auto videos = [](const MediaProbe::Info &info) {
+        QList<MediaProbe::Picture> pictures;
+        for (const auto &stream : info.streams) {
+            if (stream.kind == MediaProbe::StreamKind::video && !isPicture(stream)) {
+                pictures.append(stream.picture);
+            }
+        }
+        return pictures;
+    };
+    const QList<MediaProbe::Picture> planned = videos(expected);
+    const QList<MediaProbe::Picture> arrived = videos(output);
+    QStringList said;
+    const auto say = [&said](const QString &sentence) {
+        if (!said.contains(sentence)) {
+            said << sentence;
+        }
+    };
+    for (qsizetype i = 0; i < std::min(planned.size(), arrived.size()); ++i) {
+        const MediaProbe::Picture &want = planned[i];
+        const MediaProbe::Picture &got = arrived[i];
+        if (want.rotation != got.rotation) {
+            say(QCoreApplication::translate("RemuxChecks", "The video's rotation didn't arrive as it was."));
+        }
+        if ((want.dolbyVisionProfile >= 0) != (got.dolbyVisionProfile >= 0)) {
+            say(QCoreApplication::translate("RemuxChecks", "The video's Dolby Vision didn't arrive as planned."));
+        }
+        if (!want.transfer.isEmpty() && (want.transfer != got.transfer || want.primaries != got.primaries)) {
+            say(QCoreApplication::translate("RemuxChecks", "The video's colour tags didn't arrive as they were."));
+        }
+        if (!want.tag.isEmpty() && want.tag != got.tag) {
+            say(QCoreApplication::translate("RemuxChecks", "The video isn't marked %1, so Apple's players may not open it.").arg(want.tag));
+        }
+    }
+    if (expected.chapters > 0 && output.chapters > 0 && output.chapters != expected.chapters) {
+        say(QCoreApplication::translate("RemuxChecks", "%1 of %2 chapters arrived.").arg(output.chapters).arg(expected.chapters));
+    }
+    return said;
+}
+
 bool readAsContainer(const MediaProbe::Info &info, OutputFormat format)
 {
     const QStringList demuxers = info.formatName.split(u',');

@@ -22,6 +22,10 @@ namespace RemuxChecks
 // None when tracks are missing: streamsLost() speaks of those.
 [[nodiscard]] QStringList tracksAltered(const MediaProbe::Info &expected, const MediaProbe::Info &output);
 
+// Sentences about what a player shows of the video (rotation, Dolby Vision, colour, the sample
+// entry) and the chapters, where `output` differs from what `expected` says will arrive.
+[[nodiscard]] QStringList pictureAltered(const MediaProbe::Info &expected, const MediaProbe::Info &output);
+
 // Whether libavformat read the file as the container that was written. Only then does it tell
 // what the file carries; a file taken for something else was not understood.
 [[nodiscard]] bool readAsContainer(const MediaProbe::Info &info, OutputFormat format);

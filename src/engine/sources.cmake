@@ -16,7 +16,8 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ffmpegprocess.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegprocess.cpp
   ${CMAKE_CURRENT_LIST_DIR}/diskcall.h ${CMAKE_CURRENT_LIST_DIR}/diskcall.cpp
   ${CMAKE_CURRENT_LIST_DIR}/languagecodes.h ${CMAKE_CURRENT_LIST_DIR}/languagecodes.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/trackplan.h ${CMAKE_CURRENT_LIST_DIR}/trackplan.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/containertable.h ${CMAKE_CURRENT_LIST_DIR}/containertable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackplan.h ${CMAKE_CURRENT_LIST_DIR}/trackplan.cpp ${CMAKE_CURRENT_LIST_DIR}/trackplanpicture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trackselection.h ${CMAKE_CURRENT_LIST_DIR}/trackselection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxoutcome.h ${CMAKE_CURRENT_LIST_DIR}/remuxoutcome.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ffmpegarguments.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegarguments.cpp

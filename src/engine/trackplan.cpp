@@ -12,199 +12,13 @@ using Flag = MediaProbe::Flag;
 
 namespace
 {
-const QStringList &textSubtitleCodecs()
-{
-    static const QStringList codecs { QStringLiteral("subrip"), QStringLiteral("srt"), QStringLiteral("ass"), QStringLiteral("ssa"), QStringLiteral("webvtt"),
-        QStringLiteral("mov_text"), QStringLiteral("text") };
-    return codecs;
-}
-
-struct Conversion {
-    QString codec; // as read back
-    QString encoder;
-};
-
-// Where a text subtitle must change form to be held at all: MP4 and MOV hold only their own
-// text format, Matroska all but that one, WebM only WebVTT. TS holds none, and bitmaps are
-// never converted: those fail as ffmpeg says.
-std::optional<Conversion> conversionOf(const QString &codec, OutputFormat format)
-{
-    if (!textSubtitleCodecs().contains(codec)) {
-        return std::nullopt;
-    }
-    switch (format) {
-    case OutputFormat::mp4:
-    case OutputFormat::mov:
-        if (codec != QLatin1String("mov_text")) {
-            return Conversion { QStringLiteral("mov_text"), QStringLiteral("mov_text") };
-        }
-        break;
-    case OutputFormat::mkv:
-        if (codec == QLatin1String("mov_text") || codec == QLatin1String("text")) {
-            return Conversion { QStringLiteral("subrip"), QStringLiteral("srt") };
-        }
-        break;
-    case OutputFormat::webm:
-        if (codec != QLatin1String("webvtt")) {
-            return Conversion { QStringLiteral("webvtt"), QStringLiteral("webvtt") };
-        }
-        break;
-    case OutputFormat::mpegts:
-        break;
-    }
-    return std::nullopt;
-}
-
-QString conversionWarning(OutputFormat format, bool styled)
-{
-    switch (format) {
-    case OutputFormat::mp4:
-    case OutputFormat::mov:
-        return styled ? QCoreApplication::translate("TrackPlan", "The subtitles were converted to MP4's text format; their styling was lost.")
-                      : QCoreApplication::translate("TrackPlan", "The subtitles were converted to MP4's text format.");
-    case OutputFormat::webm:
-        return styled ? QCoreApplication::translate("TrackPlan", "The subtitles were converted to WebVTT; their styling was lost.")
-                      : QCoreApplication::translate("TrackPlan", "The subtitles were converted to WebVTT.");
-    case OutputFormat::mkv:
-    case OutputFormat::mpegts:
-        break;
-    }
-    return QCoreApplication::translate("TrackPlan", "The subtitles were converted to SRT.");
-}
-
-// Known refusals: Matroska writes cover art as an ordinary one-frame video track and takes no
-// data streams; only Matroska holds attachments. A stream of no known type can't be mapped at all.
-bool leftOut(const MediaProbe::Stream &stream, OutputFormat format)
-{
-    const bool matroska = format == OutputFormat::mkv || format == OutputFormat::webm;
-    switch (stream.kind) {
-    case Kind::other:
-        return true;
-    case Kind::data:
-        return matroska;
-    case Kind::attachment:
-        return format != OutputFormat::mkv;
-    case Kind::video:
-        return format == OutputFormat::mkv && RemuxChecks::isPicture(stream);
-    case Kind::audio:
-    case Kind::subtitle:
-        break;
-    }
-    return false;
-}
-
-// The codec as the row names it: "PGS", "SRT", or ffmpeg's name in capitals.
-QString codecLabel(const QString &codec)
-{
-    static const QHash<QString, QString> labels { { QStringLiteral("hdmv_pgs_subtitle"), QStringLiteral("PGS") },
-        { QStringLiteral("dvd_subtitle"), QStringLiteral("VobSub") }, { QStringLiteral("dvb_subtitle"), QStringLiteral("DVB") },
-        { QStringLiteral("dvb_teletext"), QStringLiteral("Teletext") }, { QStringLiteral("subrip"), QStringLiteral("SRT") },
-        { QStringLiteral("webvtt"), QStringLiteral("WebVTT") }, { QStringLiteral("mov_text"), QStringLiteral("MP4 text") } };
-    return labels.value(codec, codec.toUpper());
-}
-
-// What a container refuses outright, as ffmpeg 5.1 says when it tries: bitmap subtitles MP4, MOV
-// and WebM have no place for, text subtitles in TS, and audio WebM doesn't take. Empty: no
-// refusal known. `sideName` names a side file in the note.
-std::pair<QString, QString> refusalOf(Kind kind, const QString &codec, OutputFormat format, const QString &sideName)
-{
-    const QString container = OutputFormats::displayName(format);
-    if (codec.isEmpty()) {
-        return { QCoreApplication::translate("TrackPlan", "Can't be read"),
-            QCoreApplication::translate("TrackPlan", "%1 can't be read, so it was left out.").arg(sideName) };
-    }
-    static const QStringList bitmaps { QStringLiteral("hdmv_pgs_subtitle"), QStringLiteral("dvb_subtitle"), QStringLiteral("dvb_teletext"),
-        QStringLiteral("xsub") };
-    bool refused = false;
-    switch (kind == Kind::subtitle ? format : OutputFormat::mkv) {
-    case OutputFormat::mpegts:
-        refused = textSubtitleCodecs().contains(codec);
-        break;
-    case OutputFormat::webm:
-        refused = bitmaps.contains(codec) || codec == QLatin1String("dvd_subtitle");
-        break;
-    case OutputFormat::mp4:
-    case OutputFormat::mov:
-        refused = bitmaps.contains(codec);
-        break;
-    case OutputFormat::mkv:
-        break;
-    }
-    if (kind == Kind::audio) {
-        refused = format == OutputFormat::webm && codec != QLatin1String("opus") && codec != QLatin1String("vorbis");
-    }
-    if (!refused) {
-        return {};
-    }
-    //: Why a track was left out: "PGS subtitles can't go into MP4".
-    const QString why = kind == Kind::subtitle ? QCoreApplication::translate("TrackPlan", "%1 subtitles can't go into %2").arg(codecLabel(codec), container)
-                                               : QCoreApplication::translate("TrackPlan", "%1 audio can't go into %2").arg(codecLabel(codec), container);
-    if (!sideName.isEmpty()) {
-        return { why, QCoreApplication::translate("TrackPlan", "%1 can't go into %2, so it was left out.").arg(sideName, container) };
-    }
-    return { why,
-        kind == Kind::subtitle
-            ? QCoreApplication::translate("TrackPlan", "%1 subtitles can't go into %2, so they were left out.").arg(codecLabel(codec), container)
-            : QCoreApplication::translate("TrackPlan", "%1 audio can't go into %2, so it was left out.").arg(codecLabel(codec), container) };
-}
-
-// Why a track of the source stays out whatever the rule says.
-QString technicalWhy(const MediaProbe::Stream &stream, OutputFormat format)
-{
-    const QString container = OutputFormats::displayName(format);
-    switch (stream.kind) {
-    case Kind::other:
-        return QCoreApplication::translate("TrackPlan", "Unknown to ffmpeg");
-    case Kind::data:
-        return QCoreApplication::translate("TrackPlan", "Data tracks can't go into %1").arg(container);
-    case Kind::attachment:
-        return QCoreApplication::translate("TrackPlan", "Attachments can't go into %1").arg(container);
-    case Kind::video:
-    case Kind::audio:
-    case Kind::subtitle:
-        break;
-    }
-    return QCoreApplication::translate("TrackPlan", "This cover art can't go into %1").arg(container);
-}
-
-QString conversionWhy(OutputFormat format)
-{
-    switch (format) {
-    case OutputFormat::mp4:
-    case OutputFormat::mov:
-        return QCoreApplication::translate("TrackPlan", "Converted to MP4's text format");
-    case OutputFormat::webm:
-        return QCoreApplication::translate("TrackPlan", "Converted to WebVTT");
-    case OutputFormat::mkv:
-    case OutputFormat::mpegts:
-        break;
-    }
-    return QCoreApplication::translate("TrackPlan", "Converted to SRT");
-}
+using namespace ContainerTable;
 
 // ffmpeg's encoder that writes a text subtitle in its own format again.
 QString sameTextEncoder(const QString &codec)
 {
     return codec == QLatin1String("subrip") ? QStringLiteral("srt") : codec;
 }
-}
-
-TrackPlan::Records TrackPlan::records(OutputFormat format)
-{
-    const MediaProbe::Flags all { Flag::isDefault, Flag::forced, Flag::hearingImpaired, Flag::visualImpaired, Flag::commentary, Flag::original };
-    switch (format) {
-    case OutputFormat::mkv:
-        return { true, true, all, false };
-    case OutputFormat::webm:
-        return { true, true, { Flag::isDefault, Flag::forced }, false };
-    case OutputFormat::mp4:
-        return { true, true, all & ~MediaProbe::Flags(Flag::original), true };
-    case OutputFormat::mov:
-        return { true, true, Flag::isDefault, true };
-    case OutputFormat::mpegts:
-        return { true, false, { Flag::hearingImpaired, Flag::visualImpaired }, false };
-    }
-    return {};
 }
 
 TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, const TrackChoice &choice)
@@ -219,10 +33,16 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
     const TrackRule &rule = choice.rule;
     const bool choosing
         = !rule.audioLanguages.isEmpty() || rule.subtitles != TrackRule::Subtitles::all || rule.leaveOutCommentary || rule.leaveOutAudioDescription;
+    // Keeping every track, audio the container refuses still goes when other audio can take its
+    // place, so the file is written; the file's only sound is never dropped unasked.
+    const bool someAudioFits = std::any_of(source.streams.cbegin(), source.streams.cend(), [format](const MediaProbe::Stream &stream) {
+        return stream.kind == Kind::audio && audio(stream.codecName, format) != Takes::no;
+    });
     for (const MediaProbe::Stream &stream : source.streams) {
         TrackSelection::Entry entry { { QStringLiteral("0:%1").arg(stream.index), 0, stream.index, stream.kind, stream.codecName, stream.language, stream.title,
                                           stream.flags, stream.attachedPicture, true },
             LanguageCodes::languageOf(stream.language), LanguageCodes::meansNoLanguage(stream.language), false, stream.flags };
+        entry.decision.picture = stream.picture;
         // Matroska names one cover by its file; pictures it can't name stay out, as the read-back says.
         const bool jpeg = stream.codecName == QLatin1String("mjpeg");
         if (format == OutputFormat::mkv && RemuxChecks::isPicture(stream) && plan.covers.isEmpty() && (jpeg || stream.codecName == QLatin1String("png"))) {
@@ -231,12 +51,12 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
             entry.decision.why = QCoreApplication::translate("TrackPlan", "Attached as cover art");
         } else if (leftOut(stream, format)) {
             unknown += stream.kind == Kind::other;
-            plan.dropsDataTracks = plan.dropsDataTracks || stream.kind == Kind::data;
+            plan.dropsDataTracks = plan.dropsDataTracks || (stream.kind == Kind::data && !stream.chapterTrack);
             entry.decision.kept = false;
             entry.decision.why = technicalWhy(stream, format);
         } else if (stream.kind == Kind::audio || stream.kind == Kind::subtitle) {
             entry.ruled = true;
-            if (choosing) {
+            if (choosing || (stream.kind == Kind::audio && someAudioFits)) {
                 std::tie(entry.refusal, entry.refusalNote) = refusalOf(stream.kind, stream.codecName, format, {});
             }
             const bool isMain = mainAudio < 0 || (stream.flags.testFlag(Flag::isDefault) && !entries[mainAudio].flags.testFlag(Flag::isDefault));
@@ -280,6 +100,9 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
             decision.input = int(plan.sideInputs.size());
         }
         Track track { decision.input, decision.source, decision.kind, decision.codec, {}, decision.attachedPicture };
+        if (decision.kind == Kind::audio) {
+            plan.strict = strictness(audio(decision.codec, format), plan.strict);
+        }
         if (decision.kind == Kind::subtitle) {
             if (const auto conversion = conversionOf(decision.codec, format)) {
                 track.codec = conversion->codec;
@@ -308,8 +131,11 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
         }
         plan.tracks.append(track);
     }
-    for (const TrackSelection::Entry &entry : entries) {
-        plan.decisions.append(entry.decision);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        // MP4's chapter track is the chapters, listed as such, not a track left out.
+        if (i >= sideStart || !source.streams[i].chapterTrack) {
+            plan.decisions.append(entries[i].decision);
+        }
     }
     if (unknown == 1) {
         plan.notes << QCoreApplication::translate("TrackPlan", "A stream ffmpeg doesn't know was left out.");
@@ -324,6 +150,9 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
         plan.warnings << QCoreApplication::translate("TrackPlan", "%1 can't record the language or title of every track, so some were left out.")
                              .arg(OutputFormats::displayName(format));
     }
+    plan.chapterTitles = source.chapterTitles;
+    plan.chapterTitles.resize(std::max<qsizetype>(source.chapters, source.chapterTitles.size()));
+    plan.planPictures(source);
     plan.settle();
     return plan;
 }
@@ -378,7 +207,9 @@ MediaProbe::Info TrackPlan::expected() const
     for (const Track &track : tracks) {
         info.streams.append(
             { track.kind, track.codec, int(info.streams.size()), track.attachedPicture, {}, track.recordedLanguage, track.recordedTitle, track.recordedFlags });
+        info.streams.last().picture = track.recordedPicture;
     }
+    info.chapters = format == OutputFormat::mpegts ? 0 : int(chapterTitles.size());
     return info;
 }
 

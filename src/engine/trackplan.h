@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/containertable.h"
 #include "engine/mediaprobe.h"
 #include "engine/outputformat.h"
 #include "engine/retrypolicy.h"
@@ -35,6 +36,9 @@ struct TrackPlan {
         QString recordedLanguage;
         QString recordedTitle;
         MediaProbe::Flags recordedFlags;
+        QString tag; // a video's sample entry, stated where the container's default is wrong ("hvc1")
+        // A video's picture as the new file records it: the source's, less what the container can't hold.
+        MediaProbe::Picture recordedPicture;
         bool operator==(const Track &) const = default;
     };
 
@@ -68,6 +72,7 @@ struct TrackPlan {
         // ("Converted to MP4's text format"), or empty.
         QString why;
         bool byException = false; // the user's tick for this file decided it, not the rule
+        MediaProbe::Picture picture; // a video's, as the source has it
         bool operator==(const Decision &) const = default;
     };
 
@@ -81,16 +86,14 @@ struct TrackPlan {
     QStringList warnings; // what arrives changed, for the user
     bool dropsDataTracks = false; // data streams the container can't hold were left out
     OutputFormat format = OutputFormat::mkv;
+    // ffmpeg's `-strict` level the file needs ("experimental" for TrueHD in MP4, "unofficial" for
+    // a Dolby Vision configuration); empty: none.
+    QString strict;
+    QStringList chapterTitles; // the source's chapters, written where the container holds them
 
     // What a container records of a track, as ffmpeg 5.1 writes and reads it.
-    struct Records {
-        bool language = false;
-        bool title = false;
-        MediaProbe::Flags flags;
-        bool firstIsDefault = false; // a kind without a default track gets its first one marked
-        bool operator==(const Records &) const = default;
-    };
-    [[nodiscard]] static Records records(OutputFormat format);
+    using Records = ContainerTable::Records;
+    [[nodiscard]] static Records records(OutputFormat format) { return ContainerTable::records(format); }
 
     [[nodiscard]] static TrackPlan make(const MediaProbe::Info &source, OutputFormat format, const TrackChoice &choice = {});
     // What the plan does, in one short line for the row: "2 of 4 audio · 1 of 3 subtitles · 1 side file".
@@ -104,4 +107,7 @@ struct TrackPlan {
 
 private:
     void settle();
+    // Each video's sample entry, rotation, Dolby Vision and colour as the container keeps them,
+    // and what players will show where it can't.
+    void planPictures(const MediaProbe::Info &source);
 };

@@ -56,7 +56,7 @@ private Q_SLOTS:
             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QVERIFY(writeFile(m_media.filePath("font.ttf"), "not really a font"));
         QVERIFY(writeFile(m_media.filePath("subtitles.srt"), "1\n00:00:00,000 --> 00:00:00,800\nHello\n\n"));
-        QVERIFY(writeFile(m_media.filePath("chapters.txt"), ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=500\ntitle=One\n"));
+        QVERIFY(writeFile(m_media.filePath("chapters.txt"), ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=500\ntitle=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=500\nEND=1000\ntitle=Two\n"));
         QVERIFY(writeFile(m_media.filePath("not video.mp4"), "This is not a video.\n"));
         const QString h264 = " -c:v libx264 -preset ultrafast", font = "-attach @font.ttf -metadata:s:t mimetype=application/x-truetype-font";
         QVERIFY(make("h264-aac.mp4", "-f lavfi -i sine=duration=1 -c:a aac -shortest" + h264));
@@ -96,6 +96,15 @@ private Q_SLOTS:
         QVERIFY(QDir(m_media.path()).mkdir("utf16"));
         QVERIFY(writeFile(m_media.filePath("utf16/languages.en.srt"),
             "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2))); // ffmpeg garbles it as it is
+        // A phone's clip: turned, HLG, with chapters, in HEVC as ffmpeg tags it (hev1), and in VP9
+        // for WebM; a disc's TrueHD and AC-3.
+        QVERIFY(writeFile(m_media.filePath("chapter.txt"), ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=500\n"));
+        for (const QString codec : { "libx265 -x265-params log-level=0", "libvpx-vp9 -deadline realtime" }) {
+            const QString name = codec.startsWith("libx265") ? "phone" : "vp9-phone";
+            QVERIFY(make(name + ".mkv", "-color_primaries bt2020 -color_trc arib-std-b67 -colorspace bt2020nc -c:v " + codec));
+            QVERIFY(ffmpeg("-i @" + name + ".mkv -i @chapters.txt -map 0 -map_chapters 1 -c copy -metadata:s:v:0 rotate=90", m_media.filePath(name + ".mp4")));
+        }
+        QVERIFY(make("disc.mkv", "-f lavfi -i sine=d=1:sample_rate=48000 -map 0 -map 1 -map 1 -strict -2 -c:a:0 truehd -c:a:1 ac3" + h264));
         // Silence, then noise: a duration guessed from the first frames' bit rate is far too long.
         QVERIFY(ffmpeg("-f lavfi -i aevalsrc='if(lt(t,1),0,random(0)*2-1)':d=2 -c:a aac -b:a 256k", m_media.filePath("guessed.aac")));
     }
@@ -130,6 +139,16 @@ private Q_SLOTS:
             << "audio.mkv" << OutputFormat::mpegts << 1 << false << "TS can't record the language or title of every track, so some were left out.";
         QTest::addRow("MP4's text subtitles into MKV") << "text.mp4" << OutputFormat::mkv << 1 << false << converted + "SRT.";
         QTest::addRow("not a video") << "not video.mp4" << OutputFormat::mkv << 1 << false << "failed: Invalid data found when processing input";
+        const QString sideways = "%1 can't record that this video is turned 90°, so players will show it sideways.";
+        QTest::addRow("phone clip into MKV: the turn told") << "phone.mp4" << OutputFormat::mkv << 1 << false << sideways.arg("MKV");
+        QTest::addRow("phone clip into WebM: the turn told") << "vp9-phone.mp4" << OutputFormat::webm << 1 << false << sideways.arg("WEBM");
+        QTest::addRow("phone clip into TS: the turn and the chapters told")
+            << "phone.mp4" << OutputFormat::mpegts << 1 << false << "The chapters couldn't be copied into TS and were left out. " + sideways.arg("TS");
+        for (const OutputFormat format : { OutputFormat::mp4, OutputFormat::mov })
+            QTest::addRow("phone clip into %s: all kept, no data track", qPrintable(OutputFormats::displayName(format))) << "phone.mp4" << format << 1 << false << "";
+        QTest::addRow("TrueHD into MP4") << "disc.mkv" << OutputFormat::mp4 << 1 << false << "";
+        QTest::addRow("TrueHD into MOV: left out, the AC-3 stays")
+            << "disc.mkv" << OutputFormat::mov << 1 << false << "TrueHD audio can't go into MOV, so it was left out.";
     }
     void remux()
     {
@@ -163,7 +182,18 @@ private Q_SLOTS:
         QCOMPARE(outcome->output, QUrl::fromLocalFile(work.filePath(name)));
         QCOMPARE(leftovers(work.path(), { name }), QStringList());
         // As the plan says, with the languages, titles and flags the container records.
-        QCOMPARE(filmStreams(MediaProbe::probeFile(work.filePath(name))), filmStreams(TrackPlan::make(*MediaProbe::probeFile(input), format).expected()));
+        const TrackPlan plan = TrackPlan::make(*MediaProbe::probeFile(input), format);
+        const auto written = MediaProbe::probeFile(work.filePath(name), MediaProbe::Depth::header); // as the job reads it back
+        QCOMPARE(filmStreams(written), filmStreams(plan.expected()));
+        // The picture and the chapters as the plan says they arrive, and as they did.
+        const auto pictureOf = [](const MediaProbe::Info &info) {
+            QStringList facts;
+            for (const MediaProbe::Stream &s : info.streams)
+                if (s.kind == MediaProbe::StreamKind::video && !s.attachedPicture) // the tag of HEVC only: the plan states no other
+                    facts << QStringLiteral("r%1 %2 %3").arg(s.picture.rotation).arg(s.picture.transfer, s.picture.tag.startsWith("hvc") ? s.picture.tag : "");
+            return (facts << QString::number(info.chapters)).join(u' ');
+        };
+        QCOMPARE(pictureOf(*written), pictureOf(plan.expected()));
         QVERIFY2(fraction >= 0.45, "the last report shows the file written");
     }
 
@@ -248,6 +278,10 @@ private Q_SLOTS:
         row("a subtitle made default on the way", "subtitles.mkv", "-map 0 -c copy -disposition:s:0 default", OutputFormat::mkv,
             "A track's language, title or flags didn't arrive as they were.");
         row("a duration guessed from the bit rate", "guessed.aac", "-c copy", OutputFormat::mkv, "");
+        row("HEVC as hev1", "phone.mp4", "-map 0:0 -c copy", OutputFormat::mp4, "The video isn't marked hvc1, so Apple's players may not open it.");
+        row("the turn lost", "phone.mp4", "-map 0:0 -c copy -tag:0 hvc1 -metadata:s:v:0 rotate=0", OutputFormat::mov,
+            "The video's rotation didn't arrive as it was.");
+        row("a chapter lost", "phone.mp4", "-i @chapter.txt -map 0:0 -map_chapters 1 -c copy -tag:0 hvc1", OutputFormat::mp4, "1 of 2 chapters arrived.");
     }
     void judged()
     {
@@ -264,7 +298,8 @@ private Q_SLOTS:
         if (found.isEmpty()) {
             QVERIFY(input && written && RemuxChecks::readAsContainer(*written, format));
             const QStringList lost = RemuxChecks::streamsLost(*input, *written);
-            const QStringList altered = RemuxChecks::tracksAltered(TrackPlan::make(*input, format).expected(), *written);
+            const MediaProbe::Info expected = TrackPlan::make(*input, format).expected();
+            const QStringList altered = RemuxChecks::tracksAltered(expected, *written) + RemuxChecks::pictureAltered(expected, *written);
             found = lost.isEmpty()
                 ? (RemuxChecks::notesOnArrival(*input, *written, format) + RemuxChecks::warningsOnArrival(*input, *written) + altered).join(u' ')
                 : "lost: " + lost.join(", ");
