@@ -50,6 +50,9 @@ private:
         const int length = std::snprintf(line, sizeof line, "%.2f\n", double(monotonicNs() - m_launchNs) / 1e6);
         [[maybe_unused]] const auto written = ::write(m_fd, line, size_t(length));
         ::close(m_fd);
+        // For counting instructions (callgrind): the start-up alone, without idling or teardown.
+        if (std::getenv("KESTRUNE_BENCH_EXIT_AT_FIRST_FRAME"))
+            ::_exit(0);
     }
 
     qint64 m_launchNs;
@@ -65,6 +68,10 @@ void installFirstFrameWatcher()
         return;
     const char *launch = std::getenv("KESTRUNE_BENCH_LAUNCH_NS");
     const char *fd = std::getenv("KESTRUNE_BENCH_REPORT_FD");
+    if (std::getenv("KESTRUNE_BENCH_EXIT_AT_FIRST_FRAME") && (!launch || !fd)) {
+        launch = "0";
+        fd = "-1";
+    }
     if (!launch || !fd)
         return;
     qApp->installEventFilter(new FirstFrameWatcher(std::atoll(launch), std::atoi(fd), qApp));
