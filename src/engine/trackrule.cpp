@@ -8,6 +8,13 @@
 
 namespace
 {
+// The switch "Always keep the file's main audio" was once on by default and saved with every
+// rule; under a key of its own, a rule saved then reads as the new default, off.
+QString mainAudioKey()
+{
+    return QStringLiteral("alwaysKeepMainAudio");
+}
+
 QString andPattern()
 {
     //: Joins the last two items of a list: "French and Japanese".
@@ -236,6 +243,9 @@ QString TrackRule::sentence() const
     if (chosen && keepNoLanguage) {
         alsoKept.append(QCoreApplication::translate("TrackRule", "tracks with no language"));
     }
+    if (keepMainAudio && !audioLanguages.isEmpty()) {
+        alsoKept.append(QCoreApplication::translate("TrackRule", "the file's main audio"));
+    }
     if (keepForcedInAudioLanguages && subtitles != Subtitles::all) {
         alsoKept.append(QCoreApplication::translate("TrackRule", "forced subtitles in the audio's languages"));
     }
@@ -252,9 +262,6 @@ QString TrackRule::sentence() const
     QStringList leftOut;
     if (subtitles == Subtitles::none) {
         leftOut.append(QCoreApplication::translate("TrackRule", "subtitles"));
-    }
-    if (!keepMainAudio && !audioLanguages.isEmpty()) {
-        leftOut.append(QCoreApplication::translate("TrackRule", "the main audio in other languages"));
     }
     if (leaveOutCommentary) {
         leftOut.append(QCoreApplication::translate("TrackRule", "commentary"));
@@ -312,7 +319,7 @@ TrackRule TrackRule::fromMap(const QVariantMap &map)
     if (rule.subtitles != Subtitles::these) {
         rule.subtitleLanguages.clear();
     } else if (rule.subtitleLanguages.isEmpty()) {
-        rule.subtitles = fallback.subtitles; // a list that names nothing known
+        rule.subtitles = Subtitles::none; // only these, and none picked: as the sentence and the plan read it
     }
     rule.keepNoLanguage = readBool(map, "keepNoLanguage", fallback.keepNoLanguage);
     rule.keepMainAudio = readBool(map, "keepMainAudio", fallback.keepMainAudio);
@@ -334,8 +341,9 @@ void TrackRule::save(QSettings &settings) const
     settings.beginGroup(QStringLiteral("tracks"));
     const QVariantMap map = toMap();
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        settings.setValue(it.key(), it.value());
+        settings.setValue(it.key() == QLatin1String("keepMainAudio") ? mainAudioKey() : it.key(), it.value());
     }
+    settings.remove(QStringLiteral("keepMainAudio"));
     settings.endGroup();
 }
 
@@ -344,7 +352,9 @@ TrackRule TrackRule::load(QSettings &settings)
     settings.beginGroup(QStringLiteral("tracks"));
     QVariantMap map;
     for (const QString &key : settings.childKeys()) {
-        map.insert(key, settings.value(key));
+        if (key != QLatin1String("keepMainAudio")) {
+            map.insert(key == mainAudioKey() ? QStringLiteral("keepMainAudio") : key, settings.value(key));
+        }
     }
     settings.endGroup();
     return fromMap(map);
@@ -387,9 +397,11 @@ TrackRule::Parsed TrackRule::fromOptions(const Options &options)
         return { TrackRule {}, error };
     }
     rule.audioLanguages = audio;
-    // As in the window: a list keeps tracks with no language and the main audio, and leaves out
-    // commentary unless asked.
-    rule.leaveOutCommentary = (!audio.isEmpty() || rule.subtitles != Subtitles::all) && !options.keepCommentary;
+    // As in the window: a list keeps tracks with no language.
+    // As in the window: choosing audio languages leaves out commentary unless asked; subtitles
+    // alone leave the audio as it is.
+    rule.leaveOutCommentary = !audio.isEmpty() && !options.keepCommentary;
     rule.addSideFiles = !options.noSideFiles;
+    rule.keepMainAudio = options.keepMainAudio;
     return parsed;
 }
