@@ -628,6 +628,10 @@
         <source>%1 is no longer beside the video, so it was left out.</source>
         <translation>%1 liegt nicht mehr neben dem Video und wurde daher weggelassen.</translation>
     </message>
+    <message>
+        <source>The tracks of %1 couldn&apos;t be read, so the tracks you chose can&apos;t be picked out.</source>
+        <translation>Die Spuren von %1 konnten nicht gelesen werden, daher lassen sich die gewählten Spuren nicht heraussuchen.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxViewModel</name>
@@ -853,6 +857,10 @@
     <message>
         <source>kept</source>
         <translation>behalten</translation>
+    </message>
+    <message>
+        <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
+        <translation>Mit --to: auch das Hauptaudio jeder Datei behalten, gleich in welcher Sprache.</translation>
     </message>
 </context>
 <context>
@@ -1089,6 +1097,22 @@
         <source>No %1 subtitles here, so none were kept.</source>
         <translation>Hier gibt es keine Untertitel auf %1, daher wurden keine behalten.</translation>
     </message>
+    <message>
+        <source>Skipped: no audio that can go into %1</source>
+        <translation>Übersprungen: kein Audio, das in %1 passt</translation>
+    </message>
+    <message>
+        <source>None of this file&apos;s audio can go into %1.</source>
+        <translation>Keine Audiospur dieser Datei passt in %1.</translation>
+    </message>
+    <message>
+        <source>Another audio track was kept in its place, so the new file has sound.</source>
+        <translation>Stattdessen wurde eine andere Audiospur behalten, damit die neue Datei Ton hat.</translation>
+    </message>
+    <message>
+        <source>The %1 audio was kept in its place, so the new file has sound.</source>
+        <translation>Stattdessen wurde das Audio auf %1 behalten, damit die neue Datei Ton hat.</translation>
+    </message>
 </context>
 <context>
     <name>TrackRule</name>
@@ -1153,10 +1177,6 @@
         <translation>Untertitel</translation>
     </message>
     <message>
-        <source>the main audio in other languages</source>
-        <translation>Hauptaudiospuren in anderen Sprachen</translation>
-    </message>
-    <message>
         <source>commentary</source>
         <translation>Audiokommentare</translation>
     </message>
@@ -1192,6 +1212,10 @@
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
         <translation>unbekannte Wahl „%1“ in --if-no-audio: wählen Sie keep-main oder skip</translation>
+    </message>
+    <message>
+        <source>the file&apos;s main audio</source>
+        <translation>das Hauptaudio der Datei</translation>
     </message>
 </context>
 <context>

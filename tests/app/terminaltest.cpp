@@ -116,6 +116,10 @@ private Q_SLOTS:
         QTest::addRow("dates not kept, a colon in the name")
             << QStringList { "--to", "MOV", "--no-keep-dates", "take:2.mp4" } << 0 << "take:2.mp4 → take:2.mov: Converted\n1 file converted\n"
             << QStringList { "take:2.mov" } << QString();
+        QTest::addRow("tracks unreadable, a rule choosing: failed, not copied whole")
+            << QStringList { "--to", "mkv", "--lang", "en", "folder/not video.mp4" } << 1
+            << "not video.mp4: Failed: The tracks of not video.mp4 couldn't be read, so the tracks you chose can't be picked out.\n1 failed\n"
+            << QStringList() << QString();
         QTest::addRow("failed") << QStringList { "--to", "mkv", "folder/not video.mp4" } << 1 << "not video.mp4: Failed: *\n1 failed\n"
                                 << QStringList() << QString();
         QTest::addRow("mixed, a folder walked") << QStringList { "--to=ts", "--output-dir", ".", "folder" } << 1

@@ -15,10 +15,13 @@ const QString flagLetters = "dfhvco"; // default, forced, hearing and visual imp
 
 // Streams separated by "|", each "kind codec language title flags marks" ("-" none, "_" a blank,
 // marks ffmpeg's names of the others joined by "+");
-// kinds "vasdtp?": video, audio, subtitle, data, attachment, cover art, unknown.
-MediaProbe::Info source(const QString &streams)
+// kinds "vasdtp?": video, audio, subtitle, data, attachment, cover art, unknown. "mkv>" first:
+// read from Matroska, where a picture is an attachment and its title is its file name.
+MediaProbe::Info source(QString streams)
 {
     MediaProbe::Info info;
+    if (streams.startsWith("mkv>"))
+        info.formatName = "matroska,webm", streams.remove(0, 4);
     for (const QString &text : streams.split(u'|')) {
         const QStringList f = (text + " - - - - -").split(u' ');
         const auto field = [&f](int i) { return f[i] == "-" ? QString() : QString(f[i]).replace(u'_', u' '); };
@@ -27,6 +30,8 @@ MediaProbe::Info source(const QString &streams)
         for (const QChar c : field(4))
             stream.flags |= MediaProbe::Flag(1 << flagLetters.indexOf(c));
         stream.otherMarks = field(5).split(u'+', Qt::SkipEmptyParts);
+        if (!info.formatName.isEmpty() && stream.attachedPicture)
+            std::swap(stream.fileName, stream.title);
         info.streams << stream;
     }
     return info;
@@ -169,6 +174,8 @@ private Q_SLOTS:
             "The subtitles were converted to SRT.");
         row("MP4: first of each kind default, no original", s2, OutputFormat::mp4, "0:h264 - '' -/d|1:aac zho '' vo/dv|2:aac swe '' hv/hv|3:mov_text - '' -/d",
             "");
+        row("MKV from MKV: each picture an attachment again, by its own name", "mkv>v h264|p png - font.png|p mjpeg - cover.jpg", OutputFormat::mkv,
+            "0:h264 - '' -/-|1:font.png image/png|2:cover.jpg image/jpeg", "");
         row("TS: one audio type, hearing first", s2, OutputFormat::mpegts, "0:h264 - '' -/-|1:aac zho '' vo/v|2:aac swe '' hv/h|3:mov_text - '' -/-", "");
     }
     void plan()
