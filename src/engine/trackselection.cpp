@@ -77,9 +77,11 @@ void keepSound(const QList<Entry *> &audio, const Entry *main, const QList<QLoca
     if (audio.isEmpty() || std::any_of(audio.cbegin(), audio.cend(), [](const Entry *entry) { return entry->decision.kept; })) {
         return;
     }
+    // A tick that kept refused audio is no untick: that track is out for the container alone.
+    const auto unticked = [](const Entry *entry) { return entry->decision.byException && entry->decision.why != entry->refusal; };
     QList<Entry *> free;
     for (Entry *entry : audio) {
-        if (entry->refusal.isEmpty() && !entry->decision.byException) {
+        if (entry->refusal.isEmpty() && !unticked(entry)) {
             free.append(entry);
         }
     }
@@ -98,7 +100,7 @@ void keepSound(const QList<Entry *> &audio, const Entry *main, const QList<QLoca
         result.notes << (stand->noLanguage ? QCoreApplication::translate("TrackPlan", "Another audio track was kept in its place, so the new file has sound.")
                                            : QCoreApplication::translate("TrackPlan", "The %1 audio was kept in its place, so the new file has sound.")
                                                  .arg(languageName(*stand)));
-    } else if (std::none_of(audio.cbegin(), audio.cend(), [](const Entry *entry) { return entry->decision.byException; })) {
+    } else if (std::none_of(audio.cbegin(), audio.cend(), unticked)) {
         result.noAudioFits = true;
     }
 }

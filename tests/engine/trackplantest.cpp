@@ -273,8 +273,8 @@ private Q_SLOTS:
             inPlace.arg("English").arg(4));
         row("no sound in WebM: then the main audio", "v vp9|a aac eng|a opus fre|a opus ger - d", "", "--lang en", OutputFormat::webm,
             "0:vp9 - '' -/-|3:opus ger '' d/d", english + "|0:2 French: not in your languages", inPlace.arg("German").arg(3));
-        row("no sound in WebM: none can go in", "v vp9|a aac eng - d|a ac3 jpn", "", "--lang en", OutputFormat::webm, "0:vp9 - '' -/-",
-            english + "|0:2 Japanese: not in your languages", "AAC audio can't go into WEBM, so it was left out. None of this file's audio can go into WEBM.");
+        row("no sound in WebM: none can go in, the ticked one neither", "v vp9|a aac eng - d|a ac3 jpn", "", "--lang en x:0:1+", OutputFormat::webm,
+            "0:vp9 - '' -/-", english + "*|0:2 Japanese: not in your languages", "AAC audio can't go into WEBM, so it was left out. None of this file's audio can go into WEBM.");
         row("no sound in WebM: none can go in, skipped", "v vp9|a aac eng - d|a ac3 jpn", "", "--lang en --if-no-audio skip", OutputFormat::webm,
             "0:vp9 - '' -/-", english + "|0:2 Japanese: not in your languages", "AAC audio can't go into WEBM, so it was left out. Skipped: no audio that can go into WEBM");
         for (const auto format : { OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov, OutputFormat::mpegts })
