@@ -33,7 +33,9 @@ void addPlan(QStringList &arguments, const TrackPlan &plan)
 {
     for (const TrackPlan::Track &track : plan.tracks) {
         // A side file gives its first stream of the track's kind, wherever that lies in it.
-        const QString stream = track.input == 0 ? QString::number(track.source) : track.kind == MediaProbe::StreamKind::audio ? QStringLiteral("a:0") : QStringLiteral("s:0");
+        const QString stream = track.input == 0           ? QString::number(track.source)
+            : track.kind == MediaProbe::StreamKind::audio ? QStringLiteral("a:0")
+                                                          : QStringLiteral("s:0");
         arguments << QStringLiteral("-map") << QStringLiteral("%1:%2").arg(track.input).arg(stream);
     }
     arguments << QStringLiteral("-c") << QStringLiteral("copy");

@@ -316,10 +316,10 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
     if (plan && !plan->sideInputs.isEmpty()) {
         scratch.emplace(QDir::temp().filePath(QStringLiteral("kestrune-XXXXXX")));
         bool sidesStuck = false;
-        auto looking
-            = finished(DiskCall::run(m_input.toLocalFile(),
-                           [inputs = plan->sideInputs, folder = scratch->isValid() ? scratch->path() : QString()] { return SideInputReader::check(inputs, folder); }),
-                &sidesStuck);
+        auto looking = finished(
+            DiskCall::run(m_input.toLocalFile(),
+                [inputs = plan->sideInputs, folder = scratch->isValid() ? scratch->path() : QString()] { return SideInputReader::check(inputs, folder); }),
+            &sidesStuck);
         const auto sides = co_await looking;
         if (sidesStuck) {
             co_return failed(stoppedAnswering(m_input.fileName()));

@@ -81,10 +81,11 @@ File describe(const QString &name, Kind kind, const QStringList &tags)
 QString demuxerOf(const QString &name)
 {
     static const QHash<QString, QString> demuxers { { QStringLiteral("srt"), QStringLiteral("srt") }, { QStringLiteral("ass"), QStringLiteral("ass") },
-        { QStringLiteral("ssa"), QStringLiteral("ass") }, { QStringLiteral("vtt"), QStringLiteral("webvtt") }, { QStringLiteral("mka"), QStringLiteral("matroska") },
-        { QStringLiteral("m4a"), QStringLiteral("mov") }, { QStringLiteral("aac"), QStringLiteral("aac") }, { QStringLiteral("ac3"), QStringLiteral("ac3") },
-        { QStringLiteral("eac3"), QStringLiteral("eac3") }, { QStringLiteral("dts"), QStringLiteral("dts") }, { QStringLiteral("flac"), QStringLiteral("flac") },
-        { QStringLiteral("opus"), QStringLiteral("ogg") }, { QStringLiteral("mp3"), QStringLiteral("mp3") } };
+        { QStringLiteral("ssa"), QStringLiteral("ass") }, { QStringLiteral("vtt"), QStringLiteral("webvtt") },
+        { QStringLiteral("mka"), QStringLiteral("matroska") }, { QStringLiteral("m4a"), QStringLiteral("mov") },
+        { QStringLiteral("aac"), QStringLiteral("aac") }, { QStringLiteral("ac3"), QStringLiteral("ac3") }, { QStringLiteral("eac3"), QStringLiteral("eac3") },
+        { QStringLiteral("dts"), QStringLiteral("dts") }, { QStringLiteral("flac"), QStringLiteral("flac") }, { QStringLiteral("opus"), QStringLiteral("ogg") },
+        { QStringLiteral("mp3"), QStringLiteral("mp3") } };
     return demuxers.value(OutputNaming::splitExtension(name).extension.toLower());
 }
 

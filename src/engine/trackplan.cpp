@@ -230,7 +230,10 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
         const bool attached = source.formatName.startsWith(QLatin1String("matroska")) && !stream.fileName.isEmpty();
         if (format == OutputFormat::mkv && RemuxChecks::isPicture(stream) && (plan.covers.isEmpty() || attached)
             && (jpeg || stream.codecName == QLatin1String("png"))) {
-            plan.covers.append({ stream.index, attached ? stream.fileName : jpeg ? QStringLiteral("cover.jpg") : QStringLiteral("cover.png"),
+            plan.covers.append({ stream.index,
+                attached   ? stream.fileName
+                    : jpeg ? QStringLiteral("cover.jpg")
+                           : QStringLiteral("cover.png"),
                 jpeg ? QStringLiteral("image/jpeg") : QStringLiteral("image/png") });
             entry.decision.why = QCoreApplication::translate("TrackPlan", "Attached as cover art");
         } else if (leftOut(stream, format)) {
@@ -306,7 +309,8 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
             }
         }
         if (decision.kind != Kind::data && decision.kind != Kind::attachment) {
-            const QString sideCode = decision.input > 0 && entry.language != QLocale::AnyLanguage ? QLocale::languageToCode(entry.language, QLocale::ISO639Part2B) : QString();
+            const QString sideCode
+                = decision.input > 0 && entry.language != QLocale::AnyLanguage ? QLocale::languageToCode(entry.language, QLocale::ISO639Part2B) : QString();
             const QString code = sideCode.isEmpty() ? decision.language : sideCode;
             track.language = LanguageCodes::spellingFor(format, code);
             track.title = decision.title;

@@ -1,7 +1,6 @@
 // The rule the terminal's options make.
-#include "engine/trackrule.h"
-
 #include "engine/sidefiles.h"
+#include "engine/trackrule.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,6 @@
 // The rule as the window's editor reads and writes it, and as Kestrune.conf keeps it.
-#include "engine/trackrule.h"
-
 #include "engine/sidefiles.h"
+#include "engine/trackrule.h"
 
 #include <QSettings>
 

@@ -97,9 +97,9 @@ void keepSound(const QList<Entry *> &audio, const Entry *main, const QList<QLoca
     stand = stand ? stand : free.value(0);
     if (stand) {
         decide(*stand, {});
-        result.notes << (stand->noLanguage ? QCoreApplication::translate("TrackPlan", "Another audio track was kept in its place, so the new file has sound.")
-                                           : QCoreApplication::translate("TrackPlan", "The %1 audio was kept in its place, so the new file has sound.")
-                                                 .arg(languageName(*stand)));
+        result.notes << (stand->noLanguage
+                ? QCoreApplication::translate("TrackPlan", "Another audio track was kept in its place, so the new file has sound.")
+                : QCoreApplication::translate("TrackPlan", "The %1 audio was kept in its place, so the new file has sound.").arg(languageName(*stand)));
     } else if (std::none_of(audio.cbegin(), audio.cend(), unticked)) {
         result.noAudioFits = true;
     }

@@ -78,15 +78,16 @@ private Q_SLOTS:
                "track\n"
             << QStringList { "tracks 1.mkv" } << "video audio,eng";
         QTest::addRow("only the languages chosen") << QStringList { "--to", "mkv", "--audio-lang", "ja", "--sub-lang=none", "--no-side-files", "tracks.mkv" }
-                                                   << 0 << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n" << QStringList { "tracks 1.mkv" }
-                                                   << "video audio,jpn";
-        QTest::addRow("the main audio kept too")
-            << QStringList { "--to", "mkv", "--audio-lang", "ja", "--sub-lang=none", "--keep-main-audio", "--no-side-files", "tracks.mkv" } << 0
-            << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n" << QStringList { "tracks 1.mkv" } << "video audio,eng audio,jpn";
+                                                   << 0 << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n"
+                                                   << QStringList { "tracks 1.mkv" } << "video audio,jpn";
+        QTest::addRow("the main audio kept too") << QStringList { "--to", "mkv", "--audio-lang", "ja", "--sub-lang=none", "--keep-main-audio",
+            "--no-side-files", "tracks.mkv" } << 0
+                                                 << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n"
+                                                 << QStringList { "tracks 1.mkv" } << "video audio,eng audio,jpn";
         QTest::addRow("side files that aren't subtitles left out, the video converted")
             << QStringList { "--to", "mkv", "side.mp4" } << 0
-            << "side.mp4 → side.mkv: Converted: side.en.srt can't be read, so it was left out.*\n1 file converted*\n" << QStringList { "side.mkv" }
-            << "video";
+            << "side.mp4 → side.mkv: Converted: side.en.srt can't be read, so it was left out.*\n1 file converted*\n"
+            << QStringList { "side.mkv" } << "video";
         QTest::addRow("control characters in a name shown, not acted on")
             << QStringList { "--to", "mkv", "e\\033[2Jx.mp4" } << 0 << "e\uFFFD[2Jx.mp4 → e\uFFFD[2Jx.mkv: Converted\n1 file converted\n"
             << QStringList { "e\x1b[2Jx.mkv" } << QString();

@@ -241,7 +241,9 @@ private Q_SLOTS:
         row("side audio: its first audio, its language and title", "languages.mkv",
             "languages.mka@-f lavfi -i sine=d=1 -i @subtitles.srt -map 1 -map 0 -c:s srt -c:a aac -metadata:s:a:0 language=swe -metadata:s:a:0 title=Mix",
             OutputFormat::mkv, film + "|audio aac swe 'Mix' 0 ");
-        row("side audio the container refuses", "vp8.mkv", "vp8.en.aac@-f lavfi -i sine=d=1 -c:a aac", OutputFormat::webm, "video vp8 - '' 1|audio opus fra 'English 5.1' 1|audio opus deu '' 0|audio opus eng '' 0|subtitle webvtt eng '' 0|subtitle webvtt spa 'Forced' 2 vp8.en.aac can't go into WEBM, so it was left out.");
+        row("side audio the container refuses", "vp8.mkv", "vp8.en.aac@-f lavfi -i sine=d=1 -c:a aac", OutputFormat::webm,
+            "video vp8 - '' 1|audio opus fra 'English 5.1' 1|audio opus deu '' 0|audio opus eng '' 0|subtitle webvtt eng '' 0|subtitle webvtt spa 'Forced' 2 "
+            "vp8.en.aac can't go into WEBM, so it was left out.");
     }
     void sideFiles()
     {

@@ -123,8 +123,7 @@ private Q_SLOTS:
                    "movie.en.m4a audio English ", "movie.en.vtt sub English webvtt", "movie.fr.srt sub French ", "movie.hi.mka audio Hindi 'Stereo' aac",
                    "movie.ja.sdh.srt sub Japanese hi subrip SHIFT_JIS", "movie.ko.srt sub Korean subrip", "movie.mka audio Swedish 'Mix' aac",
                    "movie.x.ssa sub none 'x'  WINDOWS-1252 guessed" };
-        QTest::addRow("audio as a source") << "movie.en.m4a" << true
-                                           << QStringList { "movie.en.forced.ASS sub none forced ", "movie.en.vtt sub none webvtt" };
+        QTest::addRow("audio as a source") << "movie.en.m4a" << true << QStringList { "movie.en.forced.ASS sub none forced ", "movie.en.vtt sub none webvtt" };
         QTest::addRow("the longer base") << "movie.part2.mkv" << true << QStringList { "movie.part2.en.srt sub English subrip" };
         QTest::addRow("empty") << "movie 2.mkv" << true << QStringList { "movie 2.en.srt sub English " };
         QTest::addRow("side files off") << "movie.mkv" << false << QStringList {};
@@ -138,8 +137,8 @@ private Q_SLOTS:
             KESTRUNE_SKIP_WITHOUT_TOOL("no ffmpeg installed");
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("sub"));
-        for (const char *name : { "movie.mkv", "movie.part2.mkv", "movie.Commentary.mka", ".movie.en.srt", "sub/movie.en.srt", "movie.en.forced.ASS",
-                 "movie.en.m4a" })
+        for (const char *name :
+            { "movie.mkv", "movie.part2.mkv", "movie.Commentary.mka", ".movie.en.srt", "sub/movie.en.srt", "movie.en.forced.ASS", "movie.en.m4a" })
             QVERIFY(write(dir.filePath(name), "not media"));
         QVERIFY(write(dir.filePath("movie 2.en.srt"), ""));
         QVERIFY(write(dir.filePath("movie.part2.en.srt"), cues("Hello", "there").toUtf8()));

@@ -214,15 +214,15 @@ private Q_SLOTS:
         row("tracks with no language", "v h264|a aac ger - d|a aac und|a aac -|s subrip zxx|s subrip xyz", "", "--lang en", mkv,
             "0:h264 - '' -/-|2:aac - '' -/-|3:aac - '' -/-|4:subrip - '' -/-", "0:1 German: not in your languages|0:5 xyz: not in your languages",
             "2 of 3 audio · 1 of 2 subtitles");
-        row("no language left out too: no match", "v h264|a aac ger - d|a aac und", "", "--lang en no-language-out", mkv,
-            "0:h264 - '' -/-|1:aac ger '' d/d", "0:2 No language", "No English audio here, so the main audio (German) was kept. 1 of 2 audio");
+        row("no language left out too: no match", "v h264|a aac ger - d|a aac und", "", "--lang en no-language-out", mkv, "0:h264 - '' -/-|1:aac ger '' d/d",
+            "0:2 No language", "No English audio here, so the main audio (German) was kept. 1 of 2 audio");
         row("commentary by flag and by title, in any case",
             "v h264|a aac eng - d|a aac eng - c|a aac eng Director's_Comments|a aac eng COMMENTARY|s subrip "
             "eng Kommentar|a aac eng - v",
             "", "--lang en description-out", mkv, "0:h264 - '' -/-|1:aac eng '' d/d",
             "0:2 Commentary|0:3 Commentary|0:4 Commentary|0:5 Commentary|0:6 Audio description", "1 of 5 audio · 0 of 1 subtitle");
-        row("no match: the main audio, said", "v h264|a aac fre|a aac ger - d|s subrip ger", "", "--lang en,ja", mkv,
-            "0:h264 - '' -/-|2:aac ger '' d/d", "0:1 French: not in your languages|0:3 German: not in your languages",
+        row("no match: the main audio, said", "v h264|a aac fre|a aac ger - d|s subrip ger", "", "--lang en,ja", mkv, "0:h264 - '' -/-|2:aac ger '' d/d",
+            "0:1 French: not in your languages|0:3 German: not in your languages",
             "No English or Japanese audio here, so the main audio (German) was kept. No English or Japanese subtitles here, so none were kept. 1 of 2 audio · "
             "0 of "
             "1 subtitle");
@@ -265,7 +265,8 @@ private Q_SLOTS:
         // Never a file without sound: the English AAC can't go into WebM, the next that can takes its place.
         const QString silent = "v vp9|a aac eng - d|a opus jpn";
         const QString english = "0:1 AAC audio can't go into WEBM";
-        const QString inPlace = "AAC audio can't go into WEBM, so it was left out. The %1 audio was kept in its place, so the new file has sound. 1 of %2 audio";
+        const QString inPlace
+            = "AAC audio can't go into WEBM, so it was left out. The %1 audio was kept in its place, so the new file has sound. 1 of %2 audio";
         row("no sound in WebM: the other language", silent, "", "--lang en", OutputFormat::webm, "0:vp9 - '' -/-|2:opus jpn '' -/-", english,
             inPlace.arg("Japanese").arg(2));
         row("no sound in WebM: the languages first", silent + "|a opus eng - c|a vorbis fre", "", "--lang en", OutputFormat::webm,
@@ -274,14 +275,18 @@ private Q_SLOTS:
         row("no sound in WebM: then the main audio", "v vp9|a aac eng|a opus fre|a opus ger - d", "", "--lang en", OutputFormat::webm,
             "0:vp9 - '' -/-|3:opus ger '' d/d", english + "|0:2 French: not in your languages", inPlace.arg("German").arg(3));
         row("no sound in WebM: none can go in, the ticked one neither", "v vp9|a aac eng - d|a ac3 jpn", "", "--lang en x:0:1+", OutputFormat::webm,
-            "0:vp9 - '' -/-", english + "*|0:2 Japanese: not in your languages", "AAC audio can't go into WEBM, so it was left out. None of this file's audio can go into WEBM.");
+            "0:vp9 - '' -/-", english + "*|0:2 Japanese: not in your languages",
+            "AAC audio can't go into WEBM, so it was left out. None of this file's audio can go into WEBM.");
         row("no sound in WebM: none can go in, skipped", "v vp9|a aac eng - d|a ac3 jpn", "", "--lang en --if-no-audio skip", OutputFormat::webm,
-            "0:vp9 - '' -/-", english + "|0:2 Japanese: not in your languages", "AAC audio can't go into WEBM, so it was left out. Skipped: no audio that can go into WEBM");
+            "0:vp9 - '' -/-", english + "|0:2 Japanese: not in your languages",
+            "AAC audio can't go into WEBM, so it was left out. Skipped: no audio that can go into WEBM");
         for (const auto format : { OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov, OutputFormat::mpegts })
-            QTest::addRow("the same file into %s", qPrintable(OutputFormats::rawValue(format)))
-                << silent << "" << "--lang en" << format << "0:vp9 - '' -/" + QString(format == OutputFormat::mp4 || format == OutputFormat::mov ? "d" : "-")
-                       + "|1:aac eng '' d/" + (format == OutputFormat::mpegts ? "-" : "d")
-                << "0:2 Japanese: not in your languages" << "1 of 2 audio";
+            QTest::addRow("the same file into %s", qPrintable(OutputFormats::rawValue(format))) << silent << ""
+                                                                                                << "--lang en" << format
+                                                                                                << "0:vp9 - '' -/"
+                    + QString(format == OutputFormat::mp4 || format == OutputFormat::mov ? "d" : "-") + "|1:aac eng '' d/"
+                    + (format == OutputFormat::mpegts ? "-" : "d") << "0:2 Japanese: not in your languages"
+                                                                                                << "1 of 2 audio";
         row("side audio WebM can't take", "v vp9|a opus eng", "m.en.aac|m.de.mka", "", OutputFormat::webm,
             "0:vp9 - '' -/-|1:opus eng '' -/-|s1:opus ger '' -/-", "side:m.en.aac AAC audio can't go into WEBM",
             "m.en.aac can't go into WEBM, so it was left out. Every track · 1 side file");
@@ -347,7 +352,8 @@ private Q_SLOTS:
         row("MKV, side files: text in another charset decoded", "v h264|a aac eng + m.de.aac|m.ru.srt@windows-1251|m.en.forced.ass|m.fr.srt@?",
             OutputFormat::mkv, "d",
             "-i IN -f aac -i /v/m.de.aac -sub_charenc windows-1251 -f srt -i /v/m.ru.srt -f ass -i /v/m.en.forced.ass -sub_charenc windows-1252 -f srt -i "
-            "/v/m.fr.srt -map 0:0 -map 0:1 -map 1:a:0 -map 2:s:0 -map 3:s:0 -map 4:s:0 -c copy -disposition:0 0 -disposition:1 0 -metadata:s:1 language=eng -disposition:2 0 -metadata:s:2 "
+            "/v/m.fr.srt -map 0:0 -map 0:1 -map 1:a:0 -map 2:s:0 -map 3:s:0 -map 4:s:0 -c copy -disposition:0 0 -disposition:1 0 -metadata:s:1 language=eng "
+            "-disposition:2 0 -metadata:s:2 "
             "language=ger -c:3 srt -disposition:3 0 -metadata:s:3 language=rus -disposition:4 forced -metadata:s:4 language=eng -c:5 srt -disposition:5 0 "
             "-metadata:s:5 language=fre -f matroska -y OUT");
         row("MP4, a side SRT in UTF-8", "v h264 + m.ja.default.srt", OutputFormat::mp4, "",
