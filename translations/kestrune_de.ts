@@ -648,6 +648,10 @@
         <source>%1 is no longer beside the video, so it was left out.</source>
         <translation>%1 liegt nicht mehr neben dem Video und wurde daher weggelassen.</translation>
     </message>
+    <message>
+        <source>The tracks of %1 couldn&apos;t be read, so the tracks you chose can&apos;t be picked out.</source>
+        <translation>Die Spuren von %1 konnten nicht gelesen werden, daher lassen sich die gewählten Spuren nicht heraussuchen.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxViewModel</name>
@@ -885,6 +889,10 @@
             <numerusform>%n Kapitel</numerusform>
             <numerusform>%n Kapitel</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
+        <translation>Mit --to: auch das Hauptaudio jeder Datei behalten, gleich in welcher Sprache.</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1149,22 @@
         <source>%1 can&apos;t keep Dolby Vision, so this video will play as %2.</source>
         <translation>%1 kann Dolby Vision nicht behalten, daher wird dieses Video als %2 abgespielt.</translation>
     </message>
+    <message>
+        <source>Skipped: no audio that can go into %1</source>
+        <translation>Übersprungen: kein Audio, das in %1 passt</translation>
+    </message>
+    <message>
+        <source>None of this file&apos;s audio can go into %1.</source>
+        <translation>Keine Audiospur dieser Datei passt in %1.</translation>
+    </message>
+    <message>
+        <source>Another audio track was kept in its place, so the new file has sound.</source>
+        <translation>Stattdessen wurde eine andere Audiospur behalten, damit die neue Datei Ton hat.</translation>
+    </message>
+    <message>
+        <source>The %1 audio was kept in its place, so the new file has sound.</source>
+        <translation>Stattdessen wurde das Audio auf %1 behalten, damit die neue Datei Ton hat.</translation>
+    </message>
 </context>
 <context>
     <name>TrackRule</name>
@@ -1205,10 +1229,6 @@
         <translation>Untertitel</translation>
     </message>
     <message>
-        <source>the main audio in other languages</source>
-        <translation>Hauptaudiospuren in anderen Sprachen</translation>
-    </message>
-    <message>
         <source>commentary</source>
         <translation>Audiokommentare</translation>
     </message>
@@ -1244,6 +1264,10 @@
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
         <translation>unbekannte Wahl „%1“ in --if-no-audio: wählen Sie keep-main oder skip</translation>
+    </message>
+    <message>
+        <source>the file&apos;s main audio</source>
+        <translation>das Hauptaudio der Datei</translation>
     </message>
 </context>
 <context>

@@ -648,6 +648,10 @@
         <source>%1 is no longer beside the video, so it was left out.</source>
         <translation>%1 ya no está junto al vídeo, así que se omitió.</translation>
     </message>
+    <message>
+        <source>The tracks of %1 couldn&apos;t be read, so the tracks you chose can&apos;t be picked out.</source>
+        <translation>No se pudieron leer las pistas de %1, así que no se pueden separar las pistas elegidas.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxViewModel</name>
@@ -885,6 +889,10 @@
             <numerusform>%n capítulo</numerusform>
             <numerusform>%n capítulos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
+        <translation>Con --to: conservar también el audio principal de cada archivo, sea cual sea su idioma.</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1149,22 @@
         <source>%1 can&apos;t keep Dolby Vision, so this video will play as %2.</source>
         <translation>%1 no puede conservar Dolby Vision, así que este vídeo se reproducirá como %2.</translation>
     </message>
+    <message>
+        <source>Skipped: no audio that can go into %1</source>
+        <translation>Omitido: ningún audio puede ir en %1</translation>
+    </message>
+    <message>
+        <source>None of this file&apos;s audio can go into %1.</source>
+        <translation>Ningún audio de este archivo puede ir en %1.</translation>
+    </message>
+    <message>
+        <source>Another audio track was kept in its place, so the new file has sound.</source>
+        <translation>Se mantuvo otra pista de audio en su lugar, para que el archivo nuevo tenga sonido.</translation>
+    </message>
+    <message>
+        <source>The %1 audio was kept in its place, so the new file has sound.</source>
+        <translation>Se mantuvo el audio en %1 en su lugar, para que el archivo nuevo tenga sonido.</translation>
+    </message>
 </context>
 <context>
     <name>TrackRule</name>
@@ -1205,10 +1229,6 @@
         <translation>los subtítulos</translation>
     </message>
     <message>
-        <source>the main audio in other languages</source>
-        <translation>el audio principal en otros idiomas</translation>
-    </message>
-    <message>
         <source>commentary</source>
         <translation>los comentarios</translation>
     </message>
@@ -1244,6 +1264,10 @@
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
         <translation>opción «%1» desconocida en --if-no-audio: elija keep-main o skip</translation>
+    </message>
+    <message>
+        <source>the file&apos;s main audio</source>
+        <translation>el audio principal del archivo</translation>
     </message>
 </context>
 <context>

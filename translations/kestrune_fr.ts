@@ -648,6 +648,10 @@
         <source>%1 is no longer beside the video, so it was left out.</source>
         <translation>%1 n&apos;est plus à côté de la vidéo, il a donc été laissé de côté.</translation>
     </message>
+    <message>
+        <source>The tracks of %1 couldn&apos;t be read, so the tracks you chose can&apos;t be picked out.</source>
+        <translation>Les pistes de %1 n&apos;ont pas pu être lues, les pistes choisies ne peuvent donc pas être retenues.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxViewModel</name>
@@ -885,6 +889,10 @@
             <numerusform>%n chapitre</numerusform>
             <numerusform>%n chapitres</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
+        <translation>Avec --to : garder aussi l&apos;audio principal de chaque fichier, quelle que soit sa langue.</translation>
     </message>
 </context>
 <context>
@@ -1141,6 +1149,22 @@
         <source>%1 can&apos;t keep Dolby Vision, so this video will play as %2.</source>
         <translation>%1 ne peut pas conserver le Dolby Vision, cette vidéo sera donc lue en %2.</translation>
     </message>
+    <message>
+        <source>Skipped: no audio that can go into %1</source>
+        <translation>Ignoré : aucun audio ne peut aller dans %1</translation>
+    </message>
+    <message>
+        <source>None of this file&apos;s audio can go into %1.</source>
+        <translation>Aucun audio de ce fichier ne peut aller dans %1.</translation>
+    </message>
+    <message>
+        <source>Another audio track was kept in its place, so the new file has sound.</source>
+        <translation>Une autre piste audio a été gardée à sa place, pour que le nouveau fichier ait du son.</translation>
+    </message>
+    <message>
+        <source>The %1 audio was kept in its place, so the new file has sound.</source>
+        <translation>L&apos;audio en %1 a été gardé à sa place, pour que le nouveau fichier ait du son.</translation>
+    </message>
 </context>
 <context>
     <name>TrackRule</name>
@@ -1205,10 +1229,6 @@
         <translation>les sous-titres</translation>
     </message>
     <message>
-        <source>the main audio in other languages</source>
-        <translation>l&apos;audio principal dans d&apos;autres langues</translation>
-    </message>
-    <message>
         <source>commentary</source>
         <translation>les commentaires</translation>
     </message>
@@ -1244,6 +1264,10 @@
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
         <translation>choix «&#xa0;%1&#xa0;» inconnu pour --if-no-audio&#xa0;: choisissez keep-main ou skip</translation>
+    </message>
+    <message>
+        <source>the file&apos;s main audio</source>
+        <translation>l&apos;audio principal du fichier</translation>
     </message>
 </context>
 <context>

@@ -644,6 +644,10 @@
         <source>%1 is no longer beside the video, so it was left out.</source>
         <translation>%1 が動画の隣にもうないため、含めませんでした。</translation>
     </message>
+    <message>
+        <source>The tracks of %1 couldn&apos;t be read, so the tracks you chose can&apos;t be picked out.</source>
+        <translation>%1 のトラックを読み取れなかったため、選んだトラックを取り出せません。</translation>
+    </message>
 </context>
 <context>
     <name>RemuxViewModel</name>
@@ -878,6 +882,10 @@
         <translation>
             <numerusform>%n 個のチャプター</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
+        <translation>--to と併用: 言語にかかわらず、各ファイルのメインの音声も残します。</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1139,22 @@
         <source>%1 can&apos;t keep Dolby Vision, so this video will play as %2.</source>
         <translation>%1 は Dolby Vision を保持できないため、この動画は %2 として再生されます。</translation>
     </message>
+    <message>
+        <source>Skipped: no audio that can go into %1</source>
+        <translation>スキップ: %1 に入れられる音声がありません</translation>
+    </message>
+    <message>
+        <source>None of this file&apos;s audio can go into %1.</source>
+        <translation>このファイルの音声はどれも %1 に入れられません。</translation>
+    </message>
+    <message>
+        <source>Another audio track was kept in its place, so the new file has sound.</source>
+        <translation>新しいファイルに音が残るよう、代わりに別の音声トラックを残しました。</translation>
+    </message>
+    <message>
+        <source>The %1 audio was kept in its place, so the new file has sound.</source>
+        <translation>新しいファイルに音が残るよう、代わりに %1 の音声を残しました。</translation>
+    </message>
 </context>
 <context>
     <name>TrackRule</name>
@@ -1195,10 +1219,6 @@
         <translation>字幕</translation>
     </message>
     <message>
-        <source>the main audio in other languages</source>
-        <translation>ほかの言語のメイン音声</translation>
-    </message>
-    <message>
         <source>commentary</source>
         <translation>コメンタリー</translation>
     </message>
@@ -1234,6 +1254,10 @@
     <message>
         <source>unknown choice &apos;%1&apos; in --if-no-audio: choose keep-main or skip</source>
         <translation>--if-no-audio の不明な選択肢「%1」: keep-main または skip を指定してください</translation>
+    </message>
+    <message>
+        <source>the file&apos;s main audio</source>
+        <translation>ファイルのメインの音声</translation>
     </message>
 </context>
 <context>

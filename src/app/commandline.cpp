@@ -40,6 +40,8 @@ void describe(QCommandLineParser &parser, Mode mode)
         QCoreApplication::translate("TerminalConversion", "With --to: keep subtitles in <languages> only, in all or in none."), languages });
     parser.addOption({ QString(keepCommentaryOption),
         QCoreApplication::translate("TerminalConversion", "With --to: keep commentary, which a list of languages leaves out.") });
+    parser.addOption({ QString(keepMainAudioOption),
+        QCoreApplication::translate("TerminalConversion", "With --to: keep each file's main audio too, whatever its language.") });
     parser.addOption({ QString(ifNoAudioOption),
         QCoreApplication::translate("TerminalConversion",
             "With --to: when a file has no audio in those languages, keep-main keeps its main audio (the default), skip leaves the file out."),

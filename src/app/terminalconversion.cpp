@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/trackslisting.h"
+#include "app/terminaltext.h"
 #include "app/translations.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"
@@ -46,7 +47,7 @@ public:
 
 void printError(const QString &message)
 {
-    std::fprintf(stderr, "kestrune: %s\n", qPrintable(message));
+    std::fprintf(stderr, "kestrune: %s\n", qPrintable(TerminalText::printable(message)));
 }
 
 // The width of the terminal, so that the line redrawn in place never wraps.
@@ -124,6 +125,7 @@ int TerminalConversion::run(int &argc, char **argv)
         .keepCommentary = parser.isSet(QString(CommandLine::keepCommentaryOption)),
         .ifNoAudio = valueOf(CommandLine::ifNoAudioOption),
         .noSideFiles = parser.isSet(QString(CommandLine::noSideFilesOption)),
+        .keepMainAudio = parser.isSet(QString(CommandLine::keepMainAudioOption)),
     });
     if (!tracks.error.isEmpty()) {
         printError(tracks.error);
@@ -302,7 +304,7 @@ void TerminalConversion::rowChanged(int row)
 void TerminalConversion::printProgress(const QString &text)
 {
     // Cut to the terminal's width: a wrapped line could not be redrawn in place.
-    const QByteArray line = text.left(std::max(terminalColumns(m_out) - 1, 1)).toLocal8Bit();
+    const QByteArray line = TerminalText::printable(text.left(std::max(terminalColumns(m_out) - 1, 1))).toLocal8Bit();
     std::fprintf(m_out, "\r\033[K%s", line.constData());
     std::fflush(m_out);
     m_lineOpen = true;
@@ -311,7 +313,7 @@ void TerminalConversion::printProgress(const QString &text)
 void TerminalConversion::printLine(const QString &text)
 {
     // One line per file, also when ffmpeg's reason runs over several.
-    std::fprintf(m_out, "%s%s\n", m_lineOpen ? "\r\033[K" : "", qPrintable(QString(text).replace(u'\n', u' ')));
+    std::fprintf(m_out, "%s%s\n", m_lineOpen ? "\r\033[K" : "", qPrintable(TerminalText::printable(text)));
     std::fflush(m_out);
     m_lineOpen = false;
 }

@@ -32,7 +32,11 @@ QString dispositionOf(const TrackPlan::Track &track)
 void addPlan(QStringList &arguments, const TrackPlan &plan)
 {
     for (const TrackPlan::Track &track : plan.tracks) {
-        arguments << QStringLiteral("-map") << QStringLiteral("%1:%2").arg(track.input).arg(track.source);
+        // A side file gives its first stream of the track's kind, wherever that lies in it.
+        const QString stream = track.input == 0           ? QString::number(track.source)
+            : track.kind == MediaProbe::StreamKind::audio ? QStringLiteral("a:0")
+                                                          : QStringLiteral("s:0");
+        arguments << QStringLiteral("-map") << QStringLiteral("%1:%2").arg(track.input).arg(stream);
     }
     arguments << QStringLiteral("-c") << QStringLiteral("copy");
     // MP4 and MOV keep a track's title only as its handler name.
@@ -97,10 +101,14 @@ QStringList build(const QUrl &input, const QUrl &output, OutputFormat format, co
     }
     arguments << QStringLiteral("-i") << input.toLocalFile();
     // The files beside the video, as inputs 1, 2, …; text in another character set is named
-    // before its input, so ffmpeg decodes it into UTF-8.
+    // before its input, so ffmpeg decodes it into UTF-8. Each is read by the demuxer its name
+    // says, never by one its contents ask for.
     for (const SideInput &side : plan ? plan->sideInputs : QList<SideInput>()) {
         if (side.file.kind == SideFiles::Kind::subtitle && !side.encoding.isEmpty()) {
             arguments << QStringLiteral("-sub_charenc") << QString::fromLatin1(side.encoding);
+        }
+        if (const QString demuxer = SideFiles::demuxerOf(side.file.name); !demuxer.isEmpty()) {
+            arguments << QStringLiteral("-f") << demuxer;
         }
         arguments << QStringLiteral("-i") << side.path;
     }

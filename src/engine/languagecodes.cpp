@@ -62,7 +62,8 @@ QLocale::Language languageOf(const QString &code)
     if (const auto alias = aliases().constFind(key); alias != aliases().cend()) {
         return *alias;
     }
-    const auto language = QLocale::codeToLanguage(key, QLocale::ISO639Part1 | QLocale::ISO639Part2);
+    // 639-3 too: some languages have no older code (Cantonese is "yue").
+    const auto language = QLocale::codeToLanguage(key, QLocale::ISO639Part1 | QLocale::ISO639Part2 | QLocale::ISO639Part3);
     return language == QLocale::C ? QLocale::AnyLanguage : language;
 }
 
@@ -116,12 +117,13 @@ QString spellingFor(OutputFormat format, const QString &code)
     case OutputFormat::mov:
         return quickTimeCode(language);
     case OutputFormat::mp4:
-        return QLocale::languageToCode(language, QLocale::ISO639Part2T);
     case OutputFormat::mkv:
     case OutputFormat::webm:
     case OutputFormat::mpegts:
         break;
     }
-    return QLocale::languageToCode(language, QLocale::ISO639Part2B);
+    const QString code2 = QLocale::languageToCode(language, format == OutputFormat::mp4 ? QLocale::ISO639Part2T : QLocale::ISO639Part2B);
+    // A language with no 639-2 code is written by its 639-3 one, three letters all the same.
+    return code2.isEmpty() ? QLocale::languageToCode(language, QLocale::ISO639Part3) : code2;
 }
 }

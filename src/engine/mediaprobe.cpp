@@ -23,7 +23,7 @@ std::chrono::nanoseconds MediaProbe::Control::idleFor() const
 
 namespace
 {
-using ReadMedia = void (*)(const QString &, int, MediaProbe::Control *, std::optional<MediaProbe::Info> *);
+using ReadMedia = void (*)(const QString &, int, MediaProbe::Control *, const QString &, std::optional<MediaProbe::Info> *);
 using NameCodec = void (*)(int, QString *);
 void *readerModule = nullptr;
 
@@ -58,10 +58,15 @@ ReadMedia reader()
 
 std::optional<MediaProbe::Info> MediaProbe::probeFile(const QString &path, Depth depth, Control *control)
 {
+    return probeFileAs(path, {}, depth, control);
+}
+
+std::optional<MediaProbe::Info> MediaProbe::probeFileAs(const QString &path, const QString &demuxer, Depth depth, Control *control)
+{
     const ReadMedia read = reader();
     std::optional<Info> info;
     if (read) {
-        read(path, int(depth), control, &info);
+        read(path, int(depth), control, demuxer, &info);
     }
     return info;
 }

@@ -97,6 +97,9 @@ public:
     // Reads the file at `path`, blocking; none when it cannot be opened as media or `control`
     // stopped it. Safe to call from any thread.
     [[nodiscard]] static std::optional<Info> probeFile(const QString &path, Depth depth = Depth::full, Control *control = nullptr);
+    // The same read by ffmpeg's demuxer `demuxer` ("srt", "matroska", …) alone, whatever the
+    // file's contents look like; none when there is no such demuxer.
+    [[nodiscard]] static std::optional<Info> probeFileAs(const QString &path, const QString &demuxer, Depth depth = Depth::full, Control *control = nullptr);
 
     // The same on a thread of its own, awaited without blocking the caller's event loop. Gives
     // up, with none, when the reading shows no activity for `stallLimit` or `control->stop` is

@@ -83,7 +83,8 @@ MediaProbe::Picture pictureOf(const AVStream *stream)
 }
 }
 
-extern "C" Q_DECL_EXPORT void kestrune_read_media(const QString &path, int depthValue, MediaProbe::Control *control, std::optional<MediaProbe::Info> *result)
+extern "C" Q_DECL_EXPORT void kestrune_read_media(
+    const QString &path, int depthValue, MediaProbe::Control *control, const QString &demuxer, std::optional<MediaProbe::Info> *result)
 {
     using Control = MediaProbe::Control;
     using Info = MediaProbe::Info;
@@ -113,7 +114,14 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(const QString &path, int depth
         // Enough to find the streams of any container we write; headers carry the rest.
         av_dict_set(&options, "probesize", "1000000", 0);
         av_dict_set(&options, "analyzeduration", "1000000", 0);
-        const int opened = avformat_open_input(&context, path.toUtf8().constData(), nullptr, &options);
+        // A demuxer named by the caller reads the file whatever its contents claim to be.
+        const AVInputFormat *format = demuxer.isEmpty() ? nullptr : av_find_input_format(demuxer.toLatin1().constData());
+        if (!demuxer.isEmpty() && !format) {
+            av_dict_free(&options);
+            avformat_free_context(context);
+            return std::nullopt;
+        }
+        const int opened = avformat_open_input(&context, path.toUtf8().constData(), format, &options);
         av_dict_free(&options);
         if (opened < 0) {
             return std::nullopt;

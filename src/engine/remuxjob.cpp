@@ -5,6 +5,8 @@
 #include "engine/ffmpegprocess.h"
 #include "engine/outputnaming.h"
 #include "engine/remuxchecks.h"
+#include "engine/sideinputreader.h"
+#include "engine/unreadabletracks.h"
 
 #include <QCoreApplication>
 #include <QCoroTimer>
@@ -305,16 +307,19 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
     // The tracks are chosen before anything is made: a file the rule skips leaves nothing behind.
     // Without the source's tracks there is no plan: every stream is copied as it is.
     std::optional<TrackPlan> plan = inputInfo ? std::optional(TrackPlan::make(*inputInfo, m_format, m_choice)) : std::nullopt;
+    if (const auto refused = inputInfo ? std::nullopt : UnreadableTracks::refusal(m_input.fileName(), m_choice)) {
+        co_return failed(*refused);
+    }
     // Copies ffmpeg reads instead of a side file, and cover art for MKV, go into a folder that goes
     // with this call.
     std::optional<QTemporaryDir> scratch;
     if (plan && !plan->sideInputs.isEmpty()) {
         scratch.emplace(QDir::temp().filePath(QStringLiteral("kestrune-XXXXXX")));
         bool sidesStuck = false;
-        auto looking
-            = finished(DiskCall::run(m_input.toLocalFile(),
-                           [inputs = plan->sideInputs, folder = scratch->isValid() ? scratch->path() : QString()] { return SideInput::check(inputs, folder); }),
-                &sidesStuck);
+        auto looking = finished(
+            DiskCall::run(m_input.toLocalFile(),
+                [inputs = plan->sideInputs, folder = scratch->isValid() ? scratch->path() : QString()] { return SideInputReader::check(inputs, folder); }),
+            &sidesStuck);
         const auto sides = co_await looking;
         if (sidesStuck) {
             co_return failed(stoppedAnswering(m_input.fileName()));
@@ -329,8 +334,8 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
             side.path = sides->copies.value(side.path, side.path);
         }
     }
-    if (plan && plan->skipped) {
-        co_return failed(*plan->skipped);
+    if (plan && (plan->skipped || plan->failure)) {
+        co_return failed(plan->skipped ? *plan->skipped : *plan->failure);
     }
 
     const QString outputPath = m_output.toLocalFile();

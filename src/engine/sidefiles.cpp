@@ -57,10 +57,11 @@ File describe(const QString &name, Kind kind, const QStringList &tags)
     QStringList title;
     for (const QString &tag : tags) {
         const QString key = tag.toLower();
-        // Flags first: "hi" is also Hindi's code, but beside a video it means hearing impaired.
+        // Flags first: "hi" is also Hindi's code, but on a subtitle beside a video it means hearing
+        // impaired; audio for the hearing impaired has no such name, so there it is Hindi.
         if (key == QLatin1String("forced") || key == QLatin1String("foreign") || key == QLatin1String("signs")) {
             file.forced = true;
-        } else if (key == QLatin1String("sdh") || key == QLatin1String("cc") || key == QLatin1String("hi")) {
+        } else if (key == QLatin1String("sdh") || key == QLatin1String("cc") || (key == QLatin1String("hi") && kind == Kind::subtitle)) {
             file.hearingImpaired = true;
         } else if (key == QLatin1String("default")) {
             file.isDefault = true;
@@ -75,6 +76,17 @@ File describe(const QString &name, Kind kind, const QStringList &tags)
     file.title = title.join(QLatin1Char('.'));
     return file;
 }
+}
+
+QString demuxerOf(const QString &name)
+{
+    static const QHash<QString, QString> demuxers { { QStringLiteral("srt"), QStringLiteral("srt") }, { QStringLiteral("ass"), QStringLiteral("ass") },
+        { QStringLiteral("ssa"), QStringLiteral("ass") }, { QStringLiteral("vtt"), QStringLiteral("webvtt") },
+        { QStringLiteral("mka"), QStringLiteral("matroska") }, { QStringLiteral("m4a"), QStringLiteral("mov") },
+        { QStringLiteral("aac"), QStringLiteral("aac") }, { QStringLiteral("ac3"), QStringLiteral("ac3") }, { QStringLiteral("eac3"), QStringLiteral("eac3") },
+        { QStringLiteral("dts"), QStringLiteral("dts") }, { QStringLiteral("flac"), QStringLiteral("flac") }, { QStringLiteral("opus"), QStringLiteral("ogg") },
+        { QStringLiteral("mp3"), QStringLiteral("mp3") } };
+    return demuxers.value(OutputNaming::splitExtension(name).extension.toLower());
 }
 
 QHash<QString, QList<File>> inFolder(const QStringList &videos, const QStringList &names)

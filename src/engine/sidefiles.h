@@ -27,6 +27,10 @@ struct File {
     bool operator==(const File &) const = default;
 };
 
+// ffmpeg's demuxer for a side file, by its extension alone ("srt" for "movie.en.srt",
+// "matroska" for ".mka"), so its contents never choose their own reader; empty for none.
+[[nodiscard]] QString demuxerOf(const QString &name);
+
 // The files among `names` (a folder's listing) that belong to the video named `video`.
 // `otherVideos` are the folder's other videos: a name two videos could claim ("movie.part2.en.srt"
 // beside "movie.mkv" and "movie.part2.mkv") goes to the one with the longer base. Hidden names

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringConverter>
 #include <optional>
 
 // The character set of a text subtitle, named as ffmpeg's -sub_charenc (iconv) takes it. Files
@@ -11,7 +12,7 @@
 namespace TextEncoding
 {
 struct Found {
-    QByteArray name; // empty: UTF-8 (with or without a byte-order mark), or UTF-16 with one
+    QByteArray name; // empty: UTF-8 (with or without a byte-order mark), or UTF-16 or UTF-32 (wideOf)
     bool guessed = false; // nothing told the set: "WINDOWS-1252", the likeliest for Latin text
     bool operator==(const Found &) const = default;
 };
@@ -20,6 +21,10 @@ struct Found {
 // whole, and a stray multi-gigabyte file named ".srt" must not be read whole.
 inline constexpr qsizetype readLimit = 1024 * 1024;
 
+// UTF-16 or UTF-32 text, with a byte-order mark or without one: text of this system's own
+// editors seldom has one. Told without one by the zero bytes a subtitle's ASCII digits and
+// arrows leave in every second or fourth place. None for any other text.
+[[nodiscard]] std::optional<QStringConverter::Encoding> wideOf(QByteArrayView text);
 // The set of `text`, of which only the first readLimit bytes are looked at.
 [[nodiscard]] Found of(QByteArrayView text);
 // The same for a file's first readLimit bytes; none when it can't be read.

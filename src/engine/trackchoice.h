@@ -12,26 +12,18 @@
 #include <memory>
 #include <optional>
 
-// A subtitle or audio file found beside a video, as read when the video was added: what its name
-// says, and what its contents say (its codec, and for text its encoding).
+// A subtitle or audio file found beside a video, as read when the video was added
+// (SideInputReader): what its name says, and what its contents say (its codec, and for text its
+// encoding).
 struct SideInput {
     QString path; // absolute
     SideFiles::File file; // what the name says: kind, language, flags, title
     QString codec; // libavcodec's name ("subrip", "ass", "webvtt", "aac", …); empty: unreadable
     // Text subtitles only: the character set to hand ffmpeg (-sub_charenc); empty for UTF-8 and
-    // for UTF-16 with a byte-order mark, which goes to ffmpeg as a UTF-8 copy.
+    // for UTF-16 and UTF-32, which go to ffmpeg as a UTF-8 copy.
     QByteArray encoding;
     bool encodingGuessed = false; // detection found nothing: read as Windows-1252, and a note says so
     bool operator==(const SideInput &) const = default;
-
-    // A look at side inputs right before ffmpeg reads them.
-    struct Check {
-        QStringList gone; // no longer there
-        QHash<QString, QString> copies; // path -> the UTF-8 copy in the scratch folder ffmpeg reads instead
-    };
-    // Which of `inputs` are gone, and UTF-8 copies in `scratch` of the UTF-16 subtitles (ffmpeg
-    // 5.1 garbles such SRT and refuses such WebVTT). Touches the disk: run it on the disk's thread.
-    [[nodiscard]] static Check check(const QList<SideInput> &inputs, const QString &scratch);
 };
 
 // What is known of a file's tracks before it converts: the source's own, read once, and the
@@ -43,7 +35,7 @@ struct FileTracks {
     // Reads both; blocking, so call it on a worker. `withSideFiles` false skips the folder. The
     // side files are found by name whatever the source holds: `info` is none for a source that
     // can't be read as media, and the files beside it are listed all the same. A side file's
-    // codec is empty when it can't be read (a subtitle's comes from its extension).
+    // codec is empty when it can't be read or holds nothing of its kind.
     [[nodiscard]] static FileTracks read(const QString &path, bool withSideFiles = true);
     // The same, with the folders' listings taken from `listings` (listed afresh when null). Safe
     // to call from many threads at once with one `listings`: share one for all the files of one

@@ -44,9 +44,16 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
             LanguageCodes::languageOf(stream.language), LanguageCodes::meansNoLanguage(stream.language), false, stream.flags };
         entry.decision.picture = stream.picture;
         // Matroska names one cover by its file; pictures it can't name stay out, as the read-back says.
+        // A Matroska source's pictures are attachments already, read as pictures: each goes back
+        // under its own name.
         const bool jpeg = stream.codecName == QLatin1String("mjpeg");
-        if (format == OutputFormat::mkv && RemuxChecks::isPicture(stream) && plan.covers.isEmpty() && (jpeg || stream.codecName == QLatin1String("png"))) {
-            plan.covers.append({ stream.index, jpeg ? QStringLiteral("cover.jpg") : QStringLiteral("cover.png"),
+        const bool attached = source.formatName.startsWith(QLatin1String("matroska")) && !stream.fileName.isEmpty();
+        if (format == OutputFormat::mkv && RemuxChecks::isPicture(stream) && (plan.covers.isEmpty() || attached)
+            && (jpeg || stream.codecName == QLatin1String("png"))) {
+            plan.covers.append({ stream.index,
+                attached   ? stream.fileName
+                    : jpeg ? QStringLiteral("cover.jpg")
+                           : QStringLiteral("cover.png"),
                 jpeg ? QStringLiteral("image/jpeg") : QStringLiteral("image/png") });
             entry.decision.why = QCoreApplication::translate("TrackPlan", "Attached as cover art");
         } else if (leftOut(stream, format)) {
@@ -83,6 +90,11 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
     }
     const TrackSelection::Result selected = TrackSelection::apply(entries, mainAudio, choice);
     plan.skipped = selected.skipped;
+    if (selected.noAudioFits && rule.noAudioMatch == TrackRule::NoAudioMatch::skip) {
+        plan.skipped = QCoreApplication::translate("TrackPlan", "Skipped: no audio that can go into %1").arg(OutputFormats::displayName(format));
+    } else if (selected.noAudioFits) {
+        plan.failure = QCoreApplication::translate("TrackPlan", "None of this file's audio can go into %1.").arg(OutputFormats::displayName(format));
+    }
 
     bool converted = false;
     bool styled = false;
@@ -120,8 +132,9 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
             }
         }
         if (decision.kind != Kind::data && decision.kind != Kind::attachment) {
-            const QString code = decision.input > 0 && entry.language != QLocale::AnyLanguage ? QLocale::languageToCode(entry.language, QLocale::ISO639Part2B)
-                                                                                              : decision.language;
+            const QString sideCode
+                = decision.input > 0 && entry.language != QLocale::AnyLanguage ? QLocale::languageToCode(entry.language, QLocale::ISO639Part2B) : QString();
+            const QString code = sideCode.isEmpty() ? decision.language : sideCode;
             track.language = LanguageCodes::spellingFor(format, code);
             track.title = decision.title;
             track.flags = entry.flags;
@@ -215,8 +228,8 @@ MediaProbe::Info TrackPlan::expected() const
 
 QString TrackPlan::summary() const
 {
-    if (skipped) {
-        return *skipped;
+    if (skipped || failure) {
+        return skipped ? *skipped : *failure;
     }
     int audio = 0, keptAudio = 0, subtitles = 0, keptSubtitles = 0, sides = 0;
     for (const Decision &decision : decisions) {

@@ -81,6 +81,9 @@ struct TrackPlan {
     QList<SideInput> sideInputs; // the side files ffmpeg reads, as inputs 1, 2, …
     // The rule skips this file ("Skipped: no English or Japanese audio"): nothing is written.
     std::optional<QString> skipped;
+    // The file can't be written as the rule asks ("None of this file's audio can go into WebM."):
+    // it fails with this reason before anything is made.
+    std::optional<QString> failure;
     QList<Cover> covers; // after the tracks
     QStringList notes; // what was left out, for the user
     QStringList warnings; // what arrives changed, for the user

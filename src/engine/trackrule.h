@@ -22,7 +22,9 @@ struct TrackRule {
     Subtitles subtitles = Subtitles::all;
     QList<QLocale::Language> subtitleLanguages; // with Subtitles::these
     bool keepNoLanguage = true; // tracks that name no language stay whatever the lists say
-    bool keepMainAudio = true; // the source's default audio, else its first, stays whatever its language
+    // The source's default audio, else its first, stays whatever its language. Off, it still
+    // stays when no audio is in the languages: that is the fallback of NoAudioMatch::keepMain.
+    bool keepMainAudio = false;
     bool leaveOutCommentary = false;
     bool leaveOutAudioDescription = false;
     bool keepForcedInAudioLanguages = false;
@@ -63,6 +65,7 @@ struct TrackRule {
         bool keepCommentary = false;
         std::optional<QString> ifNoAudio;
         bool noSideFiles = false;
+        bool keepMainAudio = false;
     };
     struct Parsed;
     [[nodiscard]] static Parsed fromOptions(const Options &options);

@@ -69,6 +69,42 @@ void settle(Entry &entry, const TrackChoice &choice, QStringList &notes)
     }
 }
 
+// The audio that stands in when all the rule kept can't go into the container: one in the
+// user's languages first, in their order, then the main audio, then any, never one the user
+// unticked. None at all can go in: the file has nothing to be written with, and says so.
+void keepSound(const QList<Entry *> &audio, const Entry *main, const QList<QLocale::Language> &languages, Result &result)
+{
+    if (audio.isEmpty() || std::any_of(audio.cbegin(), audio.cend(), [](const Entry *entry) { return entry->decision.kept; })) {
+        return;
+    }
+    // A tick that kept refused audio is no untick: that track is out for the container alone.
+    const auto unticked = [](const Entry *entry) { return entry->decision.byException && entry->decision.why != entry->refusal; };
+    QList<Entry *> free;
+    for (Entry *entry : audio) {
+        if (entry->refusal.isEmpty() && !unticked(entry)) {
+            free.append(entry);
+        }
+    }
+    Entry *stand = nullptr;
+    for (const QLocale::Language language : languages) {
+        for (Entry *entry : free) {
+            stand = !stand && !entry->noLanguage && entry->language == language ? entry : stand;
+        }
+    }
+    for (Entry *entry : free) {
+        stand = stand ? stand : (entry == main ? entry : nullptr);
+    }
+    stand = stand ? stand : free.value(0);
+    if (stand) {
+        decide(*stand, {});
+        result.notes << (stand->noLanguage
+                ? QCoreApplication::translate("TrackPlan", "Another audio track was kept in its place, so the new file has sound.")
+                : QCoreApplication::translate("TrackPlan", "The %1 audio was kept in its place, so the new file has sound.").arg(languageName(*stand)));
+    } else if (std::none_of(audio.cbegin(), audio.cend(), unticked)) {
+        result.noAudioFits = true;
+    }
+}
+
 QList<Entry *> ruledOf(QList<Entry> &entries, Kind kind)
 {
     QList<Entry *> found;
@@ -139,6 +175,7 @@ Result apply(QList<Entry> &entries, qsizetype mainAudio, const TrackChoice &choi
     // when only its language stood against it. Kept by language, by no language or by the user's
     // tick counts as a match: such a file has the sound the user asked for.
     bool matched = false;
+    bool refused = false; // the rule or a tick kept audio the container can't take
     for (Entry *entry : audio) {
         const QString byLanguage = languageVerdict(*entry, rule.audioLanguages, rule.keepNoLanguage);
         QString why = byLanguage;
@@ -153,7 +190,9 @@ Result apply(QList<Entry> &entries, qsizetype mainAudio, const TrackChoice &choi
             decide(*entry, {});
         }
         settle(*entry, choice, result.notes);
-        matched = matched || (byRule && entry->refusal.isEmpty()) || (entry->decision.kept && entry->decision.byException);
+        refused = refused || (!entry->refusal.isEmpty() && entry->decision.why == entry->refusal);
+        // Matched even where the container refuses it: that is for the stand-in below.
+        matched = matched || byRule || (entry->decision.kept && entry->decision.byException);
     }
     // Never a file without sound, unless the user unticked its main audio.
     const bool mainFree = main && !main->decision.byException && main->refusal.isEmpty();
@@ -168,8 +207,11 @@ Result apply(QList<Entry> &entries, qsizetype mainAudio, const TrackChoice &choi
                     ? QCoreApplication::translate("TrackPlan", "No %1 audio here, so the main audio was kept.").arg(wanted)
                     : QCoreApplication::translate("TrackPlan", "No %1 audio here, so the main audio (%2) was kept.").arg(wanted, languageName(*main)));
         }
-    } else if (mainFree && std::none_of(audio.cbegin(), audio.cend(), [](const Entry *entry) { return entry->decision.kept; })) {
+    } else if (mainFree && !refused && std::none_of(audio.cbegin(), audio.cend(), [](const Entry *entry) { return entry->decision.kept; })) {
         decide(*main, {}); // every audio was commentary or description: the main one stays
+    }
+    if (!result.skipped) {
+        keepSound(audio, main, rule.audioLanguages, result);
     }
 
     // Subtitles, once the audio is known: forced ones follow the kept audio's languages.

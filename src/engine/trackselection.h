@@ -27,6 +27,7 @@ struct Entry {
 struct Result {
     QStringList notes;
     std::optional<QString> skipped;
+    bool noAudioFits = false; // the file has audio, and the container takes none of it
 };
 
 // Decides every ruled entry; `mainAudio` is the index of the file's main audio, or -1.

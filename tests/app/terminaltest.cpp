@@ -37,9 +37,14 @@ private Q_SLOTS:
             KESTRUNE_SKIP_WITHOUT_TOOL("no ffmpeg installed");
         QVERIFY(QDir(m_media.path()).mkpath("folder"));
         QCOMPARE(run("ffmpeg", { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-c:v", "mpeg4", m_media.filePath("a.mp4") }), "\nexit 0");
-        for (const char *copy : { "folder/b.mkv", "take:2.mp4", "x\uFFFD.mp4" })
+        for (const char *copy : { "folder/b.mkv", "take:2.mp4", "x\uFFFD.mp4", "e\x1b[2Jx.mp4", "side.mp4" })
             QVERIFY(QFile::copy(m_media.filePath("a.mp4"), m_media.filePath(copy)));
         QVERIFY(QFile::copy(KESTRUNE_TEST_DATA_DIR "/slowffmpeg.sh", m_media.filePath("folder/not video.mp4"))); // text, not video
+        // Beside side.mp4, nothing, and a playlist that names a video: neither is subtitles.
+        QVERIFY(QFile(m_media.filePath("side.en.srt")).open(QIODevice::WriteOnly));
+        QFile playlist(m_media.filePath("side.fr.srt"));
+        QVERIFY(playlist.open(QIODevice::WriteOnly) && playlist.write("ffconcat version 1.0\nfile a.mp4\n") > 0);
+        playlist.close();
         // Audio in three languages and a commentary, two subtitles, and one more beside it.
         QFile side(m_media.filePath("tracks.ja.srt"));
         QVERIFY(side.open(QIODevice::WriteOnly) && side.write("1\n00:00:00,000 --> 00:00:00,400\nHello\n") > 0);
@@ -72,6 +77,20 @@ private Q_SLOTS:
             << "tracks.mkv → tracks 1.mkv: Converted: No French audio here, so the main audio (English) was kept.\n1 file converted  ·  1 with a dropped "
                "track\n"
             << QStringList { "tracks 1.mkv" } << "video audio,eng";
+        QTest::addRow("only the languages chosen") << QStringList { "--to", "mkv", "--audio-lang", "ja", "--sub-lang=none", "--no-side-files", "tracks.mkv" }
+                                                   << 0 << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n"
+                                                   << QStringList { "tracks 1.mkv" } << "video audio,jpn";
+        QTest::addRow("the main audio kept too") << QStringList { "--to", "mkv", "--audio-lang", "ja", "--sub-lang=none", "--keep-main-audio",
+            "--no-side-files", "tracks.mkv" } << 0
+                                                 << "tracks.mkv → tracks 1.mkv: Converted\n1 file converted\n"
+                                                 << QStringList { "tracks 1.mkv" } << "video audio,eng audio,jpn";
+        QTest::addRow("side files that aren't subtitles left out, the video converted")
+            << QStringList { "--to", "mkv", "side.mp4" } << 0
+            << "side.mp4 → side.mkv: Converted: side.en.srt can't be read, so it was left out.*\n1 file converted*\n"
+            << QStringList { "side.mkv" } << "video";
+        QTest::addRow("control characters in a name shown, not acted on")
+            << QStringList { "--to", "mkv", "e\\033[2Jx.mp4" } << 0 << "e\uFFFD[2Jx.mp4 → e\uFFFD[2Jx.mkv: Converted\n1 file converted\n"
+            << QStringList { "e\x1b[2Jx.mkv" } << QString();
         QTest::addRow("no audio in the languages: skipped") << QStringList { "--to", "mkv", "--audio-lang", "fr", "--if-no-audio", "skip", "tracks.mkv" } << 1
                                                             << "tracks.mkv: Skipped: no French audio\n1 failed\n"
                                                             << QStringList() << QString();
@@ -98,6 +117,10 @@ private Q_SLOTS:
         QTest::addRow("dates not kept, a colon in the name")
             << QStringList { "--to", "MOV", "--no-keep-dates", "take:2.mp4" } << 0 << "take:2.mp4 → take:2.mov: Converted\n1 file converted\n"
             << QStringList { "take:2.mov" } << QString();
+        QTest::addRow("tracks unreadable, a rule choosing: failed, not copied whole")
+            << QStringList { "--to", "mkv", "--lang", "en", "folder/not video.mp4" } << 1
+            << "not video.mp4: Failed: The tracks of not video.mp4 couldn't be read, so the tracks you chose can't be picked out.\n1 failed\n"
+            << QStringList() << QString();
         QTest::addRow("failed") << QStringList { "--to", "mkv", "folder/not video.mp4" } << 1 << "not video.mp4: Failed: *\n1 failed\n"
                                 << QStringList() << QString();
         QTest::addRow("mixed, a folder walked") << QStringList { "--to=ts", "--output-dir", ".", "folder" } << 1

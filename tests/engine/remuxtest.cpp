@@ -95,7 +95,7 @@ private Q_SLOTS:
         const QString utf16 = "1\n00:00:00,000 --> 00:00:00,800\nПривет\n\n";
         QVERIFY(QDir(m_media.path()).mkdir("utf16"));
         QVERIFY(writeFile(m_media.filePath("utf16/languages.en.srt"),
-            "\xff\xfe" + QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2))); // ffmpeg garbles it as it is
+            QByteArray(reinterpret_cast<const char *>(utf16.utf16()), utf16.size() * 2))); // no byte-order mark; ffmpeg garbles it as it is
         // A phone's clip: turned, HLG, with chapters, in HEVC as ffmpeg tags it (hev1), and in VP9
         // for WebM; a disc's TrueHD and AC-3.
         QVERIFY(writeFile(m_media.filePath("chapter.txt"), ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=500\n"));
@@ -248,6 +248,54 @@ private Q_SLOTS:
         text.start(m_ffmpeg, { "-loglevel", "error", "-i", output, "-map", "0:s:0", "-f", "srt", "-" });
         QVERIFY(text.waitForFinished(30000));
         QVERIFY2(QString::fromUtf8(text.readAllStandardOutput()).contains(u"Привет"), "the text arrived as UTF-8");
+    }
+
+    // Files beside the video as an add reads them, then written by ffmpeg: what isn't what its
+    // name says (nothing, junk, a playlist posing as subtitles) or what the container refuses is
+    // left out, named, and the video converts; side audio is its own first audio stream.
+    void sideFiles_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("side"); // its name, then "=" and its text or "@" and ffmpeg's arguments that make it
+        QTest::addColumn<OutputFormat>("format");
+        QTest::addColumn<QString>("result"); // the new file's streams, then the notes
+        const auto row = [](const char *what, const QString &source, const QString &side, OutputFormat format, const QString &result) {
+            QTest::addRow("%s", what) << source << side << format << result;
+        };
+        const QString film = "video mpeg4 - '' 0|audio aac ger '' 1|audio aac eng '' 0|audio aac jpn '' 0";
+        const QString unread = " can't be read, so it was left out.";
+        row("empty", "languages.mkv", "languages.en.srt=", OutputFormat::mkv, film + " languages.en.srt" + unread);
+        row("junk", "languages.mkv", "languages.en.srt=\x8f\x90\x9d\xa0\xff\xfe\x81", OutputFormat::mkv, film + " languages.en.srt" + unread);
+        row("a playlist posing as subtitles", "languages.mkv", "languages.en.srt=ffconcat version 1.0\nfile languages.mkv\n", OutputFormat::mkv,
+            film + " languages.en.srt" + unread);
+        row("side audio: its first audio, its language and title", "languages.mkv",
+            "languages.mka@-f lavfi -i sine=d=1 -i @subtitles.srt -map 1 -map 0 -c:s srt -c:a aac -metadata:s:a:0 language=swe -metadata:s:a:0 title=Mix",
+            OutputFormat::mkv, film + "|audio aac swe 'Mix' 0 ");
+        row("side audio the container refuses", "vp8.mkv", "vp8.en.aac@-f lavfi -i sine=d=1 -c:a aac", OutputFormat::webm,
+            "video vp8 - '' 1|audio opus fra 'English 5.1' 1|audio opus deu '' 0|audio opus eng '' 0|subtitle webvtt eng '' 0|subtitle webvtt spa 'Forced' 2 "
+            "vp8.en.aac can't go into WEBM, so it was left out.");
+    }
+    void sideFiles()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, side);
+        QFETCH(OutputFormat, format);
+        QFETCH(QString, result);
+        QTemporaryDir folder, work;
+        QVERIFY(QFile::copy(m_media.filePath(source), folder.filePath(source)));
+        const QString name = side.section(QRegularExpression("[=@]"), 0, 0);
+        if (side.contains(u'@'))
+            QVERIFY(ffmpeg(side.section(u'@', 1), folder.filePath(name)));
+        else
+            QVERIFY(writeFile(folder.filePath(name), side.section(u'=', 1).toLatin1()));
+        const FileTracks tracks = FileTracks::read(folder.filePath(source));
+        TrackChoice choice { {}, tracks.sideFiles };
+        const QString output = work.filePath("new." + OutputFormats::fileExtension(format));
+        FFmpegRunner runner({ m_bin.path(), {} });
+        const auto outcome = finishWithin(runner.remux(QUrl::fromLocalFile(folder.filePath(source)), QUrl::fromLocalFile(output), format, {}, choice), 60000);
+        QVERIFY2(outcome, "remux hung");
+        QCOMPARE(describe(outcome->error), QString());
+        QCOMPARE(filmStreams(MediaProbe::probeFile(output)).join(u'|') + u' ' + outcome->notes.join(u' '), result);
     }
 
     // ffmpeg writes the new file with `arguments`; the checks judge it as a remux would.

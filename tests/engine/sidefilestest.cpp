@@ -83,10 +83,12 @@ private Q_SLOTS:
             { "m.en.srt sub English", "m.GER.srt sub German", "m.deu.srt sub German", "m.pt-BR.srt sub Portuguese", "m.zh_Hans.srt sub Chinese",
                 "m.JAPANESE.srt sub Japanese", "m.日本語.srt sub Japanese", "m.es-419.srt sub Spanish", "m.français.srt sub French",
                 "m.no.srt sub Norwegian Bokmal" });
-        row("every flag; hi is no Hindi here", "m.mkv", {},
-            { "m.en.forced.srt", "m.FOREIGN.srt", "m.signs.en.ass", "m.en.sdh.srt", "m.cc.srt", "m.de.hi.srt", "m.en.default.srt", "m.en.Commentary.mka" },
+        row("every flag; hi is no Hindi on subtitles, but is on audio", "m.mkv", {},
+            { "m.en.forced.srt", "m.FOREIGN.srt", "m.signs.en.ass", "m.en.sdh.srt", "m.cc.srt", "m.de.hi.srt", "m.en.default.srt", "m.en.Commentary.mka",
+                "m.hi.ac3" },
             { "m.en.forced.srt sub English forced", "m.FOREIGN.srt sub none forced", "m.signs.en.ass sub English forced", "m.en.sdh.srt sub English hi",
-                "m.cc.srt sub none hi", "m.de.hi.srt sub German hi", "m.en.default.srt sub English default", "m.en.Commentary.mka audio English commentary" });
+                "m.cc.srt sub none hi", "m.de.hi.srt sub German hi", "m.en.default.srt sub English default", "m.en.Commentary.mka audio English commentary",
+                "m.hi.ac3 audio Hindi" });
         row("other tags make the title", "m.mkv", {}, { "m.en.Director's cut.srt", "m.fr.de.srt", "m.xx.part2.srt", "m.Full.Song Lyrics.srt", "m..en.srt" },
             { "m.en.Director's cut.srt sub English 'Director's cut'", "m.fr.de.srt sub French 'de'", "m.xx.part2.srt sub none 'xx.part2'",
                 "m.Full.Song Lyrics.srt sub none 'Full.Song Lyrics'", "m..en.srt sub English" });
@@ -111,16 +113,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("withSideFiles");
         QTest::addColumn<QStringList>("files"); // as described(), then the codec and the encoding
         // "movie.en.m4a" is the film's side file, and never takes "movie.en.vtt" from it; added as
-        // a source of its own, it finds its own side files by the longer base.
+        // a source of its own, it finds its own side files by the longer base. Each is read by
+        // its extension's reader: what isn't what its name says (text as audio, a playlist or
+        // junk as subtitles, nothing at all) has no codec, and is left out. UTF-16 without a
+        // byte-order mark is read as text; side audio gives its own language and title.
         QTest::addRow("all tags; neighbours, hidden and nested left out")
             << "movie.mkv" << true
-            << QStringList { "movie.Commentary.mka audio none commentary ", "movie.de.ac3 audio German ac3", "movie.en.forced.ASS sub English forced ass",
-                   "movie.en.m4a audio English ", "movie.en.vtt sub English webvtt", "movie.ja.sdh.srt sub Japanese hi subrip SHIFT_JIS",
-                   "movie.x.ssa sub none 'x' ssa WINDOWS-1252 guessed" };
-        QTest::addRow("audio as a source") << "movie.en.m4a" << true
-                                           << QStringList { "movie.en.forced.ASS sub none forced ass", "movie.en.vtt sub none webvtt" };
+            << QStringList { "movie.Commentary.mka audio none commentary ", "movie.de.ac3 audio German ac3", "movie.en.forced.ASS sub English forced ",
+                   "movie.en.m4a audio English ", "movie.en.vtt sub English webvtt", "movie.fr.srt sub French ", "movie.hi.mka audio Hindi 'Stereo' aac",
+                   "movie.ja.sdh.srt sub Japanese hi subrip SHIFT_JIS", "movie.ko.srt sub Korean subrip", "movie.mka audio Swedish 'Mix' aac",
+                   "movie.x.ssa sub none 'x'  WINDOWS-1252 guessed" };
+        QTest::addRow("audio as a source") << "movie.en.m4a" << true << QStringList { "movie.en.forced.ASS sub none forced ", "movie.en.vtt sub none webvtt" };
         QTest::addRow("the longer base") << "movie.part2.mkv" << true << QStringList { "movie.part2.en.srt sub English subrip" };
-        QTest::addRow("a blank is no tag") << "movie 2.mkv" << true << QStringList { "movie 2.en.srt sub English subrip" };
+        QTest::addRow("empty") << "movie 2.mkv" << true << QStringList { "movie 2.en.srt sub English " };
         QTest::addRow("side files off") << "movie.mkv" << false << QStringList {};
     }
     void read()
@@ -132,9 +137,17 @@ private Q_SLOTS:
             KESTRUNE_SKIP_WITHOUT_TOOL("no ffmpeg installed");
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("sub"));
-        for (const char *name : { "movie.mkv", "movie.part2.mkv", "movie.Commentary.mka", "movie.part2.en.srt", "movie 2.en.srt", ".movie.en.srt",
-                 "sub/movie.en.srt", "movie.en.vtt", "movie.en.forced.ASS", "movie.en.m4a" })
+        for (const char *name :
+            { "movie.mkv", "movie.part2.mkv", "movie.Commentary.mka", ".movie.en.srt", "sub/movie.en.srt", "movie.en.forced.ASS", "movie.en.m4a" })
             QVERIFY(write(dir.filePath(name), "not media"));
+        QVERIFY(write(dir.filePath("movie 2.en.srt"), ""));
+        QVERIFY(write(dir.filePath("movie.part2.en.srt"), cues("Hello", "there").toUtf8()));
+        QVERIFY(write(dir.filePath("movie.en.vtt"), "WEBVTT\n\n00:01.000 --> 00:03.000\nHello\n"));
+        QVERIFY(write(dir.filePath("movie.fr.srt"), "ffconcat version 1.0\nfile movie.part2.en.srt\n"));
+        QVERIFY(write(dir.filePath("movie.ko.srt"), QStringEncoder(QStringEncoder::Utf16LE)(cues("안녕하세요", "오늘"))));
+        const QString mix = "-f lavfi -i anullsrc=d=0.2 -c:a aac -metadata:s:a:0 language=";
+        QCOMPARE(ffmpeg((mix + "swe -metadata:s:a:0 title=Mix").split(u' ') << dir.filePath("movie.mka")), "");
+        QCOMPARE(ffmpeg((mix + "und -metadata:s:a:0 title=Stereo").split(u' ') << dir.filePath("movie.hi.mka")), "");
         QVERIFY(write(dir.filePath("movie.x.ssa"), "\x81\x8d\x8f\x90\x9d, \x81\x8d"));
         QVERIFY(write(
             dir.filePath("movie.ja.sdh.srt"), encoded(cues("こんにちは、今日はお元気ですか？", "これからどうすればいいのか分かりません。"), "SHIFT_JIS")));
@@ -160,8 +173,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<bool>("guessed");
         QTest::addColumn<QString>("text"); // what ffmpeg, told the name, must read; empty: not tried
+        QTest::addColumn<bool>("wide"); // UTF-16 or UTF-32, which goes to ffmpeg as a UTF-8 copy
         const auto legacy = [](const char *what, const QString &text, const char *written, const char *name) {
-            QTest::addRow("%s", what) << encoded(text, written) << QByteArray(name) << false << text;
+            QTest::addRow("%s", what) << encoded(text, written) << QByteArray(name) << false << text << false;
         };
         const QString russian = cues("Привет, как у тебя дела сегодня?", "Я не знаю, что нам теперь делать с этим.");
         legacy("Cyrillic", russian, "WINDOWS-1251", "WINDOWS-1251");
@@ -170,15 +184,22 @@ private Q_SLOTS:
         legacy("Chinese, traditional", cues("你好，你今天怎麼樣？", "我不知道我們現在該怎麼辦。"), "BIG5", "BIG5");
         legacy("Japanese", cues("こんにちは、今日はお元気ですか？", "これからどうすればいいのか分かりません。"), "SHIFT_JIS", "SHIFT_JIS");
         legacy("Korean, named as its superset", cues("안녕하세요, 오늘 어떻게 지내세요?", "이제 우리가 무엇을 해야 할지 모르겠어요."), "EUC-KR", "UHC");
-        const auto utf16 = [&russian](QStringEncoder::Encoding form) { return QByteArray(QStringEncoder(form, QStringEncoder::Flag::WriteBom)(russian)); };
-        QTest::addRow("UTF-8") << russian.toUtf8() << QByteArray() << false << QString();
-        QTest::addRow("UTF-8 with a BOM") << "\xEF\xBB\xBF" + russian.toUtf8() << QByteArray() << false << russian;
-        QTest::addRow("UTF-16LE with a BOM") << utf16(QStringEncoder::Utf16LE) << QByteArray() << false << QString();
-        QTest::addRow("UTF-16BE with a BOM") << utf16(QStringEncoder::Utf16BE) << QByteArray() << false << QString();
-        QTest::addRow("ASCII") << cues("Hello", "there").toLatin1() << QByteArray() << false << QString();
+        const auto wide = [](QStringEncoder::Encoding form, bool bom, const QString &text) {
+            return QByteArray(QStringEncoder(form, bom ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default)(text));
+        };
+        const QString english = cues("Hello", "there");
+        QTest::addRow("UTF-8") << russian.toUtf8() << QByteArray() << false << QString() << false;
+        QTest::addRow("UTF-8 with a BOM") << "\xEF\xBB\xBF" + russian.toUtf8() << QByteArray() << false << russian << false;
+        QTest::addRow("UTF-16LE with a BOM") << wide(QStringEncoder::Utf16LE, true, russian) << QByteArray() << false << QString() << true;
+        QTest::addRow("UTF-16BE with a BOM") << wide(QStringEncoder::Utf16BE, true, russian) << QByteArray() << false << QString() << true;
+        QTest::addRow("UTF-16LE without one") << wide(QStringEncoder::Utf16LE, false, russian) << QByteArray() << false << QString() << true;
+        QTest::addRow("UTF-16BE without one") << wide(QStringEncoder::Utf16BE, false, english) << QByteArray() << false << QString() << true;
+        QTest::addRow("UTF-32LE without one") << wide(QStringEncoder::Utf32LE, false, russian) << QByteArray() << false << QString() << true;
+        QTest::addRow("UTF-32BE without one") << wide(QStringEncoder::Utf32BE, false, english) << QByteArray() << false << QString() << true;
+        QTest::addRow("ASCII") << english.toLatin1() << QByteArray() << false << QString() << false;
         QTest::addRow("UTF-8 cut inside a character at the limit")
-            << "a" + QString(TextEncoding::readLimit, u'я').toUtf8() << QByteArray() << false << QString();
-        QTest::addRow("undetectable") << QByteArray("\x81\x8d\x8f\x90\x9d, \x81\x8d") << QByteArray("WINDOWS-1252") << true << QString();
+            << "a" + QString(TextEncoding::readLimit, u'я').toUtf8() << QByteArray() << false << QString() << false;
+        QTest::addRow("undetectable") << QByteArray("\x81\x8d\x8f\x90\x9d, \x81\x8d") << QByteArray("WINDOWS-1252") << true << QString() << false;
     }
     void encoding()
     {
@@ -186,7 +207,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, name);
         QFETCH(bool, guessed);
         QFETCH(QString, text);
+        QFETCH(bool, wide);
         QCOMPARE(TextEncoding::of(bytes), (TextEncoding::Found { name, guessed }));
+        QCOMPARE(TextEncoding::wideOf(bytes).has_value(), wide);
         if (text.isEmpty())
             return;
         if (QStandardPaths::findExecutable("ffmpeg").isEmpty())

@@ -18,10 +18,13 @@ const QString flagLetters = "dfhvco"; // default, forced, hearing and visual imp
 // marks ffmpeg's names of the others joined by "+"); a video's codec may carry its picture:
 // "@r90" turned, "@dv8.1.4" Dolby Vision profile.level.compatibility, "@hlg" HLG colour;
 // kinds "vasdtp?c": video, audio, subtitle, data, attachment, cover art, unknown, and MP4's
-// chapter track (two chapters).
-MediaProbe::Info source(const QString &streams)
+// chapter track (two chapters). "mkv>" first: read from Matroska, where a picture is an
+// attachment and its title is its file name.
+MediaProbe::Info source(QString streams)
 {
     MediaProbe::Info info;
+    if (streams.startsWith("mkv>"))
+        info.formatName = "matroska,webm", streams.remove(0, 4);
     for (const QString &text : streams.split(u'|')) {
         QStringList f = (text + " - - - - -").split(u' ');
         const auto field = [&f](int i) { return f[i] == "-" ? QString() : QString(f[i]).replace(u'_', u' '); };
@@ -42,6 +45,8 @@ MediaProbe::Info source(const QString &streams)
         for (const QChar c : field(4))
             stream.flags |= MediaProbe::Flag(1 << flagLetters.indexOf(c));
         stream.otherMarks = field(5).split(u'+', Qt::SkipEmptyParts);
+        if (!info.formatName.isEmpty() && stream.attachedPicture)
+            std::swap(stream.fileName, stream.title);
         info.streams << stream;
     }
     return info;
@@ -103,11 +108,10 @@ TrackChoice choiceOf(const QString &words, const QString &sideNames)
     const QStringList w = words.split(u' ', Qt::SkipEmptyParts);
     const auto value = [&w](const QString &option) { return w.contains(option) ? std::optional(w[w.indexOf(option) + 1]) : std::nullopt; };
     TrackChoice choice { TrackRule::fromOptions({ value("--lang"), value("--audio-lang"), value("--sub-lang"), w.contains("--keep-commentary"),
-                                                    value("--if-no-audio"), w.contains("--no-side-files") })
+                                                    value("--if-no-audio"), w.contains("--no-side-files"), w.contains("--keep-main-audio") })
                              .rule,
         sides(sideNames) };
     choice.rule.keepNoLanguage = !w.contains("no-language-out");
-    choice.rule.keepMainAudio = !w.contains("main-out");
     choice.rule.leaveOutAudioDescription = w.contains("description-out");
     choice.rule.keepForcedInAudioLanguages = w.contains("forced");
     choice.rule.defaults = w.contains("my-order") ? TrackRule::Defaults::followOrder : TrackRule::Defaults::asInSource;
@@ -222,6 +226,8 @@ private Q_SLOTS:
             "The subtitles were converted to SRT.");
         row("MP4: first of each kind default, no original", s2, OutputFormat::mp4, "0:h264 - '' -/d|1:aac zho '' vo/dv|2:aac swe '' hv/hv|3:mov_text - '' -/d",
             "");
+        row("MKV from MKV: each picture an attachment again, by its own name", "mkv>v h264|p png - font.png|p mjpeg - cover.jpg", OutputFormat::mkv,
+            "0:h264 - '' -/-|1:font.png image/png|2:cover.jpg image/jpeg", "");
         row("TS: one audio type, hearing first", s2, OutputFormat::mpegts, "0:h264 - '' -/-|1:aac zho '' vo/v|2:aac swe '' hv/h|3:mov_text - '' -/-", "");
         // A phone's clip: turned, Dolby Vision over HLG, with MP4's chapter track.
         const QString phone = "v hevc@r-90@dv8.4.4@hlg|a aac|c bin_data", p = "0:hevc - '' -/%1 [%2 r%3 dv%4 %6]|1:aac - '' -/%1|strict %5, 2 chapters, 2 tracks listed";
@@ -263,28 +269,30 @@ private Q_SLOTS:
                              const QString &said) { QTest::addRow("%s", name) << streams << sides << words << format << tracks << leftOut << said; };
         const auto mkv = OutputFormat::mkv;
         const QString four = "v h264|a aac ger - d|a aac EN|a aac jpn|a aac fre|s subrip en|s subrip GER|s ass fra";
-        row("every spelling; the main audio stays", four, "", "--lang eng,Japanese", mkv,
+        row("every spelling; the main audio stays", four, "", "--lang eng,Japanese --keep-main-audio", mkv,
             "0:h264 - '' -/-|1:aac ger '' d/d|2:aac eng '' -/-|3:aac jpn '' -/-|5:subrip eng '' -/-",
             "0:4 French: not in your languages|0:6 German: not in your "
             "languages|0:7 French: not in your languages",
             "3 of 4 audio · 1 of 3 subtitles");
-        row("tracks with no language", "v h264|a aac ger - d|a aac und|a aac -|s subrip zxx|s subrip xyz", "", "--lang en main-out", mkv,
+        row("a language known by its 639-3 code alone", "v h264|a aac eng - d|a aac yue", "m.yue.srt", "--lang yue", mkv,
+            "0:h264 - '' -/-|2:aac yue '' -/-|s1:subrip yue '' -/-", "0:1 English: not in your languages", "1 of 2 audio · 1 side file");
+        row("tracks with no language", "v h264|a aac ger - d|a aac und|a aac -|s subrip zxx|s subrip xyz", "", "--lang en", mkv,
             "0:h264 - '' -/-|2:aac - '' -/-|3:aac - '' -/-|4:subrip - '' -/-", "0:1 German: not in your languages|0:5 xyz: not in your languages",
             "2 of 3 audio · 1 of 2 subtitles");
-        row("no language left out too: no match", "v h264|a aac ger - d|a aac und", "", "--lang en no-language-out main-out", mkv,
-            "0:h264 - '' -/-|1:aac ger '' d/d", "0:2 No language", "No English audio here, so the main audio (German) was kept. 1 of 2 audio");
+        row("no language left out too: no match", "v h264|a aac ger - d|a aac und", "", "--lang en no-language-out", mkv, "0:h264 - '' -/-|1:aac ger '' d/d",
+            "0:2 No language", "No English audio here, so the main audio (German) was kept. 1 of 2 audio");
         row("commentary by flag and by title, in any case",
             "v h264|a aac eng - d|a aac eng - c|a aac eng Director's_Comments|a aac eng COMMENTARY|s subrip "
             "eng Kommentar|a aac eng - v",
             "", "--lang en description-out", mkv, "0:h264 - '' -/-|1:aac eng '' d/d",
             "0:2 Commentary|0:3 Commentary|0:4 Commentary|0:5 Commentary|0:6 Audio description", "1 of 5 audio · 0 of 1 subtitle");
-        row("no match: the main audio, said", "v h264|a aac fre|a aac ger - d|s subrip ger", "", "--lang en,ja main-out", mkv,
-            "0:h264 - '' -/-|2:aac ger '' d/d", "0:1 French: not in your languages|0:3 German: not in your languages",
+        row("no match: the main audio, said", "v h264|a aac fre|a aac ger - d|s subrip ger", "", "--lang en,ja", mkv, "0:h264 - '' -/-|2:aac ger '' d/d",
+            "0:1 French: not in your languages|0:3 German: not in your languages",
             "No English or Japanese audio here, so the main audio (German) was kept. No English or Japanese subtitles here, so none were kept. 1 of 2 audio · "
             "0 of "
             "1 subtitle");
-        row("no match: skipped", "v h264|a aac ger - d|s subrip eng", "", "--lang en,ja --if-no-audio skip", mkv,
-            "0:h264 - '' -/-|1:aac ger '' d/d|2:subrip eng '' -/-", "", "Skipped: no English or Japanese audio");
+        row("no match: skipped", "v h264|a aac ger - d|s subrip eng", "", "--lang en,ja --if-no-audio skip", mkv, "0:h264 - '' -/-|2:subrip eng '' -/-",
+            "0:1 German: not in your languages", "Skipped: no English or Japanese audio");
         row("audio with no language is never skipped", "v h264|a aac und", "", "--lang en --if-no-audio skip", mkv, "0:h264 - '' -/-|1:aac - '' -/-", "",
             "Every track");
         row("forced subtitles in the kept audio's languages", "v h264|a aac jpn|s ass jpn - f|s ass eng - f|s ass jpn|s ass - - f", "",
@@ -296,8 +304,9 @@ private Q_SLOTS:
             "df/df|6:mov_text=mov_text jpn '' f/f",
             "", "The subtitles were converted to MP4's text format; their styling was lost. Every track");
         row("ticks: the video stays, a track in and one out", four, "", "--lang en x:0:0- x:0:4+ x:0:5- x:0:7+", mkv,
-            "0:h264 - '' -/-|1:aac ger '' d/d|2:aac eng '' -/-|4:aac fre '' -/-|7:ass fra '' -/-",
-            "0:3 Japanese: not in your languages|0:5 Left out by you*|0:6 German: not in your languages", "3 of 4 audio · 1 of 3 subtitles");
+            "0:h264 - '' -/-|2:aac eng '' -/-|4:aac fre '' -/-|7:ass fra '' -/-",
+            "0:1 German: not in your languages|0:3 Japanese: not in your languages|0:5 Left out by you*|0:6 German: not in your languages",
+            "2 of 4 audio · 1 of 3 subtitles");
         row("bitmaps into MP4, a rule choosing: left out, said", "v h264|a aac eng|s hdmv_pgs_subtitle eng|s dvb_subtitle eng|s hdmv_pgs_subtitle eng", "",
             "--lang en", OutputFormat::mp4, "0:h264 - '' -/d|1:aac eng '' -/d",
             "0:2 PGS subtitles can't go into MP4|0:3 DVB subtitles can't go into MP4|0:4 PGS subtitles can't go into MP4",
@@ -318,6 +327,31 @@ private Q_SLOTS:
             "0:h264 - '' -/-|1:aac eng '' -/-|s1:subrip=srt eng '' -/-|s2:ac3 - '' -/-", "side:m.aac Can't be read",
             "m.aac can't be read, so it was left out. The encoding of m.en.srt couldn't be told, so it was read as Windows-1252. Every track · 2 side files");
         row("side files not wanted", "v h264|a aac eng", "m.en.srt", "--no-side-files", mkv, "0:h264 - '' -/-|1:aac eng '' -/-", "", "Every track");
+        // Never a file without sound: the English AAC can't go into WebM, the next that can takes its place.
+        const QString silent = "v vp9|a aac eng - d|a opus jpn";
+        const QString english = "0:1 AAC audio can't go into WEBM";
+        const QString inPlace
+            = "AAC audio can't go into WEBM, so it was left out. The %1 audio was kept in its place, so the new file has sound. 1 of %2 audio";
+        row("no sound in WebM: the other language", silent, "", "--lang en", OutputFormat::webm, "0:vp9 - '' -/-|2:opus jpn '' -/-", english,
+            inPlace.arg("Japanese").arg(2));
+        row("no sound in WebM: the languages first", silent + "|a opus eng - c|a vorbis fre", "", "--lang en", OutputFormat::webm,
+            "0:vp9 - '' -/-|3:opus eng '' c/-", english + "|0:2 Japanese: not in your languages|0:4 French: not in your languages",
+            inPlace.arg("English").arg(4));
+        row("no sound in WebM: then the main audio", "v vp9|a aac eng|a opus fre|a opus ger - d", "", "--lang en", OutputFormat::webm,
+            "0:vp9 - '' -/-|3:opus ger '' d/d", english + "|0:2 French: not in your languages", inPlace.arg("German").arg(3));
+        row("no sound in WebM: none can go in, the ticked one neither", "v vp9|a aac eng - d|a ac3 jpn", "", "--lang en x:0:1+", OutputFormat::webm,
+            "0:vp9 - '' -/-", english + "*|0:2 Japanese: not in your languages",
+            "AAC audio can't go into WEBM, so it was left out. None of this file's audio can go into WEBM.");
+        row("no sound in WebM: none can go in, skipped", "v vp9|a aac eng - d|a ac3 jpn", "", "--lang en --if-no-audio skip", OutputFormat::webm,
+            "0:vp9 - '' -/-", english + "|0:2 Japanese: not in your languages",
+            "AAC audio can't go into WEBM, so it was left out. Skipped: no audio that can go into WEBM");
+        for (const auto format : { OutputFormat::mkv, OutputFormat::mp4, OutputFormat::mov, OutputFormat::mpegts })
+            QTest::addRow("the same file into %s", qPrintable(OutputFormats::rawValue(format))) << silent << ""
+                                                                                                << "--lang en" << format
+                                                                                                << "0:vp9 - '' -/"
+                    + QString(format == OutputFormat::mp4 || format == OutputFormat::mov ? "d" : "-") + "|1:aac eng '' d/"
+                    + (format == OutputFormat::mpegts ? "-" : "d") << "0:2 Japanese: not in your languages"
+                                                                                                << "1 of 2 audio";
         row("side audio WebM can't take", "v vp9|a opus eng", "m.en.aac|m.de.mka", "", OutputFormat::webm,
             "0:vp9 - '' -/-|1:opus eng '' -/-|s1:opus ger '' -/-", "side:m.en.aac AAC audio can't go into WEBM",
             "m.en.aac can't go into WEBM, so it was left out. Every track · 1 side file");
@@ -382,12 +416,13 @@ private Q_SLOTS:
             "OUT");
         row("MKV, side files: text in another charset decoded", "v h264|a aac eng + m.de.aac|m.ru.srt@windows-1251|m.en.forced.ass|m.fr.srt@?",
             OutputFormat::mkv, "d",
-            "-i IN -i /v/m.de.aac -sub_charenc windows-1251 -i /v/m.ru.srt -i /v/m.en.forced.ass -sub_charenc windows-1252 -i /v/m.fr.srt -map 0:0 -map 0:1 "
-            "-map 1:0 -map 2:0 -map 3:0 -map 4:0 -c copy -disposition:0 0 -disposition:1 0 -metadata:s:1 language=eng -disposition:2 0 -metadata:s:2 "
+            "-i IN -f aac -i /v/m.de.aac -sub_charenc windows-1251 -f srt -i /v/m.ru.srt -f ass -i /v/m.en.forced.ass -sub_charenc windows-1252 -f srt -i "
+            "/v/m.fr.srt -map 0:0 -map 0:1 -map 1:a:0 -map 2:s:0 -map 3:s:0 -map 4:s:0 -c copy -disposition:0 0 -disposition:1 0 -metadata:s:1 language=eng "
+            "-disposition:2 0 -metadata:s:2 "
             "language=ger -c:3 srt -disposition:3 0 -metadata:s:3 language=rus -disposition:4 forced -metadata:s:4 language=eng -c:5 srt -disposition:5 0 "
             "-metadata:s:5 language=fre -f matroska -y OUT");
         row("MP4, a side SRT in UTF-8", "v h264 + m.ja.default.srt", OutputFormat::mp4, "",
-            "-i IN -i /v/m.ja.default.srt -map 0:0 -map 1:0 -c copy -disposition:0 0 -c:1 mov_text -disposition:1 default -metadata:s:1 language=jpn "
+            "-i IN -f srt -i /v/m.ja.default.srt -map 0:0 -map 1:s:0 -c copy -disposition:0 0 -c:1 mov_text -disposition:1 default -metadata:s:1 language=jpn "
             "-movflags +faststart -f mp4 -y OUT");
         row("MP4: HEVC tagged, TrueHD experimental, chapters stated, their track never copied", "v hevc|a truehd eng|c bin_data", OutputFormat::mp4, "",
             "-i IN -map 0:0 -map 0:1 -c copy -tag:0 hvc1 -disposition:0 0 -disposition:1 0 -metadata:s:1 language=eng -map_chapters 0 -strict experimental "

@@ -19,6 +19,7 @@ TrackRule::Parsed parsed(const QStringList &args)
     }
     o.keepCommentary = args.contains("--keep-commentary");
     o.noSideFiles = args.contains("--no-side-files");
+    o.keepMainAudio = args.contains("--keep-main-audio");
     return TrackRule::fromOptions(o);
 }
 
@@ -27,7 +28,6 @@ TrackRule made(const QStringList &args)
 {
     TrackRule rule = parsed(args).rule;
     rule.keepNoLanguage = !args.contains("no-language-out");
-    rule.keepMainAudio = !args.contains("main-out");
     rule.leaveOutCommentary = rule.leaveOutCommentary || args.contains("commentary-out");
     rule.leaveOutAudioDescription = args.contains("description-out");
     rule.keepForcedInAudioLanguages = args.contains("forced");
@@ -66,11 +66,11 @@ private Q_SLOTS:
             "Keeping German audio, all subtitles, and tracks with no language; leaving out commentary.");
         row("other subtitles", { "--audio-lang", "ja", "--sub-lang", "en,de" },
             "Keeping Japanese audio, English and German subtitles, and tracks with no language; leaving out commentary.");
-        row("--audio-lang all overrides", { "--lang", "fr", "--audio-lang", "ALL" },
-            "Keeping all audio, French subtitles, and tracks with no language; leaving out commentary.");
+        row("--audio-lang all overrides; subtitles alone leave commentary in", { "--lang", "fr", "--audio-lang", "ALL" },
+            "Keeping all audio, French subtitles, and tracks with no language.");
         row("no-language tracks out", { "--lang", "en,ja", "no-language-out" }, "Keeping English and Japanese audio and subtitles; leaving out commentary.");
-        row("main audio, description out", { "--lang", "en,ja", "main-out", "description-out" },
-            enJa + "; leaving out the main audio in other languages, commentary and audio description.");
+        row("main audio kept, description out", { "--lang", "en,ja", "--keep-main-audio", "description-out" },
+            enJa + " and the file's main audio; leaving out commentary and audio description.");
         row("every track but commentary", { "commentary-out", "--keep-commentary" }, "Keeping every track; leaving out commentary.");
         row("forced, skip, my order", { "--lang", "en,ja", "--if-no-audio", "skip", "--keep-commentary", "forced", "my-order" },
             enJa
@@ -111,13 +111,15 @@ private Q_SLOTS:
             { "subtitleLanguages", "en" }, { "keepNoLanguage", "banana" }, { "leaveOutCommentary", "yes" }, { "addSideFiles", 0 }, { "defaults", "up" },
             { "noAudioMatch", 3 } }
                                  << QStringList {} << "Keeping Japanese audio, all subtitles, and tracks with no language.";
-        QTest::addRow("a list of nothing known") << QVariantMap { { "subtitles", "these" }, { "subtitleLanguages", QStringList { "qq" } } } << QStringList {}
-                                                 << "Keeping every track";
+        QTest::addRow("a list of nothing known: none") << QVariantMap { { "subtitles", "these" }, { "subtitleLanguages", QStringList { "qq" } } }
+                                                       << QStringList {} << "Keeping all audio, and tracks with no language; leaving out subtitles.";
+        QTest::addRow("the main audio as once saved by default") << QVariantMap { { "audioLanguages", "ja" }, { "keepMainAudio", true } } << QStringList {}
+                                                                 << "Keeping Japanese audio, all subtitles, and tracks with no language.";
         QTest::addRow("default saved") << QVariantMap { { "subtitles", "none" } } << QStringList { "as is" } << QString();
         QTest::addRow("languages in order") << QVariantMap {} << QStringList { "--audio-lang", "ja,en", "--sub-lang", "pt-BR" } << QString();
         QTest::addRow("every choice turned") << QVariantMap {}
                                              << QStringList { "--audio-lang", "de", "--sub-lang", "none", "--if-no-audio", "skip", "--no-side-files",
-                                                    "--keep-commentary", "no-language-out", "main-out", "description-out", "forced", "my-order" }
+                                                    "--keep-commentary", "no-language-out", "--keep-main-audio", "description-out", "forced", "my-order" }
                                              << QString();
     }
     void settings()

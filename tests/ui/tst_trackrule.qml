@@ -25,7 +25,7 @@ ViewTestCase {
             { tag: "commentary back on after choosing", steps: ["audioThese", "type:english", "Return", "leaveOutCommentary", "applyButton"], rule: { audioLanguages: ["en"], leaveOutCommentary: false } },
             { tag: "subtitles start from the audio", steps: ["audioThese", "type:english", "Return", "type:japanese", "Return", "subtitlesThese", "applyButton"], rule: { audioLanguages: ["en", "ja"], subtitles: "these", subtitleLanguages: ["en", "ja"] } },
             { tag: "a language ticked off again", steps: ["audioThese", "type:english", "Return", "type:english", "Return", "applyButton"], rule: { audioLanguages: [], leaveOutCommentary: true } },
-            { tag: "the other choices", steps: ["subtitlesNone", "keepNoLanguage", "keepMainAudio", "keepForcedInAudioLanguages", "addSideFiles", "followOrder", "applyButton"], rule: { subtitles: "none", keepNoLanguage: false, keepMainAudio: false, keepForcedInAudioLanguages: true, addSideFiles: false, defaults: "followOrder", noAudioMatch: "keepMain" } },
+            { tag: "the other choices", steps: ["subtitlesNone", "keepNoLanguage", "keepMainAudio", "keepForcedInAudioLanguages", "addSideFiles", "followOrder", "applyButton"], rule: { subtitles: "none", keepNoLanguage: false, keepMainAudio: true, keepForcedInAudioLanguages: true, addSideFiles: false, defaults: "followOrder", noAudioMatch: "keepMain" } },
         ]
     }
 
