@@ -1,14 +1,14 @@
 #include "app/batchsession.h"
 
-#include "app/kestruneapp.h"
-
+#include <QGuiApplication>
 #include <utility>
 
 BatchSession::BatchSession(QDBusConnection systemBus, QDBusConnection sessionBus, QObject *parent)
     : QObject(parent)
     , m_inhibitor(std::move(systemBus), sessionBus)
     , m_notifier(sessionBus)
-    , m_launcher(sessionBus, QString(KestruneApp::applicationId))
+    // The application's id: its desktop file's name, set before any batch began.
+    , m_launcher(sessionBus, QGuiApplication::desktopFileName())
 {
     connect(&m_notifier, &DesktopNotifier::activated, this, &BatchSession::activated);
 }

@@ -225,7 +225,8 @@ QCoro::Task<void> BatchDriver::convertFile(int batch, QUuid id)
     const InputFile file = m_files->files().at(m_files->rowOf(id));
     setCurrentIndex(m_files->rowOf(id));
     m_fileInWork = id;
-    if (!m_files->tracksRead(m_files->rowOf(id))) {
+    // The reading its row will show, even when a newer one was asked for after an older arrived.
+    if (m_files->readingPending(m_files->rowOf(id))) {
         QCoro::Task<void> reading = awaitTracks(id);
         co_await reading;
         if (!self || !isCurrentBatch(batch) || m_files->rowOf(id) < 0) {
@@ -288,7 +289,7 @@ QCoro::Task<void> BatchDriver::convertFile(int batch, QUuid id)
     }
 }
 
-// Ends when the file's tracks have arrived, when it has gone, after the stall limit (the engine
+// Ends when the file's last asked reading has arrived, when it has gone, after the stall limit (the engine
 // then reads what it needs itself), or on Stop.
 QCoro::Task<void> BatchDriver::awaitTracks(QUuid id)
 {
@@ -303,7 +304,7 @@ QCoro::Task<void> BatchDriver::awaitTracks(QUuid id)
               if (!roles.contains(FileListModel::TracksReadRole)) {
                   return;
               }
-              if (const int row = m_files->rowOf(id); row < 0 || m_files->tracksRead(row)) {
+              if (const int row = m_files->rowOf(id); row < 0 || !m_files->readingPending(row)) {
                   end();
               }
           });

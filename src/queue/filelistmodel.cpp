@@ -1,6 +1,6 @@
 #include "queue/filelistmodel.h"
 
-#include "engine/languagecodes.h"
+#include "queue/trackmaps.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -38,72 +38,6 @@ constexpr int statusRoles[] = {
 
 // The roles that follow the plan; a rule or format change touches these alone.
 const QList<int> planRoles { FileListModel::TrackSummaryRole, FileListModel::TracksRole };
-
-QString kindName(MediaProbe::StreamKind kind)
-{
-    switch (kind) {
-    case MediaProbe::StreamKind::video:
-        return QStringLiteral("video");
-    case MediaProbe::StreamKind::audio:
-        return QStringLiteral("audio");
-    case MediaProbe::StreamKind::subtitle:
-        return QStringLiteral("subtitle");
-    case MediaProbe::StreamKind::data:
-        return QStringLiteral("data");
-    case MediaProbe::StreamKind::attachment:
-        return QStringLiteral("attachment");
-    case MediaProbe::StreamKind::other:
-        break;
-    }
-    return QStringLiteral("other");
-}
-
-QString marks(MediaProbe::Flags flags)
-{
-    using Flag = MediaProbe::Flag;
-    static const std::pair<Flag, const char *> words[] = {
-        { Flag::isDefault, QT_TRANSLATE_NOOP("FileListModel", "Default") },
-        { Flag::forced, QT_TRANSLATE_NOOP("FileListModel", "Forced") },
-        { Flag::hearingImpaired, QT_TRANSLATE_NOOP("FileListModel", "Hearing impaired") },
-        { Flag::commentary, QT_TRANSLATE_NOOP("FileListModel", "Commentary") },
-        { Flag::visualImpaired, QT_TRANSLATE_NOOP("FileListModel", "Audio description") },
-    };
-    QStringList said;
-    for (const auto &[flag, word] : words) {
-        if (flags.testFlag(flag)) {
-            said.append(QCoreApplication::translate("FileListModel", word));
-        }
-    }
-    return said.join(QStringLiteral(" \u00B7 "));
-}
-
-// The plan's decisions as the row's track list reads them.
-QVariantList decisionMaps(const TrackPlan &plan)
-{
-    QVariantList list;
-    list.reserve(plan.decisions.size());
-    for (const TrackPlan::Decision &decision : plan.decisions) {
-        const QLocale::Language language = LanguageCodes::languageOf(decision.language);
-        const auto written = std::find_if(plan.tracks.cbegin(), plan.tracks.cend(),
-            [&decision](const TrackPlan::Track &track) { return track.input == decision.input && track.source == decision.source; });
-        const bool converted = decision.kept && written != plan.tracks.cend() && written->codec != decision.codec;
-        list.append(QVariantMap {
-            { QStringLiteral("key"), decision.key },
-            { QStringLiteral("kind"), kindName(decision.kind) },
-            { QStringLiteral("languageName"), language == QLocale::AnyLanguage ? QString() : TrackRule::languageName(language) },
-            { QStringLiteral("languageCode"), decision.language },
-            { QStringLiteral("codec"), decision.codec },
-            { QStringLiteral("title"), decision.title },
-            { QStringLiteral("marks"), marks(decision.flags) },
-            { QStringLiteral("kept"), decision.kept },
-            { QStringLiteral("why"), decision.why },
-            { QStringLiteral("converted"), converted },
-            { QStringLiteral("fromSide"), decision.input > 0 },
-            { QStringLiteral("byException"), decision.byException },
-        });
-    }
-    return list;
-}
 
 QVariant statusValue(const InputFile::FileStatus &status, int role)
 {
@@ -228,7 +162,17 @@ QVariant FileListModel::trackValue(int row, int role) const
     }
     case TracksRole: {
         const auto made = plan(row);
-        return made ? decisionMaps(*made) : QVariantList();
+        if (!made) {
+            return QVariantList();
+        }
+        // Each tick weighs a plan of its own: made once per plan, not per ask.
+        if (known.mapsOf != made) {
+            known.maps = TrackMaps::of(*made, [this, row, &known](const QHash<QString, bool> &exceptions) {
+                return TrackPlan::make(*known.tracks->info, m_format, trackChoice(row, &exceptions));
+            }, known.exceptions);
+            known.mapsOf = made;
+        }
+        return known.maps;
     }
     default:
         return {};
@@ -238,6 +182,16 @@ QVariant FileListModel::trackValue(int row, int role) const
 bool FileListModel::tracksRead(int row) const
 {
     return m_tracks.at(row).read;
+}
+
+int FileListModel::askReading(int row)
+{
+    return m_tracks[row].asked = ++m_readings;
+}
+
+bool FileListModel::readingPending(int row) const
+{
+    return m_tracks.at(row).asked != m_tracks.at(row).arrived;
 }
 
 std::shared_ptr<const FileTracks> FileListModel::tracks(int row) const
@@ -291,14 +245,15 @@ void FileListModel::setTracks(const ReadTracks &read)
 {
     int first = int(m_files.size());
     int last = -1;
-    for (const auto &[id, tracks] : read) {
+    for (const auto &[id, generation, tracks] : read) {
         const int row = rowOf(id);
-        if (row < 0) {
+        if (row < 0 || generation != m_tracks.at(row).asked) {
             continue;
         }
         RowTracks &known = m_tracks[row];
         known.tracks = tracks;
         known.read = true;
+        known.arrived = generation;
         known.plan.reset();
         first = std::min(first, row);
         last = std::max(last, row);

@@ -44,7 +44,7 @@ public:
         // The plan's decisions as maps: key, kind ("video", "audio", "subtitle", "data",
         // "attachment", "other"), languageName, languageCode, codec, title, marks (the words
         // for default / forced / hearing impaired / commentary, joined), kept, why, converted,
-        // fromSide, byException.
+        // fromSide, byException, tickable (a tick would change what the file gets).
         TracksRole,
         HasExceptionRole, // the user ticked or unticked a track of this file
     };
@@ -79,11 +79,21 @@ public:
     // Sum of the fractions of the converting records (absent counts as 0).
     [[nodiscard]] double convertingFractionSum() const { return m_tally.fractionSum; }
 
-    // Tracks as read for files by id; null: the file couldn't be read, or gave no answer in time.
-    using ReadTracks = QList<std::pair<QUuid, std::shared_ptr<const FileTracks>>>;
+    // Tracks as read for files by id, each reading with the generation it was asked as; null:
+    // the file couldn't be read, or gave no answer in time.
+    struct Reading {
+        QUuid id;
+        int generation = 0;
+        std::shared_ptr<const FileTracks> tracks;
+    };
+    using ReadTracks = QList<Reading>;
 
     // Whether the row's tracks have been read (or found unreadable).
     [[nodiscard]] bool tracksRead(int row) const;
+    // A new reading of the row is asked for: its generation, which only it will be taken with.
+    // Until it arrives the row shows the reading it has, and a batch waits for the new one.
+    int askReading(int row);
+    [[nodiscard]] bool readingPending(int row) const;
     // The row's tracks as read; null when not read or unreadable.
     [[nodiscard]] std::shared_ptr<const FileTracks> tracks(int row) const;
     [[nodiscard]] const QHash<QString, bool> &trackExceptions(int row) const;
@@ -97,7 +107,8 @@ public:
     void append(const QList<InputFile> &records);
     // Every row's plan follows the new rule or format: one change over the track roles of all rows.
     void setPlanContext(const TrackRule &rule, OutputFormat format);
-    // Files no longer listed are passed over; one change over the rows that got theirs.
+    // Files no longer listed, and readings older than the last asked, are passed over; one change
+    // over the rows that got theirs.
     void setTracks(const ReadTracks &read);
     void setTrackExceptions(int row, const QHash<QString, bool> &exceptions);
     void setStatus(int row, const InputFile::FileStatus &status);
@@ -127,10 +138,15 @@ private:
     struct RowTracks {
         std::shared_ptr<const FileTracks> tracks; // null: not read, or unreadable
         bool read = false;
+        int asked = 0; // the generation of the last reading asked for
+        int arrived = 0; // and of the one shown
         QHash<QString, bool> exceptions; // by TrackPlan::Decision::key
         // Made for the rule and format of `planGeneration`; made again when they have changed.
         mutable std::shared_ptr<const TrackPlan> plan;
         mutable int planGeneration = -1;
+        // The plan's decisions as the track list reads them, for the plan `mapsOf`.
+        mutable std::shared_ptr<const TrackPlan> mapsOf;
+        mutable QVariantList maps;
     };
 
     QList<InputFile> m_files;
@@ -138,6 +154,7 @@ private:
     TrackRule m_rule;
     OutputFormat m_format = OutputFormat::mkv;
     int m_planGeneration = 0; // bumped when the rule or the format changes
+    int m_readings = 0; // readings asked for, of every row
     Tally m_tally;
     // id -> row; rebuilt lazily after removals, which shift rows.
     mutable QHash<QUuid, int> m_rowById;

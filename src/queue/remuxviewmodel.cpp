@@ -51,14 +51,15 @@ struct RemuxViewModel::Private {
         const int row = id.isNull() ? -1 : files->rowOf(id);
         return row >= 0 && files->files().at(row).status().isQueued() && driver->fileInWork() != id ? row : -1;
     }
-    // Reads the tracks of these rows; a removal meanwhile is safe, its reading is dropped.
+    // Reads the tracks of these rows; a removal meanwhile is safe, its reading is dropped, and so
+    // is a reading overtaken by a newer one of its row.
     void readTracks(int first, int last)
     {
         QList<TrackReader::File> wanted;
         wanted.reserve(last - first + 1);
         for (int row = first; row <= last; ++row) {
             const InputFile &file = files->files().at(row);
-            wanted.append({ file.id(), file.url() });
+            wanted.append({ file.id(), file.url(), files->askReading(row) });
         }
         reader->read(wanted, trackRule.addSideFiles);
     }

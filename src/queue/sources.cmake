@@ -2,6 +2,7 @@
 target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/inputfile.h ${CMAKE_CURRENT_LIST_DIR}/inputfile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.h ${CMAKE_CURRENT_LIST_DIR}/filelistmodel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackmaps.h ${CMAKE_CURRENT_LIST_DIR}/trackmaps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/platformservices.h
   ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.h ${CMAKE_CURRENT_LIST_DIR}/sourcecollector.cpp
   ${CMAKE_CURRENT_LIST_DIR}/outputdestination.h ${CMAKE_CURRENT_LIST_DIR}/outputdestination.cpp
