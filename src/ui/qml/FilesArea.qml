@@ -86,6 +86,9 @@ Item {
             interactive: area.queueExpanded && contentHeight > height
             boundsBehavior: Flickable.StopAtBounds
             clip: true
+            // The software scene graph draws shapes (the status symbols, the chevrons) past a
+            // clip; drawn into a layer of the list's own size, nothing shows outside the box.
+            layer.enabled: interactive
             // Tab and arrow keys go to a row; the row's own button stays reachable with Tab.
             activeFocusOnTab: true
             keyNavigationEnabled: area.queueExpanded
