@@ -9,4 +9,7 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/fileadder.h ${CMAKE_CURRENT_LIST_DIR}/fileadder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trackreader.h ${CMAKE_CURRENT_LIST_DIR}/trackreader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/batchdriver.h ${CMAKE_CURRENT_LIST_DIR}/batchdriver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/batchmodel.h ${CMAKE_CURRENT_LIST_DIR}/batchmodel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/destinationmodel.h ${CMAKE_CURRENT_LIST_DIR}/destinationmodel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackrulemodel.h ${CMAKE_CURRENT_LIST_DIR}/trackrulemodel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.h ${CMAKE_CURRENT_LIST_DIR}/remuxviewmodel.cpp)

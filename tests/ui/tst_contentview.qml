@@ -65,7 +65,7 @@ ViewTestCase {
             keyClick(Qt.Key_Escape)
         else
             mouseClick(stop)
-        verify(!vm.isConverting)
+        verify(!vm.batch.isConverting)
         compare(rows(view).map(row => row.status), [FileListModel.Done, FileListModel.Queued, FileListModel.Queued])
         verify(find(view, "convertButton").enabled && !stop.visible, "Convert is back, Stop gone")
         verify(find(view, "progressBar").visible, "one file of three is done")
@@ -87,7 +87,7 @@ ViewTestCase {
         const names = Array.from({ length: data.files }, (_, i) => "clip" + i + ".mov")
         // Each row with its line of tracks, as files read under a rule show them.
         names.forEach(name => driver.setTracks(name, [{ kind: "video", codec: "h264" }, { kind: "audio", codec: "aac", language: "eng" }]))
-        vm.trackRule = { audioLanguages: ["en"] }
+        vm.tracks.rule = { audioLanguages: ["en"] }
         driver.addFiles(names)
         view.filesArea.queueExpanded = true
         tryVerify(() => vm.files.data(vm.files.index(0, 0), FileListModel.TracksReadRole), 5000, "the tracks are read")
@@ -159,7 +159,7 @@ ViewTestCase {
         if (data.focus !== "")
             find(view, data.focus).forceActiveFocus(Qt.TabFocusReason)
         keyClick(Qt.Key_Return)
-        const state = [vm.isConverting ? "converting" : "", vm.outputFormat, view.filesArea.queueExpanded ? "open" : "", find(view, "destinationMenu").menu.visible ? "menu" : "", vm.files.count]
+        const state = [vm.batch.isConverting ? "converting" : "", vm.destination.outputFormat, view.filesArea.queueExpanded ? "open" : "", find(view, "destinationMenu").menu.visible ? "menu" : "", vm.files.count]
         compare(state.filter(part => part !== "").join(" "), data.after)
     }
 
@@ -182,7 +182,7 @@ ViewTestCase {
         else
             find(view, "format_mkv").forceActiveFocus(Qt.TabFocusReason)
         data.keys.forEach(key => keyClick(key))
-        compare(vm.outputFormat, data.chosen)
+        compare(vm.destination.outputFormat, data.chosen)
         const checked = ["mkv", "mp4", "mov", "webm", "mpegts"].filter(id => find(view, "format_" + id).Accessible.checked)
         compare(checked, [data.chosen], "checked for assistive tools")
         const chosen = find(view, "format_" + data.chosen)

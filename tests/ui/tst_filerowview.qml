@@ -85,8 +85,8 @@ ViewTestCase {
     function test_trackList(data) {
         const view = makeView()
         driver.setTracks("beach.mov", [{ kind: "video", codec: "h264", language: "und" }, { kind: "audio", codec: "aac", language: "eng", flags: "default" }, { kind: "audio", codec: "ac3", language: "ger" }, { kind: "subtitle", codec: "subrip", language: "eng", title: "Signs" }, { kind: "subtitle", codec: "hdmv_pgs_subtitle", language: "eng" }])
-        vm.outputFormat = data.format || "mkv"
-        vm.trackRule = { audioLanguages: ["en"] }
+        vm.destination.outputFormat = data.format || "mkv"
+        vm.tracks.rule = { audioLanguages: ["en"] }
         driver.addFiles([folder + "/beach.mov"])
         let item = rows(view)[0]
         tryVerify(() => find(item, "trackLine").visible, 5000, "the tracks are read")

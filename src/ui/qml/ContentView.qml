@@ -11,8 +11,8 @@ Item {
     id: root
 
     required property RemuxViewModel vm
-    readonly property bool ffmpegAvailable: root.vm.ffmpegAvailable
-    readonly property bool canConvert: root.vm.files.count > 0 && !root.vm.isConverting && ffmpegAvailable
+    readonly property bool ffmpegAvailable: root.vm.batch.ffmpegAvailable
+    readonly property bool canConvert: root.vm.files.count > 0 && !root.vm.batch.isConverting && ffmpegAvailable
     // Handles for tests and tools.
     readonly property alias filesArea: filesArea
     readonly property alias convertButton: formatRow.convertButton
@@ -175,21 +175,21 @@ Item {
                         Row {
                             id: counts
                             objectName: "counts"
-                            visible: !root.vm.isBatchFinished && root.vm.files.count > 0
+                            visible: !root.vm.batch.isBatchFinished && root.vm.files.count > 0
                             spacing: Units.gridSpacing
 
                             WindowText {
                                 objectName: "doneCount"
-                                visible: root.vm.doneCount > 0
-                                text: qsTr("%n done", "", root.vm.doneCount)
+                                visible: root.vm.batch.doneCount > 0
+                                text: qsTr("%n done", "", root.vm.batch.doneCount)
                                 color: WindowStyle.green
                                 font.pointSize: WindowStyle.captionPointSize
                                 font.family: WindowStyle.digitsFamily
                             }
                             WindowText {
                                 objectName: "failedCount"
-                                visible: root.vm.failedCount > 0
-                                text: qsTr("%n failed", "", root.vm.failedCount)
+                                visible: root.vm.batch.failedCount > 0
+                                text: qsTr("%n failed", "", root.vm.batch.failedCount)
                                 color: WindowStyle.red
                                 font.pointSize: WindowStyle.captionPointSize
                                 font.family: WindowStyle.digitsFamily
@@ -226,7 +226,7 @@ Item {
     // Escape stops a running batch.
     Shortcut {
         sequence: "Escape"
-        enabled: root.vm.isConverting
+        enabled: root.vm.batch.isConverting
         onActivated: batchStatus.stopButton.clicked()
     }
 }

@@ -119,12 +119,12 @@ FocusScope {
             tracks: entry.tracks
             hasException: entry.hasException
             tracksOpen: entry.openTracks[entry.fileId] === true
-            batchRunning: entry.vm.isConverting
+            batchRunning: entry.vm.batch.isConverting
             onRevealRequested: entry.vm.revealFile(entry.fileId)
             onRemoveRequested: entry.vm.removeFile(entry.fileId)
             onTracksToggled: entry.tracksToggled(entry.fileId)
-            onTrackKeptToggled: (key, kept) => entry.vm.setTrackKept(entry.fileId, key, kept)
-            onFollowRuleRequested: entry.vm.followTrackRule(entry.fileId)
+            onTrackKeptToggled: (key, kept) => entry.vm.tracks.setTrackKept(entry.fileId, key, kept)
+            onFollowRuleRequested: entry.vm.tracks.followTrackRule(entry.fileId)
         }
     }
 

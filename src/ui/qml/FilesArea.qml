@@ -65,7 +65,7 @@ Item {
             LinkButton {
                 objectName: "browseButton"
                 text: qsTr("Browse…")
-                enabled: !area.vm.isConverting
+                enabled: !area.vm.batch.isConverting
                 onClicked: area.vm.presentAddFilesPanel()
             }
         }

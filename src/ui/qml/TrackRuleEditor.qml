@@ -27,7 +27,7 @@ T.Popup {
     y: parent ? Math.round((parent.height - height) / 2) : 0
     implicitHeight: content.implicitHeight + 2 * Units.smallSpacing + topPadding + bottomPadding
 
-    onAboutToShow: load(editor.vm.trackRule)
+    onAboutToShow: load(editor.vm.tracks.rule)
     onOpened: languages.firstControl.forceActiveFocus(Qt.TabFocusReason)
 
     background: Rectangle {
@@ -129,7 +129,7 @@ T.Popup {
         const rule = {};
         languages.fill(rule);
         switches.fill(rule);
-        editor.vm.trackRule = rule;
+        editor.vm.tracks.rule = rule;
         close();
     }
     function pressReturn() {
