@@ -1,7 +1,5 @@
 #include "queue/filelistmodel.h"
 
-#include "queue/trackmaps.h"
-
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -150,93 +148,25 @@ bool FileListModel::containsUrl(const QUrl &url) const
 
 QVariant FileListModel::trackValue(int row, int role) const
 {
-    const RowTracks &known = m_tracks.at(row);
     switch (role) {
     case TracksReadRole:
-        return known.read;
+        return m_store.read(row);
     case HasExceptionRole:
-        return !known.exceptions.isEmpty();
+        return !m_store.exceptions(row).isEmpty();
     case TrackSummaryRole: {
-        const auto made = plan(row);
+        const auto made = m_store.plan(row);
         return made ? made->skipped.value_or(made->summary()) : QString();
     }
-    case TracksRole: {
-        const auto made = plan(row);
-        if (!made) {
-            return QVariantList();
-        }
-        // Each tick weighs a plan of its own: made once per plan, not per ask.
-        if (known.mapsOf != made) {
-            known.maps = TrackMaps::of(*made, [this, row, &known](const QHash<QString, bool> &exceptions) {
-                return TrackPlan::make(*known.tracks->info, m_format, trackChoice(row, &exceptions));
-            }, known.exceptions);
-            known.mapsOf = made;
-        }
-        return known.maps;
-    }
+    case TracksRole:
+        return m_store.maps(row);
     default:
         return {};
     }
 }
 
-bool FileListModel::tracksRead(int row) const
-{
-    return m_tracks.at(row).read;
-}
-
-int FileListModel::askReading(int row)
-{
-    return m_tracks[row].asked = ++m_readings;
-}
-
-bool FileListModel::readingPending(int row) const
-{
-    return m_tracks.at(row).asked != m_tracks.at(row).arrived;
-}
-
-std::shared_ptr<const FileTracks> FileListModel::tracks(int row) const
-{
-    return m_tracks.at(row).tracks;
-}
-
-const QHash<QString, bool> &FileListModel::trackExceptions(int row) const
-{
-    return m_tracks.at(row).exceptions;
-}
-
-TrackChoice FileListModel::trackChoice(int row, const QHash<QString, bool> *exceptions) const
-{
-    const RowTracks &known = m_tracks.at(row);
-    TrackChoice choice { m_rule, {}, exceptions ? *exceptions : known.exceptions };
-    if (known.tracks && m_rule.addSideFiles) {
-        choice.sideFiles = known.tracks->sideFiles;
-    }
-    return choice;
-}
-
-std::shared_ptr<const TrackPlan> FileListModel::plan(int row) const
-{
-    const RowTracks &known = m_tracks.at(row);
-    if (!known.tracks || !known.tracks->info) {
-        return nullptr;
-    }
-    if (!known.plan || known.planGeneration != m_planGeneration) {
-        known.plan = std::make_shared<const TrackPlan>(TrackPlan::make(*known.tracks->info, m_format, trackChoice(row)));
-        known.planGeneration = m_planGeneration;
-    }
-    return known.plan;
-}
-
 void FileListModel::setPlanContext(const TrackRule &rule, OutputFormat format)
 {
-    if (rule == m_rule && format == m_format) {
-        return;
-    }
-    m_rule = rule;
-    m_format = format;
-    // The plans are made again as rows are shown: nothing is done here for the rows never seen.
-    ++m_planGeneration;
-    if (!m_files.isEmpty()) {
+    if (m_store.setContext(rule, format) && !m_files.isEmpty()) {
         Q_EMIT dataChanged(index(0), index(int(m_files.size()) - 1), planRoles);
     }
 }
@@ -247,14 +177,9 @@ void FileListModel::setTracks(const ReadTracks &read)
     int last = -1;
     for (const auto &[id, generation, tracks] : read) {
         const int row = rowOf(id);
-        if (row < 0 || generation != m_tracks.at(row).asked) {
+        if (row < 0 || !m_store.take(row, generation, tracks)) {
             continue;
         }
-        RowTracks &known = m_tracks[row];
-        known.tracks = tracks;
-        known.read = true;
-        known.arrived = generation;
-        known.plan.reset();
         first = std::min(first, row);
         last = std::max(last, row);
     }
@@ -266,13 +191,9 @@ void FileListModel::setTracks(const ReadTracks &read)
 
 void FileListModel::setTrackExceptions(int row, const QHash<QString, bool> &exceptions)
 {
-    RowTracks &known = m_tracks[row];
-    if (known.exceptions == exceptions) {
-        return;
+    if (m_store.setExceptions(row, exceptions)) {
+        Q_EMIT dataChanged(index(row), index(row), { TrackSummaryRole, TracksRole, HasExceptionRole });
     }
-    known.exceptions = exceptions;
-    known.plan.reset();
-    Q_EMIT dataChanged(index(row), index(row), { TrackSummaryRole, TracksRole, HasExceptionRole });
 }
 
 void FileListModel::append(const QList<InputFile> &records)
@@ -281,7 +202,7 @@ void FileListModel::append(const QList<InputFile> &records)
         const int first = int(m_files.size());
         beginInsertRows({}, first, first + int(records.size()) - 1);
         m_files.append(records);
-        m_tracks.resize(m_files.size());
+        m_store.appendRows(int(records.size()));
         m_rowById.reserve(m_files.size());
         m_urlCounts.reserve(m_files.size());
         for (int row = first; row < int(m_files.size()); ++row) {
@@ -356,7 +277,7 @@ void FileListModel::removeRows(int first, int last)
         }
     }
     m_files.remove(first, last - first + 1);
-    m_tracks.remove(first, last - first + 1);
+    m_store.removeRows(first, last - first + 1);
     m_indexStale = true;
     endRemoveRows();
 }

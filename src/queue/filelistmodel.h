@@ -5,6 +5,7 @@
 #include "engine/trackplan.h"
 #include "engine/trackrule.h"
 #include "queue/inputfile.h"
+#include "queue/trackstore.h"
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -88,20 +89,20 @@ public:
     };
     using ReadTracks = QList<Reading>;
 
-    // Whether the row's tracks have been read (or found unreadable).
-    [[nodiscard]] bool tracksRead(int row) const;
+    // What is known of the rows' tracks (see TrackStore), read where the batch and the rule need it.
+    [[nodiscard]] bool tracksRead(int row) const { return m_store.read(row); }
     // A new reading of the row is asked for: its generation, which only it will be taken with.
     // Until it arrives the row shows the reading it has, and a batch waits for the new one.
-    int askReading(int row);
-    [[nodiscard]] bool readingPending(int row) const;
+    int askReading(int row) { return m_store.askReading(row); }
+    [[nodiscard]] bool readingPending(int row) const { return m_store.readingPending(row); }
     // The row's tracks as read; null when not read or unreadable.
-    [[nodiscard]] std::shared_ptr<const FileTracks> tracks(int row) const;
-    [[nodiscard]] const QHash<QString, bool> &trackExceptions(int row) const;
+    [[nodiscard]] std::shared_ptr<const FileTracks> tracks(int row) const { return m_store.tracks(row); }
+    [[nodiscard]] const QHash<QString, bool> &trackExceptions(int row) const { return m_store.exceptions(row); }
     // What the batch hands the engine for the row: the rule, the side files when the rule adds
     // them, and the row's exceptions (or `exceptions`, when given).
-    [[nodiscard]] TrackChoice trackChoice(int row, const QHash<QString, bool> *exceptions = nullptr) const;
+    [[nodiscard]] TrackChoice trackChoice(int row, const QHash<QString, bool> *exceptions = nullptr) const { return m_store.choice(row, exceptions); }
     // The plan the rows show, made with the current rule and format; null until the tracks are read.
-    [[nodiscard]] std::shared_ptr<const TrackPlan> plan(int row) const;
+    [[nodiscard]] std::shared_ptr<const TrackPlan> plan(int row) const { return m_store.plan(row); }
 
     // Mutations, used by the RemuxViewModel only.
     void append(const QList<InputFile> &records);
@@ -134,27 +135,8 @@ private:
     void rebuildIndex() const;
     [[nodiscard]] QVariant trackValue(int row, int role) const;
 
-    // What is known of one row's tracks, beside its record.
-    struct RowTracks {
-        std::shared_ptr<const FileTracks> tracks; // null: not read, or unreadable
-        bool read = false;
-        int asked = 0; // the generation of the last reading asked for
-        int arrived = 0; // and of the one shown
-        QHash<QString, bool> exceptions; // by TrackPlan::Decision::key
-        // Made for the rule and format of `planGeneration`; made again when they have changed.
-        mutable std::shared_ptr<const TrackPlan> plan;
-        mutable int planGeneration = -1;
-        // The plan's decisions as the track list reads them, for the plan `mapsOf`.
-        mutable std::shared_ptr<const TrackPlan> mapsOf;
-        mutable QVariantList maps;
-    };
-
     QList<InputFile> m_files;
-    QList<RowTracks> m_tracks; // row for row with m_files
-    TrackRule m_rule;
-    OutputFormat m_format = OutputFormat::mkv;
-    int m_planGeneration = 0; // bumped when the rule or the format changes
-    int m_readings = 0; // readings asked for, of every row
+    TrackStore m_store; // row for row with m_files
     Tally m_tally;
     // id -> row; rebuilt lazily after removals, which shift rows.
     mutable QHash<QUuid, int> m_rowById;

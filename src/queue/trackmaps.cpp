@@ -51,7 +51,8 @@ bool tickable(const TrackPlan::Decision &decision, const TrackMaps::Remake &rema
 {
     exceptions.insert(decision.key, !decision.kept);
     const TrackPlan other = remake(exceptions);
-    const auto same = std::find_if(other.decisions.cbegin(), other.decisions.cend(), [&decision](const TrackPlan::Decision &each) { return each.key == decision.key; });
+    const auto same
+        = std::find_if(other.decisions.cbegin(), other.decisions.cend(), [&decision](const TrackPlan::Decision &each) { return each.key == decision.key; });
     return same != other.decisions.cend() && same->kept != decision.kept;
 }
 }

@@ -1,7 +1,6 @@
 #include "queue/trackrulemodel.h"
 
-TrackRuleModel::TrackRuleModel(
-    FileListModel *files, std::function<OutputFormat()> format, std::function<int(const QString &fileId)> choosable, QObject *parent)
+TrackRuleModel::TrackRuleModel(FileListModel *files, std::function<OutputFormat()> format, std::function<int(const QString &fileId)> choosable, QObject *parent)
     : QObject(parent)
     , m_files(files)
     , m_format(std::move(format))
