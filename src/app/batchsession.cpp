@@ -1,14 +1,14 @@
 #include "app/batchsession.h"
 
-#include <QGuiApplication>
+#include "app/applicationid.h"
+
 #include <utility>
 
 BatchSession::BatchSession(QDBusConnection systemBus, QDBusConnection sessionBus, QObject *parent)
     : QObject(parent)
     , m_inhibitor(std::move(systemBus), sessionBus)
     , m_notifier(sessionBus)
-    // The application's id: its desktop file's name, set before any batch began.
-    , m_launcher(sessionBus, QGuiApplication::desktopFileName())
+    , m_launcher(sessionBus, QString(kestruneApplicationId))
 {
     connect(&m_notifier, &DesktopNotifier::activated, this, &BatchSession::activated);
 }

@@ -1,9 +1,9 @@
 #include "app/desktopnotifier.h"
 
+#include "app/applicationid.h"
 #include "app/dbuscall.h"
 
 #include <QDBusPendingReply>
-#include <QGuiApplication>
 #include <QStringList>
 #include <QVariantMap>
 #include <utility>
@@ -26,11 +26,10 @@ void DesktopNotifier::notify(const QString &title, const QString &body)
 {
     QDBusMessage call
         = QDBusMessage::createMethodCall(notificationService, QStringLiteral("/org/freedesktop/Notifications"), notificationService, QStringLiteral("Notify"));
-    // The "default" action is what a click on the notification itself does. The application's
-    // id is its desktop file's name, which the application set before any batch began.
-    call << QStringLiteral("Kestrune") << m_id << QGuiApplication::desktopFileName() << title << body
+    // The "default" action is what a click on the notification itself does.
+    call << QStringLiteral("Kestrune") << m_id << QString(kestruneApplicationId) << title << body
          << QStringList { QStringLiteral("default"), tr("Show Kestrune") }
-         << QVariantMap { { QStringLiteral("desktop-entry"), QGuiApplication::desktopFileName() } } << -1;
+         << QVariantMap { { QStringLiteral("desktop-entry"), QString(kestruneApplicationId) } } << -1;
     m_withdrawn = false;
     m_token.clear();
     DBusCall::async<QDBusPendingReply<uint>>(m_sessionBus, call, this, [this](const auto &reply) {
