@@ -1,6 +1,6 @@
 #include "app/batchsession.h"
 
-#include "app/kestruneapp.h"
+#include "app/applicationid.h"
 
 #include <utility>
 
@@ -8,7 +8,7 @@ BatchSession::BatchSession(QDBusConnection systemBus, QDBusConnection sessionBus
     : QObject(parent)
     , m_inhibitor(std::move(systemBus), sessionBus)
     , m_notifier(sessionBus)
-    , m_launcher(sessionBus, QString(KestruneApp::applicationId))
+    , m_launcher(sessionBus, QString(kestruneApplicationId))
 {
     connect(&m_notifier, &DesktopNotifier::activated, this, &BatchSession::activated);
 }

@@ -1,7 +1,7 @@
 #include "app/desktopnotifier.h"
 
+#include "app/applicationid.h"
 #include "app/dbuscall.h"
-#include "app/kestruneapp.h"
 
 #include <QDBusPendingReply>
 #include <QStringList>
@@ -27,9 +27,9 @@ void DesktopNotifier::notify(const QString &title, const QString &body)
     QDBusMessage call
         = QDBusMessage::createMethodCall(notificationService, QStringLiteral("/org/freedesktop/Notifications"), notificationService, QStringLiteral("Notify"));
     // The "default" action is what a click on the notification itself does.
-    call << QStringLiteral("Kestrune") << m_id << QString(KestruneApp::applicationId) << title << body
+    call << QStringLiteral("Kestrune") << m_id << QString(kestruneApplicationId) << title << body
          << QStringList { QStringLiteral("default"), tr("Show Kestrune") }
-         << QVariantMap { { QStringLiteral("desktop-entry"), QString(KestruneApp::applicationId) } } << -1;
+         << QVariantMap { { QStringLiteral("desktop-entry"), QString(kestruneApplicationId) } } << -1;
     m_withdrawn = false;
     m_token.clear();
     DBusCall::async<QDBusPendingReply<uint>>(m_sessionBus, call, this, [this](const auto &reply) {

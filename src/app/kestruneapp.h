@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/applicationid.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -25,7 +27,7 @@ class KestruneApp : public QObject
 
 public:
     // The application id: the D-Bus name, and the name of the launcher entry and icon.
-    static constexpr QLatin1StringView applicationId { "org.kestrune.Kestrune" };
+    static constexpr QLatin1StringView applicationId = kestruneApplicationId;
 
     struct Options {
         QUrl appcastUrl; // empty: the feed chosen at build time

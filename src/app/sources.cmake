@@ -20,6 +20,7 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/${KESTRUNE_APP_ID}.svg DESTINATION 
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/data/kestrune.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME kestrune)
 
 target_sources(kestrune_lib PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/applicationid.h
   ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.h ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unixsignals.h ${CMAKE_CURRENT_LIST_DIR}/unixsignals.cpp
   ${CMAKE_CURRENT_LIST_DIR}/terminalconversion.h ${CMAKE_CURRENT_LIST_DIR}/terminalconversion.cpp

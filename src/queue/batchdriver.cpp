@@ -1,5 +1,7 @@
 #include "queue/batchdriver.h"
 
+#include "queue/fileoutcome.h"
+
 #include <QCoreApplication>
 #include <QCoroTimer>
 #include <QFutureWatcher>
@@ -10,28 +12,6 @@
 
 namespace
 {
-QString droppedTrackNote(OutputFormat format)
-{
-    return QCoreApplication::translate("RemuxViewModel", "A data track couldn't be copied into %1 and was dropped (timecode usually survives)")
-        .arg(OutputFormats::displayName(format));
-}
-
-std::optional<QString> sentences(const QStringList &parts)
-{
-    return parts.isEmpty() ? std::nullopt : std::optional<QString>(InputFile::joinSentences(parts));
-}
-
-// What a file that was written becomes: what was left out is its note, what arrived changed is
-// its warning, so the summary can count the two apart.
-InputFile::FileStatus doneStatus(const FFmpegRunner::RemuxOutcome &outcome, const QUrl &output, OutputFormat format)
-{
-    QStringList leftOut = outcome.notes;
-    if (outcome.droppedDataTracks) {
-        leftOut.prepend(droppedTrackNote(format));
-    }
-    return InputFile::FileStatus::done(outcome.output.isEmpty() ? output : outcome.output, sentences(leftOut), sentences(outcome.warnings));
-}
-
 // remux reports its failures in the outcome; anything thrown still ends as this file's failure.
 QCoro::Task<FFmpegRunner::RemuxOutcome> guarded(QCoro::Task<FFmpegRunner::RemuxOutcome> remuxing)
 {
@@ -162,7 +142,7 @@ void BatchDriver::stop()
         // what came of that when it ends; otherwise nothing was written.
         const bool written = work->outcome && work->outcome->succeeded();
         if (written) {
-            m_files->setStatus(row, doneStatus(*work->outcome, work->output, m_destination->format()));
+            m_files->setStatus(row, FileOutcome::done(*work->outcome, work->output, m_destination->format()));
         } else if (!work->saving) {
             m_files->setStatus(row, InputFile::FileStatus::queued());
         }
@@ -225,7 +205,8 @@ QCoro::Task<void> BatchDriver::convertFile(int batch, QUuid id)
     const InputFile file = m_files->files().at(m_files->rowOf(id));
     setCurrentIndex(m_files->rowOf(id));
     m_fileInWork = id;
-    if (!m_files->tracksRead(m_files->rowOf(id))) {
+    // The reading its row will show, even when a newer one was asked for after an older arrived.
+    if (m_files->readingPending(m_files->rowOf(id))) {
         QCoro::Task<void> reading = awaitTracks(id);
         co_await reading;
         if (!self || !isCurrentBatch(batch) || m_files->rowOf(id) < 0) {
@@ -284,11 +265,11 @@ QCoro::Task<void> BatchDriver::convertFile(int batch, QUuid id)
     QCoro::Task<bool> holding = holdInView(batch, start);
     if (co_await holding && self && isCurrentBatch(batch) && m_files->rowOf(file.id()) >= 0) {
         m_inWork.reset();
-        m_files->setStatus(m_files->rowOf(file.id()), doneStatus(*outcome, output, m_destination->format()));
+        m_files->setStatus(m_files->rowOf(file.id()), FileOutcome::done(*outcome, output, m_destination->format()));
     }
 }
 
-// Ends when the file's tracks have arrived, when it has gone, after the stall limit (the engine
+// Ends when the file's last asked reading has arrived, when it has gone, after the stall limit (the engine
 // then reads what it needs itself), or on Stop.
 QCoro::Task<void> BatchDriver::awaitTracks(QUuid id)
 {
@@ -303,7 +284,7 @@ QCoro::Task<void> BatchDriver::awaitTracks(QUuid id)
               if (!roles.contains(FileListModel::TracksReadRole)) {
                   return;
               }
-              if (const int row = m_files->rowOf(id); row < 0 || m_files->tracksRead(row)) {
+              if (const int row = m_files->rowOf(id); row < 0 || !m_files->readingPending(row)) {
                   end();
               }
           });
@@ -370,7 +351,7 @@ QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> BatchDriver::runFile(cons
             }
             const bool stopped = outcome.error && outcome.error->errorCase() == FFmpegRunner::RunError::Case::stopped;
             m_files->setStatus(row,
-                outcome.succeeded() ? doneStatus(outcome, work->output, format)
+                outcome.succeeded() ? FileOutcome::done(outcome, work->output, format)
                     : stopped       ? InputFile::FileStatus::queued()
                                     : InputFile::FileStatus::failed(outcome.error->errorDescription()));
         });

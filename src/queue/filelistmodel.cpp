@@ -1,7 +1,5 @@
 #include "queue/filelistmodel.h"
 
-#include "engine/languagecodes.h"
-
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -38,72 +36,6 @@ constexpr int statusRoles[] = {
 
 // The roles that follow the plan; a rule or format change touches these alone.
 const QList<int> planRoles { FileListModel::TrackSummaryRole, FileListModel::TracksRole };
-
-QString kindName(MediaProbe::StreamKind kind)
-{
-    switch (kind) {
-    case MediaProbe::StreamKind::video:
-        return QStringLiteral("video");
-    case MediaProbe::StreamKind::audio:
-        return QStringLiteral("audio");
-    case MediaProbe::StreamKind::subtitle:
-        return QStringLiteral("subtitle");
-    case MediaProbe::StreamKind::data:
-        return QStringLiteral("data");
-    case MediaProbe::StreamKind::attachment:
-        return QStringLiteral("attachment");
-    case MediaProbe::StreamKind::other:
-        break;
-    }
-    return QStringLiteral("other");
-}
-
-QString marks(MediaProbe::Flags flags)
-{
-    using Flag = MediaProbe::Flag;
-    static const std::pair<Flag, const char *> words[] = {
-        { Flag::isDefault, QT_TRANSLATE_NOOP("FileListModel", "Default") },
-        { Flag::forced, QT_TRANSLATE_NOOP("FileListModel", "Forced") },
-        { Flag::hearingImpaired, QT_TRANSLATE_NOOP("FileListModel", "Hearing impaired") },
-        { Flag::commentary, QT_TRANSLATE_NOOP("FileListModel", "Commentary") },
-        { Flag::visualImpaired, QT_TRANSLATE_NOOP("FileListModel", "Audio description") },
-    };
-    QStringList said;
-    for (const auto &[flag, word] : words) {
-        if (flags.testFlag(flag)) {
-            said.append(QCoreApplication::translate("FileListModel", word));
-        }
-    }
-    return said.join(QStringLiteral(" \u00B7 "));
-}
-
-// The plan's decisions as the row's track list reads them.
-QVariantList decisionMaps(const TrackPlan &plan)
-{
-    QVariantList list;
-    list.reserve(plan.decisions.size());
-    for (const TrackPlan::Decision &decision : plan.decisions) {
-        const QLocale::Language language = LanguageCodes::languageOf(decision.language);
-        const auto written = std::find_if(plan.tracks.cbegin(), plan.tracks.cend(),
-            [&decision](const TrackPlan::Track &track) { return track.input == decision.input && track.source == decision.source; });
-        const bool converted = decision.kept && written != plan.tracks.cend() && written->codec != decision.codec;
-        list.append(QVariantMap {
-            { QStringLiteral("key"), decision.key },
-            { QStringLiteral("kind"), kindName(decision.kind) },
-            { QStringLiteral("languageName"), language == QLocale::AnyLanguage ? QString() : TrackRule::languageName(language) },
-            { QStringLiteral("languageCode"), decision.language },
-            { QStringLiteral("codec"), decision.codec },
-            { QStringLiteral("title"), decision.title },
-            { QStringLiteral("marks"), marks(decision.flags) },
-            { QStringLiteral("kept"), decision.kept },
-            { QStringLiteral("why"), decision.why },
-            { QStringLiteral("converted"), converted },
-            { QStringLiteral("fromSide"), decision.input > 0 },
-            { QStringLiteral("byException"), decision.byException },
-        });
-    }
-    return list;
-}
 
 QVariant statusValue(const InputFile::FileStatus &status, int role)
 {
@@ -216,73 +148,25 @@ bool FileListModel::containsUrl(const QUrl &url) const
 
 QVariant FileListModel::trackValue(int row, int role) const
 {
-    const RowTracks &known = m_tracks.at(row);
     switch (role) {
     case TracksReadRole:
-        return known.read;
+        return m_store.read(row);
     case HasExceptionRole:
-        return !known.exceptions.isEmpty();
+        return !m_store.exceptions(row).isEmpty();
     case TrackSummaryRole: {
-        const auto made = plan(row);
+        const auto made = m_store.plan(row);
         return made ? made->skipped.value_or(made->summary()) : QString();
     }
-    case TracksRole: {
-        const auto made = plan(row);
-        return made ? decisionMaps(*made) : QVariantList();
-    }
+    case TracksRole:
+        return m_store.maps(row);
     default:
         return {};
     }
 }
 
-bool FileListModel::tracksRead(int row) const
-{
-    return m_tracks.at(row).read;
-}
-
-std::shared_ptr<const FileTracks> FileListModel::tracks(int row) const
-{
-    return m_tracks.at(row).tracks;
-}
-
-const QHash<QString, bool> &FileListModel::trackExceptions(int row) const
-{
-    return m_tracks.at(row).exceptions;
-}
-
-TrackChoice FileListModel::trackChoice(int row, const QHash<QString, bool> *exceptions) const
-{
-    const RowTracks &known = m_tracks.at(row);
-    TrackChoice choice { m_rule, {}, exceptions ? *exceptions : known.exceptions };
-    if (known.tracks && m_rule.addSideFiles) {
-        choice.sideFiles = known.tracks->sideFiles;
-    }
-    return choice;
-}
-
-std::shared_ptr<const TrackPlan> FileListModel::plan(int row) const
-{
-    const RowTracks &known = m_tracks.at(row);
-    if (!known.tracks || !known.tracks->info) {
-        return nullptr;
-    }
-    if (!known.plan || known.planGeneration != m_planGeneration) {
-        known.plan = std::make_shared<const TrackPlan>(TrackPlan::make(*known.tracks->info, m_format, trackChoice(row)));
-        known.planGeneration = m_planGeneration;
-    }
-    return known.plan;
-}
-
 void FileListModel::setPlanContext(const TrackRule &rule, OutputFormat format)
 {
-    if (rule == m_rule && format == m_format) {
-        return;
-    }
-    m_rule = rule;
-    m_format = format;
-    // The plans are made again as rows are shown: nothing is done here for the rows never seen.
-    ++m_planGeneration;
-    if (!m_files.isEmpty()) {
+    if (m_store.setContext(rule, format) && !m_files.isEmpty()) {
         Q_EMIT dataChanged(index(0), index(int(m_files.size()) - 1), planRoles);
     }
 }
@@ -291,15 +175,11 @@ void FileListModel::setTracks(const ReadTracks &read)
 {
     int first = int(m_files.size());
     int last = -1;
-    for (const auto &[id, tracks] : read) {
+    for (const auto &[id, generation, tracks] : read) {
         const int row = rowOf(id);
-        if (row < 0) {
+        if (row < 0 || !m_store.take(row, generation, tracks)) {
             continue;
         }
-        RowTracks &known = m_tracks[row];
-        known.tracks = tracks;
-        known.read = true;
-        known.plan.reset();
         first = std::min(first, row);
         last = std::max(last, row);
     }
@@ -311,13 +191,9 @@ void FileListModel::setTracks(const ReadTracks &read)
 
 void FileListModel::setTrackExceptions(int row, const QHash<QString, bool> &exceptions)
 {
-    RowTracks &known = m_tracks[row];
-    if (known.exceptions == exceptions) {
-        return;
+    if (m_store.setExceptions(row, exceptions)) {
+        Q_EMIT dataChanged(index(row), index(row), { TrackSummaryRole, TracksRole, HasExceptionRole });
     }
-    known.exceptions = exceptions;
-    known.plan.reset();
-    Q_EMIT dataChanged(index(row), index(row), { TrackSummaryRole, TracksRole, HasExceptionRole });
 }
 
 void FileListModel::append(const QList<InputFile> &records)
@@ -326,7 +202,7 @@ void FileListModel::append(const QList<InputFile> &records)
         const int first = int(m_files.size());
         beginInsertRows({}, first, first + int(records.size()) - 1);
         m_files.append(records);
-        m_tracks.resize(m_files.size());
+        m_store.appendRows(int(records.size()));
         m_rowById.reserve(m_files.size());
         m_urlCounts.reserve(m_files.size());
         for (int row = first; row < int(m_files.size()); ++row) {
@@ -401,7 +277,7 @@ void FileListModel::removeRows(int first, int last)
         }
     }
     m_files.remove(first, last - first + 1);
-    m_tracks.remove(first, last - first + 1);
+    m_store.removeRows(first, last - first + 1);
     m_indexStale = true;
     endRemoveRows();
 }

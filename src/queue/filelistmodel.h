@@ -5,6 +5,7 @@
 #include "engine/trackplan.h"
 #include "engine/trackrule.h"
 #include "queue/inputfile.h"
+#include "queue/trackstore.h"
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -44,7 +45,7 @@ public:
         // The plan's decisions as maps: key, kind ("video", "audio", "subtitle", "data",
         // "attachment", "other"), languageName, languageCode, codec, title, marks (the words
         // for default / forced / hearing impaired / commentary, joined), kept, why, converted,
-        // fromSide, byException.
+        // fromSide, byException, tickable (a tick would change what the file gets).
         TracksRole,
         HasExceptionRole, // the user ticked or unticked a track of this file
     };
@@ -79,25 +80,36 @@ public:
     // Sum of the fractions of the converting records (absent counts as 0).
     [[nodiscard]] double convertingFractionSum() const { return m_tally.fractionSum; }
 
-    // Tracks as read for files by id; null: the file couldn't be read, or gave no answer in time.
-    using ReadTracks = QList<std::pair<QUuid, std::shared_ptr<const FileTracks>>>;
+    // Tracks as read for files by id, each reading with the generation it was asked as; null:
+    // the file couldn't be read, or gave no answer in time.
+    struct Reading {
+        QUuid id;
+        int generation = 0;
+        std::shared_ptr<const FileTracks> tracks;
+    };
+    using ReadTracks = QList<Reading>;
 
-    // Whether the row's tracks have been read (or found unreadable).
-    [[nodiscard]] bool tracksRead(int row) const;
+    // What is known of the rows' tracks (see TrackStore), read where the batch and the rule need it.
+    [[nodiscard]] bool tracksRead(int row) const { return m_store.read(row); }
+    // A new reading of the row is asked for: its generation, which only it will be taken with.
+    // Until it arrives the row shows the reading it has, and a batch waits for the new one.
+    int askReading(int row) { return m_store.askReading(row); }
+    [[nodiscard]] bool readingPending(int row) const { return m_store.readingPending(row); }
     // The row's tracks as read; null when not read or unreadable.
-    [[nodiscard]] std::shared_ptr<const FileTracks> tracks(int row) const;
-    [[nodiscard]] const QHash<QString, bool> &trackExceptions(int row) const;
+    [[nodiscard]] std::shared_ptr<const FileTracks> tracks(int row) const { return m_store.tracks(row); }
+    [[nodiscard]] const QHash<QString, bool> &trackExceptions(int row) const { return m_store.exceptions(row); }
     // What the batch hands the engine for the row: the rule, the side files when the rule adds
     // them, and the row's exceptions (or `exceptions`, when given).
-    [[nodiscard]] TrackChoice trackChoice(int row, const QHash<QString, bool> *exceptions = nullptr) const;
+    [[nodiscard]] TrackChoice trackChoice(int row, const QHash<QString, bool> *exceptions = nullptr) const { return m_store.choice(row, exceptions); }
     // The plan the rows show, made with the current rule and format; null until the tracks are read.
-    [[nodiscard]] std::shared_ptr<const TrackPlan> plan(int row) const;
+    [[nodiscard]] std::shared_ptr<const TrackPlan> plan(int row) const { return m_store.plan(row); }
 
     // Mutations, used by the RemuxViewModel only.
     void append(const QList<InputFile> &records);
     // Every row's plan follows the new rule or format: one change over the track roles of all rows.
     void setPlanContext(const TrackRule &rule, OutputFormat format);
-    // Files no longer listed are passed over; one change over the rows that got theirs.
+    // Files no longer listed, and readings older than the last asked, are passed over; one change
+    // over the rows that got theirs.
     void setTracks(const ReadTracks &read);
     void setTrackExceptions(int row, const QHash<QString, bool> &exceptions);
     void setStatus(int row, const InputFile::FileStatus &status);
@@ -123,21 +135,8 @@ private:
     void rebuildIndex() const;
     [[nodiscard]] QVariant trackValue(int row, int role) const;
 
-    // What is known of one row's tracks, beside its record.
-    struct RowTracks {
-        std::shared_ptr<const FileTracks> tracks; // null: not read, or unreadable
-        bool read = false;
-        QHash<QString, bool> exceptions; // by TrackPlan::Decision::key
-        // Made for the rule and format of `planGeneration`; made again when they have changed.
-        mutable std::shared_ptr<const TrackPlan> plan;
-        mutable int planGeneration = -1;
-    };
-
     QList<InputFile> m_files;
-    QList<RowTracks> m_tracks; // row for row with m_files
-    TrackRule m_rule;
-    OutputFormat m_format = OutputFormat::mkv;
-    int m_planGeneration = 0; // bumped when the rule or the format changes
+    TrackStore m_store; // row for row with m_files
     Tally m_tally;
     // id -> row; rebuilt lazily after removals, which shift rows.
     mutable QHash<QUuid, int> m_rowById;

@@ -14,20 +14,8 @@
 #include <QTimer>
 
 struct RemuxViewModel::Private {
-    // The derived values as last announced; a recount that differs is announced again.
-    struct Derived {
-        int done = 0;
-        int failed = 0;
-        int dropped = 0;
-        int warned = 0;
-        bool batchFinished = false;
-        double progress = 0.0;
-        bool operator==(const Derived &) const = default;
-    };
-
     FileListModel *files = nullptr;
     std::unique_ptr<OutputDestination> destination;
-    std::optional<QString> errorMessage;
     bool addingSaid = false; // the message is about files that could not be added
     std::unique_ptr<FFmpegRunner> runner;
     std::unique_ptr<FilePicker> picker;
@@ -37,11 +25,8 @@ struct RemuxViewModel::Private {
     std::unique_ptr<FileAdder> adder;
     std::unique_ptr<TrackReader> reader;
     QSet<QUuid> gone; // rows removed by the call in progress, whose readings are not wanted
-    Derived derived;
-    bool ffmpegAvailable = false;
     std::unique_ptr<QSettings> settings; // none: choices are not remembered
-    bool keepFileDates = true;
-    TrackRule trackRule;
+    TrackRuleModel *tracks = nullptr;
 
     // The row of a file whose tracks may still be chosen: listed, queued, and not the one a
     // batch is on (its name may be being searched before it shows as converting); else -1.
@@ -51,16 +36,17 @@ struct RemuxViewModel::Private {
         const int row = id.isNull() ? -1 : files->rowOf(id);
         return row >= 0 && files->files().at(row).status().isQueued() && driver->fileInWork() != id ? row : -1;
     }
-    // Reads the tracks of these rows; a removal meanwhile is safe, its reading is dropped.
+    // Reads the tracks of these rows; a removal meanwhile is safe, its reading is dropped, and so
+    // is a reading overtaken by a newer one of its row.
     void readTracks(int first, int last)
     {
         QList<TrackReader::File> wanted;
         wanted.reserve(last - first + 1);
         for (int row = first; row <= last; ++row) {
             const InputFile &file = files->files().at(row);
-            wanted.append({ file.id(), file.url() });
+            wanted.append({ file.id(), file.url(), files->askReading(row) });
         }
-        reader->read(wanted, trackRule.addSideFiles);
+        reader->read(wanted, tracks->rule().addSideFiles);
     }
     void forgetGone()
     {
@@ -91,13 +77,19 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
         d->settings = dependencies.settings
             ? std::move(dependencies.settings)
             : std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kestrune"), QStringLiteral("Kestrune"));
-        d->keepFileDates = d->settings->value(QString::fromLatin1(keepFileDatesKey), true).toBool();
-        d->trackRule = TrackRule::load(*d->settings);
     }
-    d->files->setPlanContext(d->trackRule, d->destination->format());
-    connect(d->destination.get(), &OutputDestination::formatChanged, this, [this] {
-        d->files->setPlanContext(d->trackRule, d->destination->format());
-        Q_EMIT outputFormatChanged();
+    m_batch = new BatchModel(d->files, d->driver.get(), this);
+    m_destination = new DestinationModel(d->destination.get(), d->picker.get(), this);
+    m_destination->restore(d->settings.get());
+    m_tracks = d->tracks = new TrackRuleModel(
+        d->files, [this] { return outputFormat(); }, [this](const QString &fileId) { return d->choosableRow(fileId); }, this);
+    m_tracks->restore(d->settings.get());
+    d->files->setPlanContext(m_tracks->rule(), d->destination->format());
+    connect(d->destination.get(), &OutputDestination::formatChanged, this, [this] { d->files->setPlanContext(m_tracks->rule(), d->destination->format()); });
+    connect(m_tracks, &TrackRuleModel::sideFilesAdded, this, [this] {
+        if (d->files->count() > 0) {
+            d->readTracks(0, d->files->count() - 1);
+        }
     });
     // Every add's rows, once listed, have their tracks read off this thread; they arrive in batches.
     connect(d->files, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first, int last) { d->readTracks(first, last); });
@@ -107,18 +99,21 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
         }
     });
     connect(d->reader.get(), &TrackReader::arrived, d->files, &FileListModel::setTracks);
-    connect(d->destination.get(), &OutputDestination::directoryChanged, this, &RemuxViewModel::outputDirectoryChanged);
-    connect(d->destination.get(), &OutputDestination::sameAsInputChanged, this, &RemuxViewModel::sameAsInputChanged);
+    connect(m_batch, &BatchModel::convertAsked, this, &RemuxViewModel::startConvert);
+    connect(m_batch, &BatchModel::stopAsked, this, &RemuxViewModel::stop);
+    connect(m_batch, &BatchModel::clearFinishedAsked, this, &RemuxViewModel::clearFinished);
+    connect(m_batch, &BatchModel::ffmpegLookAsked, this, &RemuxViewModel::refreshFfmpegAvailable);
+    connect(m_batch, &BatchModel::errorMessageChanged, this, &RemuxViewModel::errorMessageChanged);
+    connect(m_batch, &BatchModel::derivedValuesChanged, this, &RemuxViewModel::derivedValuesChanged);
     connect(d->driver.get(), &BatchDriver::isConvertingChanged, this, [this] {
         Q_EMIT isConvertingChanged();
-        recountDerived();
+        m_batch->recount();
         if (isConverting()) {
             setErrorMessage(std::nullopt);
         } else {
             refreshFfmpegAvailable();
         }
     });
-    connect(d->driver.get(), &BatchDriver::currentIndexChanged, this, &RemuxViewModel::currentIndexChanged);
     // What adding says stays until the user adds again.
     connect(d->adder.get(), &FileAdder::message, this, [this](const QString &message) {
         setErrorMessage(message);
@@ -126,8 +121,8 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     });
     connect(d->adder.get(), &FileAdder::filesRefused, this, &RemuxViewModel::filesRefused);
     connect(d->adder.get(), &FileAdder::filesAdded, this, &RemuxViewModel::filesAdded);
-    connect(d->files, &FileListModel::filesChanged, this, [this] { recountDerived(); });
-    d->ffmpegAvailable = d->runner->locateFFmpeg().has_value();
+    connect(d->files, &FileListModel::filesChanged, m_batch, &BatchModel::recount);
+    m_batch->setFfmpegAvailable(d->runner->locateFFmpeg().has_value());
 }
 
 // A driver waiting on a step finds its batch stale and ends, rather than wait forever, and a
@@ -135,6 +130,9 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
 RemuxViewModel::~RemuxViewModel()
 {
     blockSignals(true);
+    for (QObject *part : std::initializer_list<QObject *> { m_batch, m_destination, m_tracks }) {
+        part->blockSignals(true);
+    }
     d->reader.reset();
     d->adder.reset();
     d->driver.reset();
@@ -160,239 +158,14 @@ void RemuxViewModel::setOutputFormat(OutputFormat format)
     d->destination->setFormat(format);
 }
 
-QString RemuxViewModel::outputFormatId() const
-{
-    return OutputFormats::id(d->destination->format());
-}
-
-void RemuxViewModel::setOutputFormatId(const QString &id)
-{
-    if (const auto format = OutputFormats::fromRawValue(id)) {
-        setOutputFormat(*format);
-    }
-}
-
-QVariantList RemuxViewModel::formatChoices() const
-{
-    QVariantList choices;
-    for (const OutputFormat format : OutputFormats::allCases()) {
-        choices.append(QVariantMap {
-            { QStringLiteral("id"), OutputFormats::id(format) },
-            { QStringLiteral("displayName"), OutputFormats::displayName(format) },
-        });
-    }
-    return choices;
-}
-
-QUrl RemuxViewModel::outputDirectory() const
-{
-    return d->destination->directory().value_or(QUrl());
-}
-
-bool RemuxViewModel::hasOutputDirectory() const
-{
-    return d->destination->directory().has_value();
-}
-
-QString RemuxViewModel::outputDirectoryPath() const
-{
-    const auto directory = d->destination->directory();
-    return directory ? directory->toLocalFile() : QString();
-}
-
-QString RemuxViewModel::outputDirectoryName() const
-{
-    const auto directory = d->destination->directory();
-    if (!directory) {
-        return {};
-    }
-    const QString name = directory->adjusted(QUrl::StripTrailingSlash).fileName();
-    return name.isEmpty() ? outputDirectoryPath() : name;
-}
-
-bool RemuxViewModel::sameAsInput() const
-{
-    return d->destination->sameAsInput();
-}
-
-void RemuxViewModel::setSameAsInput(bool sameAsInput)
-{
-    d->destination->setSameAsInput(sameAsInput);
-}
-
-bool RemuxViewModel::keepOriginal() const
-{
-    return true;
-}
-
-bool RemuxViewModel::isConverting() const
-{
-    return d->driver->isConverting();
-}
-
-int RemuxViewModel::currentIndex() const
-{
-    return d->driver->currentIndex();
-}
-
-QString RemuxViewModel::errorMessage() const
-{
-    return d->errorMessage.value_or(QString());
-}
-
-bool RemuxViewModel::hasErrorMessage() const
-{
-    return d->errorMessage.has_value();
-}
-
 FFmpegRunner &RemuxViewModel::runner() const
 {
     return *d->runner;
 }
 
-int RemuxViewModel::doneCount() const
-{
-    return d->files->doneCount();
-}
-
-int RemuxViewModel::failedCount() const
-{
-    return d->files->failedCount();
-}
-
-int RemuxViewModel::droppedTrackCount() const
-{
-    return d->files->doneWithNoteCount();
-}
-
-int RemuxViewModel::warningCount() const
-{
-    return d->files->doneWithWarningCount();
-}
-
-bool RemuxViewModel::isBatchFinished() const
-{
-    const int total = d->files->count();
-    return !isConverting() && total > 0 && doneCount() + failedCount() == total;
-}
-
-double RemuxViewModel::overallProgress() const
-{
-    const int total = d->files->count();
-    if (total == 0) {
-        return 0.0;
-    }
-    return (doneCount() + d->files->convertingFractionSum()) / total;
-}
-
-bool RemuxViewModel::ffmpegAvailable() const
-{
-    return d->ffmpegAvailable;
-}
-
 void RemuxViewModel::refreshFfmpegAvailable()
 {
-    const bool available = d->runner->locateFFmpeg().has_value();
-    if (available == d->ffmpegAvailable) {
-        return;
-    }
-    d->ffmpegAvailable = available;
-    Q_EMIT ffmpegAvailableChanged();
-}
-
-bool RemuxViewModel::keepFileDates() const
-{
-    return d->keepFileDates;
-}
-
-void RemuxViewModel::setKeepFileDates(bool keep)
-{
-    if (d->keepFileDates == keep) {
-        return;
-    }
-    d->keepFileDates = keep;
-    if (d->settings) {
-        d->settings->setValue(QString::fromLatin1(keepFileDatesKey), keep);
-        d->settings->sync();
-    }
-    Q_EMIT keepFileDatesChanged();
-}
-
-TrackRule RemuxViewModel::trackRule() const
-{
-    return d->trackRule;
-}
-
-void RemuxViewModel::setTrackRule(const TrackRule &rule)
-{
-    if (d->trackRule == rule) {
-        return;
-    }
-    const bool sideFilesAdded = rule.addSideFiles && !d->trackRule.addSideFiles;
-    d->trackRule = rule;
-    if (d->settings) {
-        rule.save(*d->settings);
-        d->settings->sync();
-    }
-    d->files->setPlanContext(rule, d->destination->format());
-    // Files listed while the rule left side files out were read without them.
-    if (sideFilesAdded && d->files->count() > 0) {
-        d->readTracks(0, d->files->count() - 1);
-    }
-    Q_EMIT trackRuleChanged();
-}
-
-QString RemuxViewModel::trackRuleSentence() const
-{
-    return d->trackRule.sentence();
-}
-
-QVariantMap RemuxViewModel::trackRuleMap() const
-{
-    return d->trackRule.toMap();
-}
-
-void RemuxViewModel::setTrackRuleMap(const QVariantMap &map)
-{
-    setTrackRule(TrackRule::fromMap(map));
-}
-
-QVariantList RemuxViewModel::languageChoices(const QString &search) const
-{
-    QVariantList choices;
-    for (const auto &[code, name] : TrackRule::languages(search)) {
-        choices.append(QVariantMap { { QStringLiteral("code"), code }, { QStringLiteral("name"), name } });
-    }
-    return choices;
-}
-
-void RemuxViewModel::setTrackKept(const QString &fileId, const QString &key, bool kept)
-{
-    const int row = d->choosableRow(fileId);
-    const auto tracks = row >= 0 ? d->files->tracks(row) : nullptr;
-    if (!tracks || !tracks->info) {
-        return;
-    }
-    // What the rule decides with the file's other exceptions: a tick that agrees is no exception.
-    QHash<QString, bool> exceptions = d->files->trackExceptions(row);
-    exceptions.remove(key);
-    const TrackPlan byRule = TrackPlan::make(*tracks->info, outputFormat(), d->files->trackChoice(row, &exceptions));
-    const auto decision
-        = std::find_if(byRule.decisions.cbegin(), byRule.decisions.cend(), [&key](const TrackPlan::Decision &decision) { return decision.key == key; });
-    if (decision == byRule.decisions.cend()) {
-        return;
-    }
-    if (decision->kept != kept) {
-        exceptions.insert(key, kept);
-    }
-    d->files->setTrackExceptions(row, exceptions);
-}
-
-void RemuxViewModel::followTrackRule(const QString &fileId)
-{
-    if (const int row = d->choosableRow(fileId); row >= 0) {
-        d->files->setTrackExceptions(row, {});
-    }
+    m_batch->setFfmpegAvailable(d->runner->locateFFmpeg().has_value());
 }
 
 void RemuxViewModel::stop()
@@ -432,7 +205,7 @@ QCoro::Task<void> RemuxViewModel::convert()
     if (d->files->count() == 0 || isConverting() || !ffmpegAvailable()) {
         co_return;
     }
-    QCoro::Task<void> converting = d->driver->convert(d->keepFileDates);
+    QCoro::Task<void> converting = d->driver->convert(m_destination->keepFileDates());
     co_await converting;
 }
 
@@ -445,19 +218,6 @@ QCoro::Task<QUrl> RemuxViewModel::outputURL(const QUrl &source) const
 {
     QFuture<QString> searching = d->destination->searchFreeName(source);
     co_return QUrl::fromLocalFile(co_await searching);
-}
-
-void RemuxViewModel::chooseOutputFolder()
-{
-    if (!d->picker) {
-        return;
-    }
-    const FilePicker::FolderChoice choice = d->picker->pickFolder(tr("Choose Output Folder"));
-    if (!choice.accepted) {
-        return;
-    }
-    d->destination->setDirectory(choice.url.isEmpty() ? std::nullopt : std::optional<QUrl>(choice.url));
-    setSameAsInput(false);
 }
 
 void RemuxViewModel::presentAddFilesPanel()
@@ -534,23 +294,4 @@ void RemuxViewModel::revealFile(const QString &id)
 QStringList RemuxViewModel::acceptedInputExtensions()
 {
     return FileAdder::acceptedInputExtensions();
-}
-
-void RemuxViewModel::setErrorMessage(const std::optional<QString> &message)
-{
-    if (d->errorMessage == message) {
-        return;
-    }
-    d->errorMessage = message;
-    Q_EMIT errorMessageChanged();
-}
-
-void RemuxViewModel::recountDerived()
-{
-    const Private::Derived now { doneCount(), failedCount(), droppedTrackCount(), warningCount(), isBatchFinished(), overallProgress() };
-    if (now == d->derived) {
-        return;
-    }
-    d->derived = now;
-    Q_EMIT derivedValuesChanged();
 }

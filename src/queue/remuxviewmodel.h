@@ -4,9 +4,12 @@
 #include "engine/outputformat.h"
 #include "engine/trackrule.h"
 #include "queue/batchdriver.h"
+#include "queue/batchmodel.h"
+#include "queue/destinationmodel.h"
 #include "queue/filelistmodel.h"
 #include "queue/inputfile.h"
 #include "queue/platformservices.h"
+#include "queue/trackrulemodel.h"
 
 #include <QCoroTask>
 #include <QObject>
@@ -29,37 +32,11 @@ class RemuxViewModel : public QObject
     QML_UNCREATABLE("The application creates the one model")
 
     Q_PROPERTY(FileListModel *files READ fileModel CONSTANT)
-    // Raw value of the chosen OutputFormat ("mkv", "mp4", "mov", "webm", "mpegts").
-    Q_PROPERTY(QString outputFormat READ outputFormatId WRITE setOutputFormatId NOTIFY outputFormatChanged)
-    // Every format in display order, as { id, displayName } maps for the format row.
-    Q_PROPERTY(QVariantList formatChoices READ formatChoices CONSTANT)
-    Q_PROPERTY(QUrl outputDirectory READ outputDirectory NOTIFY outputDirectoryChanged)
-    Q_PROPERTY(bool hasOutputDirectory READ hasOutputDirectory NOTIFY outputDirectoryChanged)
-    Q_PROPERTY(QString outputDirectoryPath READ outputDirectoryPath NOTIFY outputDirectoryChanged)
-    Q_PROPERTY(QString outputDirectoryName READ outputDirectoryName NOTIFY outputDirectoryChanged)
-    Q_PROPERTY(bool sameAsInput READ sameAsInput WRITE setSameAsInput NOTIFY sameAsInputChanged)
-    Q_PROPERTY(bool keepOriginal READ keepOriginal CONSTANT)
-    Q_PROPERTY(bool isConverting READ isConverting NOTIFY isConvertingChanged)
-    Q_PROPERTY(int currentIndex READ currentIndex NOTIFY currentIndexChanged)
-    // Empty when there is no message.
-    Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
-    Q_PROPERTY(bool hasErrorMessage READ hasErrorMessage NOTIFY errorMessageChanged)
-    // Derived values share one signal, emitted when a recount differs.
-    Q_PROPERTY(int doneCount READ doneCount NOTIFY derivedValuesChanged)
-    Q_PROPERTY(int failedCount READ failedCount NOTIFY derivedValuesChanged)
-    Q_PROPERTY(int droppedTrackCount READ droppedTrackCount NOTIFY derivedValuesChanged)
-    Q_PROPERTY(int warningCount READ warningCount NOTIFY derivedValuesChanged)
-    Q_PROPERTY(bool isBatchFinished READ isBatchFinished NOTIFY derivedValuesChanged)
-    Q_PROPERTY(double overallProgress READ overallProgress NOTIFY derivedValuesChanged)
-    // Whether an ffmpeg executable can be found; the model looks again when a batch starts or
-    // ends, when files are added and when refreshFfmpegAvailable() is called.
-    Q_PROPERTY(bool ffmpegAvailable READ ffmpegAvailable NOTIFY ffmpegAvailableChanged)
-    // Whether new files get their source's dates; remembered between runs, on unless changed.
-    Q_PROPERTY(bool keepFileDates READ keepFileDates WRITE setKeepFileDates NOTIFY keepFileDatesChanged)
-    // Which tracks the batch keeps: the rule in one plain sentence ("Keeping every track"), and
-    // the rule itself as the editor reads and writes it (the keys of TrackRule::toMap()).
-    Q_PROPERTY(QString trackRuleSentence READ trackRuleSentence NOTIFY trackRuleChanged)
-    Q_PROPERTY(QVariantMap trackRule READ trackRuleMap WRITE setTrackRuleMap NOTIFY trackRuleChanged)
+    // Its parts, each with its own properties and signals, so this façade does not grow with
+    // every feature: the batch's state and counts, where new files go, and the track rule.
+    Q_PROPERTY(BatchModel *batch READ batch CONSTANT)
+    Q_PROPERTY(DestinationModel *destination READ destination CONSTANT)
+    Q_PROPERTY(TrackRuleModel *tracks READ tracks CONSTANT)
 
 public:
     using Clock = BatchDriver::Clock;
@@ -90,70 +67,52 @@ public:
     explicit RemuxViewModel(Dependencies dependencies, QObject *parent = nullptr);
     ~RemuxViewModel() override;
 
-    // State
+    [[nodiscard]] BatchModel *batch() const { return m_batch; }
+    [[nodiscard]] DestinationModel *destination() const { return m_destination; }
+    [[nodiscard]] TrackRuleModel *tracks() const { return m_tracks; }
+
+    // State; what the parts hold, read and set from C++ as well.
     [[nodiscard]] const QList<InputFile> &files() const;
     [[nodiscard]] FileListModel *fileModel() const;
     [[nodiscard]] OutputFormat outputFormat() const;
     void setOutputFormat(OutputFormat format);
-    [[nodiscard]] QString outputFormatId() const;
-    void setOutputFormatId(const QString &id); // unknown ids are ignored
-    [[nodiscard]] QVariantList formatChoices() const;
-    [[nodiscard]] QUrl outputDirectory() const; // empty when none
-    [[nodiscard]] bool hasOutputDirectory() const;
-    [[nodiscard]] QString outputDirectoryPath() const;
-    [[nodiscard]] QString outputDirectoryName() const;
-    [[nodiscard]] bool sameAsInput() const;
-    void setSameAsInput(bool sameAsInput);
-    [[nodiscard]] bool keepOriginal() const;
-    [[nodiscard]] bool isConverting() const;
-    [[nodiscard]] int currentIndex() const;
-    [[nodiscard]] QString errorMessage() const;
-    [[nodiscard]] bool hasErrorMessage() const;
+    void setOutputFormatId(const QString &id) { m_destination->setOutputFormatId(id); } // unknown ids are ignored
+    [[nodiscard]] bool sameAsInput() const { return m_destination->sameAsInput(); }
+    void setSameAsInput(bool sameAsInput) { m_destination->setSameAsInput(sameAsInput); }
+    [[nodiscard]] bool isConverting() const { return m_batch->isConverting(); }
+    [[nodiscard]] int currentIndex() const { return m_batch->currentIndex(); }
+    [[nodiscard]] QString errorMessage() const { return m_batch->errorMessage(); }
+    [[nodiscard]] bool hasErrorMessage() const { return m_batch->hasErrorMessage(); }
     [[nodiscard]] FFmpegRunner &runner() const;
     static constexpr std::chrono::milliseconds minVisibleDuration = BatchDriver::minVisibleDuration;
 
-    // Derived values, read from tallies the list keeps up to date, so a read costs nothing.
-    [[nodiscard]] int doneCount() const;
-    [[nodiscard]] int failedCount() const;
-    // Done files where something was left out (a data track, attachments, cover art, chapters).
-    [[nodiscard]] int droppedTrackCount() const;
-    // Done files that arrived whole but not as their source was (new timestamps, a short source).
-    [[nodiscard]] int warningCount() const;
-    [[nodiscard]] bool isBatchFinished() const;
-    [[nodiscard]] double overallProgress() const;
+    [[nodiscard]] int doneCount() const { return m_batch->doneCount(); }
+    [[nodiscard]] int failedCount() const { return m_batch->failedCount(); }
+    [[nodiscard]] int droppedTrackCount() const { return m_batch->droppedTrackCount(); }
+    [[nodiscard]] int warningCount() const { return m_batch->warningCount(); }
+    [[nodiscard]] bool isBatchFinished() const { return m_batch->isBatchFinished(); }
+    [[nodiscard]] double overallProgress() const { return m_batch->overallProgress(); }
 
-    [[nodiscard]] bool ffmpegAvailable() const;
-    // The settings key the choice is stored under.
-    static constexpr auto keepFileDatesKey = "keepFileDates";
-    [[nodiscard]] bool keepFileDates() const;
-    // Takes effect at the next batch; writes the choice back when choices are remembered.
-    void setKeepFileDates(bool keep);
-    [[nodiscard]] TrackRule trackRule() const;
-    // Takes effect at the next batch, and in every row's plan at once; remembered when choices are.
-    void setTrackRule(const TrackRule &rule);
-    [[nodiscard]] QString trackRuleSentence() const;
-    [[nodiscard]] QVariantMap trackRuleMap() const;
-    void setTrackRuleMap(const QVariantMap &map);
-    // The languages the editor offers, as { code, name } maps: the desktop's language first,
-    // then by name; only those whose name or code contains `search` (any case), when given.
-    Q_INVOKABLE QVariantList languageChoices(const QString &search = {}) const;
-    // An exception for one file: the track with this key (TrackPlan::Decision::key) is kept or
-    // left out whatever the rule says.
-    Q_INVOKABLE void setTrackKept(const QString &fileId, const QString &key, bool kept);
-    // Drops every exception of the file: the rule decides its tracks again.
-    Q_INVOKABLE void followTrackRule(const QString &fileId);
-
+    [[nodiscard]] bool ffmpegAvailable() const { return m_batch->ffmpegAvailable(); }
     // Looks for ffmpeg afresh (the application calls it when the window becomes active).
-    Q_INVOKABLE void refreshFfmpegAvailable();
+    void refreshFfmpegAvailable();
+    static constexpr auto keepFileDatesKey = DestinationModel::keepFileDatesKey;
+    [[nodiscard]] bool keepFileDates() const { return m_destination->keepFileDates(); }
+    void setKeepFileDates(bool keep) { m_destination->setKeepFileDates(keep); }
+    [[nodiscard]] TrackRule trackRule() const { return m_tracks->rule(); }
+    void setTrackRule(const TrackRule &rule) { m_tracks->setRule(rule); }
+    void setTrackRuleMap(const QVariantMap &map) { m_tracks->setRuleMap(map); }
+    void setTrackKept(const QString &fileId, const QString &key, bool kept) { m_tracks->setTrackKept(fileId, key, kept); }
+    void followTrackRule(const QString &fileId) { m_tracks->followTrackRule(fileId); }
 
     // Converts every queued file, one after another. Never fails; outcomes land in the statuses.
     QCoro::Task<void> convert();
     // Starts convert() without waiting for it (the Convert button).
-    Q_INVOKABLE void startConvert();
+    void startConvert();
     // Ends the running batch at once, without waiting for ffmpeg to die: the file in work goes
     // back to queued with nothing written (or done, if its file was already written), the files
     // after it stay queued and the finished ones stay as they are. Nothing while idle.
-    Q_INVOKABLE void stop();
+    void stop();
     // What quitting does: stops the batch and any walk, then handles events other than the
     // user's until every run, wait and walk of the model has ended, or `limit` has passed.
     void finishForQuit(std::chrono::milliseconds limit);
@@ -164,7 +123,7 @@ public:
     // at the disk, so it runs on a worker.
     [[nodiscard]] QCoro::Task<QUrl> outputURL(const QUrl &source) const;
 
-    Q_INVOKABLE void chooseOutputFolder();
+    void chooseOutputFolder() { m_destination->chooseOutputFolder(); }
     Q_INVOKABLE void presentAddFilesPanel();
     // Lists the acceptable regular files among `urls`, a folder standing for the acceptable
     // files inside it. Every look at the disk runs on a worker thread; the call's rows arrive
@@ -175,7 +134,7 @@ public:
     [[nodiscard]] bool isAddingFiles() const;
     void remove(const QUuid &id);
     Q_INVOKABLE void removeFile(const QString &id); // remove(id:) from QML, the id as text
-    Q_INVOKABLE void clearFinished();
+    void clearFinished();
     void reveal(const InputFile &file);
     Q_INVOKABLE void revealFile(const QString &id); // reveal(_:) of the listed record with this id
 
@@ -183,16 +142,10 @@ public:
     [[nodiscard]] static QStringList acceptedInputExtensions();
 
 Q_SIGNALS:
-    void outputFormatChanged();
-    void outputDirectoryChanged();
-    void sameAsInputChanged();
+    // For C++ users; QML reads the parts' own.
     void isConvertingChanged();
-    void currentIndexChanged();
     void errorMessageChanged();
     void derivedValuesChanged();
-    void ffmpegAvailableChanged();
-    void keepFileDatesChanged();
-    void trackRuleChanged();
     // Emitted when a convert() started by startConvert() has finished (for tests and tools).
     void batchFinished();
     // Emitted once the rows of one addFiles() call are in the list (none may have qualified).
@@ -203,9 +156,11 @@ Q_SIGNALS:
     void filesRefused(const QStringList &reasons);
 
 private:
-    void setErrorMessage(const std::optional<QString> &message);
-    void recountDerived();
+    void setErrorMessage(const std::optional<QString> &message) { m_batch->setErrorMessage(message); }
 
     struct Private;
     std::unique_ptr<Private> d;
+    BatchModel *m_batch = nullptr;
+    DestinationModel *m_destination = nullptr;
+    TrackRuleModel *m_tracks = nullptr;
 };

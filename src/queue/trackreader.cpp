@@ -21,6 +21,7 @@ std::int64_t readingTicks()
 struct TrackReader::Shared {
     struct Job {
         QUuid id;
+        int generation = 0;
         QString path;
         bool withSideFiles = true;
         // Shared by the jobs of one read() call: a folder of many videos is listed once.
@@ -29,7 +30,8 @@ struct TrackReader::Shared {
     // The readings of one mount: a few workers at most, so a dead mount holds only those.
     struct Lane {
         std::deque<Job> queued;
-        QSet<QUuid> inFlight;
+        // By file and reading: a file read again may have both readings in flight.
+        QSet<std::pair<QUuid, int>> inFlight;
         int running = 0; // workers on this lane, stuck ones included
         std::int64_t lastProgress = 0; // steady-clock ticks of the last answer, or of the start
     };
@@ -69,7 +71,7 @@ struct TrackReader::Shared {
                 }
                 job = std::move(lane.queued.front());
                 lane.queued.pop_front();
-                lane.inFlight.insert(job.id);
+                lane.inFlight.insert({ job.id, job.generation });
             }
             std::shared_ptr<const FileTracks> tracks;
             // A worker of the pool must not throw; a reading that does is an unreadable file.
@@ -83,8 +85,8 @@ struct TrackReader::Shared {
             Lane &lane = shared->lanes[mount];
             lane.lastProgress = readingTicks();
             // Given up meanwhile: its row already went on without it.
-            if (lane.inFlight.remove(job.id)) {
-                shared->arrived.append({ job.id, std::move(tracks) });
+            if (lane.inFlight.remove({ job.id, job.generation })) {
+                shared->arrived.append({ job.id, job.generation, std::move(tracks) });
                 --shared->outstanding;
             }
         }
@@ -136,7 +138,7 @@ void TrackReader::read(const QList<File> &files, bool withSideFiles)
             if (mount == mountOfFolder.end()) {
                 mount = mountOfFolder.insert(folder, DiskCall::mountOf(path));
             }
-            sorted.append({ *mount, Shared::Job { file.id, std::move(path), withSideFiles, listings } });
+            sorted.append({ *mount, Shared::Job { file.id, file.generation, std::move(path), withSideFiles, listings } });
         }
         const QMutexLocker lock(&shared->mutex);
         if (shared->cancelled) {
@@ -176,11 +178,11 @@ void TrackReader::deliver()
             }
             // The mount stopped answering: its files go on without their tracks. The workers
             // stuck on it stay with it; files added for it later wait no longer than these did.
-            for (const QUuid &id : std::as_const(lane.inFlight)) {
-                m_shared->arrived.append({ id, nullptr });
+            for (const auto &[id, generation] : std::as_const(lane.inFlight)) {
+                m_shared->arrived.append({ id, generation, nullptr });
             }
             for (const Shared::Job &job : lane.queued) {
-                m_shared->arrived.append({ job.id, nullptr });
+                m_shared->arrived.append({ job.id, job.generation, nullptr });
             }
             m_shared->outstanding -= int(lane.inFlight.size() + lane.queued.size());
             lane.inFlight.clear();

@@ -28,6 +28,7 @@ public:
     struct File {
         QUuid id;
         QUrl url; // a local file's
+        int generation = 0; // which of the file's readings this is; it arrives with it
     };
     static constexpr std::chrono::milliseconds deliveryInterval { 50 };
 

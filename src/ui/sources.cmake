@@ -10,17 +10,21 @@ list(APPEND KESTRUNE_QML_FILES
   ${CMAKE_CURRENT_LIST_DIR}/qml/FormatRow.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/TrackRuleRow.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/TrackRuleEditor.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/TrackRuleLanguages.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/TrackRuleSwitches.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/LanguagePicker.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/TrackLine.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/WindowCheckBox.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/WindowRadioButton.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/BatchStatus.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FilesArea.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/FileListEntry.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FileRowView.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/FileRowTracks.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/ConvertingReadout.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/OutputDestinationMenu.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/BatchSummaryBanner.qml
-  ${CMAKE_CURRENT_LIST_DIR}/qml/FCPToolbarButtonStyle.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/FormatTileStyle.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/WindowButton.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/MenuEntry.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/MenuRule.qml

@@ -55,6 +55,8 @@ class Units : public QObject
     Q_PROPERTY(int windowHeight MEMBER windowHeight CONSTANT)
     Q_PROPERTY(int minimumContentWidth MEMBER minimumContentWidth CONSTANT)
     Q_PROPERTY(int maximumContentWidth MEMBER maximumContentWidth CONSTANT)
+    // The least height that still shows every control below the file box during a batch.
+    Q_PROPERTY(int minimumContentHeight MEMBER minimumContentHeight CONSTANT)
     Q_PROPERTY(int menuWidth MEMBER menuWidth CONSTANT)
 
 public:
@@ -102,5 +104,6 @@ public:
     static constexpr int windowHeight = 540;
     static constexpr int minimumContentWidth = 540;
     static constexpr int maximumContentWidth = 640;
+    static constexpr int minimumContentHeight = 420;
     static constexpr int menuWidth = 200;
 };

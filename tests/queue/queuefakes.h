@@ -125,7 +125,8 @@ struct Harness {
     QList<std::chrono::milliseconds> sleeps;
     std::function<void()> onSleep; // sees the model at the moment a hold begins
     std::function<void()> onWalk; // runs on the walker before each entry
-    std::function<FileTracks(const QString &path)> onRead; // reads a file's tracks, on a worker; none: no tracks
+    // Reads a file's tracks, on a worker; none: no tracks.
+    std::function<FileTracks(const QString &path, bool withSideFiles)> onRead;
     FakeRunner *runner; // null when another engine was given
     FakeServices *picker = new FakeServices;
     std::unique_ptr<RemuxViewModel> vm;
@@ -164,7 +165,7 @@ struct Harness {
         if (timedHold)
             deps.sleeper = nullptr;
         deps.diskStallLimit = stallLimit;
-        deps.readTracks = [this](const QString &path, bool) { return onRead ? onRead(path) : FileTracks {}; };
+        deps.readTracks = [this](const QString &path, bool withSideFiles) { return onRead ? onRead(path, withSideFiles) : FileTracks {}; };
         vm = std::make_unique<RemuxViewModel>(std::move(deps));
         tester = std::make_unique<QAbstractItemModelTester>(vm->fileModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QObject::connect(vm->fileModel(), &QAbstractItemModel::modelAboutToBeReset, [] { QFAIL("the list was reset"); });

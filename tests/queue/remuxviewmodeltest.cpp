@@ -1,4 +1,5 @@
 #include "engine/diskcall.h"
+#include "queue/trackreader.h"
 #include "queuefakes.h"
 #include "ui/viewtext.h"
 
@@ -17,11 +18,13 @@ const QString newTimestamps = QStringLiteral("The source lacks timestamps, so ne
 using Names = QStringList;
 using Kind = MediaProbe::StreamKind;
 
-// A film with English and German audio, German first, and an SRT beside it.
-FileTracks film(const QString &path)
+// A film with English and German audio, German first, and an SRT beside it when side files are read.
+FileTracks film(const QString &path, bool withSideFiles)
 {
     MediaProbe::Info info;
     info.streams = { { Kind::video, "h264", 0 }, { Kind::audio, "aac", 1, false, {}, "ger" }, { Kind::audio, "ac3", 2, false, {}, "eng" } };
+    if (!withSideFiles)
+        return { info, {} };
     return { info,
         { SideInput { path.chopped(4) + ".en.srt", { QFileInfo(path).baseName() + ".en.srt", SideFiles::Kind::subtitle, QLocale::English }, "subrip" } } };
 }
@@ -389,10 +392,10 @@ private Q_SLOTS:
         const auto answered = qScopeGuard([&] { deadShare.release(9), slow.release(9); });
         const auto window = QThread::currentThread();
         std::atomic_bool offThread = true;
-        h.onRead = [&](const QString &path) {
+        h.onRead = [&](const QString &path, bool withSideFiles) {
             offThread = offThread && QThread::currentThread() != window;
             path.startsWith(dead.path()) ? deadShare.acquire() : path.contains("slow-") ? slow.acquire() : void();
-            return film(path);
+            return film(path, withSideFiles);
         };
         TrackRule rule;
         rule.chooseAudioLanguages({ QLocale::Japanese });
@@ -427,6 +430,48 @@ private Q_SLOTS:
             QCOMPARE(h.runner->choices.at(run).rule, rule);
             QCOMPARE(h.runner->choices.at(run).sideFiles.size(), run == 0 || !rule.addSideFiles ? 0 : 1);
         }
+    }
+
+    // Side files switched on read every file again. The file converts with the reading its row
+    // shows, the newest: a batch waits for it, and an older reading arriving late is dropped.
+    void sideFilesReadAgain_data()
+    {
+        QTest::addColumn<bool>("olderLate");
+        QTest::addRow("the older reading arrives last") << true;
+        QTest::addRow("Convert while the newer one is read") << false;
+    }
+
+    void sideFilesReadAgain()
+    {
+        const bool olderLate = fetch<bool>("olderLate");
+        Harness h;
+        QSemaphore held;
+        const auto answered = qScopeGuard([&] { held.release(9); });
+        h.onRead = [&](const QString &path, bool withSideFiles) {
+            if (withSideFiles != olderLate)
+                held.acquire();
+            return film(path, withSideFiles);
+        };
+        TrackRule rule;
+        rule.addSideFiles = false;
+        h.vm->setTrackRule(rule);
+        h.add({ "a.mkv" });
+        if (!olderLate)
+            QTRY_VERIFY(role(h, 0, FileListModel::TracksReadRole).toBool());
+        rule.addSideFiles = true;
+        h.vm->setTrackRule(rule);
+        if (olderLate) {
+            QTRY_COMPARE(role(h, 0, FileListModel::TracksRole).toList().size(), 4);
+            held.release();
+            QVERIFY(DiskCall::workers()->waitForDone(5000));
+            QTest::qWait(4 * int(TrackReader::deliveryInterval.count())); // delivered, if it were taken
+        } else {
+            QTimer::singleShot(100, h.vm.get(), [&held] { held.release(); });
+        }
+        QVERIFY(h.convert());
+        QCOMPARE(role(h, 0, FileListModel::TracksRole).toList().size(), 4);
+        QCOMPARE(h.runner->choices.size(), 1);
+        QCOMPARE(h.runner->choices.at(0).sideFiles.size(), 1);
     }
 
     // A tick for one file is an exception its run gets, marked on its row until the rule is

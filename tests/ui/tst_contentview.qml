@@ -65,19 +65,65 @@ ViewTestCase {
             keyClick(Qt.Key_Escape)
         else
             mouseClick(stop)
-        verify(!vm.isConverting)
+        verify(!vm.batch.isConverting)
         compare(rows(view).map(row => row.status), [FileListModel.Done, FileListModel.Queued, FileListModel.Queued])
         verify(find(view, "convertButton").enabled && !stop.visible, "Convert is back, Stop gone")
         verify(find(view, "progressBar").visible, "one file of three is done")
     }
 
-    // With a long list open, a control that takes focus is scrolled into view.
+    // Files listed, the group open and a batch running: Convert, Stop, the progress and the Tracks
+    // row stay inside the window at its default size (below the menu bar) and at its least, and
+    // the file list scrolls itself instead of the page.
+    function test_controlsStayInView_data() {
+        return [
+            { tag: "five files, default size", files: 5, width: Units.windowWidth, height: Units.windowHeight - 26 },
+            { tag: "five files, least size", files: 5, width: Units.minimumContentWidth, height: Units.minimumContentHeight },
+            { tag: "forty files, default size", files: 40, width: Units.windowWidth, height: Units.windowHeight - 26 },
+        ]
+    }
+
+    function test_controlsStayInView(data) {
+        const view = createTemporaryObject(sizedView, this, { width: data.width, height: data.height })
+        const names = Array.from({ length: data.files }, (_, i) => "clip" + i + ".mov")
+        // Each row with its line of tracks, as files read under a rule show them.
+        names.forEach(name => driver.setTracks(name, [{ kind: "video", codec: "h264" }, { kind: "audio", codec: "aac", language: "eng" }]))
+        vm.tracks.rule = { audioLanguages: ["en"] }
+        driver.addFiles(names)
+        view.filesArea.queueExpanded = true
+        tryVerify(() => vm.files.data(vm.files.index(0, 0), FileListModel.TracksReadRole), 5000, "the tracks are read")
+        driver.convert()
+        driver.report(0.5, 1.0)
+        wait(30)
+        for (const name of ["convertButton", "stopButton", "progressBar", "trackRuleRow", "editTracksButton"]) {
+            const item = find(view, name)
+            const at = item.mapToItem(view, 0, 0)
+            verify(item.visible && at.y >= 0 && at.y + item.height <= view.height, name + " inside the window: " + at.y + " + " + item.height + " of " + view.height)
+        }
+        const scroller = find(view, "scroller")
+        verify(scroller.contentHeight <= scroller.height, "the page itself doesn't scroll: " + scroller.contentHeight + " of " + scroller.height)
+        const list = find(view, "rows")
+        list.positionViewAtEnd()
+        tryVerify(() => {
+            const last = list.itemAtIndex(data.files - 1)
+            const y = last ? last.mapToItem(view, 0, 0).y : -1
+            return y >= 0 && y + last.height <= list.mapToItem(view, 0, list.height).y + 1
+        }, 5000, "the list scrolls to its last file")
+    }
+
+    property Component sizedView: Component {
+        ContentView {
+            vm: driver.model
+        }
+    }
+
+    // In a window lower than its least height the page scrolls: a control that takes focus is
+    // scrolled into view.
     function test_focusScrollsIntoView_data() {
         return [{ tag: "Convert, below", target: "convertButton", fromBottom: false }, { tag: "Browse, above", target: "browseButton", fromBottom: true }]
     }
 
     function test_focusScrollsIntoView(data) {
-        const view = makeView()
+        const view = createTemporaryObject(sizedView, this, { width: Units.windowWidth, height: Units.minimumContentHeight / 2 })
         const scroller = find(view, "scroller")
         driver.addFiles(Array.from({ length: 30 }, (_, i) => "clip" + i + ".mov"))
         rows(view)
@@ -113,7 +159,7 @@ ViewTestCase {
         if (data.focus !== "")
             find(view, data.focus).forceActiveFocus(Qt.TabFocusReason)
         keyClick(Qt.Key_Return)
-        const state = [vm.isConverting ? "converting" : "", vm.outputFormat, view.filesArea.queueExpanded ? "open" : "", find(view, "destinationMenu").menu.visible ? "menu" : "", vm.files.count]
+        const state = [vm.batch.isConverting ? "converting" : "", vm.destination.outputFormat, view.filesArea.queueExpanded ? "open" : "", find(view, "destinationMenu").menu.visible ? "menu" : "", vm.files.count]
         compare(state.filter(part => part !== "").join(" "), data.after)
     }
 
@@ -136,7 +182,7 @@ ViewTestCase {
         else
             find(view, "format_mkv").forceActiveFocus(Qt.TabFocusReason)
         data.keys.forEach(key => keyClick(key))
-        compare(vm.outputFormat, data.chosen)
+        compare(vm.destination.outputFormat, data.chosen)
         const checked = ["mkv", "mp4", "mov", "webm", "mpegts"].filter(id => find(view, "format_" + id).Accessible.checked)
         compare(checked, [data.chosen], "checked for assistive tools")
         const chosen = find(view, "format_" + data.chosen)

@@ -74,17 +74,19 @@ ViewTestCase {
     // marked on the row until it goes back to the rule. Video always stays.
     function test_trackList_data() {
         return [
-            { tag: "as the rule says", click: -1, kept: [true, true, false, true], exception: false },
-            { tag: "German ticked", click: 2, kept: [true, true, true, true], exception: true },
-            { tag: "English unticked, then back to the rule", click: 1, back: true, kept: [true, true, false, true], exception: false },
-            { tag: "video can't be unticked", click: 0, kept: [true, true, false, true], exception: false },
+            { tag: "as the rule says", click: -1, kept: [true, true, false, true, true], exception: false },
+            { tag: "German ticked", click: 2, kept: [true, true, true, true, true], exception: true },
+            { tag: "English unticked, then back to the rule", click: 1, back: true, kept: [true, true, false, true, true], exception: false },
+            { tag: "video can't be unticked", click: 0, kept: [true, true, false, true, true], exception: false },
+            { tag: "PGS refused by MP4 can't be ticked in", format: "mp4", click: 4, kept: [true, true, false, true, false], exception: false },
         ]
     }
 
     function test_trackList(data) {
         const view = makeView()
-        driver.setTracks("beach.mov", [{ kind: "video", codec: "h264" }, { kind: "audio", codec: "aac", language: "eng", flags: "default" }, { kind: "audio", codec: "ac3", language: "ger" }, { kind: "subtitle", codec: "subrip", language: "eng", title: "Signs" }])
-        vm.trackRule = { audioLanguages: ["en"] }
+        driver.setTracks("beach.mov", [{ kind: "video", codec: "h264", language: "und" }, { kind: "audio", codec: "aac", language: "eng", flags: "default" }, { kind: "audio", codec: "ac3", language: "ger" }, { kind: "subtitle", codec: "subrip", language: "eng", title: "Signs" }, { kind: "subtitle", codec: "hdmv_pgs_subtitle", language: "eng" }])
+        vm.destination.outputFormat = data.format || "mkv"
+        vm.tracks.rule = { audioLanguages: ["en"] }
         driver.addFiles([folder + "/beach.mov"])
         let item = rows(view)[0]
         tryVerify(() => find(item, "trackLine").visible, 5000, "the tracks are read")
@@ -93,11 +95,12 @@ ViewTestCase {
         mouseClick(toggle)
         const lines = () => findAll(item, "trackKept")
         // Laid out before a click can find its line.
-        tryVerify(() => lines().length === 4 && lines()[3].mapToItem(item, 0, 0).y > lines()[0].mapToItem(item, 0, 0).y)
+        tryVerify(() => lines().length === 5 && lines()[4].mapToItem(item, 0, 0).y > lines()[0].mapToItem(item, 0, 0).y)
+        compare(lines().map(line => line.enabled), [false, true, true, true, data.format !== "mp4"], "a tick only where it changes something")
         if (data.click >= 0) {
             lines()[data.click].forceActiveFocus(Qt.TabFocusReason)
             keyClick(Qt.Key_Space)
-            verify(data.click === 0 || lines()[data.click].activeFocus, "the tick keeps the focus")
+            verify(!lines()[data.click].enabled || lines()[data.click].activeFocus, "the tick keeps the focus")
         }
         if (data.back)
             mouseClick(find(item, "followRuleButton"))
@@ -105,8 +108,9 @@ ViewTestCase {
         compare(find(item, "exceptionMark").visible, data.exception, "marked")
         compare(item.Accessible.name, "beach.mov, Queued" + (data.exception ? ", tracks chosen for this file" : ""))
         compare(lines()[0].Accessible.name, "Video, H.264, kept")
+        compare(findAll(item, "trackLanguage").map(caption => caption.text), ["\u2014", "English", "German", "English", "English"], "no language is a dash")
         compare(lines()[2].Accessible.name, data.kept[2] ? "German audio, AC-3, kept" : "German audio, AC-3, left out, German: not in your languages")
-        compare(lines()[3].Accessible.name, "English subtitles, SRT, Signs, kept")
+        compare(lines()[3].Accessible.name, "English subtitles, SRT, Signs, kept" + (data.format === "mp4" ? ", Converted to MP4's text format" : ""))
     }
 
     // The row's buttons only ask; the list reveals or removes that file.

@@ -59,7 +59,7 @@ ViewTestCase {
         verify(!view.filesArea.isDragTarget, "the hover ends with the drop")
     }
 
-    // The list is one Tab stop; the arrows walk its rows, the window scrolls to the row, and
+    // The list is one Tab stop; the arrows walk its rows, the list scrolls to the row, and
     // Delete on a row or on its button removes that file, never the one converting.
     function test_deleteKey_data() {
         return [
@@ -91,7 +91,7 @@ ViewTestCase {
         compare(listed, data.converting ? names : names.filter((_, i) => i !== data.down))
     }
 
-    // Only the rows the window can show are made, wherever it is scrolled. Made rows are asked of
+    // Only the rows the list can show are made, wherever it is scrolled. Made rows are asked of
     // the list itself: rows it keeps in its pool for reuse are hidden there but still stand in
     // the item tree, with the names they last showed.
     function test_onlyVisibleRowsAreMade_data() {
@@ -100,12 +100,12 @@ ViewTestCase {
 
     function test_onlyVisibleRowsAreMade(data) {
         const view = makeView()
-        const scroller = find(view, "scroller")
         const list = find(view, "rows")
         driver.addFiles(Array.from({ length: 1000 }, (_, i) => "clip" + i + ".mov"))
         tryCompare(vm.files, "count", 1000, 30000) // listed on a worker, late on a slow build
         rows(view)
-        scroller.contentY = data.end ? scroller.contentHeight - scroller.height : 0
+        if (data.end)
+            list.positionViewAtEnd()
         // A slow build lays the list out late: the row in sight is awaited, not assumed.
         tryVerify(() => list.itemAtIndex(data.inSight) !== null, 20000, "the row in sight is made")
         const made = Array.from({ length: list.count }, (_, i) => list.itemAtIndex(i)).filter(item => item !== null)

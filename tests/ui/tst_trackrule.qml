@@ -31,7 +31,7 @@ ViewTestCase {
 
     function test_edit(data) {
         const view = makeView()
-        const before = vm.trackRule
+        const before = vm.tracks.rule
         const editor = openEditor(view)
         for (const step of data.steps) {
             if (step.startsWith("type:")) {
@@ -46,18 +46,18 @@ ViewTestCase {
         }
         tryVerify(() => !view.trackRuleRow.editor.visible, 2000, "closed")
         for (const key in data.rule)
-            compare(vm.trackRule[key], data.rule[key], key)
+            compare(vm.tracks.rule[key], data.rule[key], key)
         if (data.sentence)
-            compare(vm.trackRule, before, "unchanged")
-        compare(find(view, "trackRuleSentence").text, data.sentence || vm.trackRuleSentence)
-        verify(vm.trackRuleSentence !== "", "the model says the rule")
-        compare(view.trackRuleRow.Accessible.name, "Tracks: " + vm.trackRuleSentence)
+            compare(vm.tracks.rule, before, "unchanged")
+        compare(find(view, "trackRuleSentence").text, data.sentence || vm.tracks.sentence)
+        verify(vm.tracks.sentence !== "", "the model says the rule")
+        compare(view.trackRuleRow.Accessible.name, "Tracks: " + vm.tracks.sentence)
     }
 
     // Tab walks every control once, each named for a screen reader, and never leaves the editor.
     function test_tabOrder() {
         const view = makeView()
-        vm.trackRule = { audioLanguages: ["en"], subtitles: "these", subtitleLanguages: ["en"] }
+        vm.tracks.rule = { audioLanguages: ["en"], subtitles: "these", subtitleLanguages: ["en"] }
         const editor = openEditor(view)
         const seen = [], names = []
         for (let i = 0; i < 40; ++i) {

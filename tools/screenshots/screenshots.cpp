@@ -256,8 +256,7 @@ int main(int argc, char *argv[])
                 driver->addFiles(clips(30));
                 expand(true);
                 pump(100);
-                auto *scroller = item("scroller");
-                scroller->setProperty("contentY", scroller->property("contentHeight").toReal() - scroller->height());
+                QMetaObject::invokeMethod(item("rows"), "positionViewAtEnd");
             } },
         { "25-long-names",
             [&] {
@@ -298,8 +297,7 @@ int main(int argc, char *argv[])
                 driver->addFiles(clips(10000));
                 expand(true);
                 pump(200);
-                auto *scroller = item("scroller");
-                scroller->setProperty("contentY", scroller->property("contentHeight").toReal() / 2);
+                QMetaObject::invokeMethod(item("rows"), "positionViewAtIndex", Q_ARG(int, 5000), Q_ARG(int, 1));
             } },
         { "32-saving-after-stop",
             [&] {
@@ -336,6 +334,16 @@ int main(int argc, char *argv[])
                 expand(true);
                 openTracks(0);
                 driver->runBatch({ QStringLiteral("done") });
+            } },
+        // Five files read under the rule, the group open, the second converting: the list scrolls
+        // and the controls below it stay in the window.
+        { "38-five-files-open-converting",
+            [&] {
+                withTracks(clips(5), filmTracks);
+                expand(true);
+                driver->convert();
+                driver->finish();
+                driver->report(0.4, 2.5);
             } },
     };
 

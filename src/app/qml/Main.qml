@@ -15,8 +15,9 @@ ApplicationWindow {
     title: "Kestrune"
     width: Units.windowWidth
     height: Units.windowHeight
-    // The main view's own width limits; its height is unconstrained.
+    // The main view's own width limits, and the least height that keeps its controls in view.
     minimumWidth: Units.minimumContentWidth
+    minimumHeight: Units.minimumContentHeight + menuBar.implicitHeight
     maximumWidth: Units.maximumContentWidth
     visible: true
     color: WindowStyle.windowBackground

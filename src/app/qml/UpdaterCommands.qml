@@ -87,8 +87,8 @@ Menu {
         objectName: "keepFileDatesAction"
         text: qsTr("Keep File Dates")
         checkable: true
-        checked: commands.model.keepFileDates
-        onToggled: commands.model.keepFileDates = checked
+        checked: commands.model.destination.keepFileDates
+        onToggled: commands.model.destination.keepFileDates = checked
     }
     CommandRule {
     }

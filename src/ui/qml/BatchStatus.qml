@@ -13,25 +13,25 @@ Column {
 
     // Takes no room in the page, not even its spacing, while nothing in it applies.
     // (From the conditions, not the children's visibility, which follows this item's own.)
-    visible: status.vm.isConverting || status.vm.overallProgress > 0 || bannerSlot.shown || bannerSlot.presence > 0 || status.vm.hasErrorMessage || !status.vm.ffmpegAvailable
+    visible: status.vm.batch.isConverting || status.vm.batch.overallProgress > 0 || bannerSlot.shown || bannerSlot.presence > 0 || status.vm.batch.hasErrorMessage || !status.vm.batch.ffmpegAvailable
 
     // The batch's progress, with Stop beside it while the batch runs.
     RowLayout {
         width: status.width
         spacing: Units.gridSpacing
-        visible: status.vm.isConverting || status.vm.overallProgress > 0
+        visible: status.vm.batch.isConverting || status.vm.batch.overallProgress > 0
 
         LinearProgress {
             objectName: "progressBar"
             Layout.fillWidth: true
-            value: status.vm.overallProgress
+            value: status.vm.batch.overallProgress
         }
         BorderedButton {
             id: stopButton
             objectName: "stopButton"
-            visible: status.vm.isConverting
+            visible: status.vm.batch.isConverting
             text: qsTranslate("ContentView", "Stop")
-            onClicked: status.vm.stop()
+            onClicked: status.vm.batch.stop()
         }
     }
 
@@ -39,7 +39,7 @@ Column {
     Item {
         id: bannerSlot
         objectName: "bannerSlot"
-        readonly property bool shown: status.vm.isBatchFinished
+        readonly property bool shown: status.vm.batch.isBatchFinished
         property real presence: shown ? 1 : 0
         Behavior on presence  {
             NumberAnimation {
@@ -64,9 +64,9 @@ Column {
 
     WindowText {
         objectName: "errorText"
-        visible: status.vm.hasErrorMessage
+        visible: status.vm.batch.hasErrorMessage
         width: status.width
-        text: status.vm.errorMessage
+        text: status.vm.batch.errorMessage
         color: WindowStyle.red
         font.pointSize: WindowStyle.captionPointSize
         wrapMode: Text.Wrap
@@ -74,7 +74,7 @@ Column {
 
     Row {
         objectName: "ffmpegWarning"
-        visible: !status.vm.ffmpegAvailable
+        visible: !status.vm.batch.ffmpegAvailable
         spacing: Units.iconSpacing
 
         SymbolIcon {

@@ -8,10 +8,10 @@ Item {
     id: banner
 
     required property RemuxViewModel vm
-    readonly property int converted: banner.vm.doneCount
-    readonly property int dropped: banner.vm.droppedTrackCount
-    readonly property int warned: banner.vm.warningCount
-    readonly property int failed: banner.vm.failedCount
+    readonly property int converted: banner.vm.batch.doneCount
+    readonly property int dropped: banner.vm.batch.droppedTrackCount
+    readonly property int warned: banner.vm.batch.warningCount
+    readonly property int failed: banner.vm.batch.failedCount
     readonly property string summary: ViewText.summaryText(converted, dropped, failed, warned)
     readonly property int tone: ViewText.summaryTone(dropped, failed, warned)
     readonly property color toneColor: tone === ViewText.Failure ? WindowStyle.red : tone === ViewText.Warning ? WindowStyle.orange : WindowStyle.green
@@ -68,9 +68,9 @@ Item {
         LinkButton {
             objectName: "clearButton"
             text: qsTr("Clear")
-            enabled: !banner.vm.isConverting
+            enabled: !banner.vm.batch.isConverting
             Layout.alignment: Qt.AlignVCenter
-            onClicked: banner.vm.clearFinished()
+            onClicked: banner.vm.batch.clearFinished()
         }
     }
 }

@@ -11,8 +11,8 @@ Item {
     id: root
 
     required property RemuxViewModel vm
-    readonly property bool ffmpegAvailable: root.vm.ffmpegAvailable
-    readonly property bool canConvert: root.vm.files.count > 0 && !root.vm.isConverting && ffmpegAvailable
+    readonly property bool ffmpegAvailable: root.vm.batch.ffmpegAvailable
+    readonly property bool canConvert: root.vm.files.count > 0 && !root.vm.batch.isConverting && ffmpegAvailable
     // Handles for tests and tools.
     readonly property alias filesArea: filesArea
     readonly property alias convertButton: formatRow.convertButton
@@ -45,8 +45,8 @@ Item {
             scroller.contentY = Math.min(scroller.contentHeight - scroller.height, bottom - scroller.height);
     }
 
-    // The list grows with the queue; when it outgrows the window the content scrolls so that
-    // Convert stays reachable.
+    // The file box's list scrolls itself, so the controls below it stay in view; the page as a
+    // whole scrolls only in a window too low for those controls.
     Flickable {
         id: scroller
         objectName: "scroller"
@@ -72,6 +72,7 @@ Item {
                 height: 4
             }
             Rectangle {
+                id: topRule
                 width: parent.width
                 height: Units.hairline
                 color: WindowStyle.separator
@@ -84,105 +85,124 @@ Item {
                 rightPadding: Units.pageMargin
                 topPadding: Units.largeSpacing
                 bottomPadding: Units.wideSpacing
-                spacing: Units.sectionSpacing
+                spacing: Units.gridSpacing
 
                 readonly property real innerWidth: width - leftPadding - rightPadding
+                readonly property real labelWidth: Math.max(filesLabel.implicitWidth, outputLabel.implicitWidth)
+                // The height the window leaves the file box once the rest has its own.
+                readonly property real filesRoom: scroller.height - topRule.y - topRule.height - topPadding - spacing - lower.height - bottomPadding
 
-                GridLayout {
+                RowLayout {
                     width: body.innerWidth
-                    columns: 2
-                    columnSpacing: Units.gridSpacing
-                    rowSpacing: Units.gridSpacing
+                    spacing: Units.gridSpacing
 
                     WindowText {
+                        id: filesLabel
                         text: qsTr("Files to convert:")
                         topPadding: Units.mediumSpacing
-                        Layout.alignment: Qt.AlignRight | Qt.AlignTop
+                        horizontalAlignment: Text.AlignRight
+                        Layout.preferredWidth: body.labelWidth
+                        Layout.alignment: Qt.AlignTop
                     }
                     FilesArea {
                         id: filesArea
                         objectName: "filesArea"
                         vm: root.vm
-                        viewport: scroller
-                        onFocusedRowMoved: root.revealFocus()
                         Layout.fillWidth: true
+                        Layout.preferredHeight: Math.max(minimumHeight, Math.min(implicitHeight, body.filesRoom))
                         Layout.alignment: Qt.AlignTop
                     }
-                    WindowText {
-                        text: qsTr("Output to:")
-                        topPadding: Units.mediumSpacing
-                        Layout.alignment: Qt.AlignRight | Qt.AlignTop
-                    }
-                    OutputDestinationMenu {
-                        id: destinationMenu
-                        objectName: "destinationMenu"
-                        vm: root.vm
-                        Layout.fillWidth: true
-                        Layout.alignment: Qt.AlignLeft | Qt.AlignTop
-                    }
                 }
 
-                Rectangle {
+                // Everything below the file box keeps its height; the box gets what is left.
+                Column {
+                    id: lower
                     width: body.innerWidth
-                    height: Units.hairline
-                    color: WindowStyle.separator
-                }
+                    spacing: Units.sectionSpacing
 
-                FormatRow {
-                    id: formatRow
-                    objectName: "formatRow"
-                    width: body.innerWidth
-                    vm: root.vm
-                    canConvert: root.canConvert
-                }
-
-                TrackRuleRow {
-                    id: trackRuleRow
-                    objectName: "trackRuleRow"
-                    width: body.innerWidth
-                    vm: root.vm
-                }
-
-                RowLayout {
-                    objectName: "optionsRow"
-                    width: body.innerWidth
-                    spacing: Units.gridSpacing
-
-                    KeepOriginalCheckBox {
-                    }
-                    Item {
-                        Layout.fillWidth: true
-                    }
-                    Row {
-                        id: counts
-                        objectName: "counts"
-                        visible: !root.vm.isBatchFinished && root.vm.files.count > 0
+                    RowLayout {
+                        width: body.innerWidth
                         spacing: Units.gridSpacing
 
                         WindowText {
-                            objectName: "doneCount"
-                            visible: root.vm.doneCount > 0
-                            text: qsTr("%n done", "", root.vm.doneCount)
-                            color: WindowStyle.green
-                            font.pointSize: WindowStyle.captionPointSize
-                            font.family: WindowStyle.digitsFamily
+                            id: outputLabel
+                            text: qsTr("Output to:")
+                            topPadding: Units.mediumSpacing
+                            horizontalAlignment: Text.AlignRight
+                            Layout.preferredWidth: body.labelWidth
+                            Layout.alignment: Qt.AlignTop
                         }
-                        WindowText {
-                            objectName: "failedCount"
-                            visible: root.vm.failedCount > 0
-                            text: qsTr("%n failed", "", root.vm.failedCount)
-                            color: WindowStyle.red
-                            font.pointSize: WindowStyle.captionPointSize
-                            font.family: WindowStyle.digitsFamily
+                        OutputDestinationMenu {
+                            id: destinationMenu
+                            objectName: "destinationMenu"
+                            vm: root.vm
+                            Layout.fillWidth: true
+                            Layout.alignment: Qt.AlignLeft | Qt.AlignTop
                         }
                     }
-                }
 
-                BatchStatus {
-                    id: batchStatus
-                    width: body.innerWidth
-                    spacing: body.spacing
-                    vm: root.vm
+                    Rectangle {
+                        width: body.innerWidth
+                        height: Units.hairline
+                        color: WindowStyle.separator
+                    }
+
+                    FormatRow {
+                        id: formatRow
+                        objectName: "formatRow"
+                        width: body.innerWidth
+                        vm: root.vm
+                        canConvert: root.canConvert
+                    }
+
+                    TrackRuleRow {
+                        id: trackRuleRow
+                        objectName: "trackRuleRow"
+                        width: body.innerWidth
+                        vm: root.vm
+                    }
+
+                    RowLayout {
+                        objectName: "optionsRow"
+                        width: body.innerWidth
+                        spacing: Units.gridSpacing
+
+                        KeepOriginalCheckBox {
+                        }
+                        Item {
+                            Layout.fillWidth: true
+                        }
+                        Row {
+                            id: counts
+                            objectName: "counts"
+                            visible: !root.vm.batch.isBatchFinished && root.vm.files.count > 0
+                            spacing: Units.gridSpacing
+
+                            WindowText {
+                                objectName: "doneCount"
+                                visible: root.vm.batch.doneCount > 0
+                                text: qsTr("%n done", "", root.vm.batch.doneCount)
+                                color: WindowStyle.green
+                                font.pointSize: WindowStyle.captionPointSize
+                                font.family: WindowStyle.digitsFamily
+                            }
+                            WindowText {
+                                objectName: "failedCount"
+                                visible: root.vm.batch.failedCount > 0
+                                text: qsTr("%n failed", "", root.vm.batch.failedCount)
+                                color: WindowStyle.red
+                                font.pointSize: WindowStyle.captionPointSize
+                                font.family: WindowStyle.digitsFamily
+                            }
+                        }
+                    }
+
+                    BatchStatus {
+                        id: batchStatus
+                        width: body.innerWidth
+                        spacing: lower.spacing
+                        vm: root.vm
+                    }
                 }
             }
         }
@@ -206,7 +226,7 @@ Item {
     // Escape stops a running batch.
     Shortcut {
         sequence: "Escape"
-        enabled: root.vm.isConverting
+        enabled: root.vm.batch.isConverting
         onActivated: batchStatus.stopButton.clicked()
     }
 }

@@ -162,62 +162,19 @@ Item {
                     text: detail.help
                 }
             }
-            // What becomes of the tracks, a toggle to list them, and the way back to the rule
-            // when this file's were chosen by hand.
-            Flow {
-                objectName: "trackLine"
+            FileRowTracks {
                 visible: row.showsTracks
-                spacing: Units.largeSpacing
+                trackSummary: row.trackSummary
+                tracks: row.tracks
+                hasException: row.hasException
+                tracksOpen: row.tracksOpen
+                showsTracks: row.showsTracks
+                summaryIsReason: row.isFailed && row.reason === row.trackSummary
+                onTracksToggled: row.tracksToggled()
+                onTrackKeptToggled: (key, kept) => row.trackKeptToggled(key, kept)
+                onFollowRuleRequested: row.followRuleRequested()
                 Layout.fillWidth: true
                 Layout.topMargin: Units.tinySpacing
-
-                DisclosureHeader {
-                    objectName: "tracksDisclosure"
-                    // A skip already stands above as the row's reason.
-                    text: row.isFailed && row.reason === row.trackSummary ? qsTr("Tracks") : row.trackSummary
-                    expanded: row.tracksOpen
-                    onClicked: row.tracksToggled()
-                    Accessible.name: qsTr("Tracks: %1").arg(row.trackSummary)
-                }
-                WindowText {
-                    objectName: "exceptionMark"
-                    visible: row.hasException
-                    text: qsTr("Chosen for this file")
-                    color: WindowStyle.orange
-                    font.pointSize: WindowStyle.captionPointSize
-                    Accessible.ignored: true
-                }
-                LinkButton {
-                    objectName: "followRuleButton"
-                    visible: row.hasException
-                    text: qsTr("Back to the rule")
-                    pointSize: WindowStyle.captionPointSize
-                    onClicked: row.followRuleRequested()
-                }
-            }
-            // Made only while open: a long queue holds no track lists.
-            Loader {
-                objectName: "trackList"
-                active: row.tracksOpen && row.showsTracks
-                visible: active
-                Layout.fillWidth: true
-                Layout.topMargin: Units.smallSpacing
-                // qmllint disable unqualified
-                sourceComponent: Column {
-                    spacing: Units.smallSpacing
-                    // By count: a tick changes every map, and lines made anew would drop the
-                    // keyboard's focus.
-                    Repeater {
-                        model: row.tracks.length
-                        delegate: TrackLine {
-                            required property int index
-                            width: parent ? parent.width : 0
-                            track: row.tracks[index]
-                            onKeptToggled: kept => row.trackKeptToggled(track.key, kept)
-                        }
-                    }
-                }
-                // qmllint enable unqualified
             }
         }
 

@@ -1,10 +1,11 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Kestrune
 
 // The file box: drop target, "Browse…" link and the queue. The first file always has a row; the
-// others fold into a disclosure group. The box never scrolls: it grows with its rows, and the
-// window's scroller shows it.
+// others fold into a disclosure group. The box grows with its rows until it fills the room the
+// window leaves it; its list scrolls from there.
 Item {
     id: area
 
@@ -13,15 +14,9 @@ Item {
     readonly property bool isDragTarget: dropArea.containsDrag
     // Whether the group of files after the first is open. Kept when the list shrinks and grows.
     property bool queueExpanded: false
-    // The scroller that shows the box; rows outside its viewport are not made. Without one,
-    // every row is made.
-    property Flickable viewport: null
     // The rows whose track list is open, by file id: rows are reused for other files as the
     // list scrolls, so the row itself can't remember.
     property var openTracks: ({})
-
-    // A focused row moved as the rows around it were made: the window scrolls to it again.
-    signal focusedRowMoved
 
     onQueueExpandedChanged: if (!queueExpanded)
         rows.currentIndex = 0
@@ -29,7 +24,10 @@ Item {
     readonly property int fileCount: area.vm.files.count
     readonly property bool isEmpty: fileCount === 0
 
-    implicitHeight: content.implicitHeight
+    // Its rows' height, however tall; and the least it needs: the first row and the group's label.
+    implicitHeight: header.height + rows.naturalHeight + groupSpace
+    readonly property real minimumHeight: header.height + rows.closedHeight + groupSpace
+    readonly property real groupSpace: fileCount >= 2 ? groupPadding.height : 0
 
     Accessible.role: Accessible.List
     Accessible.name: qsTr("Files to convert")
@@ -38,11 +36,6 @@ Item {
         anchors.fill: parent
         radius: Units.boxRadius
         color: WindowStyle.boxFill
-    }
-
-    component RowSeparator: Rectangle {
-        height: Units.hairline
-        color: WindowStyle.rowSeparator
     }
 
     Column {
@@ -72,44 +65,36 @@ Item {
             LinkButton {
                 objectName: "browseButton"
                 text: qsTr("Browse…")
-                enabled: !area.vm.isConverting
+                enabled: !area.vm.batch.isConverting
                 onClicked: area.vm.presentAddFilesPanel()
             }
         }
 
-        // Rows are made only where the window's scroller can show them (plus a margin), so a
-        // queue of thousands costs what one screen of rows costs. The list never scrolls itself:
-        // it is as tall as its content and the window scrolls it; its display margins shrink its
-        // fill range to the part of it inside the scroller's viewport. With the group closed it
+        // Open, the list takes the height the window leaves it and scrolls itself, so the
+        // controls below the box stay in view; it makes only the rows it shows. Closed, it
         // stops below the group's label, so only the first two entries are ever made.
         ListView {
             id: rows
             objectName: "rows"
             width: content.width
-            // Open, the list is its content's height, which the rows it makes refine: estimated
-            // from the rows made so far until all are made.
-            height: count === 0 ? 0 : area.queueExpanded ? contentHeight : count >= 2 ? Math.max(groupBottom, firstBottom + 1) : firstBottom
-            interactive: false
+            height: Math.max(0, Math.min(naturalHeight, area.height - header.height - area.groupSpace))
+            // As tall as its content would be, which the rows it makes refine: estimated from
+            // the rows made so far until all are made.
+            readonly property real naturalHeight: count === 0 ? 0 : area.queueExpanded ? contentHeight : closedHeight
+            // The first row, and the group's label below it.
+            readonly property real closedHeight: count >= 2 ? Math.max(groupBottom, firstBottom + 1) : firstBottom
+            interactive: area.queueExpanded && contentHeight > height
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
+            // The software scene graph draws shapes (the status symbols, the chevrons) past a
+            // clip; drawn into a layer of the list's own size, nothing shows outside the box.
+            layer.enabled: interactive
             // Tab and arrow keys go to a row; the row's own button stays reachable with Tab.
             activeFocusOnTab: true
             keyNavigationEnabled: area.queueExpanded
             highlightFollowsCurrentItem: false
-            // Rows a screen beyond the viewport are made ahead, a few per frame, so a scroll
-            // finds them ready without a long frame.
-            cacheBuffer: area.queueExpanded && area.viewport ? area.viewport.height : 0
             reuseItems: true
             model: area.vm.files
-
-            // Where the scroller's viewport lies in the list.
-            readonly property real viewTop: {
-                if (!area.viewport)
-                    return 0;
-                area.viewport.contentY + area.y + rows.contentY;
-                return area.viewport.contentItem.mapToItem(rows, 0, area.viewport.contentY).y;
-            }
-            readonly property real viewBottom: area.viewport ? viewTop + area.viewport.height : height
-            displayMarginBeginning: area.queueExpanded ? -Math.max(0, Math.min(viewTop, height - 1)) : 0
-            displayMarginEnd: area.queueExpanded ? -Math.max(0, Math.min(height - viewBottom, height - 1)) : 0
             // Reported by the first two entries: with the group closed the list ends below the
             // group's label, or below the first row while it stands alone.
             property real firstBottom: 0
@@ -118,135 +103,37 @@ Item {
             onCountChanged: if (currentIndex >= count)
                 currentIndex = count - 1
 
+            ScrollBar.vertical: ScrollBar {
+                policy: rows.interactive ? ScrollBar.AsNeeded : ScrollBar.AlwaysOff
+            }
+
             // This Qt's linter cannot follow ids of the file into a delegate; they are bound here.
             // qmllint disable unqualified
-            delegate: FocusScope {
-                id: entry
-
-                required property int index
-                required property string fileId
-                required property string fileName
-                required property string folderPath
-                required property int status
-                required property bool hasFraction
-                required property double fraction
-                required property bool hasSpeed
-                required property double speed
-                required property string note
-                required property string reason
-                required property bool saving
-                required property bool tracksRead
-                required property string trackSummary
-                required property var tracks
-                required property bool hasException
-
-                // Files after the first live in the group, inset by its padding.
-                readonly property bool inGroup: index >= 1
-                readonly property bool rowShown: index === 0 || area.queueExpanded
-                readonly property real entryBottom: y + height
-
-                width: content.width
-                // Never empty: a closed group's entries keep a line each, so the list's fill stops
-                // at the first of them instead of making them all.
-                height: Math.max(1, column.implicitHeight)
-                onEntryBottomChanged: {
-                    report();
-                    if (activeFocus)
-                        area.focusedRowMoved();
+            delegate: FileListEntry {
+                list: rows
+                vm: area.vm
+                groupOpen: area.queueExpanded
+                fileCount: area.fileCount
+                openTracks: area.openTracks
+                onGroupToggled: area.queueExpanded = !area.queueExpanded
+                onTracksToggled: fileId => {
+                    const open = Object.assign({}, area.openTracks);
+                    open[fileId] = area.openTracks[fileId] !== true;
+                    area.openTracks = open;
                 }
-                onIndexChanged: report()
-                Component.onCompleted: report()
-                function report() {
+                onBottomReported: (index, bottom) => {
                     if (index === 0)
-                        rows.firstBottom = entryBottom;
-                    else if (index === 1)
-                        rows.groupBottom = entryBottom;
-                }
-
-                // Delete removes the row, from the row or from its button; not the file in work.
-                Keys.onDeletePressed: event => {
-                    event.accepted = entry.status !== FileListModel.Converting;
-                    if (event.accepted)
-                        area.vm.removeFile(entry.fileId);
-                }
-
-                Column {
-                    id: column
-                    width: parent.width
-                    RowSeparator {
-                        width: parent.width
-                        visible: entry.index <= 1
-                    }
-                    Item {
-                        objectName: "groupHeader"
-                        visible: entry.index === 1
-                        width: parent.width
-                        height: disclosure.implicitHeight + 6
-
-                        DisclosureHeader {
-                            id: disclosure
-                            objectName: "disclosure"
-                            x: 10
-                            y: 6
-                            width: parent.width - 20
-                            text: ViewText.moreFilesText(area.fileCount - 1)
-                            expanded: area.queueExpanded
-                            onClicked: area.queueExpanded = !area.queueExpanded
-                        }
-                    }
-                    // The group's content starts 2 below its label.
-                    Item {
-                        visible: entry.index === 1 && area.queueExpanded
-                        width: Units.hairline
-                        height: 2
-                    }
-                    RowSeparator {
-                        x: 10
-                        width: parent.width - 20
-                        visible: entry.inGroup && entry.rowShown
-                    }
-                    FileRowView {
-                        objectName: "fileRow"
-                        visible: entry.rowShown
-                        height: visible ? implicitHeight : 0
-                        x: entry.inGroup ? 10 : 0
-                        width: entry.inGroup ? parent.width - 20 : parent.width
-                        focus: true
-                        showFocus: activeFocus
-                        fileName: entry.fileName
-                        folderPath: entry.folderPath
-                        status: entry.status
-                        hasFraction: entry.hasFraction
-                        fraction: entry.fraction
-                        hasSpeed: entry.hasSpeed
-                        speed: entry.speed
-                        note: entry.note
-                        reason: entry.reason
-                        saving: entry.saving
-                        tracksRead: entry.tracksRead
-                        trackSummary: entry.trackSummary
-                        tracks: entry.tracks
-                        hasException: entry.hasException
-                        tracksOpen: area.openTracks[entry.fileId] === true
-                        batchRunning: area.vm.isConverting
-                        onRevealRequested: area.vm.revealFile(entry.fileId)
-                        onRemoveRequested: area.vm.removeFile(entry.fileId)
-                        onTracksToggled: {
-                            const open = Object.assign({}, area.openTracks);
-                            open[entry.fileId] = area.openTracks[entry.fileId] !== true;
-                            area.openTracks = open;
-                        }
-                        onTrackKeptToggled: (key, kept) => area.vm.setTrackKept(entry.fileId, key, kept)
-                        onFollowRuleRequested: area.vm.followTrackRule(entry.fileId)
-                    }
+                        rows.firstBottom = bottom;
+                    else
+                        rows.groupBottom = bottom;
                 }
             }
+            // qmllint enable unqualified
         }
-
-        // qmllint enable unqualified
 
         // The group's padding below its label or its last row.
         Item {
+            id: groupPadding
             visible: area.fileCount >= 2
             width: Units.hairline
             height: 6

@@ -22,16 +22,16 @@ RowLayout {
     // move the choice, round at the ends.
     Repeater {
         id: formats
-        model: row.vm.formatChoices
+        model: row.vm.destination.formatChoices
         delegate: ToolbarButton {
             required property int index
             required property var modelData
             objectName: "format_" + modelData.id
             text: modelData.displayName
-            isOn: row.vm.outputFormat === modelData.id
-            enabled: !row.vm.isConverting
+            isOn: row.vm.destination.outputFormat === modelData.id
+            enabled: !row.vm.batch.isConverting
             focusPolicy: isOn ? Qt.StrongFocus : Qt.ClickFocus
-            onClicked: row.vm.outputFormat = modelData.id
+            onClicked: row.vm.destination.outputFormat = modelData.id
             Keys.onLeftPressed: row.stepFormat(index, -1)
             Keys.onUpPressed: row.stepFormat(index, -1)
             Keys.onRightPressed: row.stepFormat(index, 1)
@@ -46,9 +46,9 @@ RowLayout {
     ConvertButton {
         id: convertButton
         objectName: "convertButton"
-        text: row.vm.isConverting ? qsTranslate("ContentView", "Converting…") : qsTranslate("ContentView", "Convert")
+        text: row.vm.batch.isConverting ? qsTranslate("ContentView", "Converting…") : qsTranslate("ContentView", "Convert")
         enabled: row.canConvert
-        onClicked: row.vm.startConvert()
+        onClicked: row.vm.batch.startConvert()
     }
 
     function stepFormat(from, step) {

@@ -18,7 +18,7 @@ Column {
 
     readonly property alias searchField: search
     readonly property alias choices: choices
-    readonly property var matches: picker.vm ? picker.vm.languageChoices(search.text.trim()) : []
+    readonly property var matches: picker.vm ? picker.vm.tracks.languageChoices(search.text.trim()) : []
 
     spacing: Units.smallSpacing
 
@@ -28,7 +28,7 @@ Column {
         edited(previous);
     }
     function nameOf(code) {
-        for (const choice of picker.vm.languageChoices(code)) {
+        for (const choice of picker.vm.tracks.languageChoices(code)) {
             if (choice.code === code)
                 return choice.name;
         }

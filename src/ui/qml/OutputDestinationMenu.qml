@@ -9,10 +9,10 @@ WindowButton {
     id: face
 
     required property RemuxViewModel vm
-    readonly property string label: ViewText.destinationLabel(face.vm.sameAsInput, face.vm.hasOutputDirectory, face.vm.outputDirectoryPath)
+    readonly property string label: ViewText.destinationLabel(face.vm.destination.sameAsInput, face.vm.destination.hasOutputDirectory, face.vm.destination.outputDirectoryPath)
     property alias menu: menu
 
-    enabled: !face.vm.isConverting
+    enabled: !face.vm.batch.isConverting
     implicitWidth: Units.menuWidth
     implicitHeight: faceText.implicitHeight + 2 * Units.mediumSpacing
     padding: 0
@@ -29,7 +29,7 @@ WindowButton {
         anchors.leftMargin: face.leftPadding
         anchors.rightMargin: face.rightPadding
         text: face.label
-        color: face.vm.sameAsInput ? WindowStyle.secondaryText : WindowStyle.text
+        color: face.vm.destination.sameAsInput ? WindowStyle.secondaryText : WindowStyle.text
         elide: Text.ElideMiddle
         maximumLineCount: 1
         verticalAlignment: Text.AlignVCenter
@@ -162,25 +162,25 @@ WindowButton {
         DestinationEntry {
             objectName: "sameAsInputItem"
             text: qsTr("Same as input")
-            marked: face.vm.sameAsInput
-            onTriggered: face.vm.sameAsInput = true
+            marked: face.vm.destination.sameAsInput
+            onTriggered: face.vm.destination.sameAsInput = true
         }
         MenuRule {
-            visible: face.vm.hasOutputDirectory
+            visible: face.vm.destination.hasOutputDirectory
         }
         DestinationEntry {
             objectName: "folderItem"
-            visible: face.vm.hasOutputDirectory
-            text: face.vm.outputDirectoryName
-            marked: !face.vm.sameAsInput
-            onTriggered: face.vm.sameAsInput = false
+            visible: face.vm.destination.hasOutputDirectory
+            text: face.vm.destination.outputDirectoryName
+            marked: !face.vm.destination.sameAsInput
+            onTriggered: face.vm.destination.sameAsInput = false
         }
         MenuRule {
         }
         DestinationEntry {
             objectName: "chooseFolderItem"
             text: qsTr("Choose folder…")
-            onTriggered: face.vm.chooseOutputFolder()
+            onTriggered: face.vm.destination.chooseOutputFolder()
         }
     }
 }

@@ -12,7 +12,7 @@ WindowButton {
     padding: 0
     focusRadius: Units.controlRadius
 
-    contentItem: FCPToolbarButtonStyle {
+    contentItem: FormatTileStyle {
         isOn: button.isOn
         pressed: button.down
         text: button.text

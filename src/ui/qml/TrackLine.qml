@@ -2,13 +2,13 @@ import QtQuick
 import QtQuick.Layouts
 import Kestrune
 
-// One track of a file, as the plan decided it: a tick (video always stays), its kind, language,
+// One track of a file, as the plan decided it: a tick where it changes something, its kind, language,
 // codec, title and marks, and in grey why it is left out or what changes on the way.
 RowLayout {
     id: line
 
     // A map of the list's `tracks` role: key, kind, languageName, languageCode, codec, title,
-    // marks, kept, why, converted, fromSide, byException.
+    // marks, kept, why, converted, fromSide, byException, tickable.
     required property var track
     // The user ticked or unticked it.
     signal keptToggled(bool kept)
@@ -42,6 +42,7 @@ RowLayout {
             "dvd_subtitle": "VobSub",
             "dvb_subtitle": "DVB"
         })[track.codec] || track.codec
+    readonly property string namedCode: line.track.languageCode === "und" ? "" : line.track.languageCode
     readonly property string detail: {
         if (!track.kept)
             return track.why;
@@ -60,7 +61,9 @@ RowLayout {
         // The tick follows the plan; a click only asks.
         checkable: false
         checked: line.track.kept
-        enabled: line.track.kind !== "video"
+        // Offered only where a tick changes what the file gets: video stays, and a track the
+        // container refuses stays out.
+        enabled: line.track.tickable === true
         Layout.alignment: Qt.AlignTop
         onClicked: line.keptToggled(!line.track.kept)
         // "English audio, AAC, kept": what a screen reader says of the line.
@@ -93,15 +96,15 @@ RowLayout {
                 color: line.track.kept ? WindowStyle.labelText : WindowStyle.secondaryText
                 Layout.preferredWidth: 64
             }
+            // A track that names no language shows a dash, never the code for "undetermined".
             Caption {
                 objectName: "trackLanguage"
-                visible: text !== ""
-                text: line.track.languageName
+                text: line.track.languageName !== "" ? line.track.languageName : line.namedCode !== "" ? line.namedCode : "\u2014"
                 color: line.track.kept ? WindowStyle.text : WindowStyle.secondaryText
             }
             WindowText {
                 visible: text !== ""
-                text: line.track.languageCode
+                text: line.track.languageName !== "" ? line.namedCode : ""
                 font.pointSize: WindowStyle.captionPointSize - 1
                 Accessible.ignored: true
             }

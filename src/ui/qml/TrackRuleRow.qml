@@ -16,7 +16,7 @@ RowLayout {
     spacing: Units.largeSpacing
 
     Accessible.role: Accessible.Grouping
-    Accessible.name: qsTr("Tracks: %1").arg(row.vm.trackRuleSentence)
+    Accessible.name: qsTr("Tracks: %1").arg(row.vm.tracks.sentence)
 
     WindowText {
         text: qsTr("Tracks:")
@@ -29,7 +29,7 @@ RowLayout {
         Layout.fillWidth: true
         Layout.alignment: Qt.AlignBaseline
         // Wrapped, never cut: it is the whole rule.
-        text: row.vm.trackRuleSentence
+        text: row.vm.tracks.sentence
         color: WindowStyle.labelText
         wrapMode: Text.Wrap
         Accessible.ignored: true
@@ -38,7 +38,7 @@ RowLayout {
         id: editButton
         objectName: "editTracksButton"
         text: qsTr("Edit…")
-        enabled: !row.vm.isConverting
+        enabled: !row.vm.batch.isConverting
         Layout.alignment: Qt.AlignBaseline
         Accessible.description: row.Accessible.name
         onClicked: row.openEditor()
