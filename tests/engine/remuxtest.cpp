@@ -128,7 +128,7 @@ private Q_SLOTS:
             QVERIFY(ffmpeg("-i @" + name + ".mkv -i @chapters.txt -map 0 -map_chapters 1 -c copy -metadata:s:v:0 rotate=90", m_media.filePath(name + ".mp4")));
         }
         QVERIFY(ffmpeg("-i @phone.mkv -map 0 -c copy", m_media.filePath("hdr.mp4")));
-        for (const auto &[name, profile, compatibility] : { std::tuple { "dolby vision.mp4", 8, 4 }, { "profile 5.mp4", 5, 0 } })
+        for (const auto &[name, profile, compatibility] : { std::tuple { "dolby-vision.mp4", 8, 4 }, { "profile-5.mp4", 5, 0 } })
             QVERIFY(writeFile(m_media.filePath(name), withDolbyVision(readFile(m_media.filePath("hdr.mp4")), profile, compatibility)));
         QVERIFY(make("disc.mkv", "-f lavfi -i sine=d=1:sample_rate=48000 -map 0 -map 1 -map 1 -strict -2 -c:a:0 truehd -c:a:1 ac3" + h264));
         // Silence, then noise: a duration guessed from the first frames' bit rate is far too long.
@@ -175,10 +175,10 @@ private Q_SLOTS:
         const QString hlg = "%1 can't keep Dolby Vision, so this video will play as HDR (HLG).";
         for (const OutputFormat format : OutputFormats::allCases())
             if (format != OutputFormat::webm)
-                QTest::addRow("Dolby Vision 8.4 into %s", qPrintable(OutputFormats::displayName(format))) << "dolby vision.mp4" << format << 1 << false
+                QTest::addRow("Dolby Vision 8.4 into %s", qPrintable(OutputFormats::displayName(format))) << "dolby-vision.mp4" << format << 1 << false
                     << (format == OutputFormat::mov || format == OutputFormat::mpegts ? hlg.arg(OutputFormats::displayName(format)) : "");
         QTest::addRow("Dolby Vision 5 into MOV: not written")
-            << "profile 5.mp4" << OutputFormat::mov << 0 << false << "failed: MOV can't keep Dolby Vision, and this video plays in wrong colours without it.";
+            << "profile-5.mp4" << OutputFormat::mov << 0 << false << "failed: MOV can't keep Dolby Vision, and this video plays in wrong colours without it.";
         QTest::addRow("TrueHD into MP4") << "disc.mkv" << OutputFormat::mp4 << 1 << false << "";
         QTest::addRow("TrueHD into MOV: left out, the AC-3 stays")
             << "disc.mkv" << OutputFormat::mov << 1 << false << "TrueHD audio can't go into MOV, so it was left out.";
@@ -317,6 +317,9 @@ private Q_SLOTS:
         row("HEVC as hev1", "phone.mp4", "-map 0:0 -c copy", OutputFormat::mp4, "The video isn't marked hvc1, so Apple's players may not open it.");
         row("the turn lost", "phone.mp4", "-map 0:0 -c copy -tag:0 hvc1 -metadata:s:v:0 rotate=0", OutputFormat::mov,
             "The video's rotation didn't arrive as it was.");
+        row("Dolby Vision lost", "dolby-vision.mp4", "-map 0:0 -c copy -tag:0 hvc1", OutputFormat::mp4, "The video's Dolby Vision didn't arrive as planned.");
+        row("the colour changed", "hdr.mp4", "-c:v libx265 -x265-params log-level=0 -color_trc bt709 -color_primaries bt709 -tag:0 hvc1", OutputFormat::mp4,
+            "The video's colour tags didn't arrive as they were.");
         row("a chapter lost", "phone.mp4", "-i @chapter.txt -map 0:0 -map_chapters 1 -c copy -tag:0 hvc1", OutputFormat::mp4, "1 of 2 chapters arrived.");
     }
     void judged()
