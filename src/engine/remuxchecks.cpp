@@ -84,8 +84,9 @@ QStringList tracksAltered(const MediaProbe::Info &expected, const MediaProbe::In
     if (altered == 0) {
         return pictureAltered(expected, output);
     }
-    return QStringList { altered == 1 ? QCoreApplication::translate("RemuxChecks", "A track's language, title or flags didn't arrive as they were.")
-                                      : QCoreApplication::translate("RemuxChecks", "%n tracks' languages, titles or flags didn't arrive as they were.", nullptr, altered) }
+    return QStringList { altered == 1
+            ? QCoreApplication::translate("RemuxChecks", "A track's language, title or flags didn't arrive as they were.")
+            : QCoreApplication::translate("RemuxChecks", "%n tracks' languages, titles or flags didn't arrive as they were.", nullptr, altered) }
     + pictureAltered(expected, output);
 }
 

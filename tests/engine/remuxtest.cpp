@@ -40,8 +40,9 @@ QByteArray withDolbyVision(QByteArray mp4, int profile, int compatibility)
         at += holds ? (mp4.mid(at + 4, 4) == "stsd" ? 16 : 8) : sizeAt(at);
     }
     const int bits = profile << 9 | 4 << 3 | 1 << 2 | 1; // level 4, an RPU and a base layer
-    mp4.insert(entry + sizeAt(entry), QByteArray::fromHex("00000020") + "dvcC" + QByteArray::fromHex("0100") + char(bits >> 8) + char(bits & 0xff)
-            + char(compatibility << 4) + QByteArray(19, 0));
+    mp4.insert(entry + sizeAt(entry),
+        QByteArray::fromHex("00000020") + "dvcC" + QByteArray::fromHex("0100") + char(bits >> 8) + char(bits & 0xff) + char(compatibility << 4)
+            + QByteArray(19, 0));
     for (const qsizetype at : around << entry)
         qToBigEndian(quint32(sizeAt(at) + 32), mp4.data() + at);
     return mp4;
@@ -79,7 +80,8 @@ private Q_SLOTS:
             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QVERIFY(writeFile(m_media.filePath("font.ttf"), "not really a font"));
         QVERIFY(writeFile(m_media.filePath("subtitles.srt"), "1\n00:00:00,000 --> 00:00:00,800\nHello\n\n"));
-        QVERIFY(writeFile(m_media.filePath("chapters.txt"), ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=500\ntitle=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=500\nEND=1000\ntitle=Two\n"));
+        QVERIFY(writeFile(m_media.filePath("chapters.txt"),
+            ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=500\ntitle=One\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=500\nEND=1000\ntitle=Two\n"));
         QVERIFY(writeFile(m_media.filePath("not video.mp4"), "This is not a video.\n"));
         const QString h264 = " -c:v libx264 -preset ultrafast", font = "-attach @font.ttf -metadata:s:t mimetype=application/x-truetype-font";
         QVERIFY(make("h264-aac.mp4", "-f lavfi -i sine=duration=1 -c:a aac -shortest" + h264));
@@ -171,11 +173,13 @@ private Q_SLOTS:
         QTest::addRow("phone clip into TS: the turn and the chapters told")
             << "phone.mp4" << OutputFormat::mpegts << 1 << false << "The chapters couldn't be copied into TS and were left out. " + sideways.arg("TS");
         for (const OutputFormat format : { OutputFormat::mp4, OutputFormat::mov })
-            QTest::addRow("phone clip into %s: all kept, no data track", qPrintable(OutputFormats::displayName(format))) << "phone.mp4" << format << 1 << false << "";
+            QTest::addRow("phone clip into %s: all kept, no data track", qPrintable(OutputFormats::displayName(format)))
+                << "phone.mp4" << format << 1 << false << "";
         const QString hlg = "%1 can't keep Dolby Vision, so this video will play as HDR (HLG).";
         for (const OutputFormat format : OutputFormats::allCases())
             if (format != OutputFormat::webm)
-                QTest::addRow("Dolby Vision 8.4 into %s", qPrintable(OutputFormats::displayName(format))) << "dolby-vision.mp4" << format << 1 << false
+                QTest::addRow("Dolby Vision 8.4 into %s", qPrintable(OutputFormats::displayName(format)))
+                    << "dolby-vision.mp4" << format << 1 << false
                     << (format == OutputFormat::mov || format == OutputFormat::mpegts ? hlg.arg(OutputFormats::displayName(format)) : "");
         QTest::addRow("Dolby Vision 5 into MOV: not written")
             << "profile-5.mp4" << OutputFormat::mov << 0 << false << "failed: MOV can't keep Dolby Vision, and this video plays in wrong colours without it.";
