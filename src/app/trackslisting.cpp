@@ -79,7 +79,10 @@ QStringList lines(const QString &name, const TrackPlan &plan)
     for (const TrackPlan::Decision &decision : plan.decisions) {
         const bool converted = std::any_of(plan.tracks.cbegin(), plan.tracks.cend(),
             [&](const TrackPlan::Track &track) { return track.input == decision.input && track.source == decision.source && !track.encoder.isEmpty(); });
-        const QString status = !decision.kept ? QCoreApplication::translate("TerminalConversion", "left out") : decision.input > 0 ? QCoreApplication::translate("TerminalConversion", "added") : converted ? QCoreApplication::translate("TerminalConversion", "converted") : QCoreApplication::translate("TerminalConversion", "kept");
+        const QString status = !decision.kept ? QCoreApplication::translate("TerminalConversion", "left out")
+            : decision.input > 0              ? QCoreApplication::translate("TerminalConversion", "added")
+            : converted                       ? QCoreApplication::translate("TerminalConversion", "converted")
+                                              : QCoreApplication::translate("TerminalConversion", "kept");
         const QString which = decision.input > 0 ? decision.key.section(u':', 1) : decision.key;
         QStringList tail;
         if (!decision.title.isEmpty()) {

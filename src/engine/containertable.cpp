@@ -206,8 +206,8 @@ QString codecLabel(const QString &codec)
         { QStringLiteral("dvd_subtitle"), QStringLiteral("VobSub") }, { QStringLiteral("dvb_subtitle"), QStringLiteral("DVB") },
         { QStringLiteral("dvb_teletext"), QStringLiteral("Teletext") }, { QStringLiteral("subrip"), QStringLiteral("SRT") },
         { QStringLiteral("webvtt"), QStringLiteral("WebVTT") }, { QStringLiteral("mov_text"), QStringLiteral("MP4 text") },
-        { QStringLiteral("truehd"), QStringLiteral("TrueHD") }, { QStringLiteral("eac3"), QStringLiteral("E-AC-3") }, { QStringLiteral("vorbis"), QStringLiteral("Vorbis") },
-        { QStringLiteral("opus"), QStringLiteral("Opus") } };
+        { QStringLiteral("truehd"), QStringLiteral("TrueHD") }, { QStringLiteral("eac3"), QStringLiteral("E-AC-3") },
+        { QStringLiteral("vorbis"), QStringLiteral("Vorbis") }, { QStringLiteral("opus"), QStringLiteral("Opus") } };
     return labels.value(codec, codec.toUpper());
 }
 

@@ -72,8 +72,8 @@ public:
         QList<Stream> streams; // in file order
         QString formatName; // the demuxer that read it, e.g. "matroska,webm" or "mpegts"
         int chapters = 0;
-        QStringList chapterTitles; // in order, one per chapter; empty where untitled
         bool holdsPackets = false; // at least one packet beyond the cover art could be read
+        QStringList chapterTitles; // in order, one per chapter; empty where untitled
     };
 
     // How far to read. `full` also reads packets when the header leaves the duration or a

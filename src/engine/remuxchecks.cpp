@@ -82,10 +82,12 @@ QStringList tracksAltered(const MediaProbe::Info &expected, const MediaProbe::In
         altered += want.kind != got.kind || !LanguageCodes::sameLanguage(want.language, got.language) || want.title != got.title || want.flags != got.flags;
     }
     if (altered == 0) {
-        return {};
+        return pictureAltered(expected, output);
     }
-    return { altered == 1 ? QCoreApplication::translate("RemuxChecks", "A track's language, title or flags didn't arrive as they were.")
-                          : QCoreApplication::translate("RemuxChecks", "%n tracks' languages, titles or flags didn't arrive as they were.", nullptr, altered) };
+    return QStringList { altered == 1
+            ? QCoreApplication::translate("RemuxChecks", "A track's language, title or flags didn't arrive as they were.")
+            : QCoreApplication::translate("RemuxChecks", "%n tracks' languages, titles or flags didn't arrive as they were.", nullptr, altered) }
+    + pictureAltered(expected, output);
 }
 
 QStringList pictureAltered(const MediaProbe::Info &expected, const MediaProbe::Info &output)

@@ -18,8 +18,8 @@ namespace RemuxChecks
 [[nodiscard]] QStringList streamsLost(const MediaProbe::Info &input, const MediaProbe::Info &output);
 
 // Sentences about video, audio and subtitle tracks that arrived in `output` with another
-// language (by meaning), title or flags than `expected` shows of them, track by track in order.
-// None when tracks are missing: streamsLost() speaks of those.
+// language (by meaning), title or flags than `expected` shows of them, track by track in order,
+// then pictureAltered()'s. None when tracks are missing: streamsLost() speaks of those.
 [[nodiscard]] QStringList tracksAltered(const MediaProbe::Info &expected, const MediaProbe::Info &output);
 
 // Sentences about what a player shows of the video (rotation, Dolby Vision, colour, the sample

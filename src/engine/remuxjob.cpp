@@ -457,8 +457,7 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
                 co_return failed(RunError::streamsNotCarried(lost, m_format));
             }
             notes << RemuxChecks::notesOnArrival(*inputInfo, *outputInfo, m_format);
-            warnings << RemuxChecks::warningsOnArrival(*inputInfo, *outputInfo) << RemuxChecks::tracksAltered(expected, *outputInfo)
-                     << RemuxChecks::pictureAltered(expected, *outputInfo);
+            warnings << RemuxChecks::warningsOnArrival(*inputInfo, *outputInfo) << RemuxChecks::tracksAltered(expected, *outputInfo);
         }
     }
 

@@ -35,9 +35,8 @@ TrackPlan TrackPlan::make(const MediaProbe::Info &source, OutputFormat format, c
         = !rule.audioLanguages.isEmpty() || rule.subtitles != TrackRule::Subtitles::all || rule.leaveOutCommentary || rule.leaveOutAudioDescription;
     // Keeping every track, audio the container refuses still goes when other audio can take its
     // place, so the file is written; the file's only sound is never dropped unasked.
-    const bool someAudioFits = std::any_of(source.streams.cbegin(), source.streams.cend(), [format](const MediaProbe::Stream &stream) {
-        return stream.kind == Kind::audio && audio(stream.codecName, format) != Takes::no;
-    });
+    const bool someAudioFits = std::any_of(source.streams.cbegin(), source.streams.cend(),
+        [format](const MediaProbe::Stream &stream) { return stream.kind == Kind::audio && audio(stream.codecName, format) != Takes::no; });
     for (const MediaProbe::Stream &stream : source.streams) {
         TrackSelection::Entry entry { { QStringLiteral("0:%1").arg(stream.index), 0, stream.index, stream.kind, stream.codecName, stream.language, stream.title,
                                           stream.flags, stream.attachedPicture, true },

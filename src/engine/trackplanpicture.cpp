@@ -1,6 +1,5 @@
-#include "engine/trackplan.h"
-
 #include "engine/remuxchecks.h"
+#include "engine/trackplan.h"
 
 #include <QCoreApplication>
 
@@ -46,7 +45,8 @@ void TrackPlan::planPictures(const MediaProbe::Info &source)
         picture.tag = track.tag;
         if (picture.rotation != 0 && !recorded.rotation) {
             warnings << (std::abs(picture.rotation) == 180
-                    ? QCoreApplication::translate("TrackPlan", "%1 can't record that this video is upside down, so players will show it that way.").arg(container)
+                    ? QCoreApplication::translate("TrackPlan", "%1 can't record that this video is upside down, so players will show it that way.")
+                          .arg(container)
                     : QCoreApplication::translate("TrackPlan", "%1 can't record that this video is turned %2°, so players will show it sideways.")
                           .arg(container)
                           .arg(std::abs(picture.rotation)));
@@ -58,10 +58,11 @@ void TrackPlan::planPictures(const MediaProbe::Info &source)
         } else if (picture.dolbyVisionProfile >= 0) {
             // Without its configuration a picture with no base layer of its own plays in wrong colours.
             if (picture.dolbyVisionCompatibility == 0 && !skipped) {
-                skipped = QCoreApplication::translate("TrackPlan", "%1 can't keep Dolby Vision, and this video plays in wrong colours without it.")
-                              .arg(container);
+                skipped
+                    = QCoreApplication::translate("TrackPlan", "%1 can't keep Dolby Vision, and this video plays in wrong colours without it.").arg(container);
             }
-            warnings << QCoreApplication::translate("TrackPlan", "%1 can't keep Dolby Vision, so this video will play as %2.").arg(container, fallbackOf(picture));
+            warnings
+                << QCoreApplication::translate("TrackPlan", "%1 can't keep Dolby Vision, so this video will play as %2.").arg(container, fallbackOf(picture));
             picture.dolbyVisionProfile = -1;
             picture.dolbyVisionLevel = 0;
             picture.dolbyVisionCompatibility = 0;

@@ -56,6 +56,19 @@ private Q_SLOTS:
                          "language=eng", "-metadata:s:a:3", "title=Commentary", "-metadata:s:s:0", "language=eng", "-metadata:s:s:1", "language=ger",
                          m_media.filePath("tracks.mkv") }),
             "\nexit 0");
+        // A phone's clip: HEVC in HLG, turned, with two chapters.
+        QFile chapters(m_media.filePath("chapters.txt"));
+        QVERIFY(chapters.open(QIODevice::WriteOnly)
+            && chapters.write(";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/10\nSTART=0\nEND=2\n[CHAPTER]\nTIMEBASE=1/10\nSTART=2\nEND=5\n"));
+        chapters.close();
+        QCOMPARE(run("ffmpeg",
+                     { "-v", "error", "-f", "lavfi", "-i", "testsrc=d=0.5:s=64x48:r=10", "-c:v", "libx265", "-x265-params", "log-level=0", "-color_primaries",
+                         "bt2020", "-color_trc", "arib-std-b67", "-colorspace", "bt2020nc", m_media.filePath("hlg.mkv") }),
+            "\nexit 0");
+        QCOMPARE(run("ffmpeg",
+                     { "-v", "error", "-i", m_media.filePath("hlg.mkv"), "-i", chapters.fileName(), "-map_chapters", "1", "-c", "copy", "-metadata:s:v:0",
+                         "rotate=90", m_media.filePath("phone.mp4") }),
+            "\nexit 0");
     }
 
     void convert_data()
@@ -114,6 +127,11 @@ private Q_SLOTS:
                "  added      tracks.ja.srt  subtitles  ja   subrip  Converted to MP4's text format\n"
                "  The subtitles were converted to MP4's text format.\n"
             << QStringList() << QString();
+        QTest::addRow("a phone's clip shown") << QStringList { "--to", "mkv", "--show-tracks", "phone.mp4" } << 0
+                                              << "Keeping every track\nphone.mp4: Every track\n"
+                                                 "  kept  0:0  video  und  hevc  [default]  rotated 90°, HDR (HLG)\n  2 chapters\n"
+                                                 "  MKV can't record that this video is turned 90°, so players will show it sideways.\n"
+                                              << QStringList() << QString();
         QTest::addRow("dates not kept, a colon in the name")
             << QStringList { "--to", "MOV", "--no-keep-dates", "take:2.mp4" } << 0 << "take:2.mp4 → take:2.mov: Converted\n1 file converted\n"
             << QStringList { "take:2.mov" } << QString();
