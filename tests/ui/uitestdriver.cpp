@@ -159,7 +159,7 @@ FileTracks UiTestDriver::readTracks(const QString &path) const
     static const QHash<QString, MediaProbe::Flag> flags { { u"default"_qs, MediaProbe::Flag::isDefault }, { u"forced"_qs, MediaProbe::Flag::forced },
         { u"hearingImpaired"_qs, MediaProbe::Flag::hearingImpaired }, { u"visualImpaired"_qs, MediaProbe::Flag::visualImpaired },
         { u"commentary"_qs, MediaProbe::Flag::commentary } };
-    FileTracks tracks { MediaProbe::Info { 60.0, false, {}, u"matroska,webm"_qs, 0, {}, true }, {} };
+    FileTracks tracks { MediaProbe::Info { 60.0, false, {}, u"matroska,webm"_qs, 0, true }, {} };
     for (const QVariant &entry : m_tracks.value(name)) {
         const QVariantMap track = entry.toMap();
         const QString side = track.value(u"side"_qs).toString();
