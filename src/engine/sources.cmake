@@ -6,7 +6,7 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/textencoding.h ${CMAKE_CURRENT_LIST_DIR}/textencoding.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trackrule.h ${CMAKE_CURRENT_LIST_DIR}/trackrule.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trackrulesentence.cpp ${CMAKE_CURRENT_LIST_DIR}/trackrulesettings.cpp ${CMAKE_CURRENT_LIST_DIR}/trackruleoptions.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/trackchoice.h ${CMAKE_CURRENT_LIST_DIR}/trackchoice.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/trackchoice.h
   ${CMAKE_CURRENT_LIST_DIR}/sideinputreader.h ${CMAKE_CURRENT_LIST_DIR}/sideinputreader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unreadabletracks.h ${CMAKE_CURRENT_LIST_DIR}/unreadabletracks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegrunner.cpp

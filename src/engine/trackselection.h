@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/trackplan.h"
+#include "engine/trackchoice.h"
+#include "engine/trackdecision.h"
 
 #include <QList>
 #include <QLocale>
@@ -13,7 +14,7 @@
 namespace TrackSelection
 {
 struct Entry {
-    TrackPlan::Decision decision; // `kept` and `why` as decided so far
+    TrackDecision decision; // `kept` and `why` as decided so far
     QLocale::Language language = QLocale::AnyLanguage;
     bool noLanguage = true; // the tag names none ("und", empty); an unknown code is a language
     bool ruled = false; // audio or a subtitle the container takes: the rule decides it
