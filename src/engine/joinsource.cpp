@@ -80,8 +80,9 @@ QList<double> JoinSource::starts() const
     double at = 0;
     const double origin = parts.isEmpty() || !parts.first().info ? 0 : parts.first().info->start.value_or(0);
     for (const Part &part : parts) {
+        // A piece of a byte stream begins where its clock says; its sound may overlap the previous one's picture.
         if (method == Method::byteStream && part.info && part.info->start) {
-            at = std::max(at, *part.info->start - origin);
+            at = *part.info->start - origin;
         }
         starts << at;
         at += part.info ? part.info->duration.value_or(0) : 0;
@@ -91,6 +92,9 @@ QList<double> JoinSource::starts() const
 
 std::optional<double> JoinSource::duration() const
 {
+    if (method == Method::byteStream && !parts.isEmpty() && parts.last().info && parts.last().info->duration) {
+        return starts().last() + *parts.last().info->duration;
+    }
     double total = 0;
     for (const Part &part : parts) {
         if (!part.info || !part.info->duration) {
