@@ -106,6 +106,35 @@ private Q_SLOTS:
         QCOMPARE(JoinCheck::lengthNotes({ { "a.mp4", part(tracks) } }).size(), noted ? 1 : 0);
     }
 
+    // The read-back: packets as "video audio", durations in seconds.
+    void arrival_data()
+    {
+        QTest::addColumn<QList<qint64>>("sent");
+        QTest::addColumn<QList<qint64>>("arrived");
+        QTest::addColumn<double>("arrivedSeconds");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("whole") << QList<qint64> { 60, 87 } << QList<qint64> { 60, 87 } << 6.05 << "";
+        QTest::addRow("a frame lost") << QList<qint64> { 60, 87 } << QList<qint64> { 59, 87 } << 6.0
+                                      << "Track 1 of the joined file holds 59 packets, but the parts hold 60 together, so it was not kept.";
+        QTest::addRow("only the first part") << QList<qint64> { 60, 87 } << QList<qint64> { 60, 87 } << 2.0
+                                             << "The joined file lasts 2.00 s, but its parts together last 6.00 s, so it was not kept.";
+    }
+    void arrival()
+    {
+        QFETCH(QList<qint64>, sent);
+        QFETCH(QList<qint64>, arrived);
+        QFETCH(double, arrivedSeconds);
+        QFETCH(QString, expected);
+        MediaProbe::Info parts = part("v h264|a aac"), made = part("v h264|a aac");
+        parts.duration = 6.0;
+        made.duration = arrivedSeconds;
+        for (int i = 0; i < 2; ++i) {
+            parts.streams[i].coding.packets = sent[i];
+            made.streams[i].coding.packets = arrived[i];
+        }
+        QCOMPARE(JoinCheck::arrivalFailure(parts, made, { { 0, 0 }, { 1, 1 } }, 0.1, 3).value_or(QString()), expected);
+    }
+
     void method_data()
     {
         QTest::addColumn<QStringList>("names");
