@@ -23,6 +23,7 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.h ${CMAKE_CURRENT_LIST_DIR}/kestruneapp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/unixsignals.h ${CMAKE_CURRENT_LIST_DIR}/unixsignals.cpp
   ${CMAKE_CURRENT_LIST_DIR}/terminalconversion.h ${CMAKE_CURRENT_LIST_DIR}/terminalconversion.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/terminaljoin.h ${CMAKE_CURRENT_LIST_DIR}/terminaljoin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commandline.h ${CMAKE_CURRENT_LIST_DIR}/commandline.cpp
   ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.h ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dbuscall.h
