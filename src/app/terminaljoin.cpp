@@ -29,8 +29,10 @@ void joinError(const QString &message)
 void printJoinPlan(std::FILE *out, const JoinJob::Checked &checked, const TrackPlan &plan)
 {
     const bool stream = checked.source.method == JoinSource::Method::byteStream;
-    printJoin(out, stream ? QCoreApplication::translate("TerminalJoin", "%n parts, read as one recording:", nullptr, int(checked.source.parts.size()))
-                      : QCoreApplication::translate("TerminalJoin", "%n parts, joined one after the other:", nullptr, int(checked.source.parts.size())));
+    // Counts go to translate() as plain names: lupdate's parser loops on a call in that place.
+    const int count = int(checked.source.parts.size());
+    printJoin(out, stream ? QCoreApplication::translate("TerminalJoin", "%n parts, read as one recording:", nullptr, count)
+                      : QCoreApplication::translate("TerminalJoin", "%n parts, joined one after the other:", nullptr, count));
     const QList<double> starts = checked.source.starts();
     for (qsizetype i = 0; i < checked.source.parts.size(); ++i) {
         printJoin(out, QStringLiteral("  %1. %2 (%3 s)").arg(i + 1).arg(QFileInfo(checked.source.parts[i].path).fileName()).arg(starts[i], 0, 'f', 2));
@@ -65,6 +67,7 @@ int run(TerminalConversion::Request request, std::FILE *out)
         return TerminalConversion::failedStatus;
     }
     const QString first = parts.first().fileName();
+    const int more = int(parts.size() - 1);
     if (request.showTracks) {
         const JoinJob::Checked checked = JoinJob::check(parts);
         if (checked.unreadable || checked.refusal) {
@@ -95,11 +98,11 @@ int run(TerminalConversion::Request request, std::FILE *out)
         return 128 + signal;
     }
     if (!outcome || !outcome->succeeded()) {
-        printJoin(out, QCoreApplication::translate("TerminalJoin", "%1 and %n more: Not joined: %2", nullptr, int(parts.size() - 1))
+        printJoin(out, QCoreApplication::translate("TerminalJoin", "%1 and %n more: Not joined: %2", nullptr, more)
                        .arg(first, outcome && outcome->error ? outcome->error->errorDescription() : RunError::stopped().errorDescription()));
         return TerminalConversion::failedStatus;
     }
-    printJoin(out, QCoreApplication::translate("TerminalJoin", "%1 and %n more → %2: Joined", nullptr, int(parts.size() - 1)).arg(first, outcome->output.fileName()));
+    printJoin(out, QCoreApplication::translate("TerminalJoin", "%1 and %n more → %2: Joined", nullptr, more).arg(first, outcome->output.fileName()));
     for (const QString &note : outcome->notes + outcome->warnings) {
         printJoin(out, QStringLiteral("  ") + note);
     }

@@ -73,10 +73,16 @@ bool differ(int here, int there)
 std::optional<QString> difference(const MediaProbe::Stream &here, const MediaProbe::Stream &there)
 {
     const Coding &h = here.coding, &t = there.coding;
-    const QString kind = kindWord(here.kind);
     if (here.codecName != there.codecName) {
-        return tr("%1 %2 here, %3 there").arg(here.codecName, kind, there.codecName);
+        const QString text = here.kind == Kind::video ? tr("%1 video here, %2 there")
+            : here.kind == Kind::audio                ? tr("%1 audio here, %2 there")
+                                                      : tr("%1 subtitles here, %2 there");
+        return text.arg(here.codecName, there.codecName);
     }
+    if (here.kind == Kind::subtitle) {
+        return std::nullopt;
+    }
+    const bool video = here.kind == Kind::video;
     if (here.kind == Kind::video) {
         if (differ(h.width, t.width) || differ(h.height, t.height)) {
             return tr("%1×%2 here, %3×%4 there").arg(h.width).arg(h.height).arg(t.width).arg(t.height);
@@ -97,11 +103,11 @@ std::optional<QString> difference(const MediaProbe::Stream &here, const MediaPro
         }
     }
     if (differ(h.profile, t.profile)) {
-        return tr("the %1 was encoded with another profile").arg(kind);
+        return video ? tr("the video was encoded with another profile") : tr("the audio was encoded with another profile");
     }
     // Both need their set-up bytes to decode: the same codec set up otherwise decodes to garbage.
-    if ((here.kind == Kind::video || here.kind == Kind::audio) && h.parameterSets != 0 && t.parameterSets != 0 && h.parameterSets != t.parameterSets) {
-        return tr("the %1 was encoded with other settings").arg(kind);
+    if (h.parameterSets != 0 && t.parameterSets != 0 && h.parameterSets != t.parameterSets) {
+        return video ? tr("the video was encoded with other settings") : tr("the audio was encoded with other settings");
     }
     return std::nullopt;
 }
