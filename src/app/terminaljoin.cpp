@@ -31,8 +31,9 @@ void printJoinPlan(std::FILE *out, const JoinJob::Checked &checked, const TrackP
     const bool stream = checked.source.method == JoinSource::Method::byteStream;
     // Counts go to translate() as plain names: lupdate's parser loops on a call in that place.
     const int count = int(checked.source.parts.size());
-    printJoin(out, stream ? QCoreApplication::translate("TerminalJoin", "%n parts, read as one recording:", nullptr, count)
-                      : QCoreApplication::translate("TerminalJoin", "%n parts, joined one after the other:", nullptr, count));
+    printJoin(out,
+        stream ? QCoreApplication::translate("TerminalJoin", "%n parts, read as one recording:", nullptr, count)
+               : QCoreApplication::translate("TerminalJoin", "%n parts, joined one after the other:", nullptr, count));
     const QList<double> starts = checked.source.starts();
     for (qsizetype i = 0; i < checked.source.parts.size(); ++i) {
         printJoin(out, QStringLiteral("  %1. %2 (%3 s)").arg(i + 1).arg(QFileInfo(checked.source.parts[i].path).fileName()).arg(starts[i], 0, 'f', 2));
@@ -40,7 +41,10 @@ void printJoinPlan(std::FILE *out, const JoinJob::Checked &checked, const TrackP
     printJoin(out, QCoreApplication::translate("TerminalJoin", "Tracks, from part 1:"));
     for (const TrackPlan::Decision &decision : plan.decisions) {
         const QString what = QStringLiteral("%1 %2 %3").arg(MediaProbe::kindName(decision.kind), decision.codec, decision.language).trimmed();
-        printJoin(out, QStringLiteral("  %1 %2%3").arg(decision.kept ? QStringLiteral("+") : QStringLiteral("-"), what, decision.why.isEmpty() ? QString() : QStringLiteral(": ") + decision.why));
+        printJoin(out,
+            QStringLiteral("  %1 %2%3")
+                .arg(
+                    decision.kept ? QStringLiteral("+") : QStringLiteral("-"), what, decision.why.isEmpty() ? QString() : QStringLiteral(": ") + decision.why));
     }
 }
 }
@@ -71,7 +75,8 @@ int run(TerminalConversion::Request request, std::FILE *out)
     if (request.showTracks) {
         const JoinJob::Checked checked = JoinJob::check(parts);
         if (checked.unreadable || checked.refusal) {
-            printJoin(out, checked.unreadable ? *checked.unreadable : QStringLiteral("%1: %2").arg(parts[checked.refusal->part].fileName(), checked.refusal->reason));
+            printJoin(
+                out, checked.unreadable ? *checked.unreadable : QStringLiteral("%1: %2").arg(parts[checked.refusal->part].fileName(), checked.refusal->reason));
             return TerminalConversion::failedStatus;
         }
         TrackChoice choice;
@@ -80,8 +85,7 @@ int run(TerminalConversion::Request request, std::FILE *out)
         return 0;
     }
     const QString folder = request.outputDirectory.isEmpty() ? QFileInfo(parts.first().toLocalFile()).path() : request.outputDirectory;
-    const QString output
-        = OutputNaming::freePath(folder, OutputNaming::splitExtension(first).base, OutputFormats::fileExtension(request.format));
+    const QString output = OutputNaming::freePath(folder, OutputNaming::splitExtension(first).base, OutputFormats::fileExtension(request.format));
     TrackChoice choice;
     choice.rule = request.rule;
     JoinJob job({ *installed, std::chrono::seconds(30), {}, request.keepDates }, parts, QUrl::fromLocalFile(output), request.format, {}, choice);
@@ -98,8 +102,9 @@ int run(TerminalConversion::Request request, std::FILE *out)
         return 128 + signal;
     }
     if (!outcome || !outcome->succeeded()) {
-        printJoin(out, QCoreApplication::translate("TerminalJoin", "%1 and %n more: Not joined: %2", nullptr, more)
-                       .arg(first, outcome && outcome->error ? outcome->error->errorDescription() : RunError::stopped().errorDescription()));
+        printJoin(out,
+            QCoreApplication::translate("TerminalJoin", "%1 and %n more: Not joined: %2", nullptr, more)
+                .arg(first, outcome && outcome->error ? outcome->error->errorDescription() : RunError::stopped().errorDescription()));
         return TerminalConversion::failedStatus;
     }
     printJoin(out, QCoreApplication::translate("TerminalJoin", "%1 and %n more → %2: Joined", nullptr, more).arg(first, outcome->output.fileName()));

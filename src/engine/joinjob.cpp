@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QCoroFuture>
+#include <QCoroTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,7 +46,26 @@ QCoro::Task<std::optional<QString>> RemuxJob::checkJoined(QUrl output, QList<Tra
     // stream whole, since its pieces may begin mid-packet).
     QList<JoinSource::Part> counted;
     const QStringList inputs = join->method == JoinSource::Method::byteStream ? QStringList { join->streamUrl() } : join->readPaths;
-    for (qsizetype i = 0; i < inputs.size(); ++i) {
+    // Counted while ffmpeg ran, when that was started: the parts are read side by side with it.
+    for (QFuture<QList<std::optional<MediaProbe::Info>>> counting = join->counting; counting.isValid() && !m_stopped;) {
+        if (!counting.isFinished()) {
+            auto pausing = QCoro::sleepFor(std::chrono::milliseconds(20));
+            co_await pausing;
+            continue;
+        }
+        const QList<std::optional<MediaProbe::Info>> infos = counting.result();
+        for (qsizetype i = 0; i < infos.size() && infos.size() == inputs.size() && infos[i]; ++i) {
+            counted << JoinSource::Part { join->parts.value(i).path, infos[i] };
+        }
+        break;
+    }
+    if (m_stopped) {
+        co_return std::nullopt;
+    }
+    if (counted.size() != inputs.size()) {
+        counted.clear();
+    }
+    for (qsizetype i = counted.size(); i < inputs.size(); ++i) {
         bool stalled = false;
         auto reading = probe(QUrl::fromLocalFile(inputs[i]), MediaProbe::Depth::packets, &stalled);
         const auto info = co_await reading;
@@ -111,9 +131,10 @@ void JoinJob::stop()
 
 JoinJob::Checked JoinJob::check(const QList<QUrl> &parts, MediaProbe::Control *control)
 {
-    const QList<std::optional<MediaProbe::Info>> infos = QtConcurrent::blockingMapped<QList<std::optional<MediaProbe::Info>>>(parts, [control](const QUrl &part) {
-        return control && control->stop ? std::nullopt : MediaProbe::probeFile(part.toLocalFile(), MediaProbe::Depth::coding, control);
-    });
+    const QList<std::optional<MediaProbe::Info>> infos
+        = QtConcurrent::blockingMapped<QList<std::optional<MediaProbe::Info>>>(parts, [control](const QUrl &part) {
+              return control && control->stop ? std::nullopt : MediaProbe::probeFile(part.toLocalFile(), MediaProbe::Depth::coding, control);
+          });
     QList<JoinSource::Part> read;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         read << JoinSource::Part { parts[i].toLocalFile(), infos.value(i) };
@@ -166,6 +187,14 @@ QCoro::Task<RemuxOutcome> JoinJob::run()
     if (!scratch.isValid() || !writeAll(source.listPath, source.list(source.readPaths)) || !writeAll(source.chaptersPath, source.chapters())) {
         co_return joinFailed(QCoreApplication::translate("JoinJob", "Can't write the list of parts into %1.").arg(QDir::tempPath()));
     }
+    const QStringList counted = source.method == JoinSource::Method::byteStream ? QStringList { source.streamUrl() } : source.readPaths;
+    source.counting = QtConcurrent::run([counted, control = m_probe] {
+        QList<std::optional<MediaProbe::Info>> infos;
+        for (const QString &path : counted) {
+            infos << (control->stop ? std::nullopt : MediaProbe::probeFile(path, MediaProbe::Depth::packets, control.get()));
+        }
+        return infos;
+    });
     const bool hadSideFiles = !m_choice.sideFiles.isEmpty();
     m_job = new RemuxJob(m_settings, m_parts.first(), m_output, m_format, m_onProgress, m_choice);
     m_job->joinParts(source);

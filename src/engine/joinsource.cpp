@@ -8,8 +8,8 @@ namespace
 {
 bool cutFromStream(const QString &path)
 {
-    static const QStringList extensions { QStringLiteral("ts"), QStringLiteral("mts"), QStringLiteral("m2ts"), QStringLiteral("vob"),
-        QStringLiteral("mpg"), QStringLiteral("mpeg") };
+    static const QStringList extensions { QStringLiteral("ts"), QStringLiteral("mts"), QStringLiteral("m2ts"), QStringLiteral("vob"), QStringLiteral("mpg"),
+        QStringLiteral("mpeg") };
     return extensions.contains(QFileInfo(path).suffix().toLower());
 }
 
@@ -33,8 +33,8 @@ constexpr double slack = 0.5;
 JoinSource JoinSource::make(QList<Part> parts)
 {
     JoinSource source { std::move(parts), Method::files };
-    const bool allStreams = source.parts.size() > 1
-        && std::all_of(source.parts.cbegin(), source.parts.cend(), [](const Part &part) { return cutFromStream(part.path); });
+    const bool allStreams
+        = source.parts.size() > 1 && std::all_of(source.parts.cbegin(), source.parts.cend(), [](const Part &part) { return cutFromStream(part.path); });
     if (!allStreams || !source.parts.first().info) {
         return source;
     }

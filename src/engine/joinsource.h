@@ -3,6 +3,7 @@
 #include "engine/mediaprobe.h"
 
 #include <QByteArray>
+#include <QFuture>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,8 @@ struct JoinSource {
     QString listPath;
     QString chaptersPath;
     QStringList readPaths;
+    // Each part's packets counted (at the `packets` depth) while ffmpeg reads them, for the read-back.
+    QFuture<QList<std::optional<MediaProbe::Info>>> counting;
 
     [[nodiscard]] static JoinSource make(QList<Part> parts);
 

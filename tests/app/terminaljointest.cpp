@@ -22,12 +22,13 @@ private Q_SLOTS:
         m_ffmpeg = installed->toLocalFile();
         QVERIFY(QDir(m_dir.path()).mkpath("clips") && QDir(m_dir.path()).mkpath("out"));
         // Eleven parts, so "clip 10" sorts after "clip 9" only in natural order.
-        QCOMPARE(QProcess::execute(m_ffmpeg, { "-loglevel", "error", "-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:duration=11", "-c:v", "libx264",
-                                                 "-preset", "ultrafast", "-g", "10", "-f", "segment", "-segment_time", "1", "-reset_timestamps", "1",
-                                                 m_dir.filePath("clips/clip %d.mp4") }),
+        QCOMPARE(QProcess::execute(m_ffmpeg,
+                     { "-loglevel", "error", "-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:duration=11", "-c:v", "libx264", "-preset", "ultrafast", "-g",
+                         "10", "-f", "segment", "-segment_time", "1", "-reset_timestamps", "1", m_dir.filePath("clips/clip %d.mp4") }),
             0);
-        QCOMPARE(QProcess::execute(m_ffmpeg, { "-loglevel", "error", "-f", "lavfi", "-i", "testsrc=size=32x24:rate=10:duration=1", "-c:v", "libx264",
-                                                 "-preset", "ultrafast", m_dir.filePath("small.mp4") }),
+        QCOMPARE(QProcess::execute(m_ffmpeg,
+                     { "-loglevel", "error", "-f", "lavfi", "-i", "testsrc=size=32x24:rate=10:duration=1", "-c:v", "libx264", "-preset", "ultrafast",
+                         m_dir.filePath("small.mp4") }),
             0);
     }
 
@@ -41,10 +42,11 @@ private Q_SLOTS:
         QTest::addRow("a part that doesn't match") << QStringList { "--join", "--to", "mkv", "--output-dir", "out", "clips/clip 0.mp4", "small.mp4" }
                                                    << "clip 0.mp4 and 1 more: Not joined: small.mp4: Doesn't match part 1: 32×24 here, 64×48 there.\n\nexit 1"
                                                    << QStringList();
-        QTest::addRow("the check and the plan") << QStringList { "--join", "--show-tracks", "--to", "mp4", "--output-dir", "out", "clips/clip 0.mp4", "clips/clip 1.mp4" }
-                                                << "2 parts, joined one after the other:\n  1. clip 0.mp4 (0.00 s)\n  2. clip 1.mp4 (1.00 s)\nTracks, from part 1:\n"
-                                                   "  + video h264 und\n\nexit 0"
-                                                << QStringList();
+        QTest::addRow("the check and the plan")
+            << QStringList { "--join", "--show-tracks", "--to", "mp4", "--output-dir", "out", "clips/clip 0.mp4", "clips/clip 1.mp4" }
+            << "2 parts, joined one after the other:\n  1. clip 0.mp4 (0.00 s)\n  2. clip 1.mp4 (1.00 s)\nTracks, from part 1:\n"
+               "  + video h264 und\n\nexit 0"
+            << QStringList();
     }
     void runs()
     {

@@ -1,6 +1,7 @@
 // The check before a join as a table of parts, and the pure pieces of a join's input: the list
 // ffmpeg reads, the chapters, the arguments. Real joins are in jointest.
 #include "engine/joincheck.h"
+
 #include "engine/joinsource.h"
 
 #include <QTest>
@@ -65,17 +66,30 @@ private Q_SLOTS:
                                               << "1: Doesn't match part 1: the audio was encoded with other settings.";
         QTest::addRow("another profile") << hd << "v h264 1920x1080 sar=1:1 fps=25/1 prof=77 ps=9|a aac 48000 stereo ps=3"
                                          << "1: Doesn't match part 1: the video was encoded with another profile.";
-        QTest::addRow("another codec") << hd << "v hevc 1920x1080|a aac" << "1: Doesn't match part 1: hevc video here, h264 there.";
-        QTest::addRow("another pixel shape") << hd << "v h264 1920x1080 sar=4:3|a aac" << "1: Doesn't match part 1: pixels shaped 4:3 here, 1:1 there.";
+        QTest::addRow("another codec") << hd << "v hevc 1920x1080|a aac"
+                                       << "1: Doesn't match part 1: hevc video here, h264 there.";
+        QTest::addRow("another pixel shape") << hd << "v h264 1920x1080 sar=4:3|a aac"
+                                             << "1: Doesn't match part 1: pixels shaped 4:3 here, 1:1 there.";
         QTest::addRow("another frame rate") << hd << "v h264 1920x1080 fps=30000/1001|a aac"
                                             << "1: Doesn't match part 1: 29.97 frames a second here, 25 there.";
-        QTest::addRow("a rate rounded otherwise") << "v h264 fps=30000/1001" << "v h264 fps=2997/100" << "";
-        QTest::addRow("other channels") << hd << "v h264|a aac 48000 5.1(side)" << "1: Doesn't match part 1: 5.1(side) audio here, stereo there.";
-        QTest::addRow("a track more") << hd << hd + "|s subrip" << "1: Doesn't match part 1: video, audio, subtitles here, video, audio there.";
-        QTest::addRow("kinds in another order") << "v h264|a aac" << "a aac|v h264" << "1: Doesn't match part 1: audio, video here, video, audio there.";
-        QTest::addRow("another subtitle codec") << "v h264|s subrip" << "v h264|s ass" << "1: Doesn't match part 1: ass subtitles here, subrip there.";
-        QTest::addRow("cover art only in one") << "v h264|a aac|p mjpeg" << "v h264|a aac" << "";
-        QTest::addRow("what a container doesn't state") << hd << "v h264|a aac" << "";
+        QTest::addRow("a rate rounded otherwise") << "v h264 fps=30000/1001"
+                                                  << "v h264 fps=2997/100"
+                                                  << "";
+        QTest::addRow("other channels") << hd << "v h264|a aac 48000 5.1(side)"
+                                        << "1: Doesn't match part 1: 5.1(side) audio here, stereo there.";
+        QTest::addRow("a track more") << hd << hd + "|s subrip"
+                                      << "1: Doesn't match part 1: video, audio, subtitles here, video, audio there.";
+        QTest::addRow("kinds in another order") << "v h264|a aac"
+                                                << "a aac|v h264"
+                                                << "1: Doesn't match part 1: audio, video here, video, audio there.";
+        QTest::addRow("another subtitle codec") << "v h264|s subrip"
+                                                << "v h264|s ass"
+                                                << "1: Doesn't match part 1: ass subtitles here, subrip there.";
+        QTest::addRow("cover art only in one") << "v h264|a aac|p mjpeg"
+                                               << "v h264|a aac"
+                                               << "";
+        QTest::addRow("what a container doesn't state") << hd << "v h264|a aac"
+                                                        << "";
     }
     void refusal()
     {
@@ -178,7 +192,8 @@ private Q_SLOTS:
             MediaProbe::Info info;
             info.duration = i == 0 ? 2 : 3;
             for (const QString &c : perPart[i].split(u',', Qt::SkipEmptyParts))
-                info.chapterList << MediaProbe::Info::Chapter { c.section(u'-', 0, 0).toDouble(), c.section(u' ', 0, 0).section(u'-', 1).toDouble(), c.section(u' ', 1) };
+                info.chapterList << MediaProbe::Info::Chapter { c.section(u'-', 0, 0).toDouble(), c.section(u' ', 0, 0).section(u'-', 1).toDouble(),
+                    c.section(u' ', 1) };
             parts << JoinSource::Part { i == 0 ? "/m/one=1.mp4" : "/m/two;2.mp4", info };
         }
         QByteArray shown;

@@ -62,8 +62,9 @@ private Q_SLOTS:
         QVERIFY(make("whole.mp4", 6));
         QVERIFY(ffmpeg("-i @whole.mp4 -c copy -f segment -segment_time 2 -reset_timestamps 1 @clip%d.mp4"));
         QVERIFY(make("whole.ts", 6));
-        QVERIFY(writeFile(m_media.filePath("chapters.txt"), ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=In\n"
-                                                             "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\ntitle=Out\n"));
+        QVERIFY(writeFile(m_media.filePath("chapters.txt"),
+            ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=In\n"
+            "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\ntitle=Out\n"));
         QVERIFY(make("own_chapters.mkv", 2, "-i @chapters.txt -map 0 -map 1 -map_chapters 2"));
         QVERIFY(make("bigger.mp4", 2, "-s 128x96"));
         QVERIFY(make("22050.mp4", 2, "-ar 22050"));
@@ -93,8 +94,8 @@ private Q_SLOTS:
                                           << QStringList { "REC_0001", "REC_0002", "REC_0003" };
         QTest::addRow("their own chapters") << QStringList { "own_chapters.mkv", "own_chapters.mkv" } << "" << OutputFormat::mkv
                                             << QStringList { "In", "Out", "In", "Out" };
-        QTest::addRow("a quote, a backslash, a line break") << QStringList { "it's.mp4", "back\\slash.mp4", "new\nline.mp4" } << "" << OutputFormat::mkv
-                                                            << QStringList { "it's", "back\\slash", "new\nline" };
+        QTest::addRow("a quote, a backslash, a line break")
+            << QStringList { "it's.mp4", "back\\slash.mp4", "new\nline.mp4" } << "" << OutputFormat::mkv << QStringList { "it's", "back\\slash", "new\nline" };
     }
     void joins()
     {
@@ -133,9 +134,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("part");
         QTest::addColumn<QString>("reason");
-        QTest::addRow("another size") << "bigger.mp4" << "bigger.mp4: Doesn't match part 1: 128×96 here, 64×48 there.";
-        QTest::addRow("another sample rate") << "22050.mp4" << "22050.mp4: Doesn't match part 1: audio at 22050 Hz here, 44100 Hz there.";
-        QTest::addRow("other parameter sets") << "more_refs.mp4" << "more_refs.mp4: Doesn't match part 1: the video was encoded with other settings.";
+        QTest::addRow("another size") << "bigger.mp4"
+                                      << "bigger.mp4: Doesn't match part 1: 128×96 here, 64×48 there.";
+        QTest::addRow("another sample rate") << "22050.mp4"
+                                             << "22050.mp4: Doesn't match part 1: audio at 22050 Hz here, 44100 Hz there.";
+        QTest::addRow("other parameter sets") << "more_refs.mp4"
+                                              << "more_refs.mp4: Doesn't match part 1: the video was encoded with other settings.";
     }
     void refusals()
     {
