@@ -201,6 +201,7 @@ QCoro::Task<RemuxOutcome> JoinJob::run()
     std::unique_ptr<RemuxJob> job(m_job.data());
     auto remuxing = job->run();
     RemuxOutcome outcome = co_await remuxing;
+    m_probe->stop = true; // a count a failed run no longer needs ends here
     if (outcome.succeeded() && hadSideFiles) {
         outcome.notes << QCoreApplication::translate("JoinJob", "Files beside the parts were not joined.");
     }

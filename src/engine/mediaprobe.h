@@ -63,17 +63,17 @@ public:
     struct Info {
         std::optional<double> duration; // seconds; only when positive and finite
         bool durationEstimated = false; // guessed from the size and bit rate, not declared
-        std::optional<double> start; // seconds: the first timestamp, where the container has one
         QList<Stream> streams; // in file order
         QString formatName; // the demuxer that read it, e.g. "matroska,webm" or "mpegts"
         int chapters = 0;
+        bool holdsPackets = false; // at least one packet beyond the cover art could be read
+        std::optional<double> start; // seconds: the first timestamp, where the container has one
         struct Chapter {
             double start = 0, end = 0; // seconds, on the file's own clock
             QString title;
             bool operator==(const Chapter &) const = default;
         };
         QList<Chapter> chapterList; // read at the depths `coding` and `packets`
-        bool holdsPackets = false; // at least one packet beyond the cover art could be read
     };
 
     // How far to read. `full` also reads packets when the header leaves the duration or a
