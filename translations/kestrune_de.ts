@@ -255,6 +255,108 @@
     </message>
 </context>
 <context>
+    <name>JoinCheck</name>
+    <message>
+        <source>video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>no tracks</source>
+        <translation>keine Spuren</translation>
+    </message>
+    <message>
+        <source>%1×%2 here, %3×%4 there</source>
+        <translation>hier %1×%2, dort %3×%4</translation>
+    </message>
+    <message>
+        <source>pixels shaped %1:%2 here, %3:%4 there</source>
+        <translation>hier Pixel im Verhältnis %1:%2, dort %3:%4</translation>
+    </message>
+    <message>
+        <source>%1 frames a second here, %2 there</source>
+        <translation>hier %1 Bilder pro Sekunde, dort %2</translation>
+    </message>
+    <message>
+        <source>audio at %1 Hz here, %2 Hz there</source>
+        <translation>hier Ton mit %1 Hz, dort %2 Hz</translation>
+    </message>
+    <message>
+        <source>%1 audio here, %2 there</source>
+        <translation>hier Ton in %1, dort %2</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t match part 1: %1.</source>
+        <translation>Passt nicht zu Teil 1: %1.</translation>
+    </message>
+    <message>
+        <source>%1 here, %2 there</source>
+        <translation>hier %1, dort %2</translation>
+    </message>
+    <message>
+        <source>The joined file lasts %1 s, but its parts together last %2 s, so it was not kept.</source>
+        <translation>Die zusammengefügte Datei dauert %1 s, ihre Teile zusammen aber %2 s, daher wurde sie nicht behalten.</translation>
+    </message>
+    <message>
+        <source>Track %1 of the joined file holds %2 packets, but the parts hold %3 together, so it was not kept.</source>
+        <translation>Spur %1 der zusammengefügten Datei enthält %2 Pakete, die Teile zusammen aber %3, daher wurde sie nicht behalten.</translation>
+    </message>
+    <message>
+        <source>In %1 the sound ends %2 s before the picture, so players may pause or drift where the next part begins.</source>
+        <translation>In %1 endet der Ton %2 s vor dem Bild; Player können daher am Beginn des nächsten Teils stocken oder verrutschen.</translation>
+    </message>
+    <message>
+        <source>In %1 the sound ends %2 s after the picture, so players may pause or drift where the next part begins.</source>
+        <translation>In %1 endet der Ton %2 s nach dem Bild; Player können daher am Beginn des nächsten Teils stocken oder verrutschen.</translation>
+    </message>
+    <message>
+        <source>%1 video here, %2 there</source>
+        <translation>hier Video in %1, dort %2</translation>
+    </message>
+    <message>
+        <source>%1 subtitles here, %2 there</source>
+        <translation>hier Untertitel in %1, dort %2</translation>
+    </message>
+    <message>
+        <source>the video was encoded with another profile</source>
+        <translation>das Video wurde mit einem anderen Profil kodiert</translation>
+    </message>
+    <message>
+        <source>the audio was encoded with another profile</source>
+        <translation>der Ton wurde mit einem anderen Profil kodiert</translation>
+    </message>
+    <message>
+        <source>the video was encoded with other settings</source>
+        <translation>das Video wurde mit anderen Einstellungen kodiert</translation>
+    </message>
+    <message>
+        <source>the audio was encoded with other settings</source>
+        <translation>der Ton wurde mit anderen Einstellungen kodiert</translation>
+    </message>
+</context>
+<context>
+    <name>JoinJob</name>
+    <message>
+        <source>%1 can&apos;t be read as a video, so the parts can&apos;t be joined.</source>
+        <translation>%1 lässt sich nicht als Video lesen, daher können die Teile nicht zusammengefügt werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the list of parts into %1.</source>
+        <translation>Die Liste der Teile kann nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Files beside the parts were not joined.</source>
+        <translation>Dateien neben den Teilen wurden nicht mit zusammengefügt.</translation>
+    </message>
+</context>
+<context>
     <name>KeepOriginalCheckBox</name>
     <message>
         <source>Keep original files</source>
@@ -893,6 +995,49 @@
     <message>
         <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
         <translation>Mit --to: auch das Hauptaudio jeder Datei behalten, gleich in welcher Sprache.</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalJoin</name>
+    <message>
+        <source>With --to: join the files, in the order given, into one file named after the first.</source>
+        <translation>Mit --to: die Dateien in der angegebenen Reihenfolge zu einer Datei zusammenfügen, benannt nach der ersten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, read as one recording:</source>
+        <translation>
+            <numerusform>%n Teil, als eine Aufnahme gelesen:</numerusform>
+            <numerusform>%n Teile, als eine Aufnahme gelesen:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, joined one after the other:</source>
+        <translation>
+            <numerusform>%n Teil, nacheinander zusammengefügt:</numerusform>
+            <numerusform>%n Teile, nacheinander zusammengefügt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tracks, from part 1:</source>
+        <translation>Spuren, aus Teil 1:</translation>
+    </message>
+    <message>
+        <source>Name at least two video files, or a folder of them, to join.</source>
+        <translation>Nennen Sie mindestens zwei Videodateien oder einen Ordner mit ihnen zum Zusammenfügen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more: Not joined: %2</source>
+        <translation>
+            <numerusform>%1 und %n weiterer: Nicht zusammengefügt: %2</numerusform>
+            <numerusform>%1 und %n weitere: Nicht zusammengefügt: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more → %2: Joined</source>
+        <translation>
+            <numerusform>%1 und %n weiterer → %2: Zusammengefügt</numerusform>
+            <numerusform>%1 und %n weitere → %2: Zusammengefügt</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,108 @@
     </message>
 </context>
 <context>
+    <name>JoinCheck</name>
+    <message>
+        <source>video</source>
+        <translation>vídeo</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>audio</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>subtítulos</translation>
+    </message>
+    <message>
+        <source>no tracks</source>
+        <translation>ninguna pista</translation>
+    </message>
+    <message>
+        <source>%1×%2 here, %3×%4 there</source>
+        <translation>%1×%2 aquí, %3×%4 allí</translation>
+    </message>
+    <message>
+        <source>pixels shaped %1:%2 here, %3:%4 there</source>
+        <translation>píxeles en proporción %1:%2 aquí, %3:%4 allí</translation>
+    </message>
+    <message>
+        <source>%1 frames a second here, %2 there</source>
+        <translation>%1 fotogramas por segundo aquí, %2 allí</translation>
+    </message>
+    <message>
+        <source>audio at %1 Hz here, %2 Hz there</source>
+        <translation>audio a %1 Hz aquí, %2 Hz allí</translation>
+    </message>
+    <message>
+        <source>%1 audio here, %2 there</source>
+        <translation>audio %1 aquí, %2 allí</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t match part 1: %1.</source>
+        <translation>No coincide con la parte 1: %1.</translation>
+    </message>
+    <message>
+        <source>%1 here, %2 there</source>
+        <translation>%1 aquí, %2 allí</translation>
+    </message>
+    <message>
+        <source>The joined file lasts %1 s, but its parts together last %2 s, so it was not kept.</source>
+        <translation>El archivo unido dura %1 s, pero sus partes juntas duran %2 s, así que no se ha conservado.</translation>
+    </message>
+    <message>
+        <source>Track %1 of the joined file holds %2 packets, but the parts hold %3 together, so it was not kept.</source>
+        <translation>La pista %1 del archivo unido tiene %2 paquetes, pero las partes tienen %3 juntas, así que no se ha conservado.</translation>
+    </message>
+    <message>
+        <source>In %1 the sound ends %2 s before the picture, so players may pause or drift where the next part begins.</source>
+        <translation>En %1 el sonido termina %2 s antes que la imagen, así que los reproductores pueden pausarse o desfasarse donde empieza la parte siguiente.</translation>
+    </message>
+    <message>
+        <source>In %1 the sound ends %2 s after the picture, so players may pause or drift where the next part begins.</source>
+        <translation>En %1 el sonido termina %2 s después que la imagen, así que los reproductores pueden pausarse o desfasarse donde empieza la parte siguiente.</translation>
+    </message>
+    <message>
+        <source>%1 video here, %2 there</source>
+        <translation>vídeo %1 aquí, %2 allí</translation>
+    </message>
+    <message>
+        <source>%1 subtitles here, %2 there</source>
+        <translation>subtítulos %1 aquí, %2 allí</translation>
+    </message>
+    <message>
+        <source>the video was encoded with another profile</source>
+        <translation>el vídeo se codificó con otro perfil</translation>
+    </message>
+    <message>
+        <source>the audio was encoded with another profile</source>
+        <translation>el audio se codificó con otro perfil</translation>
+    </message>
+    <message>
+        <source>the video was encoded with other settings</source>
+        <translation>el vídeo se codificó con otros ajustes</translation>
+    </message>
+    <message>
+        <source>the audio was encoded with other settings</source>
+        <translation>el audio se codificó con otros ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>JoinJob</name>
+    <message>
+        <source>%1 can&apos;t be read as a video, so the parts can&apos;t be joined.</source>
+        <translation>%1 no se puede leer como vídeo, así que las partes no se pueden unir.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the list of parts into %1.</source>
+        <translation>No se puede escribir la lista de partes en %1.</translation>
+    </message>
+    <message>
+        <source>Files beside the parts were not joined.</source>
+        <translation>Los archivos junto a las partes no se han unido.</translation>
+    </message>
+</context>
+<context>
     <name>KeepOriginalCheckBox</name>
     <message>
         <source>Keep original files</source>
@@ -893,6 +995,49 @@
     <message>
         <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
         <translation>Con --to: conservar también el audio principal de cada archivo, sea cual sea su idioma.</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalJoin</name>
+    <message>
+        <source>With --to: join the files, in the order given, into one file named after the first.</source>
+        <translation>Con --to: unir los archivos, en el orden dado, en un solo archivo con el nombre del primero.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, read as one recording:</source>
+        <translation>
+            <numerusform>%n parte, leída como una sola grabación:</numerusform>
+            <numerusform>%n partes, leídas como una sola grabación:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, joined one after the other:</source>
+        <translation>
+            <numerusform>%n parte, unida una tras otra:</numerusform>
+            <numerusform>%n partes, unidas una tras otra:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tracks, from part 1:</source>
+        <translation>Pistas, de la parte 1:</translation>
+    </message>
+    <message>
+        <source>Name at least two video files, or a folder of them, to join.</source>
+        <translation>Indique al menos dos archivos de vídeo, o una carpeta con ellos, para unir.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more: Not joined: %2</source>
+        <translation>
+            <numerusform>%1 y %n más: No unido: %2</numerusform>
+            <numerusform>%1 y %n más: No unido: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more → %2: Joined</source>
+        <translation>
+            <numerusform>%1 y %n más → %2: Unido</numerusform>
+            <numerusform>%1 y %n más → %2: Unido</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,108 @@
     </message>
 </context>
 <context>
+    <name>JoinCheck</name>
+    <message>
+        <source>video</source>
+        <translation>vidéo</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>audio</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>sous-titres</translation>
+    </message>
+    <message>
+        <source>no tracks</source>
+        <translation>aucune piste</translation>
+    </message>
+    <message>
+        <source>%1×%2 here, %3×%4 there</source>
+        <translation>%1×%2 ici, %3×%4 là</translation>
+    </message>
+    <message>
+        <source>pixels shaped %1:%2 here, %3:%4 there</source>
+        <translation>pixels au format %1:%2 ici, %3:%4 là</translation>
+    </message>
+    <message>
+        <source>%1 frames a second here, %2 there</source>
+        <translation>%1 images par seconde ici, %2 là</translation>
+    </message>
+    <message>
+        <source>audio at %1 Hz here, %2 Hz there</source>
+        <translation>audio à %1 Hz ici, %2 Hz là</translation>
+    </message>
+    <message>
+        <source>%1 audio here, %2 there</source>
+        <translation>audio %1 ici, %2 là</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t match part 1: %1.</source>
+        <translation>Ne correspond pas à la partie 1 : %1.</translation>
+    </message>
+    <message>
+        <source>%1 here, %2 there</source>
+        <translation>%1 ici, %2 là</translation>
+    </message>
+    <message>
+        <source>The joined file lasts %1 s, but its parts together last %2 s, so it was not kept.</source>
+        <translation>Le fichier joint dure %1 s, mais ses parties ensemble durent %2 s : il n&apos;a donc pas été gardé.</translation>
+    </message>
+    <message>
+        <source>Track %1 of the joined file holds %2 packets, but the parts hold %3 together, so it was not kept.</source>
+        <translation>La piste %1 du fichier joint contient %2 paquets, mais les parties en contiennent %3 ensemble : il n&apos;a donc pas été gardé.</translation>
+    </message>
+    <message>
+        <source>In %1 the sound ends %2 s before the picture, so players may pause or drift where the next part begins.</source>
+        <translation>Dans %1, le son s&apos;arrête %2 s avant l&apos;image : les lecteurs peuvent marquer une pause ou se décaler au début de la partie suivante.</translation>
+    </message>
+    <message>
+        <source>In %1 the sound ends %2 s after the picture, so players may pause or drift where the next part begins.</source>
+        <translation>Dans %1, le son s&apos;arrête %2 s après l&apos;image : les lecteurs peuvent marquer une pause ou se décaler au début de la partie suivante.</translation>
+    </message>
+    <message>
+        <source>%1 video here, %2 there</source>
+        <translation>vidéo %1 ici, %2 là</translation>
+    </message>
+    <message>
+        <source>%1 subtitles here, %2 there</source>
+        <translation>sous-titres %1 ici, %2 là</translation>
+    </message>
+    <message>
+        <source>the video was encoded with another profile</source>
+        <translation>la vidéo a été encodée avec un autre profil</translation>
+    </message>
+    <message>
+        <source>the audio was encoded with another profile</source>
+        <translation>l&apos;audio a été encodé avec un autre profil</translation>
+    </message>
+    <message>
+        <source>the video was encoded with other settings</source>
+        <translation>la vidéo a été encodée avec d&apos;autres réglages</translation>
+    </message>
+    <message>
+        <source>the audio was encoded with other settings</source>
+        <translation>l&apos;audio a été encodé avec d&apos;autres réglages</translation>
+    </message>
+</context>
+<context>
+    <name>JoinJob</name>
+    <message>
+        <source>%1 can&apos;t be read as a video, so the parts can&apos;t be joined.</source>
+        <translation>%1 ne peut pas être lu comme une vidéo : les parties ne peuvent donc pas être jointes.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the list of parts into %1.</source>
+        <translation>Impossible d&apos;écrire la liste des parties dans %1.</translation>
+    </message>
+    <message>
+        <source>Files beside the parts were not joined.</source>
+        <translation>Les fichiers à côté des parties n&apos;ont pas été joints.</translation>
+    </message>
+</context>
+<context>
     <name>KeepOriginalCheckBox</name>
     <message>
         <source>Keep original files</source>
@@ -893,6 +995,49 @@
     <message>
         <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
         <translation>Avec --to : garder aussi l&apos;audio principal de chaque fichier, quelle que soit sa langue.</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalJoin</name>
+    <message>
+        <source>With --to: join the files, in the order given, into one file named after the first.</source>
+        <translation>Avec --to : joindre les fichiers, dans l&apos;ordre donné, en un seul fichier nommé d&apos;après le premier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, read as one recording:</source>
+        <translation>
+            <numerusform>%n partie, lue comme un seul enregistrement :</numerusform>
+            <numerusform>%n parties, lues comme un seul enregistrement :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, joined one after the other:</source>
+        <translation>
+            <numerusform>%n partie, jointe l&apos;une après l&apos;autre :</numerusform>
+            <numerusform>%n parties, jointes l&apos;une après l&apos;autre :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tracks, from part 1:</source>
+        <translation>Pistes, de la partie 1 :</translation>
+    </message>
+    <message>
+        <source>Name at least two video files, or a folder of them, to join.</source>
+        <translation>Indiquez au moins deux fichiers vidéo, ou un dossier qui en contient, à joindre.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more: Not joined: %2</source>
+        <translation>
+            <numerusform>%1 et %n autre : Non joint : %2</numerusform>
+            <numerusform>%1 et %n autres : Non joint : %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more → %2: Joined</source>
+        <translation>
+            <numerusform>%1 et %n autre → %2 : Joint</numerusform>
+            <numerusform>%1 et %n autres → %2 : Joint</numerusform>
+        </translation>
     </message>
 </context>
 <context>

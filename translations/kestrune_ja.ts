@@ -253,6 +253,108 @@
     </message>
 </context>
 <context>
+    <name>JoinCheck</name>
+    <message>
+        <source>video</source>
+        <translation>映像</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>no tracks</source>
+        <translation>トラックなし</translation>
+    </message>
+    <message>
+        <source>%1×%2 here, %3×%4 there</source>
+        <translation>こちらは %1×%2、あちらは %3×%4</translation>
+    </message>
+    <message>
+        <source>pixels shaped %1:%2 here, %3:%4 there</source>
+        <translation>こちらの画素比は %1:%2、あちらは %3:%4</translation>
+    </message>
+    <message>
+        <source>%1 frames a second here, %2 there</source>
+        <translation>こちらは毎秒 %1 フレーム、あちらは %2</translation>
+    </message>
+    <message>
+        <source>audio at %1 Hz here, %2 Hz there</source>
+        <translation>こちらの音声は %1 Hz、あちらは %2 Hz</translation>
+    </message>
+    <message>
+        <source>%1 audio here, %2 there</source>
+        <translation>こちらの音声は %1、あちらは %2</translation>
+    </message>
+    <message>
+        <source>Doesn&apos;t match part 1: %1.</source>
+        <translation>パート 1 と合いません: %1。</translation>
+    </message>
+    <message>
+        <source>%1 here, %2 there</source>
+        <translation>こちらは %1、あちらは %2</translation>
+    </message>
+    <message>
+        <source>The joined file lasts %1 s, but its parts together last %2 s, so it was not kept.</source>
+        <translation>結合したファイルは %1 秒ですが、パートの合計は %2 秒なので、保存しませんでした。</translation>
+    </message>
+    <message>
+        <source>Track %1 of the joined file holds %2 packets, but the parts hold %3 together, so it was not kept.</source>
+        <translation>結合したファイルのトラック %1 のパケットは %2 個ですが、パートの合計は %3 個なので、保存しませんでした。</translation>
+    </message>
+    <message>
+        <source>In %1 the sound ends %2 s before the picture, so players may pause or drift where the next part begins.</source>
+        <translation>%1 では音声が映像より %2 秒早く終わるため、次のパートの始まりで再生が止まったりずれたりすることがあります。</translation>
+    </message>
+    <message>
+        <source>In %1 the sound ends %2 s after the picture, so players may pause or drift where the next part begins.</source>
+        <translation>%1 では音声が映像より %2 秒遅く終わるため、次のパートの始まりで再生が止まったりずれたりすることがあります。</translation>
+    </message>
+    <message>
+        <source>%1 video here, %2 there</source>
+        <translation>こちらの映像は %1、あちらは %2</translation>
+    </message>
+    <message>
+        <source>%1 subtitles here, %2 there</source>
+        <translation>こちらの字幕は %1、あちらは %2</translation>
+    </message>
+    <message>
+        <source>the video was encoded with another profile</source>
+        <translation>映像が別のプロファイルでエンコードされています</translation>
+    </message>
+    <message>
+        <source>the audio was encoded with another profile</source>
+        <translation>音声が別のプロファイルでエンコードされています</translation>
+    </message>
+    <message>
+        <source>the video was encoded with other settings</source>
+        <translation>映像が別の設定でエンコードされています</translation>
+    </message>
+    <message>
+        <source>the audio was encoded with other settings</source>
+        <translation>音声が別の設定でエンコードされています</translation>
+    </message>
+</context>
+<context>
+    <name>JoinJob</name>
+    <message>
+        <source>%1 can&apos;t be read as a video, so the parts can&apos;t be joined.</source>
+        <translation>%1 を動画として読めないため、パートを結合できません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the list of parts into %1.</source>
+        <translation>パートの一覧を %1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Files beside the parts were not joined.</source>
+        <translation>パートの横にあるファイルは結合していません。</translation>
+    </message>
+</context>
+<context>
     <name>KeepOriginalCheckBox</name>
     <message>
         <source>Keep original files</source>
@@ -886,6 +988,45 @@
     <message>
         <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
         <translation>--to と併用: 言語にかかわらず、各ファイルのメインの音声も残します。</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalJoin</name>
+    <message>
+        <source>With --to: join the files, in the order given, into one file named after the first.</source>
+        <translation>--to と併用: ファイルを指定した順に、最初のファイルの名前で 1 つに結合します。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, read as one recording:</source>
+        <translation>
+            <numerusform>%n 個のパート、1 つの録画として読み込み:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n parts, joined one after the other:</source>
+        <translation>
+            <numerusform>%n 個のパート、順に結合:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tracks, from part 1:</source>
+        <translation>トラック(パート 1 から):</translation>
+    </message>
+    <message>
+        <source>Name at least two video files, or a folder of them, to join.</source>
+        <translation>結合する動画ファイルを 2 つ以上、またはそれを含むフォルダーを指定してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more: Not joined: %2</source>
+        <translation>
+            <numerusform>%1 ほか %n 件: 結合していません: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more → %2: Joined</source>
+        <translation>
+            <numerusform>%1 ほか %n 件 → %2: 結合しました</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,8 @@ void describe(QCommandLineParser &parser, Mode mode)
         QCoreApplication::translate("TerminalConversion", "With --to: don't add the subtitles and audio found beside each video.") });
     parser.addOption({ QString(showTracksOption),
         QCoreApplication::translate("TerminalConversion", "With --to: list each file's tracks and what would become of them, and write nothing.") });
+    parser.addOption({ QString(joinOption),
+        QCoreApplication::translate("TerminalJoin", "With --to: join the files, in the order given, into one file named after the first.") });
     if (mode == Mode::terminal) {
         return;
     }

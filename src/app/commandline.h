@@ -29,9 +29,10 @@ inline constexpr QLatin1StringView ifNoAudioOption { "if-no-audio" };
 inline constexpr QLatin1StringView noSideFilesOption { "no-side-files" };
 inline constexpr QLatin1StringView keepMainAudioOption { "keep-main-audio" };
 inline constexpr QLatin1StringView showTracksOption { "show-tracks" };
+inline constexpr QLatin1StringView joinOption { "join" };
 // Every option of a terminal run, --to first.
 inline constexpr QLatin1StringView terminalOptions[] { toOption, outputDirOption, noKeepDatesOption, langOption, audioLangOption, subLangOption,
-    keepCommentaryOption, ifNoAudioOption, noSideFilesOption, keepMainAudioOption, showTracksOption };
+    keepCommentaryOption, ifNoAudioOption, noSideFilesOption, keepMainAudioOption, showTracksOption, joinOption };
 
 // What --help shows, in the language installed (English before any is). A terminal run takes
 // its own options only; the window also takes those every Qt program takes.

@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "app/trackslisting.h"
 #include "app/terminaltext.h"
+#include "app/terminaljoin.h"
 #include "app/translations.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"
@@ -158,6 +159,9 @@ int TerminalConversion::run(int &argc, char **argv)
         return usageStatus;
     }
 
+    if (parser.isSet(QString(CommandLine::joinOption))) {
+        return TerminalJoin::run(std::move(request), stdout);
+    }
     // A caught SIGPIPE, unlike an ignored one, is not handed on to ffmpeg.
     UnixSignals::quitOnTermination(UnixSignals::Output::mayClose);
     TerminalConversion conversion(std::move(request), stdout, ::isatty(STDOUT_FILENO) == 1);

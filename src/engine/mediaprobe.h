@@ -63,6 +63,21 @@ public:
         // themselves, not a track of the film.
         bool chapterTrack = false;
         Picture picture; // a video's
+        // How the track was encoded, for joining parts: what must be equal in every part, and
+        // what a part holds. Read only at the depths `coding` and `packets`; zero when unknown.
+        struct Coding {
+            int profile = 0; // libavcodec's number; 0 also when unknown
+            int width = 0, height = 0;
+            int aspectNum = 0, aspectDen = 1; // the sample aspect ratio
+            int rateNum = 0, rateDen = 1; // frames per second
+            int sampleRate = 0;
+            QString channelLayout; // "stereo", "5.1(side)"
+            quint64 parameterSets = 0; // a hash of the codec's set-up bytes (H.264/HEVC SPS, PPS; AAC's config)
+            qint64 packets = -1; // counted at `packets` depth only
+            double seconds = 0; // the track's own length, at `packets` depth only
+            bool operator==(const Coding &) const = default;
+        };
+        Coding coding;
         bool operator==(const Stream &) const = default;
     };
 
@@ -74,6 +89,13 @@ public:
         int chapters = 0;
         bool holdsPackets = false; // at least one packet beyond the cover art could be read
         QStringList chapterTitles; // in order, one per chapter; empty where untitled
+        std::optional<double> start; // seconds: the first timestamp, where the container has one
+        struct Chapter {
+            double start = 0, end = 0; // seconds, on the file's own clock
+            QString title;
+            bool operator==(const Chapter &) const = default;
+        };
+        QList<Chapter> chapterList; // read at the depths `coding` and `packets`
     };
 
     // How far to read. `full` also reads packets when the header leaves the duration or a
@@ -81,7 +103,9 @@ public:
     // which declares the streams of most containers we write. Either reads on, as far as ffprobe
     // would, when the header leaves the codec of a video, audio or subtitle stream unknown (DTS
     // or TrueHD audio in MPEG-TS).
-    enum class Depth { full, header };
+    // `coding` always reads a few frames, for what a join compares (profile, frame rate, parameter
+    // sets); `packets` also reads the whole file, counting each track's packets and its length.
+    enum class Depth { full, header, coding, packets };
 
     // Shared between a probe's reading thread and whoever waits for it: the library reports
     // each step of its reading here and gives up as soon as `stop` is set.

@@ -83,6 +83,81 @@ MediaProbe::Picture pictureOf(const AVStream *stream)
 }
 }
 
+namespace
+{
+// FNV-1a: stable across runs and builds, unlike qHash's seeded one.
+quint64 hashOf(const uint8_t *bytes, int size)
+{
+    quint64 hash = 14695981039346656037ull;
+    for (int i = 0; i < size; ++i) {
+        hash = (hash ^ bytes[i]) * 1099511628211ull;
+    }
+    return hash;
+}
+
+MediaProbe::Stream::Coding codingOf(const AVStream *stream)
+{
+    const AVCodecParameters *p = stream->codecpar;
+    MediaProbe::Stream::Coding coding;
+    coding.profile = p->profile == FF_PROFILE_UNKNOWN ? 0 : p->profile;
+    coding.width = p->width;
+    coding.height = p->height;
+    const AVRational aspect = p->sample_aspect_ratio.num > 0 ? p->sample_aspect_ratio : stream->sample_aspect_ratio;
+    coding.aspectNum = aspect.num > 0 ? aspect.num : 0;
+    coding.aspectDen = aspect.num > 0 ? aspect.den : 1;
+    const AVRational rate = stream->r_frame_rate.num > 0 ? stream->r_frame_rate : stream->avg_frame_rate;
+    if (p->codec_type == AVMEDIA_TYPE_VIDEO && rate.num > 0 && rate.den > 0) {
+        coding.rateNum = rate.num;
+        coding.rateDen = rate.den;
+    }
+    coding.sampleRate = p->sample_rate;
+    if (p->ch_layout.nb_channels > 0) {
+        char layout[64] = {};
+        av_channel_layout_describe(&p->ch_layout, layout, sizeof layout);
+        coding.channelLayout = QString::fromLatin1(layout);
+    }
+    coding.parameterSets = p->extradata_size > 0 ? hashOf(p->extradata, p->extradata_size) : 0;
+    return coding;
+}
+
+// Every packet from the file's start, on a context of its own: what was buffered while the streams
+// were sought is not counted twice, and no container has to seek back. A stream the first look
+// did not list is not counted.
+void countPackets(const QString &path, MediaProbe::Info &info, AVPacket *packet, const AVIOInterruptCB &interrupt)
+{
+    AVFormatContext *context = avformat_alloc_context();
+    if (!context) {
+        return;
+    }
+    context->interrupt_callback = interrupt;
+    if (avformat_open_input(&context, path.toUtf8().constData(), nullptr, nullptr) < 0) {
+        return;
+    }
+    const auto closeInput = qScopeGuard([&context] { avformat_close_input(&context); });
+    QList<std::pair<std::int64_t, std::int64_t>> span(info.streams.size(), { AV_NOPTS_VALUE, AV_NOPTS_VALUE });
+    for (auto &stream : info.streams) {
+        stream.coding.packets = 0;
+    }
+    while (av_read_frame(context, packet) >= 0) {
+        const int index = packet->stream_index;
+        if (index < info.streams.size()) {
+            auto &[first, last] = span[index];
+            if (packet->pts != AV_NOPTS_VALUE) {
+                first = first == AV_NOPTS_VALUE ? packet->pts : std::min(first, packet->pts);
+                last = last == AV_NOPTS_VALUE ? packet->pts + packet->duration : std::max(last, packet->pts + packet->duration);
+            }
+            ++info.streams[index].coding.packets;
+        }
+        av_packet_unref(packet);
+    }
+    for (qsizetype i = 0; i < info.streams.size() && i < qsizetype(context->nb_streams); ++i) {
+        if (span[i].first != AV_NOPTS_VALUE) {
+            info.streams[i].coding.seconds = double(span[i].second - span[i].first) * av_q2d(context->streams[i]->time_base);
+        }
+    }
+}
+}
+
 extern "C" Q_DECL_EXPORT void kestrune_read_media(
     const QString &path, int depthValue, MediaProbe::Control *control, const QString &demuxer, std::optional<MediaProbe::Info> *result)
 {
@@ -161,7 +236,8 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(
         for (unsigned i = 0; setAside && i < context->nb_streams; ++i) {
             context->streams[i]->discard = context->streams[i]->codecpar->codec_id == AV_CODEC_ID_NONE ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
         }
-        if ((codecUnknown || (depth == Depth::full && !headerSuffices())) && avformat_find_stream_info(context, nullptr) < 0) {
+        const bool framesWanted = depth == Depth::coding || depth == Depth::packets;
+        if ((codecUnknown || framesWanted || (depth == Depth::full && !headerSuffices())) && avformat_find_stream_info(context, nullptr) < 0) {
             return std::nullopt;
         }
         for (unsigned i = 0; setAside && i < context->nb_streams; ++i) {
@@ -177,10 +253,19 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(
                 info.durationEstimated = context->duration_estimation_method == AVFMT_DURATION_FROM_BITRATE;
             }
         }
+        if (context->start_time != AV_NOPTS_VALUE) {
+            info.start = static_cast<double>(context->start_time) / AV_TIME_BASE;
+        }
         info.chapters = int(context->nb_chapters);
         for (unsigned i = 0; i < context->nb_chapters; ++i) {
             const AVDictionaryEntry *title = av_dict_get(context->chapters[i]->metadata, "title", nullptr, 0);
             info.chapterTitles << (title ? QString::fromUtf8(title->value) : QString());
+        }
+        for (unsigned i = 0; framesWanted && i < context->nb_chapters; ++i) {
+            const AVChapter *chapter = context->chapters[i];
+            const AVDictionaryEntry *title = av_dict_get(chapter->metadata, "title", nullptr, 0);
+            info.chapterList.append({ double(chapter->start) * av_q2d(chapter->time_base), double(chapter->end) * av_q2d(chapter->time_base),
+                title ? QString::fromUtf8(title->value) : QString() });
         }
         for (unsigned i = 0; i < context->nb_streams; ++i) {
             const AVStream *stream = context->streams[i];
@@ -214,6 +299,9 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(
             if (read.kind == StreamKind::video) {
                 read.picture = pictureOf(stream);
             }
+            if (framesWanted) {
+                read.coding = codingOf(stream);
+            }
             info.streams.append(read);
         }
         // The library hands out cover art first, from memory, and some containers store it once more
@@ -223,6 +311,9 @@ extern "C" Q_DECL_EXPORT void kestrune_read_media(
         for (unsigned read = 0; packet && !info.holdsPackets && read <= 2 * context->nb_streams && av_read_frame(context, packet) >= 0; ++read) {
             info.holdsPackets = (context->streams[packet->stream_index]->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0;
             av_packet_unref(packet);
+        }
+        if (depth == Depth::packets && packet) {
+            countPackets(path, info, packet, context->interrupt_callback);
         }
         av_packet_free(&packet);
         return info;

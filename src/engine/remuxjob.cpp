@@ -3,6 +3,7 @@
 #include "engine/diskcall.h"
 #include "engine/ffmpegarguments.h"
 #include "engine/ffmpegprocess.h"
+#include "engine/joinsource.h"
 #include "engine/outputnaming.h"
 #include "engine/remuxchecks.h"
 #include "engine/sideinputreader.h"
@@ -291,8 +292,11 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
     }
 
     bool stalled = false;
-    auto probingInput = probe(m_input, MediaProbe::Depth::full, &stalled);
-    const auto inputInfo = co_await probingInput;
+    std::optional<MediaProbe::Info> inputInfo = m_join ? std::optional(m_join->joinedInfo()) : std::nullopt;
+    if (!m_join) {
+        auto probingInput = probe(m_input, MediaProbe::Depth::full, &stalled);
+        inputInfo = co_await probingInput;
+    }
     if (m_stopped) {
         co_return Outcome {};
     }
@@ -394,7 +398,8 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
     QStringList warnings;
     std::optional<RunError> failure;
     for (int attempts = 1;; ++attempts) {
-        auto running = runFFmpeg(FFmpegArguments::build(m_input, temporaryUrl, m_format, attempt, plan), duration);
+        QStringList arguments = FFmpegArguments::build(m_input, temporaryUrl, m_format, attempt, plan);
+        auto running = runFFmpeg(m_join ? m_join->arguments(arguments, m_input.toLocalFile()) : arguments, duration);
         failure = co_await running;
         if (m_stopped) {
             co_return Outcome {};
@@ -436,6 +441,13 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
                     .arg(m_input.fileName());
     } else if (inputInfo) {
         unfit = RemuxChecks::failureOnArrival(m_input.fileName(), inputInfo, outputInfo);
+    }
+    if (!unfit && m_join) {
+        auto checkingJoin = checkJoined(temporaryUrl, plan ? plan->leavingOut(attempt).tracks : QList<TrackPlan::Track>(), &notes);
+        unfit = co_await checkingJoin;
+        if (m_stopped) {
+            co_return Outcome {};
+        }
     }
     if (unfit) {
         auto removing = discardTemporary();

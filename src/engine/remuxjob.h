@@ -5,6 +5,7 @@
 #include "engine/remuxoutcome.h"
 #include "engine/retrypolicy.h"
 #include "engine/trackchoice.h"
+#include "engine/trackplan.h"
 
 #include <QFuture>
 #include <QObject>
@@ -19,6 +20,7 @@
 // that touches the disk runs on a worker thread, so a dead mount never blocks the caller's
 // thread; Stop is reported at once, even while a disk call or ffmpeg's death is still pending.
 class FFmpegProcess;
+struct JoinSource;
 
 class RemuxJob : public QObject
 {
@@ -34,6 +36,10 @@ public:
 
     RemuxJob(Settings settings, QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice = {});
     ~RemuxJob() override;
+
+    // Makes the job a join: `input` is the first part, and ffmpeg reads all the parts, checked and
+    // probed, as one. Side files are not joined. Before run().
+    void joinParts(JoinSource source);
 
     // Runs the whole remux once; must be called on the main thread, and only once.
     QCoro::Task<RemuxOutcome> run();
@@ -63,6 +69,8 @@ private:
     QCoro::Task<std::optional<RunError>> runFFmpeg(QStringList arguments, std::optional<double> duration);
     QCoro::Task<RemuxOutcome> remux();
     void wakeSoon();
+    // A join's read-back of the new file: none when every part arrived whole, else why not.
+    QCoro::Task<std::optional<QString>> checkJoined(QUrl output, QList<TrackPlan::Track> tracks, QStringList *notes);
 
     Settings m_settings;
     QUrl m_input;
@@ -76,4 +84,5 @@ private:
     FFmpegProcess *m_process = nullptr; // not a child: it may outlive the job until it can be reaped
     std::optional<OutputCommit::Temporary> m_temporary;
     QFuture<void> m_cleanUp;
+    std::shared_ptr<const JoinSource> m_join;
 };
