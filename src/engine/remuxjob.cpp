@@ -1,5 +1,7 @@
 #include "engine/remuxjob.h"
 
+#include "engine/remuxjobsteps.h"
+
 #include "engine/diskcall.h"
 #include "engine/ffmpegarguments.h"
 #include "engine/ffmpegprocess.h"
@@ -26,35 +28,7 @@
 
 namespace
 {
-using Outcome = RemuxOutcome;
-
-// Resumes the awaiting coroutine at the job's next wake. Every wake is queued, so the coroutine
-// never runs inside stop() or inside the process's own signal emission; after a wake it looks at
-// the state again, so a spare wake does no harm.
-class NextWake
-{
-public:
-    explicit NextWake(RemuxJob *job)
-        : m_job(job)
-    { }
-    bool await_ready() const noexcept { return false; }
-    void await_suspend(std::coroutine_handle<> handle)
-    {
-        auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = QObject::connect(m_job, &RemuxJob::woken, m_job, [handle, connection] {
-            QObject::disconnect(*connection);
-            handle.resume();
-        });
-    }
-    void await_resume() const noexcept { }
-
-private:
-    RemuxJob *m_job;
-};
-
-struct DeleteLater {
-    void operator()(QObject *object) const { object->deleteLater(); }
-};
+using namespace RemuxJobSteps;
 
 // Undecodable error output is shown as no text rather than as replacement characters.
 QString decodeStrictUtf8(const QByteArray &bytes)
@@ -67,33 +41,6 @@ QString decodeStrictUtf8(const QByteArray &bytes)
 QString errnoText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString stoppedAnswering(const QString &name)
-{
-    return QCoreApplication::translate("RemuxJob", "%1 stopped answering while it was read, so it was skipped. Check that its drive or share is still there.")
-        .arg(name);
-}
-
-Outcome failed(RunError error)
-{
-    return Outcome { false, std::move(error) };
-}
-
-Outcome failed(const QString &reason)
-{
-    return failed(RunError::platformError(reason));
-}
-
-// The plan again without the side files that went away since the file was added, each named in a note.
-TrackPlan planWithout(const MediaProbe::Info &info, OutputFormat format, TrackChoice choice, const QStringList &gone)
-{
-    choice.sideFiles.removeIf([&gone](const SideInput &input) { return gone.contains(input.path); });
-    TrackPlan plan = TrackPlan::make(info, format, choice);
-    for (const QString &path : gone) {
-        plan.notes << QCoreApplication::translate("RemuxJob", "%1 is no longer beside the video, so it was left out.").arg(QFileInfo(path).fileName());
-    }
-    return plan;
 }
 }
 
@@ -119,30 +66,6 @@ QThreadPool *RemuxJob::workers()
 void RemuxJob::wakeSoon()
 {
     QMetaObject::invokeMethod(this, &RemuxJob::woken, Qt::QueuedConnection);
-}
-
-template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T> future, bool *gaveUp)
-{
-    std::unique_ptr<QFutureWatcher<T>, DeleteLater> watcher(new QFutureWatcher<T>(this));
-    connect(watcher.get(), &QFutureWatcherBase::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
-    watcher->setFuture(future);
-    QTimer deadline;
-    if (gaveUp) {
-        deadline.setSingleShot(true);
-        connect(&deadline, &QTimer::timeout, this, &RemuxJob::woken, Qt::QueuedConnection);
-        deadline.start(m_settings.stallLimit);
-    }
-    // While the file is being saved, Stop no longer undoes that step: it is waited for.
-    while (!future.isFinished() && (m_saving || !m_stopped) && (!gaveUp || deadline.isActive())) {
-        co_await NextWake(this);
-    }
-    if (!future.isFinished() && gaveUp && !m_stopped) {
-        *gaveUp = true;
-    }
-    if (!future.isFinished()) {
-        co_return std::nullopt;
-    }
-    co_return future.result();
 }
 
 void RemuxJob::stop()
@@ -234,7 +157,7 @@ QCoro::Task<std::optional<RunError>> RemuxJob::runFFmpeg(QStringList arguments, 
         if (m_stopped || process->state() != FFmpegProcess::State::running) {
             break;
         }
-        co_await NextWake(this);
+        co_await RemuxJobSteps::NextWake(this);
     }
     if (m_stopped) {
         co_return std::nullopt;
@@ -271,81 +194,19 @@ QCoro::Task<std::optional<RunError>> RemuxJob::runFFmpeg(QStringList arguments, 
 
 QCoro::Task<RemuxOutcome> RemuxJob::remux()
 {
-    // A name that is not valid UTF-8 cannot pass through a QString: its bytes decode to U+FFFD
-    // and the path would name another file, or none. Refuse it rather than guess.
-    if (QFile::encodeName(m_input.toLocalFile()) != QByteArray::fromPercentEncoding(m_input.path(QUrl::FullyEncoded).toLatin1())) {
-        co_return failed(
-            QCoreApplication::translate("RemuxJob", "This file's name is not valid UTF-8, so it can't be handed to ffmpeg. Rename it and add it again."));
+    Inputs in;
+    auto looking = prepareInputs(in);
+    if (auto ended = co_await looking) {
+        co_return std::move(*ended);
     }
-    // A pipe or a device would be read forever; a missing file is left to ffmpeg's own words.
-    bool inputStuck = false;
-    auto checking = finished(DiskCall::run(m_input.toLocalFile(), [path = m_input.toLocalFile()] { return OutputCommit::inspectInput(path); }), &inputStuck);
-    const auto input = co_await checking;
-    if (inputStuck) {
-        co_return failed(stoppedAnswering(m_input.fileName()));
-    }
-    if (!input) {
-        co_return Outcome {};
-    }
-    if (!input->convertible) {
-        co_return failed(QCoreApplication::translate("RemuxJob", "%1 isn't a regular file, so it can't be converted.").arg(m_input.fileName()));
-    }
-
-    bool stalled = false;
-    std::optional<MediaProbe::Info> inputInfo = m_join ? std::optional(m_join->joinedInfo()) : std::nullopt;
-    if (!m_join) {
-        auto probingInput = probe(m_input, MediaProbe::Depth::full, &stalled);
-        inputInfo = co_await probingInput;
-    }
-    if (m_stopped) {
-        co_return Outcome {};
-    }
-    if (stalled) {
-        co_return failed(stoppedAnswering(m_input.fileName()));
-    }
-    if (inputInfo) {
-        if (const auto empty = RemuxChecks::nothingToConvert(m_input.fileName(), *inputInfo)) {
-            co_return failed(*empty);
-        }
-    }
-    // The tracks are chosen before anything is made: a file the rule skips leaves nothing behind.
-    // Without the source's tracks there is no plan: every stream is copied as it is.
-    std::optional<TrackPlan> plan = inputInfo ? std::optional(TrackPlan::make(*inputInfo, m_format, m_choice)) : std::nullopt;
-    if (const auto refused = inputInfo ? std::nullopt : UnreadableTracks::refusal(m_input.fileName(), m_choice)) {
-        co_return failed(*refused);
-    }
-    // Copies ffmpeg reads instead of a side file, and cover art for MKV, go into a folder that goes
-    // with this call.
-    std::optional<QTemporaryDir> scratch;
-    if (plan && !plan->sideInputs.isEmpty()) {
-        scratch.emplace(QDir::temp().filePath(QStringLiteral("kestrune-XXXXXX")));
-        bool sidesStuck = false;
-        auto looking = finished(
-            DiskCall::run(m_input.toLocalFile(),
-                [inputs = plan->sideInputs, folder = scratch->isValid() ? scratch->path() : QString()] { return SideInputReader::check(inputs, folder); }),
-            &sidesStuck);
-        const auto sides = co_await looking;
-        if (sidesStuck) {
-            co_return failed(stoppedAnswering(m_input.fileName()));
-        }
-        if (!sides) {
-            co_return Outcome {};
-        }
-        if (!sides->gone.isEmpty()) {
-            plan = planWithout(*inputInfo, m_format, m_choice, sides->gone);
-        }
-        for (SideInput &side : plan->sideInputs) {
-            side.path = sides->copies.value(side.path, side.path);
-        }
-    }
-    if (plan && (plan->skipped || plan->failure)) {
-        co_return failed(plan->skipped ? *plan->skipped : *plan->failure);
-    }
+    const std::optional<MediaProbe::Info> &inputInfo = in.info;
+    std::optional<TrackPlan> &plan = in.plan;
+    std::optional<QTemporaryDir> &scratch = in.scratch;
 
     const QString outputPath = m_output.toLocalFile();
     const QString folder = QFileInfo(outputPath).path();
     QFuture<OutputCommit::Prepared> preparing
-        = DiskCall::run(folder, [folder, permissions = input->permissions] { return OutputCommit::prepare(folder, permissions); });
+        = DiskCall::run(folder, [folder, permissions = in.permissions] { return OutputCommit::prepare(folder, permissions); });
     bool folderStuck = false;
     auto waitingForTemporary = finished(preparing, &folderStuck);
     const auto prepared = co_await waitingForTemporary;
@@ -423,54 +284,14 @@ QCoro::Task<RemuxOutcome> RemuxJob::remux()
         co_return failed(*failure);
     }
 
-    // ffmpeg exits 0 even when it wrote a stream as private data no player reads back, or
-    // silently left something out.
     QStringList notes;
-    bool outputStalled = false;
-    auto probingOutput = probe(temporaryUrl, MediaProbe::Depth::header, &outputStalled);
-    const auto outputInfo = co_await probingOutput;
-    if (m_stopped) {
-        co_return Outcome {};
-    }
-    // A read that gave up says nothing about the file; one that ended judges it, when the source
-    // could be read too (without that there is nothing to hold the new file against).
-    std::optional<QString> unfit;
-    if (outputStalled) {
-        unfit = QCoreApplication::translate(
-            "RemuxJob", "The new file of %1 stopped answering while it was checked, so it was not kept. Check that its drive or share is still there.")
-                    .arg(m_input.fileName());
-    } else if (inputInfo) {
-        unfit = RemuxChecks::failureOnArrival(m_input.fileName(), inputInfo, outputInfo);
-    }
-    if (!unfit && m_join) {
-        auto checkingJoin = checkJoined(temporaryUrl, plan ? plan->leavingOut(attempt).tracks : QList<TrackPlan::Track>(), &notes);
-        unfit = co_await checkingJoin;
-        if (m_stopped) {
-            co_return Outcome {};
+    auto judging = judge(in, temporaryUrl, attempt, notes, warnings);
+    if (auto ended = co_await judging) {
+        if (!m_stopped) {
+            auto removing = discardTemporary();
+            co_await removing;
         }
-    }
-    if (unfit) {
-        auto removing = discardTemporary();
-        co_await removing;
-        co_return failed(*unfit);
-    }
-    if (inputInfo && plan) {
-        notes << plan->notes;
-        warnings << plan->warnings;
-        // Only a file read back as the container that was written tells what it carries; one
-        // that libavformat takes for something else was not understood, so there is no verdict.
-        // It is held against the plan of the last attempt, not the source: what the container
-        // can't record was never meant to arrive.
-        if (outputInfo && RemuxChecks::readAsContainer(*outputInfo, m_format)) {
-            const MediaProbe::Info expected = plan->leavingOut(attempt).expected();
-            if (const QStringList lost = RemuxChecks::streamsLost(expected, *outputInfo); !lost.isEmpty()) {
-                auto removing = discardTemporary();
-                co_await removing;
-                co_return failed(RunError::streamsNotCarried(lost, m_format));
-            }
-            notes << RemuxChecks::notesOnArrival(*inputInfo, *outputInfo, m_format);
-            warnings << RemuxChecks::warningsOnArrival(*inputInfo, *outputInfo) << RemuxChecks::tracksAltered(expected, *outputInfo);
-        }
+        co_return std::move(*ended);
     }
 
     // The name asked for, or, when something took it meanwhile (or it is too long), the next

@@ -10,6 +10,7 @@
 #include <QFuture>
 #include <QObject>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <chrono>
 #include <memory>
@@ -68,6 +69,22 @@ private:
     QCoro::Task<std::optional<MediaProbe::Info>> probe(QUrl file, MediaProbe::Depth depth, bool *stalled);
     QCoro::Task<std::optional<RunError>> runFFmpeg(QStringList arguments, std::optional<double> duration);
     QCoro::Task<RemuxOutcome> remux();
+
+    // What the first step found: the source's tracks and the plan (none when the source couldn't
+    // be read), the source's permission bits, and a scratch folder for side copies and covers.
+    struct Inputs {
+        std::optional<MediaProbe::Info> info;
+        std::optional<TrackPlan> plan;
+        mode_t permissions = 0644;
+        std::optional<QTemporaryDir> scratch;
+    };
+    // The source and its side files looked at and the plan made, before anything is written. An
+    // outcome ends the job there (refused, skipped, stopped); none goes on with `inputs`.
+    QCoro::Task<std::optional<RemuxOutcome>> prepareInputs(Inputs &inputs);
+    // The new file read back and held against the plan of the last attempt. An outcome (a
+    // failure, or Stop) ends the job and the temporary goes; none keeps it, with the notes and
+    // warnings of the plan and the read-back added.
+    QCoro::Task<std::optional<RemuxOutcome>> judge(const Inputs &inputs, QUrl temporary, RemuxAttempt attempt, QStringList &notes, QStringList &warnings);
     void wakeSoon();
     // A join's read-back of the new file: none when every part arrived whole, else why not.
     QCoro::Task<std::optional<QString>> checkJoined(QUrl output, QList<TrackPlan::Track> tracks, QStringList *notes);

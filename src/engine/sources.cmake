@@ -24,7 +24,8 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/trackselection.h ${CMAKE_CURRENT_LIST_DIR}/trackselection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/remuxoutcome.h ${CMAKE_CURRENT_LIST_DIR}/remuxoutcome.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ffmpegarguments.h ${CMAKE_CURRENT_LIST_DIR}/ffmpegarguments.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/remuxjob.h ${CMAKE_CURRENT_LIST_DIR}/remuxjob.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/remuxjob.h ${CMAKE_CURRENT_LIST_DIR}/remuxjob.cpp ${CMAKE_CURRENT_LIST_DIR}/remuxjobsteps.h
+  ${CMAKE_CURRENT_LIST_DIR}/remuxjobinputs.cpp ${CMAKE_CURRENT_LIST_DIR}/remuxjobverdict.cpp
   ${CMAKE_CURRENT_LIST_DIR}/joincheck.h ${CMAKE_CURRENT_LIST_DIR}/joincheck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/joinsource.h ${CMAKE_CURRENT_LIST_DIR}/joinsource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/joinjob.h ${CMAKE_CURRENT_LIST_DIR}/joinjob.cpp)
