@@ -1,6 +1,7 @@
 #include "engine/remuxjob.h"
 
 #include "engine/diskcall.h"
+#include "engine/joinsource.h"
 #include "engine/remuxchecks.h"
 #include "engine/remuxjobsteps.h"
 #include "engine/sideinputreader.h"
