@@ -1,7 +1,5 @@
 #include "engine/remuxjob.h"
 
-#include "engine/remuxjobsteps.h"
-
 #include "engine/diskcall.h"
 #include "engine/ffmpegarguments.h"
 #include "engine/ffmpegprocess.h"
@@ -157,7 +155,7 @@ QCoro::Task<std::optional<RunError>> RemuxJob::runFFmpeg(QStringList arguments, 
         if (m_stopped || process->state() != FFmpegProcess::State::running) {
             break;
         }
-        co_await RemuxJobSteps::NextWake(this);
+        co_await RemuxJobSteps::NextWake<RemuxJob>(this);
     }
     if (m_stopped) {
         co_return std::nullopt;

@@ -2,15 +2,18 @@
 
 #include "engine/mediaprobe.h"
 #include "engine/outputcommit.h"
+#include "engine/remuxjobsteps.h"
 #include "engine/remuxoutcome.h"
 #include "engine/retrypolicy.h"
 #include "engine/trackchoice.h"
 #include "engine/trackplan.h"
 
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <chrono>
 #include <memory>
@@ -103,3 +106,28 @@ private:
     QFuture<void> m_cleanUp;
     std::shared_ptr<const JoinSource> m_join;
 };
+
+// Defined here for the files the job's steps live in.
+template<typename T> QCoro::Task<std::optional<T>> RemuxJob::finished(QFuture<T> future, bool *gaveUp)
+{
+    std::unique_ptr<QFutureWatcher<T>, RemuxJobSteps::DeleteLater> watcher(new QFutureWatcher<T>(this));
+    connect(watcher.get(), &QFutureWatcherBase::finished, this, &RemuxJob::woken, Qt::QueuedConnection);
+    watcher->setFuture(future);
+    QTimer deadline;
+    if (gaveUp) {
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, this, &RemuxJob::woken, Qt::QueuedConnection);
+        deadline.start(m_settings.stallLimit);
+    }
+    // While the file is being saved, Stop no longer undoes that step: it is waited for.
+    while (!future.isFinished() && (m_saving || !m_stopped) && (!gaveUp || deadline.isActive())) {
+        co_await RemuxJobSteps::NextWake<RemuxJob>(this);
+    }
+    if (!future.isFinished() && gaveUp && !m_stopped) {
+        *gaveUp = true;
+    }
+    if (!future.isFinished()) {
+        co_return std::nullopt;
+    }
+    co_return future.result();
+}

@@ -3,7 +3,6 @@
 #include "engine/diskcall.h"
 #include "engine/joinsource.h"
 #include "engine/remuxchecks.h"
-#include "engine/remuxjobsteps.h"
 #include "engine/sideinputreader.h"
 #include "engine/unreadabletracks.h"
 

@@ -1,7 +1,6 @@
 #include "engine/remuxjob.h"
 
 #include "engine/remuxchecks.h"
-#include "engine/remuxjobsteps.h"
 
 #include <QCoreApplication>
 
