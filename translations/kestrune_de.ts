@@ -234,6 +234,10 @@
         <source>Back to the rule</source>
         <translation>Zurück zur Regel</translation>
     </message>
+    <message>
+        <source>Chapters: %1</source>
+        <translation>Kapitel: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>

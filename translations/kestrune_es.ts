@@ -234,6 +234,10 @@
         <source>Back to the rule</source>
         <translation>Volver a la regla</translation>
     </message>
+    <message>
+        <source>Chapters: %1</source>
+        <translation>Capítulos: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>

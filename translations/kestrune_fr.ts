@@ -234,6 +234,10 @@
         <source>Back to the rule</source>
         <translation>Revenir à la règle</translation>
     </message>
+    <message>
+        <source>Chapters: %1</source>
+        <translation>Chapitres : %1</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>

@@ -232,6 +232,10 @@
         <source>Back to the rule</source>
         <translation>ルールに戻す</translation>
     </message>
+    <message>
+        <source>Chapters: %1</source>
+        <translation>チャプター: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>
