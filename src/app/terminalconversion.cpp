@@ -1,10 +1,10 @@
 #include "app/terminalconversion.h"
 
 #include "app/commandline.h"
-#include "app/trackslisting.h"
-#include "app/terminaltext.h"
 #include "app/terminaljoin.h"
 #include "app/terminalprogress.h"
+#include "app/terminaltext.h"
+#include "app/trackslisting.h"
 #include "app/translations.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"

@@ -1,6 +1,7 @@
 // What --show-tracks prints of a video's picture: the facts a player shows, and what a container
 // that can't hold one of them says instead.
 #include "app/trackslisting.h"
+
 #include "engine/trackplan.h"
 
 #include <QTest>
@@ -25,12 +26,13 @@ private Q_SLOTS:
                                                    << QStringList { "clip.mov: Every track", "  kept  0:0  video  -  hevc  Dolby Vision 8.4, HDR (HLG)" };
         MediaProbe::Picture hdr10;
         hdr10.primaries = "bt2020", hdr10.transfer = "smpte2084", hdr10.matrix = "bt2020nc", hdr10.masteringDisplay = true, hdr10.contentLight = true;
-        QTest::addRow("HDR10 into MP4") << hdr10 << OutputFormat::mp4 << QStringList { "clip.mov: Every track", "  kept  0:0  video  -  hevc  HDR10, mastering display, light level" };
+        QTest::addRow("HDR10 into MP4") << hdr10 << OutputFormat::mp4
+                                        << QStringList { "clip.mov: Every track", "  kept  0:0  video  -  hevc  HDR10, mastering display, light level" };
         MediaProbe::Picture upsideDown;
         upsideDown.rotation = 180;
         QTest::addRow("turned 180° into MKV") << upsideDown << OutputFormat::mkv
-                                               << QStringList { "clip.mov: Every track", "  kept  0:0  video  -  hevc  rotated 180°",
-                                                      "  MKV can't record that this video is upside down, so players will show it that way." };
+                                              << QStringList { "clip.mov: Every track", "  kept  0:0  video  -  hevc  rotated 180°",
+                                                     "  MKV can't record that this video is upside down, so players will show it that way." };
     }
     void picture()
     {
