@@ -234,6 +234,10 @@
         <source>Back to the rule</source>
         <translation>Zurück zur Regel</translation>
     </message>
+    <message>
+        <source>Chapters: %1</source>
+        <translation>Kapitel: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>
@@ -719,6 +723,10 @@
         <source>%1 of %2 chapters arrived.</source>
         <translation>%1 von %2 Kapiteln kamen an.</translation>
     </message>
+    <message>
+        <source>The video&apos;s mastering display and light level didn&apos;t arrive.</source>
+        <translation>Die Mastering-Display- und Lichtstärkedaten des Videos sind nicht angekommen.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -995,6 +1003,14 @@
     <message>
         <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
         <translation>Mit --to: auch das Hauptaudio jeder Datei behalten, gleich in welcher Sprache.</translation>
+    </message>
+    <message>
+        <source>mastering display</source>
+        <translation>Mastering-Display</translation>
+    </message>
+    <message>
+        <source>light level</source>
+        <translation>Lichtstärke</translation>
     </message>
 </context>
 <context>

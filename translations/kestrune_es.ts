@@ -234,6 +234,10 @@
         <source>Back to the rule</source>
         <translation>Volver a la regla</translation>
     </message>
+    <message>
+        <source>Chapters: %1</source>
+        <translation>Capítulos: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>
@@ -719,6 +723,10 @@
         <source>%1 of %2 chapters arrived.</source>
         <translation>Llegaron %1 de %2 capítulos.</translation>
     </message>
+    <message>
+        <source>The video&apos;s mastering display and light level didn&apos;t arrive.</source>
+        <translation>Los datos de pantalla de masterización y nivel de luz del vídeo no llegaron.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -995,6 +1003,14 @@
     <message>
         <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
         <translation>Con --to: conservar también el audio principal de cada archivo, sea cual sea su idioma.</translation>
+    </message>
+    <message>
+        <source>mastering display</source>
+        <translation>pantalla de masterización</translation>
+    </message>
+    <message>
+        <source>light level</source>
+        <translation>nivel de luz</translation>
     </message>
 </context>
 <context>

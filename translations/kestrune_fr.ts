@@ -234,6 +234,10 @@
         <source>Back to the rule</source>
         <translation>Revenir à la règle</translation>
     </message>
+    <message>
+        <source>Chapters: %1</source>
+        <translation>Chapitres : %1</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>
@@ -719,6 +723,10 @@
         <source>%1 of %2 chapters arrived.</source>
         <translation>%1 chapitres sur %2 sont arrivés.</translation>
     </message>
+    <message>
+        <source>The video&apos;s mastering display and light level didn&apos;t arrive.</source>
+        <translation>Les données d’écran de mastering et de niveau de lumière de la vidéo ne sont pas arrivées.</translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -995,6 +1003,14 @@
     <message>
         <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
         <translation>Avec --to : garder aussi l&apos;audio principal de chaque fichier, quelle que soit sa langue.</translation>
+    </message>
+    <message>
+        <source>mastering display</source>
+        <translation>écran de mastering</translation>
+    </message>
+    <message>
+        <source>light level</source>
+        <translation>niveau de lumière</translation>
     </message>
 </context>
 <context>

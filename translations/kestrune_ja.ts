@@ -232,6 +232,10 @@
         <source>Back to the rule</source>
         <translation>ルールに戻す</translation>
     </message>
+    <message>
+        <source>Chapters: %1</source>
+        <translation>チャプター: %1</translation>
+    </message>
 </context>
 <context>
     <name>FilesArea</name>
@@ -715,6 +719,10 @@
         <source>%1 of %2 chapters arrived.</source>
         <translation>%2 個のチャプターのうち %1 個が届きました。</translation>
     </message>
+    <message>
+        <source>The video&apos;s mastering display and light level didn&apos;t arrive.</source>
+        <translation>動画のマスタリングディスプレイと光レベルの情報が届きませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>RemuxJob</name>
@@ -988,6 +996,14 @@
     <message>
         <source>With --to: keep each file&apos;s main audio too, whatever its language.</source>
         <translation>--to と併用: 言語にかかわらず、各ファイルのメインの音声も残します。</translation>
+    </message>
+    <message>
+        <source>mastering display</source>
+        <translation>マスタリングディスプレイ</translation>
+    </message>
+    <message>
+        <source>light level</source>
+        <translation>光レベル</translation>
     </message>
 </context>
 <context>

@@ -38,7 +38,8 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/desktopfilerevealer.h ${CMAKE_CURRENT_LIST_DIR}/desktopfilerevealer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/applicationservice.h ${CMAKE_CURRENT_LIST_DIR}/applicationservice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/localpaths.h ${CMAKE_CURRENT_LIST_DIR}/localpaths.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/translations.h ${CMAKE_CURRENT_LIST_DIR}/translations.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/translations.h ${CMAKE_CURRENT_LIST_DIR}/translations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/terminalprogress.h ${CMAKE_CURRENT_LIST_DIR}/terminalprogress.cpp)
 # An X11 window is brought forward with the time of the user's click, sent to the window
 # manager directly.
 pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb)

@@ -1,9 +1,10 @@
 #include "app/terminalconversion.h"
 
 #include "app/commandline.h"
-#include "app/trackslisting.h"
-#include "app/terminaltext.h"
 #include "app/terminaljoin.h"
+#include "app/terminalprogress.h"
+#include "app/terminaltext.h"
+#include "app/trackslisting.h"
 #include "app/translations.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace
@@ -49,13 +49,6 @@ public:
 void printError(const QString &message)
 {
     std::fprintf(stderr, "kestrune: %s\n", qPrintable(TerminalText::printable(message)));
-}
-
-// The width of the terminal, so that the line redrawn in place never wraps.
-int terminalColumns(std::FILE *out)
-{
-    winsize size {};
-    return ::ioctl(::fileno(out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
 }
 
 std::optional<OutputFormat> formatNamed(const QString &name)
@@ -281,12 +274,7 @@ void TerminalConversion::rowChanged(int row)
     const QString name = file.url().fileName();
     if (const auto *converting = status.asConverting()) {
         if (m_onTerminal) {
-            QString line = name;
-            line += QStringLiteral("  ") + (converting->fraction ? ViewText::percent(*converting->fraction) : tr("Converting"));
-            if (converting->speed) {
-                line += QStringLiteral("  ") + ViewText::speed(*converting->speed);
-            }
-            printProgress(line);
+            printProgress(TerminalProgress::line(name, converting->fraction, converting->speed));
         }
         return;
     }
@@ -307,10 +295,7 @@ void TerminalConversion::rowChanged(int row)
 
 void TerminalConversion::printProgress(const QString &text)
 {
-    // Cut to the terminal's width: a wrapped line could not be redrawn in place.
-    const QByteArray line = TerminalText::printable(text.left(std::max(terminalColumns(m_out) - 1, 1))).toLocal8Bit();
-    std::fprintf(m_out, "\r\033[K%s", line.constData());
-    std::fflush(m_out);
+    TerminalProgress::draw(m_out, text);
     m_lineOpen = true;
 }
 

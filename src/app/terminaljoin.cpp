@@ -1,5 +1,6 @@
 #include "app/terminaljoin.h"
 
+#include "app/terminalprogress.h"
 #include "app/unixsignals.h"
 #include "engine/ffmpegrunner.h"
 #include "engine/joinjob.h"
@@ -11,6 +12,7 @@
 #include <QCoroFuture>
 #include <QFileInfo>
 #include <QtConcurrent>
+#include <unistd.h>
 
 namespace
 {
@@ -65,7 +67,8 @@ int run(TerminalConversion::Request request, std::FILE *out)
         joinError(QCoreApplication::translate("TerminalJoin", "Name at least two video files, or a folder of them, to join."));
         return TerminalConversion::failedStatus;
     }
-    const auto installed = FFmpegRunner({ QString(), FFmpegRunner::Locations::platformDefault().ffmpegSearchPaths }).locateFFmpeg();
+    // Found where a conversion finds it: beside the program first.
+    const auto installed = FFmpegRunner(FFmpegRunner::Locations::platformDefault()).locateFFmpeg();
     if (!installed && !request.showTracks) {
         joinError(RunError::ffmpegNotFound().errorDescription());
         return TerminalConversion::failedStatus;
@@ -88,7 +91,16 @@ int run(TerminalConversion::Request request, std::FILE *out)
     const QString output = OutputNaming::freePath(folder, OutputNaming::splitExtension(first).base, OutputFormats::fileExtension(request.format));
     TrackChoice choice;
     choice.rule = request.rule;
-    JoinJob job({ *installed, std::chrono::seconds(30), {}, request.keepDates }, parts, QUrl::fromLocalFile(output), request.format, {}, choice);
+    // The live line a conversion prints, redrawn on a terminal and gone before the result's line.
+    bool lineOpen = false;
+    ProgressHandler progress;
+    if (::isatty(::fileno(out)) == 1) {
+        progress = [out, first, &lineOpen](const ProgressParser::Progress &now) {
+            TerminalProgress::draw(out, TerminalProgress::line(first, now.fraction, now.speed));
+            lineOpen = true;
+        };
+    }
+    JoinJob job({ *installed, std::chrono::seconds(30), {}, request.keepDates }, parts, QUrl::fromLocalFile(output), request.format, progress, choice);
     std::optional<RemuxOutcome> outcome;
     QCoro::connect(job.run(), &job, [&outcome](RemuxOutcome result) {
         outcome = std::move(result);
@@ -97,8 +109,15 @@ int run(TerminalConversion::Request request, std::FILE *out)
     // A caught SIGPIPE, unlike an ignored one, is not handed on to ffmpeg.
     UnixSignals::quitOnTermination(UnixSignals::Output::mayClose);
     QCoreApplication::exec();
-    if (const int signal = UnixSignals::received(); signal != 0 && !outcome) {
+    if (lineOpen) {
+        std::fprintf(out, "\r\033[K");
+    }
+    if (const int signal = UnixSignals::received(); signal != 0) {
+        // As Stop: the run ends and takes its temporary with it before the program does.
         job.stop();
+        if (!outcome) {
+            QCoreApplication::exec();
+        }
         return 128 + signal;
     }
     if (!outcome || !outcome->succeeded()) {

@@ -65,6 +65,13 @@ QString pictureFacts(const MediaProbe::Picture &picture)
     } else if (picture.transfer == QLatin1String("smpte2084")) {
         facts << QStringLiteral("HDR10");
     }
+    // What the picture was mastered for, where the file's header says so.
+    if (picture.masteringDisplay) {
+        facts << QCoreApplication::translate("TerminalConversion", "mastering display");
+    }
+    if (picture.contentLight) {
+        facts << QCoreApplication::translate("TerminalConversion", "light level");
+    }
     return facts.join(QStringLiteral(", "));
 }
 

@@ -163,9 +163,13 @@ JoinJob::Checked JoinJob::check(const QList<QUrl> &parts, MediaProbe::Control *c
 
 QCoro::Task<RemuxOutcome> JoinJob::run()
 {
+    // The job may be gone when a step comes back (its window closed, its list cleared): the
+    // steps after one read it only while it lives, and what they need of it is held here.
+    const QPointer<JoinJob> self(this);
+    const std::shared_ptr<MediaProbe::Control> probe = m_probe;
     auto checking = QtConcurrent::run([parts = m_parts, control = m_probe] { return check(parts, control.get()); });
     Checked checked = co_await checking;
-    if (m_stopped) {
+    if (!self || m_stopped) {
         co_return RemuxOutcome { false, RunError::stopped() };
     }
     if (checked.unreadable) {
@@ -201,7 +205,7 @@ QCoro::Task<RemuxOutcome> JoinJob::run()
     std::unique_ptr<RemuxJob> job(m_job.data());
     auto remuxing = job->run();
     RemuxOutcome outcome = co_await remuxing;
-    m_probe->stop = true; // a count a failed run no longer needs ends here
+    probe->stop = true; // a count a failed run no longer needs ends here
     if (outcome.succeeded() && hadSideFiles) {
         outcome.notes << QCoreApplication::translate("JoinJob", "Files beside the parts were not joined.");
     }

@@ -121,6 +121,9 @@ QStringList pictureAltered(const MediaProbe::Info &expected, const MediaProbe::I
         if (!want.transfer.isEmpty() && (want.transfer != got.transfer || want.primaries != got.primaries)) {
             say(QCoreApplication::translate("RemuxChecks", "The video's colour tags didn't arrive as they were."));
         }
+        if ((want.masteringDisplay && !got.masteringDisplay) || (want.contentLight && !got.contentLight)) {
+            say(QCoreApplication::translate("RemuxChecks", "The video's mastering display and light level didn't arrive."));
+        }
         if (!want.tag.isEmpty() && want.tag != got.tag) {
             say(QCoreApplication::translate("RemuxChecks", "The video isn't marked %1, so Apple's players may not open it.").arg(want.tag));
         }

@@ -68,8 +68,10 @@ void TrackPlan::planPictures(const MediaProbe::Info &source)
             picture.dolbyVisionCompatibility = 0;
         }
         if (!recorded.colour) {
-            // Only a reading of the stream itself finds them, which the read-back doesn't do.
+            // Only a reading of the stream itself finds them, which the read-back doesn't do; the
+            // mastering display and light level too have no place in such a header.
             picture.primaries = picture.transfer = picture.matrix = QString();
+            picture.masteringDisplay = picture.contentLight = false;
         }
         track.recordedPicture = picture;
     }

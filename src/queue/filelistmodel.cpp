@@ -94,6 +94,7 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     case TrackSummaryRole:
     case TracksRole:
     case HasExceptionRole:
+    case ChaptersRole:
         return trackValue(index.row(), role);
     default:
         return statusValue(file.status(), role);
@@ -120,6 +121,7 @@ QHash<int, QByteArray> FileListModel::roleNames() const
         { TrackSummaryRole, "trackSummary" },
         { TracksRole, "tracks" },
         { HasExceptionRole, "hasException" },
+        { ChaptersRole, "chapters" },
     };
 }
 
@@ -159,6 +161,10 @@ QVariant FileListModel::trackValue(int row, int role) const
     }
     case TracksRole:
         return m_store.maps(row);
+    case ChaptersRole: {
+        const auto read = m_store.tracks(row);
+        return read && read->info ? read->info->chapters : 0;
+    }
     default:
         return {};
     }
@@ -185,7 +191,7 @@ void FileListModel::setTracks(const ReadTracks &read)
     }
     // One change for the lot, so thousands of readings cost the views one update.
     if (last >= 0) {
-        Q_EMIT dataChanged(index(first), index(last), { TracksReadRole, TrackSummaryRole, TracksRole });
+        Q_EMIT dataChanged(index(first), index(last), { TracksReadRole, TrackSummaryRole, TracksRole, ChaptersRole });
     }
 }
 

@@ -48,6 +48,7 @@ public:
         // fromSide, byException, tickable (a tick would change what the file gets).
         TracksRole,
         HasExceptionRole, // the user ticked or unticked a track of this file
+        ChaptersRole, // how many chapters the file holds; 0 until its tracks are read
     };
     Q_ENUM(Roles)
 

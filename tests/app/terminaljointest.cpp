@@ -5,6 +5,10 @@
 #include "engine/mediaprobe.h"
 #include "run.h"
 
+#include <QDirIterator>
+#include <csignal>
+#include <unistd.h>
+
 class TerminalJoinTest : public QObject
 {
     Q_OBJECT
@@ -64,6 +68,37 @@ private Q_SLOTS:
         QCOMPARE(joined->chapterList.size(), 11);
         QCOMPARE(joined->chapterList[10].title, "clip 10"); // the chapters follow the parts' order
         QCOMPARE(joined->streams.first().coding.packets, 110);
+    }
+
+    // Ctrl+C mid-join ends it as Stop does: exit 130, and neither the file nor a temporary left.
+    void interrupted()
+    {
+        // A copy of the program with a slow stand-in for ffmpeg beside it, found before any other.
+        QTemporaryDir bin(KESTRUNE_BINARY_DIR "/terminaljointest-XXXXXX"), work;
+        QVERIFY(::link(KESTRUNE_APP_PATH, qPrintable(bin.filePath("kestrune"))) == 0 || QFile::copy(KESTRUNE_APP_PATH, bin.filePath("kestrune")));
+        QVERIFY(QFile::copy(KESTRUNE_TEST_DATA_DIR "/slowffmpeg.sh", bin.filePath("ffmpeg")));
+        QVERIFY(QFile::setPermissions(bin.filePath("ffmpeg"), QFile::ReadOwner | QFile::ExeOwner));
+        // The list of parts is written in the temporary folder: its name keeps the stand-in running.
+        QVERIFY(QDir(work.path()).mkpath("slow"));
+        QProcess process;
+        process.setEnvironment({ "PATH=/usr/bin:/bin", "TMPDIR=" + work.filePath("slow") });
+        process.setChildProcessModifier([] { ::setpgid(0, 0); });
+        process.start(bin.filePath("kestrune"),
+            { "--join", "--to", "mkv", "--output-dir", work.path(), m_dir.filePath("clips/clip 0.mp4"), m_dir.filePath("clips/clip 1.mp4") });
+        const auto slowRunning = [&bin] {
+            QFile pid(bin.filePath("ffmpeg.pid")), command;
+            if (pid.open(QIODevice::ReadOnly))
+                command.setFileName("/proc/" + QString::fromLatin1(pid.readAll().trimmed()) + "/cmdline");
+            return command.open(QIODevice::ReadOnly) && command.readAll().startsWith("sleep");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(slowRunning(), 10000);
+        QVERIFY(::kill(-pid_t(process.processId()), SIGINT) == 0); // its group, as a terminal signals
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, 128 + SIGINT);
+        QStringList left;
+        for (QDirIterator it(work.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();)
+            left << QDir(work.path()).relativeFilePath(it.next());
+        QCOMPARE(left, QStringList { "slow" });
     }
 };
 

@@ -161,6 +161,21 @@ private Q_SLOTS:
         QCOMPARE(outcome->error ? outcome->error->errorCase() : RunError::Case::platformError, RunError::Case::stopped);
         QCOMPARE(leftovers(out.path(), {}), QStringList());
     }
+
+    // A job dropped while its parts are still being checked (a window closed, a list cleared):
+    // the check's end must not reach into the gone job, and nothing is written.
+    void droppedWhileChecking()
+    {
+        QTemporaryDir out;
+        auto *job = new JoinJob({ QUrl::fromLocalFile(m_ffmpeg), std::chrono::seconds(30), {}, true }, urls({ "clip0.mp4", "clip1.mp4", "clip2.mp4" }),
+            QUrl::fromLocalFile(out.filePath("joined.mkv")), OutputFormat::mkv, {});
+        auto running = job->run();
+        delete job;
+        const auto outcome = finishWithin(std::move(running), 60000);
+        QVERIFY(outcome);
+        QCOMPARE(outcome->error ? outcome->error->errorCase() : RunError::Case::platformError, RunError::Case::stopped);
+        QCOMPARE(leftovers(out.path(), {}), QStringList());
+    }
 };
 
 QTEST_GUILESS_MAIN(JoinTest)

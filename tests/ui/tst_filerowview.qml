@@ -79,12 +79,13 @@ ViewTestCase {
             { tag: "English unticked, then back to the rule", click: 1, back: true, kept: [true, true, false, true, true], exception: false },
             { tag: "video can't be unticked", click: 0, kept: [true, true, false, true, true], exception: false },
             { tag: "PGS refused by MP4 can't be ticked in", format: "mp4", click: 4, kept: [true, true, false, true, false], exception: false },
+            { tag: "with chapters, one line for them", click: -1, kept: [true, true, false, true, true], exception: false, chapters: 12 },
         ]
     }
 
     function test_trackList(data) {
         const view = makeView()
-        driver.setTracks("beach.mov", [{ kind: "video", codec: "h264", language: "und" }, { kind: "audio", codec: "aac", language: "eng", flags: "default" }, { kind: "audio", codec: "ac3", language: "ger" }, { kind: "subtitle", codec: "subrip", language: "eng", title: "Signs" }, { kind: "subtitle", codec: "hdmv_pgs_subtitle", language: "eng" }])
+        driver.setTracks("beach.mov", [{ kind: "video", codec: "h264", language: "und" }, { kind: "audio", codec: "aac", language: "eng", flags: "default" }, { kind: "audio", codec: "ac3", language: "ger" }, { kind: "subtitle", codec: "subrip", language: "eng", title: "Signs" }, { kind: "subtitle", codec: "hdmv_pgs_subtitle", language: "eng" }, { chapters: data.chapters || 0 }])
         vm.destination.outputFormat = data.format || "mkv"
         vm.tracks.rule = { audioLanguages: ["en"] }
         driver.addFiles([folder + "/beach.mov"])
@@ -111,6 +112,8 @@ ViewTestCase {
         compare(findAll(item, "trackLanguage").map(caption => caption.text), ["\u2014", "English", "German", "English", "English"], "no language is a dash")
         compare(lines()[2].Accessible.name, data.kept[2] ? "German audio, AC-3, kept" : "German audio, AC-3, left out, German: not in your languages")
         compare(lines()[3].Accessible.name, "English subtitles, SRT, Signs, kept" + (data.format === "mp4" ? ", Converted to MP4's text format" : ""))
+        const chapters = find(item, "chaptersLine")
+        compare(chapters.visible ? chapters.text : "", data.chapters ? "Chapters: " + data.chapters : "", "chapters as one line, none without")
     }
 
     // The row's buttons only ask; the list reveals or removes that file.

@@ -162,6 +162,10 @@ FileTracks UiTestDriver::readTracks(const QString &path) const
     FileTracks tracks { MediaProbe::Info { 60.0, false, {}, u"matroska,webm"_qs, 0, true }, {} };
     for (const QVariant &entry : m_tracks.value(name)) {
         const QVariantMap track = entry.toMap();
+        if (track.contains(u"chapters"_qs)) {
+            tracks.info->chapters = track.value(u"chapters"_qs).toInt();
+            continue;
+        }
         const QString side = track.value(u"side"_qs).toString();
         if (!side.isEmpty()) {
             const QList<SideFiles::File> found = SideFiles::belongingTo(name, { side }, {});

@@ -59,7 +59,7 @@ public:
     // The tracks the model reads for files with this name (the last part of the path): maps with
     // kind ("video", "audio", "subtitle"), codec, language, title and flags ("default forced
     // hearingImpaired visualImpaired commentary"), or side (a file name beside the video) and
-    // codec. Files with no tracks set can't be read as media.
+    // codec, or chapters (how many the file holds). Files with no tracks set can't be read as media.
     Q_INVOKABLE void setTracks(const QString &name, const QVariantList &tracks);
     // What the next folder panel answers; empty for cancel. The add-files panel is always
     // cancelled.

@@ -30,6 +30,7 @@ FocusScope {
     required property string trackSummary
     required property var tracks
     required property bool hasException
+    required property int chapters
 
     // Files after the first live in the group, inset by its padding.
     readonly property bool inGroup: index >= 1
@@ -118,6 +119,7 @@ FocusScope {
             trackSummary: entry.trackSummary
             tracks: entry.tracks
             hasException: entry.hasException
+            chapters: entry.chapters
             tracksOpen: entry.openTracks[entry.fileId] === true
             batchRunning: entry.vm.batch.isConverting
             onRevealRequested: entry.vm.revealFile(entry.fileId)

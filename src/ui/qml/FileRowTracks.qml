@@ -12,6 +12,8 @@ ColumnLayout {
     property string trackSummary
     property var tracks: []
     property bool hasException: false
+    // The file's chapters, one line below its tracks.
+    property int chapters: 0
     property bool tracksOpen: false
     property bool showsTracks: false
     // A skip already stands above as the row's reason.
@@ -71,6 +73,11 @@ ColumnLayout {
                     track: tracksPart.tracks[index]
                     onKeptToggled: kept => tracksPart.trackKeptToggled(track.key, kept)
                 }
+            }
+            WindowText {
+                objectName: "chaptersLine"
+                visible: tracksPart.chapters > 0
+                text: qsTranslate("FileRowView", "Chapters: %1").arg(tracksPart.chapters)
             }
         }
         // qmllint enable unqualified

@@ -30,6 +30,7 @@ Item {
     property string trackSummary
     property var tracks: []
     property bool hasException: false
+    property int chapters: 0
     property bool tracksOpen: false
 
     signal revealRequested
@@ -167,6 +168,7 @@ Item {
                 trackSummary: row.trackSummary
                 tracks: row.tracks
                 hasException: row.hasException
+                chapters: row.chapters
                 tracksOpen: row.tracksOpen
                 showsTracks: row.showsTracks
                 summaryIsReason: row.isFailed && row.reason === row.trackSummary
