@@ -160,6 +160,7 @@ private Q_SLOTS:
         QVERIFY(outcome);
         QCOMPARE(outcome->error ? outcome->error->errorCase() : RunError::Case::platformError, RunError::Case::stopped);
         QCOMPARE(leftovers(out.path(), {}), QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(childrenReaped(), 10000);
     }
 
     // A job dropped while its parts are still being checked (a window closed, a list cleared):
@@ -175,6 +176,7 @@ private Q_SLOTS:
         QVERIFY(outcome);
         QCOMPARE(outcome->error ? outcome->error->errorCase() : RunError::Case::platformError, RunError::Case::stopped);
         QCOMPARE(leftovers(out.path(), {}), QStringList());
+        QTRY_VERIFY_WITH_TIMEOUT(childrenReaped(), 10000);
     }
 };
 

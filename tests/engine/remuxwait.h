@@ -34,6 +34,20 @@ inline std::optional<FFmpegRunner::RemuxOutcome> finishWithin(QCoro::Task<FFmpeg
     return *result;
 }
 
+// Whether every child this process started is gone and reaped: a stopped ffmpeg is killed at
+// once but reaped later, and its process object goes with it, so a test that ends before then
+// leaves that object behind for the leak checker.
+inline bool childrenReaped()
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile children(tasks.filePath(task + QStringLiteral("/children")));
+        if (children.open(QIODevice::ReadOnly) && !children.readAll().trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
 inline bool writeFile(const QString &path, const QByteArray &content, QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner)
 {
     QFile file(path);
