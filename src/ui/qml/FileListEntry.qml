@@ -60,10 +60,8 @@ FocusScope {
             return;
         event.accepted = true;
         const to = entry.index + (event.key === Qt.Key_Up ? -1 : 1);
-        if (entry.vm.join.moveFile(entry.index, to)) {
-            entry.list.currentIndex = to;
-            entry.forceActiveFocus(Qt.OtherFocusReason);
-        }
+        // The list moves this entry with its row, so the keyboard stays on it.
+        entry.vm.join.moveFile(entry.index, to);
     }
 
     // Delete removes the row, from the row or from its button; not the file in work.
