@@ -48,6 +48,17 @@
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
+    <message numerus="yes">
+        <source>One file made from %n parts</source>
+        <translation>
+            <numerusform>Eine Datei aus %n Teil erstellt</numerusform>
+            <numerusform>Eine Datei aus %n Teilen erstellt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not joined</source>
+        <translation>Nicht zusammengefügt</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -99,6 +110,14 @@
     <message>
         <source>ffmpeg not found: install the ffmpeg package</source>
         <translation>ffmpeg nicht gefunden: Bitte das Paket ffmpeg installieren</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>Zusammenfügen…</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Zusammenfügen</translation>
     </message>
 </context>
 <context>
@@ -179,6 +198,13 @@
     <message>
         <source>ffmpeg was ended by signal %1 (%2): %3</source>
         <translation>ffmpeg wurde durch Signal %1 (%2) beendet: %3</translation>
+    </message>
+</context>
+<context>
+    <name>FileListEntry</name>
+    <message>
+        <source>Part %1 of %2</source>
+        <translation>Teil %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -343,6 +369,17 @@
     <message>
         <source>the audio was encoded with other settings</source>
         <translation>der Ton wurde mit anderen Einstellungen kodiert</translation>
+    </message>
+</context>
+<context>
+    <name>JoinCheckBox</name>
+    <message>
+        <source>Join into one file</source>
+        <translation>Zu einer Datei zusammenfügen</translation>
+    </message>
+    <message>
+        <source>Makes one file of the listed files, in the order shown. Alt+Up and Alt+Down move a file.</source>
+        <translation>Macht aus den aufgelisteten Dateien eine Datei, in der gezeigten Reihenfolge. Alt+Pfeil nach oben und Alt+Pfeil nach unten verschieben eine Datei.</translation>
     </message>
 </context>
 <context>
@@ -814,6 +851,10 @@
             <numerusform>%1 und %n weitere haben nicht mehr geantwortet und wurden daher nicht hinzugefügt. Prüfen Sie, ob das Laufwerk oder die Freigabe noch verfügbar ist.</numerusform>
             <numerusform>%1 und %n weitere haben nicht mehr geantwortet und wurden daher nicht hinzugefügt. Prüfen Sie, ob das Laufwerk oder die Freigabe noch verfügbar ist.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The folder for the joined file stopped answering, so nothing was joined.</source>
+        <translation>Der Ordner für die zusammengefügte Datei antwortete nicht mehr, daher wurde nichts zusammengefügt.</translation>
     </message>
 </context>
 <context>

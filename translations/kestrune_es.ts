@@ -48,6 +48,17 @@
         <source>Clear</source>
         <translation>Limpiar</translation>
     </message>
+    <message numerus="yes">
+        <source>One file made from %n parts</source>
+        <translation>
+            <numerusform>Un archivo creado a partir de %n parte</numerusform>
+            <numerusform>Un archivo creado a partir de %n partes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not joined</source>
+        <translation>No unido</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -99,6 +110,14 @@
     <message>
         <source>ffmpeg not found: install the ffmpeg package</source>
         <translation>No se encontró ffmpeg: instale el paquete ffmpeg</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>Uniendo…</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Unir</translation>
     </message>
 </context>
 <context>
@@ -179,6 +198,13 @@
     <message>
         <source>ffmpeg was ended by signal %1 (%2): %3</source>
         <translation>ffmpeg terminó por la señal %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>FileListEntry</name>
+    <message>
+        <source>Part %1 of %2</source>
+        <translation>Parte %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -343,6 +369,17 @@
     <message>
         <source>the audio was encoded with other settings</source>
         <translation>el audio se codificó con otros ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>JoinCheckBox</name>
+    <message>
+        <source>Join into one file</source>
+        <translation>Unir en un solo archivo</translation>
+    </message>
+    <message>
+        <source>Makes one file of the listed files, in the order shown. Alt+Up and Alt+Down move a file.</source>
+        <translation>Crea un solo archivo con los archivos de la lista, en el orden mostrado. Alt+Arriba y Alt+Abajo mueven un archivo.</translation>
     </message>
 </context>
 <context>
@@ -814,6 +851,10 @@
             <numerusform>%1 y %n más dejaron de responder, así que no se añadieron. Compruebe que su unidad o recurso compartido sigue disponible.</numerusform>
             <numerusform>%1 y %n más dejaron de responder, así que no se añadieron. Compruebe que su unidad o recurso compartido sigue disponible.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The folder for the joined file stopped answering, so nothing was joined.</source>
+        <translation>La carpeta del archivo unido dejó de responder, así que no se unió nada.</translation>
     </message>
 </context>
 <context>

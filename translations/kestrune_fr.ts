@@ -48,6 +48,17 @@
         <source>Clear</source>
         <translation>Effacer</translation>
     </message>
+    <message numerus="yes">
+        <source>One file made from %n parts</source>
+        <translation>
+            <numerusform>Un fichier créé à partir de %n partie</numerusform>
+            <numerusform>Un fichier créé à partir de %n parties</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not joined</source>
+        <translation>Non assemblé</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -99,6 +110,14 @@
     <message>
         <source>ffmpeg not found: install the ffmpeg package</source>
         <translation>ffmpeg introuvable&#xa0;: installez le paquet ffmpeg</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>Assemblage…</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>Assembler</translation>
     </message>
 </context>
 <context>
@@ -179,6 +198,13 @@
     <message>
         <source>ffmpeg was ended by signal %1 (%2): %3</source>
         <translation>ffmpeg a été arrêté par le signal %1 (%2)&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>FileListEntry</name>
+    <message>
+        <source>Part %1 of %2</source>
+        <translation>Partie %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -343,6 +369,17 @@
     <message>
         <source>the audio was encoded with other settings</source>
         <translation>l&apos;audio a été encodé avec d&apos;autres réglages</translation>
+    </message>
+</context>
+<context>
+    <name>JoinCheckBox</name>
+    <message>
+        <source>Join into one file</source>
+        <translation>Assembler en un seul fichier</translation>
+    </message>
+    <message>
+        <source>Makes one file of the listed files, in the order shown. Alt+Up and Alt+Down move a file.</source>
+        <translation>Crée un seul fichier à partir des fichiers listés, dans l’ordre affiché. Alt+Haut et Alt+Bas déplacent un fichier.</translation>
     </message>
 </context>
 <context>
@@ -814,6 +851,10 @@
             <numerusform>%1 et %n autre ont cessé de répondre, ils n&apos;ont donc pas été ajoutés. Vérifiez que leur disque ou leur partage est toujours présent.</numerusform>
             <numerusform>%1 et %n autres ont cessé de répondre, ils n&apos;ont donc pas été ajoutés. Vérifiez que leur disque ou leur partage est toujours présent.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The folder for the joined file stopped answering, so nothing was joined.</source>
+        <translation>Le dossier du fichier assemblé ne répond plus, rien n’a donc été assemblé.</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,16 @@
         <source>Clear</source>
         <translation>クリア</translation>
     </message>
+    <message numerus="yes">
+        <source>One file made from %n parts</source>
+        <translation>
+            <numerusform>%n 個のパートから 1 つのファイルを作成しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not joined</source>
+        <translation>結合されませんでした</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -97,6 +107,14 @@
     <message>
         <source>ffmpeg not found: install the ffmpeg package</source>
         <translation>ffmpeg が見つかりません: ffmpeg パッケージをインストールしてください</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>結合中…</translation>
+    </message>
+    <message>
+        <source>Join</source>
+        <translation>結合</translation>
     </message>
 </context>
 <context>
@@ -177,6 +195,13 @@
     <message>
         <source>ffmpeg was ended by signal %1 (%2): %3</source>
         <translation>ffmpeg がシグナル %1 (%2) で終了しました: %3</translation>
+    </message>
+</context>
+<context>
+    <name>FileListEntry</name>
+    <message>
+        <source>Part %1 of %2</source>
+        <translation>パート %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -341,6 +366,17 @@
     <message>
         <source>the audio was encoded with other settings</source>
         <translation>音声が別の設定でエンコードされています</translation>
+    </message>
+</context>
+<context>
+    <name>JoinCheckBox</name>
+    <message>
+        <source>Join into one file</source>
+        <translation>1 つのファイルに結合</translation>
+    </message>
+    <message>
+        <source>Makes one file of the listed files, in the order shown. Alt+Up and Alt+Down move a file.</source>
+        <translation>一覧のファイルを表示順に 1 つのファイルにまとめます。Alt+上 と Alt+下 でファイルを移動します。</translation>
     </message>
 </context>
 <context>
@@ -808,6 +844,10 @@
         <translation>
             <numerusform>%1 とほか %n 件の応答がなくなったため、追加しませんでした。ドライブまたは共有がまだ接続されているか確認してください。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The folder for the joined file stopped answering, so nothing was joined.</source>
+        <translation>結合ファイルのフォルダーが応答しなくなったため、何も結合されませんでした。</translation>
     </message>
 </context>
 <context>

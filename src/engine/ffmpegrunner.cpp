@@ -1,6 +1,7 @@
 #include "engine/ffmpegrunner.h"
 
 #include "engine/ffmpegarguments.h"
+#include "engine/joinjob.h"
 #include "engine/remuxjob.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,7 @@ QStringList FFmpegRunner::buildArguments(const QUrl &input, const QUrl &output, 
 
 struct FFmpegRunner::Shared {
     QList<QPointer<RemuxJob>> jobs;
+    QList<QPointer<JoinJob>> joins;
     std::chrono::milliseconds stallLimit = std::chrono::seconds(30);
     std::function<void(MediaProbe::Control &)> probeHook;
     bool keepDates = true;
@@ -139,11 +141,17 @@ void FFmpegRunner::stopRunning(std::chrono::milliseconds)
             job->stop();
         }
     }
+    for (const QPointer<JoinJob> &join : std::as_const(m_shared->joins)) {
+        if (join) {
+            join->stop();
+        }
+    }
 }
 
 bool FFmpegRunner::hasRunsInFlight() const
 {
-    return std::any_of(m_shared->jobs.cbegin(), m_shared->jobs.cend(), [](const QPointer<RemuxJob> &job) { return !job.isNull(); });
+    return std::any_of(m_shared->jobs.cbegin(), m_shared->jobs.cend(), [](const QPointer<RemuxJob> &job) { return !job.isNull(); })
+        || std::any_of(m_shared->joins.cbegin(), m_shared->joins.cend(), [](const QPointer<JoinJob> &join) { return !join.isNull(); });
 }
 
 namespace
@@ -171,4 +179,20 @@ QCoro::Task<FFmpegRunner::RemuxOutcome> runJob(std::shared_ptr<FFmpegRunner::Sha
 QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice)
 {
     return runJob(m_shared, locateFFmpeg(), std::move(input), std::move(output), format, std::move(onProgress), std::move(choice));
+}
+
+QCoro::Task<FFmpegRunner::RemuxOutcome> FFmpegRunner::join(QList<QUrl> parts, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice)
+{
+    const std::optional<QUrl> executable = locateFFmpeg();
+    if (!executable) {
+        co_return RemuxOutcome { false, RunError::ffmpegNotFound() };
+    }
+    const std::shared_ptr<Shared> shared = m_shared; // the coroutine may outlive the runner
+    std::unique_ptr<JoinJob, DeleteLater> job(new JoinJob({ *executable, shared->stallLimit, shared->probeHook, shared->keepDates }, std::move(parts),
+        std::move(output), format, std::move(onProgress), std::move(choice)));
+    shared->joins.append(job.get());
+    auto running = job->run();
+    auto outcome = co_await running;
+    shared->joins.removeAll(job.get());
+    co_return outcome;
 }

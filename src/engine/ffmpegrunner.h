@@ -64,6 +64,9 @@ public:
     // onProgress is always called there, in block order. `choice` says which tracks go in (by
     // default every one, as the source has them).
     virtual QCoro::Task<RemuxOutcome> remux(QUrl input, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice = {});
+    // Joins `parts`, in order, into one new file at `output` (a free name): checked before a byte
+    // is written, progress over the whole join, stopped by stopRunning() like a remux.
+    virtual QCoro::Task<RemuxOutcome> join(QList<QUrl> parts, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice = {});
 
     // With a plan, each of its tracks is named, with its codec, flags, language and title; the
     // retry leaves out of it what it must. Without one (the source could not be read) every

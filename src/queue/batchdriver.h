@@ -43,6 +43,10 @@ public:
 
     // Converts the files queued now, by identity; the caller has checked that a batch may start.
     QCoro::Task<void> convert(bool keepDates);
+    // Joins every listed file, in list order, into one new file named after the first: each row
+    // is a part, converting together, and each ends showing the joined file or why it failed.
+    // Stop puts every part back in the queue; nothing is left.
+    QCoro::Task<void> join(bool keepDates);
     // Ends the batch at once, without waiting for ffmpeg to die: the file in work goes back to
     // queued (or done, if its file was already written; or, while its file is being saved, to
     // what came of that), the rest stay as they are. Nothing while idle.
@@ -64,6 +68,8 @@ private:
     QCoro::Task<void> convertFile(int batch, QUuid id);
     QCoro::Task<void> awaitTracks(QUuid id);
     QCoro::Task<std::optional<FFmpegRunner::RemuxOutcome>> runFile(const InputFile &file, QUrl output, OutputFormat format, TrackChoice choice);
+    QCoro::Task<std::optional<QString>> nameOutput(int batch, QUrl source);
+    void setParts(const QList<QUuid> &parts, const InputFile::FileStatus &status);
     QCoro::Task<bool> holdInView(int batch, std::chrono::steady_clock::time_point start);
 
     FileListModel *m_files;

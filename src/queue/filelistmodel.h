@@ -114,6 +114,8 @@ public:
     void setTracks(const ReadTracks &read);
     void setTrackExceptions(int row, const QHash<QString, bool> &exceptions);
     void setStatus(int row, const InputFile::FileStatus &status);
+    // Moves one row to `to`, its tracks and exceptions with it; false when either row is not listed.
+    bool moveFile(int from, int to);
     // Removes every record for which `pred` holds, keeping the order of the others.
     template<typename Pred> void removeIf(Pred pred);
 

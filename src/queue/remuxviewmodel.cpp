@@ -84,6 +84,7 @@ RemuxViewModel::RemuxViewModel(Dependencies dependencies, QObject *parent)
     m_tracks = d->tracks = new TrackRuleModel(
         d->files, [this] { return outputFormat(); }, [this](const QString &fileId) { return d->choosableRow(fileId); }, this);
     m_tracks->restore(d->settings.get());
+    m_join = new JoinModel(d->files, std::move(dependencies.checkJoin), [this] { return !isConverting(); }, this);
     d->files->setPlanContext(m_tracks->rule(), d->destination->format());
     connect(d->destination.get(), &OutputDestination::formatChanged, this, [this] { d->files->setPlanContext(m_tracks->rule(), d->destination->format()); });
     connect(m_tracks, &TrackRuleModel::sideFilesAdded, this, [this] {
@@ -203,6 +204,14 @@ QCoro::Task<void> RemuxViewModel::convert()
 {
     refreshFfmpegAvailable();
     if (d->files->count() == 0 || isConverting() || !ffmpegAvailable()) {
+        co_return;
+    }
+    // A join runs only over parts the check has passed, in the order listed.
+    if (m_join->isOn()) {
+        if (m_join->isReady()) {
+            QCoro::Task<void> joining = d->driver->join(m_destination->keepFileDates());
+            co_await joining;
+        }
         co_return;
     }
     QCoro::Task<void> converting = d->driver->convert(m_destination->keepFileDates());

@@ -8,6 +8,7 @@
 #include "queue/destinationmodel.h"
 #include "queue/filelistmodel.h"
 #include "queue/inputfile.h"
+#include "queue/joinmodel.h"
 #include "queue/platformservices.h"
 #include "queue/trackrulemodel.h"
 
@@ -37,6 +38,7 @@ class RemuxViewModel : public QObject
     Q_PROPERTY(BatchModel *batch READ batch CONSTANT)
     Q_PROPERTY(DestinationModel *destination READ destination CONSTANT)
     Q_PROPERTY(TrackRuleModel *tracks READ tracks CONSTANT)
+    Q_PROPERTY(JoinModel *join READ join CONSTANT)
 
 public:
     using Clock = BatchDriver::Clock;
@@ -61,6 +63,8 @@ public:
         // Reads a listed file's tracks, on a worker, a few at a time per mount (tests stand in
         // for the files with it). Default: FileTracks::read.
         std::function<FileTracks(const QString &path, bool withSideFiles)> readTracks;
+        // Checks whether the listed files can be joined, on a worker. Default: over their probes.
+        JoinModel::Check checkJoin;
     };
 
     explicit RemuxViewModel(QObject *parent = nullptr);
@@ -70,6 +74,7 @@ public:
     [[nodiscard]] BatchModel *batch() const { return m_batch; }
     [[nodiscard]] DestinationModel *destination() const { return m_destination; }
     [[nodiscard]] TrackRuleModel *tracks() const { return m_tracks; }
+    [[nodiscard]] JoinModel *join() const { return m_join; }
 
     // State; what the parts hold, read and set from C++ as well.
     [[nodiscard]] const QList<InputFile> &files() const;
@@ -163,4 +168,5 @@ private:
     BatchModel *m_batch = nullptr;
     DestinationModel *m_destination = nullptr;
     TrackRuleModel *m_tracks = nullptr;
+    JoinModel *m_join = nullptr;
 };

@@ -19,6 +19,7 @@ class TrackStore
 public:
     void appendRows(int count);
     void removeRows(int first, int count);
+    void moveRow(int from, int to) { m_rows.move(from, to); }
 
     [[nodiscard]] bool read(int row) const { return m_rows.at(row).read; }
     // A new reading of the row: its generation, which only it will be taken with.

@@ -15,6 +15,7 @@ list(APPEND KESTRUNE_QML_FILES
   ${CMAKE_CURRENT_LIST_DIR}/qml/LanguagePicker.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/TrackLine.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/WindowCheckBox.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/JoinCheckBox.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/WindowRadioButton.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/BatchStatus.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FilesArea.qml

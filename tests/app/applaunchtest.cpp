@@ -139,11 +139,11 @@ private Q_SLOTS:
     }
 
     // Browse opens the file dialog transient for the window: raising the window never hides it.
-    // The reader finds the rule for the tracks by its name, and the button that edits it.
+    // The reader finds the rule for the tracks by its name, the button that edits it, and the join switch.
     void browseDialogBelongsToWindow()
     {
         start(KESTRUNE_APP_PATH, {}, m_env);
-        const QString seen = "\n +push button 'Browse…'[\\s\\S]*\n +[a-z ]+ 'Tracks: Keeping every track'[^\n]*\n +push button 'Edit…'";
+        const QString seen = "\n +push button 'Browse…'[\\s\\S]*\n +[a-z ]+ 'Tracks: Keeping every track'[^\n]*\n +push button 'Edit…'[\\s\\S]*\n +check box 'Join[^']*'";
         const QString tree = readerSees(seen);
         QVERIFY2(tree.contains(QRegularExpression(seen)), qPrintable(tree));
         // The press is answered once the dialog closes, so it is left running.

@@ -84,6 +84,17 @@ public:
                                                   : QStringList() };
     }
 
+    // A join runs as a remux of its first part, scripted by that part's name.
+    QCoro::Task<RemuxOutcome> join(QList<QUrl> parts, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice) override
+    {
+        QStringList names;
+        for (const QUrl &part : std::as_const(parts))
+            names.append(part.fileName());
+        joined.append(names.join(u'+'));
+        return remux(parts.value(0), std::move(output), format, std::move(onProgress), std::move(choice));
+    }
+    QStringList joined; // each join's parts, "a.mov+b.mov"
+
     struct Parked {
         FakeRunner *runner;
         [[nodiscard]] bool await_ready() const noexcept { return false; }
@@ -127,6 +138,8 @@ struct Harness {
     std::function<void()> onWalk; // runs on the walker before each entry
     // Reads a file's tracks, on a worker; none: no tracks.
     std::function<FileTracks(const QString &path, bool withSideFiles)> onRead;
+    // Checks the parts of a join, on a worker; none: they fit.
+    JoinModel::Check onJoinCheck;
     FakeRunner *runner; // null when another engine was given
     FakeServices *picker = new FakeServices;
     std::unique_ptr<RemuxViewModel> vm;
@@ -166,6 +179,7 @@ struct Harness {
             deps.sleeper = nullptr;
         deps.diskStallLimit = stallLimit;
         deps.readTracks = [this](const QString &path, bool withSideFiles) { return onRead ? onRead(path, withSideFiles) : FileTracks {}; };
+        deps.checkJoin = [this](const QList<QUrl> &parts) { return onJoinCheck ? onJoinCheck(parts) : JoinModel::Verdict {}; };
         vm = std::make_unique<RemuxViewModel>(std::move(deps));
         tester = std::make_unique<QAbstractItemModelTester>(vm->fileModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         QObject::connect(vm->fileModel(), &QAbstractItemModel::modelAboutToBeReset, [] { QFAIL("the list was reset"); });

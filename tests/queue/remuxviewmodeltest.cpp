@@ -591,6 +591,127 @@ private Q_SLOTS:
         h.vm->setSameAsInput(setting[3] == u"1");
         QCOMPARE(QCoro::waitFor(h.vm->outputURL(h.url(setting[0]))), h.url(setting[4]));
     }
+
+    // A part moves with its tracks and exceptions, as one move the views follow; not during a batch.
+    void moveFile_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("converting");
+        QTest::addColumn<Names>("order"); // b's exception marks its row
+        QTest::addRow("down to the end") << 0 << 2 << false << Names { "b.mkv*", "gate-c.mkv", "a.mkv" };
+        QTest::addRow("up one") << 1 << 0 << false << Names { "b.mkv*", "a.mkv", "gate-c.mkv" };
+        QTest::addRow("past the end") << 1 << 3 << false << Names { "a.mkv", "b.mkv*", "gate-c.mkv" };
+        QTest::addRow("during a batch") << 1 << 0 << true << Names { "a.mkv", "b.mkv*", "gate-c.mkv" };
+    }
+
+    void moveFile()
+    {
+        Harness h;
+        h.onRead = film;
+        h.add({ "a.mkv", "b.mkv", "gate-c.mkv" });
+        QTRY_VERIFY(role(h, 1, FileListModel::TracksReadRole).toBool());
+        h.vm->setTrackKept(role(h, 1, FileListModel::FileIdRole).toString(), "0:1", false);
+        std::optional<QCoro::Task<void>> batch;
+        if (fetch<bool>("converting")) {
+            batch = h.vm->convert();
+            QTRY_VERIFY(h.runner->waiting);
+        }
+        QSignalSpy moved(h.vm->fileModel(), &QAbstractItemModel::rowsMoved);
+        const bool changed = h.vm->join()->moveFile(fetch<int>("from"), fetch<int>("to"));
+        Names order;
+        for (int row = 0; row < h.vm->fileModel()->count(); ++row)
+            order.append(role(h, row, FileListModel::FileNameRole).toString() + (role(h, row, FileListModel::HasExceptionRole).toBool() ? "*" : ""));
+        QCOMPARE(order, fetch<Names>("order"));
+        QCOMPARE(moved.count(), changed ? 1 : 0);
+        QCOMPARE(changed, order != Names({ "a.mkv", "b.mkv*", "gate-c.mkv" }));
+        h.runner->gateOpen = true;
+        h.runner->release();
+        QVERIFY(!batch || Harness::finish(std::move(*batch)));
+    }
+
+    // The parts are checked again as the list changes; an older check answering last is passed over.
+    void joinCheck_data()
+    {
+        QTest::addColumn<QString>("stale"); // what the check of the first order says, arriving last
+        QTest::addColumn<QString>("newest"); // and of the order after the move
+        QTest::addColumn<QString>("shown"); // the refused file | why
+        QTest::addRow("a stale refusal passed over") << "1|old" << "" << "|";
+        QTest::addRow("a stale pass passed over") << "" << "1|new" << "a.mov|new";
+        QTest::addRow("the switch off meanwhile") << "1|old" << "off" << "|";
+    }
+
+    void joinCheck()
+    {
+        Harness h;
+        QSemaphore staleAnswers;
+        const auto answered = qScopeGuard([&] { staleAnswers.release(9); });
+        const auto verdict = [](const QString &text) {
+            return text.contains(u'|') ? JoinModel::Verdict { text.section(u'|', 0, 0).toInt(), text.section(u'|', 1) } : JoinModel::Verdict {};
+        };
+        const JoinModel::Verdict stale = verdict(fetch<QString>("stale")), newest = verdict(fetch<QString>("newest"));
+        h.onJoinCheck = [&](const QList<QUrl> &parts) {
+            if (parts.first().fileName() == "a.mov") {
+                staleAnswers.acquire();
+                return stale;
+            }
+            return newest;
+        };
+        h.add({ "a.mov", "b.mov", "c.mov" });
+        h.vm->join()->setOn(true);
+        QVERIFY(h.vm->join()->isChecking() && !h.vm->join()->isReady());
+        if (fetch<QString>("newest") == "off") {
+            h.vm->join()->setOn(false);
+        } else {
+            QVERIFY(h.vm->join()->moveFile(1, 0));
+            QTRY_VERIFY(!h.vm->join()->isChecking());
+        }
+        staleAnswers.release();
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
+        const QUuid refused = QUuid::fromString(h.vm->join()->refusedId());
+        const int row = refused.isNull() ? -1 : h.vm->fileModel()->rowOf(refused);
+        QCOMPARE((row < 0 ? QString() : role(h, row, FileListModel::FileNameRole).toString()) + "|" + h.vm->join()->refusal(), fetch<QString>("shown"));
+        QCOMPARE(h.vm->join()->isReady(), h.vm->join()->isOn() && h.vm->join()->refusal().isEmpty());
+    }
+
+    // Convert with the switch on runs one join over the parts in list order, named after the
+    // first; every part's row ends as the join did. Stop puts them all back; a refusal runs nothing.
+    void join_data()
+    {
+        QTest::addColumn<Names>("files"); // the last is moved to the front
+        QTest::addColumn<QString>("step"); // "stop" mid-join, "refuse" the parts
+        QTest::addColumn<Names>("joined");
+        QTest::addColumn<Names>("statuses");
+        QTest::addRow("joined") << Names { "a.mov", "b.mov", "c.mov" } << "" << Names { "c.mov+a.mov+b.mov" } << Names(3, "done c.mkv");
+        QTest::addRow("failed") << Names { "a.mov", "fail-b.mov" } << "" << Names { "fail-b.mov+a.mov" } << Names(2, failed);
+        QTest::addRow("stopped mid-join") << Names { "a.mov", "gate-b.mov" } << "stop" << Names { "gate-b.mov+a.mov" } << Names(2, "queued");
+        QTest::addRow("refused") << Names { "a.mov", "b.mov" } << "refuse" << Names {} << Names(2, "queued");
+    }
+
+    void join()
+    {
+        Harness h;
+        const QString step = fetch<QString>("step");
+        h.onJoinCheck = [refuse = step == "refuse"](const QList<QUrl> &) { return refuse ? JoinModel::Verdict { 1, "differs" } : JoinModel::Verdict {}; };
+        h.runner->reports = { { 0.5, 1.0 } };
+        const Names files = fetch<Names>("files");
+        h.add(files);
+        h.vm->join()->setOn(true);
+        QVERIFY(h.vm->join()->moveFile(int(files.size()) - 1, 0));
+        QTRY_VERIFY(!h.vm->join()->isChecking());
+        auto batch = h.vm->convert();
+        if (step == "stop") {
+            QTRY_VERIFY(h.runner->waiting);
+            QVERIFY(h.vm->overallProgress() == 0.5 && h.vm->isConverting());
+            h.vm->stop();
+            QVERIFY(!QFileInfo::exists(h.path("gate-b.mkv")));
+        }
+        QVERIFY(Harness::finish(std::move(batch)));
+        QCOMPARE(h.runner->joined, fetch<Names>("joined"));
+        QCOMPARE(h.statuses(), fetch<Names>("statuses"));
+        QVERIFY(h.runner->calls.size() == h.runner->joined.size() && !h.vm->isConverting());
+    }
 };
 
 QTEST_GUILESS_MAIN(RemuxViewModelTest)

@@ -49,6 +49,12 @@ public:
         co_return outcome;
     }
 
+    // A join waits for the driver as a remux of its first part does.
+    QCoro::Task<RemuxOutcome> join(QList<QUrl> parts, QUrl output, OutputFormat format, ProgressHandler onProgress, TrackChoice choice) override
+    {
+        return remux(parts.value(0), std::move(output), format, std::move(onProgress), std::move(choice));
+    }
+
 private:
     UiTestDriver *m_driver;
 };
@@ -108,6 +114,14 @@ void UiTestDriver::reset()
             tracks.sideFiles.clear();
         return tracks;
     };
+    dependencies.checkJoin = [this](const QList<QUrl> &parts) -> JoinModel::Verdict {
+        QMutexLocker lock(&m_tracksLock);
+        for (int i = 0; i < parts.size(); ++i) {
+            if (const auto found = m_joinRefusals.constFind(parts[i].fileName()); found != m_joinRefusals.cend())
+                return { i, *found };
+        }
+        return {};
+    };
     auto model = std::make_unique<RemuxViewModel>(std::move(dependencies));
     m_engine->rootContext()->setContextProperty(QStringLiteral("vm"), model.get());
     if (m_model)
@@ -120,6 +134,7 @@ void UiTestDriver::reset()
     {
         QMutexLocker lock(&m_tracksLock);
         m_tracks.clear();
+        m_joinRefusals.clear();
     }
     Q_EMIT modelChanged();
 }
@@ -146,6 +161,12 @@ void UiTestDriver::setTracks(const QString &name, const QVariantList &tracks)
 {
     QMutexLocker lock(&m_tracksLock);
     m_tracks.insert(name, tracks);
+}
+
+void UiTestDriver::refuseJoin(const QString &name, const QString &reason)
+{
+    QMutexLocker lock(&m_tracksLock);
+    m_joinRefusals.insert(name, reason);
 }
 
 FileTracks UiTestDriver::readTracks(const QString &path) const

@@ -61,6 +61,8 @@ public:
     // hearingImpaired visualImpaired commentary"), or side (a file name beside the video) and
     // codec, or chapters (how many the file holds). Files with no tracks set can't be read as media.
     Q_INVOKABLE void setTracks(const QString &name, const QVariantList &tracks);
+    // The join check refuses a part with this file name for `reason`; every other part fits.
+    Q_INVOKABLE void refuseJoin(const QString &name, const QString &reason);
     // What the next folder panel answers; empty for cancel. The add-files panel is always
     // cancelled.
     Q_INVOKABLE void setNextFolder(const QString &path) { m_nextFolder = path; }
@@ -99,6 +101,7 @@ private:
     // Read by the model's workers.
     mutable QMutex m_tracksLock;
     QHash<QString, QVariantList> m_tracks;
+    QHash<QString, QString> m_joinRefusals; // by file name
     std::unique_ptr<QMimeData> m_dragData;
     QPointer<QWindow> m_dragWindow;
 };

@@ -345,6 +345,14 @@ int main(int argc, char *argv[])
                 driver->finish();
                 driver->report(0.4, 2.5);
             } },
+        // Joining, the third part recorded at another size.
+        { "39-join-part-refused",
+            [&] {
+                driver->refuseJoin(QStringLiteral("beach day 3.mov"), QString::fromUtf8("Doesn't match part 1: 1920×1080 here, 3840×2160 there"));
+                driver->addFiles(clips(4));
+                driver->model()->join()->setOn(true);
+                expand(true);
+            } },
     };
 
     QTextStream out(stdout);

@@ -12,7 +12,10 @@ Item {
     readonly property int dropped: banner.vm.batch.droppedTrackCount
     readonly property int warned: banner.vm.batch.warningCount
     readonly property int failed: banner.vm.batch.failedCount
-    readonly property string summary: ViewText.summaryText(converted, dropped, failed, warned)
+    // A join's parts end together: one file was made of them, or none.
+    readonly property bool joined: banner.vm.join.on && converted + failed > 0
+    readonly property string summary: !joined ? ViewText.summaryText(converted, dropped, failed, warned)
+                                      : converted > 0 ? qsTr("One file made from %n parts", "", converted) : qsTr("Not joined")
     readonly property int tone: ViewText.summaryTone(dropped, failed, warned)
     readonly property color toneColor: tone === ViewText.Failure ? WindowStyle.red : tone === ViewText.Warning ? WindowStyle.orange : WindowStyle.green
 

@@ -12,7 +12,8 @@ Item {
 
     required property RemuxViewModel vm
     readonly property bool ffmpegAvailable: root.vm.batch.ffmpegAvailable
-    readonly property bool canConvert: root.vm.files.count > 0 && !root.vm.batch.isConverting && ffmpegAvailable
+    // A join waits for its parts' check.
+    readonly property bool canConvert: root.vm.files.count > 0 && !root.vm.batch.isConverting && ffmpegAvailable && (!root.vm.join.on || root.vm.join.ready)
     // Handles for tests and tools.
     readonly property alias filesArea: filesArea
     readonly property alias convertButton: formatRow.convertButton
@@ -168,6 +169,10 @@ Item {
                         spacing: Units.gridSpacing
 
                         KeepOriginalCheckBox {
+                        }
+                        JoinCheckBox {
+                            vm: root.vm
+                            Layout.leftMargin: Units.largeSpacing
                         }
                         Item {
                             Layout.fillWidth: true

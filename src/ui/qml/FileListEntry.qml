@@ -55,6 +55,16 @@ FocusScope {
     onActiveFocusChanged: if (activeFocus)
         list.positionViewAtIndex(index, ListView.Contain)
 
+    // While joining, Alt+Up and Alt+Down move the row among the parts, and the keyboard stays on it.
+    Keys.onPressed: event => {
+        if (!(event.modifiers & Qt.AltModifier) || (event.key !== Qt.Key_Up && event.key !== Qt.Key_Down) || !entry.vm.join.on)
+            return;
+        event.accepted = true;
+        const to = entry.index + (event.key === Qt.Key_Up ? -1 : 1);
+        // The list moves this entry with its row, so the keyboard stays on it.
+        entry.vm.join.moveFile(entry.index, to);
+    }
+
     // Delete removes the row, from the row or from its button; not the file in work.
     Keys.onDeletePressed: event => {
         event.accepted = entry.status !== FileListModel.Converting;
@@ -120,6 +130,8 @@ FocusScope {
             tracks: entry.tracks
             hasException: entry.hasException
             chapters: entry.chapters
+            partText: entry.vm.join.on ? qsTr("Part %1 of %2").arg(entry.index + 1).arg(entry.fileCount) : ""
+            joinRefusal: entry.vm.join.on && entry.vm.join.refusedId === entry.fileId ? entry.vm.join.refusal : ""
             tracksOpen: entry.openTracks[entry.fileId] === true
             batchRunning: entry.vm.batch.isConverting
             onRevealRequested: entry.vm.revealFile(entry.fileId)

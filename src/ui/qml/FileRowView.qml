@@ -32,6 +32,9 @@ Item {
     property bool hasException: false
     property int chapters: 0
     property bool tracksOpen: false
+    // While joining: which part the file is ("Part 2 of 5"), and why it can't be joined, if so.
+    property string partText
+    property string joinRefusal
 
     signal revealRequested
     signal removeRequested
@@ -43,6 +46,7 @@ Item {
     readonly property bool isFailed: status === FileListModel.Failed
     readonly property bool isConverting: status === FileListModel.Converting
     readonly property bool hasNote: isDone && note !== ""
+    readonly property bool isRefused: joinRefusal !== "" && status === FileListModel.Queued
     readonly property bool showsTracks: tracksRead && trackSummary !== ""
     readonly property int alignment: tracksOpen ? Qt.AlignTop : Qt.AlignVCenter
     readonly property string symbolName: isDone ? "checkmark.circle.fill" : isFailed ? "xmark.octagon.fill" : "circle"
@@ -57,7 +61,7 @@ Item {
 
     Accessible.role: Accessible.ListItem
     Accessible.focusable: true
-    Accessible.name: fileName + ", " + ViewText.rowStatusText(status, note, reason, saving) + (hasException ? ", " + qsTr("tracks chosen for this file") : "")
+    Accessible.name: fileName + ", " + (partText !== "" ? partText + ", " : "") + (isRefused ? joinRefusal + ", " : "") + ViewText.rowStatusText(status, note, reason, saving) + (hasException ? ", " + qsTr("tracks chosen for this file") : "")
     // The live percentage, apart from the name so that its changes are not announced; else what
     // becomes of the tracks.
     Accessible.description: isConverting && hasFraction ? ViewText.percentText(fraction) : showsTracks ? trackSummary : ""
@@ -146,14 +150,15 @@ Item {
                 id: detail
                 objectName: "detail"
                 Layout.fillWidth: true
-                text: row.isFailed ? row.reason : row.hasNote ? row.note : row.saving ? ViewText.rowStatusText(row.status, "", "", true) : row.folderPath
+                readonly property bool alarming: row.isFailed || row.isRefused
+                text: row.isFailed ? row.reason : row.hasNote ? row.note : row.saving ? ViewText.rowStatusText(row.status, "", "", true) : row.isRefused ? row.partText + " · " + row.joinRefusal : row.partText !== "" && row.status === FileListModel.Queued ? row.partText : row.folderPath
                 font.pointSize: WindowStyle.captionPointSize
-                color: row.isFailed ? WindowStyle.red : row.hasNote ? WindowStyle.orange : WindowStyle.secondaryText
-                wrapMode: row.isFailed ? Text.Wrap : Text.NoWrap
-                maximumLineCount: row.isFailed ? 2 : 1
-                elide: row.isFailed || row.hasNote ? Text.ElideRight : Text.ElideMiddle
+                color: alarming ? WindowStyle.red : row.hasNote ? WindowStyle.orange : WindowStyle.secondaryText
+                wrapMode: alarming ? Text.Wrap : Text.NoWrap
+                maximumLineCount: alarming ? 2 : 1
+                elide: alarming || row.hasNote ? Text.ElideRight : Text.ElideMiddle
                 // Only a reason or a note carries its full wording as hover help.
-                readonly property string help: row.isFailed ? row.reason : row.hasNote ? row.note : ""
+                readonly property string help: row.isFailed ? row.reason : row.isRefused ? row.joinRefusal : row.hasNote ? row.note : ""
 
                 HoverHandler {
                     id: detailHover

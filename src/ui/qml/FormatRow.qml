@@ -46,7 +46,8 @@ RowLayout {
     ConvertButton {
         id: convertButton
         objectName: "convertButton"
-        text: row.vm.batch.isConverting ? qsTranslate("ContentView", "Converting…") : qsTranslate("ContentView", "Convert")
+        text: row.vm.join.on ? (row.vm.batch.isConverting ? qsTranslate("ContentView", "Joining…") : qsTranslate("ContentView", "Join"))
+                             : row.vm.batch.isConverting ? qsTranslate("ContentView", "Converting…") : qsTranslate("ContentView", "Convert")
         enabled: row.canConvert
         onClicked: row.vm.batch.startConvert()
     }
