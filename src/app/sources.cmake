@@ -26,7 +26,7 @@ target_sources(kestrune_lib PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/terminalconversion.h ${CMAKE_CURRENT_LIST_DIR}/terminalconversion.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trackslisting.h ${CMAKE_CURRENT_LIST_DIR}/trackslisting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/terminaltext.h ${CMAKE_CURRENT_LIST_DIR}/terminaltext.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/terminaljoin.h ${CMAKE_CURRENT_LIST_DIR}/terminaljoin.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/terminalrequest.h ${CMAKE_CURRENT_LIST_DIR}/terminaljoin.h ${CMAKE_CURRENT_LIST_DIR}/terminaljoin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/commandline.h ${CMAKE_CURRENT_LIST_DIR}/commandline.cpp
   ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.h ${CMAKE_CURRENT_LIST_DIR}/aboutinfo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dbuscall.h

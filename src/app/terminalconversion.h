@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/outputformat.h"
-#include "engine/trackrule.h"
+#include "app/terminalrequest.h"
 
 #include <QList>
 #include <QObject>
@@ -25,19 +24,9 @@ class TerminalConversion : public QObject
     Q_OBJECT
 
 public:
-    // Exit statuses besides 0 (every file converted) and 128 + a signal's number (stopped).
-    static constexpr int failedStatus = 1; // a file failed or was refused, or nothing to convert
-    static constexpr int usageStatus = 2;
-
-    struct Request {
-        OutputFormat format = OutputFormat::mkv;
-        QString outputDirectory; // empty: beside each source
-        bool keepDates = true;
-        QList<QUrl> sources;
-        QStringList refused; // why a name given was left out; each counts as a file refused
-        TrackRule rule; // which tracks to keep; never the window's remembered one
-        bool showTracks = false; // list what would become of each file's tracks, and write nothing
-    };
+    static constexpr int failedStatus = TerminalRequest::failedStatus;
+    static constexpr int usageStatus = TerminalRequest::usageStatus;
+    using Request = TerminalRequest;
 
     // Whether the command line asks for a terminal run, or uses one of its options.
     [[nodiscard]] static bool requested(int argc, char **argv);

@@ -53,7 +53,7 @@ void printJoinPlan(std::FILE *out, const JoinJob::Checked &checked, const TrackP
 
 namespace TerminalJoin
 {
-int run(TerminalConversion::Request request, std::FILE *out)
+int run(TerminalRequest request, std::FILE *out)
 {
     for (const QString &reason : request.refused) {
         joinError(reason);
@@ -65,13 +65,13 @@ int run(TerminalConversion::Request request, std::FILE *out)
     const QList<QUrl> parts = collected.files;
     if (!request.refused.isEmpty() || !collected.refused.isEmpty() || !collected.notLocal.isEmpty() || parts.size() < 2) {
         joinError(QCoreApplication::translate("TerminalJoin", "Name at least two video files, or a folder of them, to join."));
-        return TerminalConversion::failedStatus;
+        return TerminalRequest::failedStatus;
     }
     // Found where a conversion finds it: beside the program first.
     const auto installed = FFmpegRunner(FFmpegRunner::Locations::platformDefault()).locateFFmpeg();
     if (!installed && !request.showTracks) {
         joinError(RunError::ffmpegNotFound().errorDescription());
-        return TerminalConversion::failedStatus;
+        return TerminalRequest::failedStatus;
     }
     const QString first = parts.first().fileName();
     const int more = int(parts.size() - 1);
@@ -80,7 +80,7 @@ int run(TerminalConversion::Request request, std::FILE *out)
         if (checked.unreadable || checked.refusal) {
             printJoin(
                 out, checked.unreadable ? *checked.unreadable : QStringLiteral("%1: %2").arg(parts[checked.refusal->part].fileName(), checked.refusal->reason));
-            return TerminalConversion::failedStatus;
+            return TerminalRequest::failedStatus;
         }
         TrackChoice choice;
         choice.rule = request.rule;
@@ -124,7 +124,7 @@ int run(TerminalConversion::Request request, std::FILE *out)
         printJoin(out,
             QCoreApplication::translate("TerminalJoin", "%1 and %n more: Not joined: %2", nullptr, more)
                 .arg(first, outcome && outcome->error ? outcome->error->errorDescription() : RunError::stopped().errorDescription()));
-        return TerminalConversion::failedStatus;
+        return TerminalRequest::failedStatus;
     }
     printJoin(out, QCoreApplication::translate("TerminalJoin", "%1 and %n more → %2: Joined", nullptr, more).arg(first, outcome->output.fileName()));
     for (const QString &note : outcome->notes + outcome->warnings) {

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/terminalconversion.h"
+#include "app/terminalrequest.h"
+
+#include <cstdio>
 
 // `kestrune --join --to FMT FILE|FOLDER…`: the parts, in the order given (a folder's files in
 // natural order), checked and joined into one new file named after the first part, or with
@@ -8,5 +10,5 @@
 // when the parts can't be joined (then nothing is written).
 namespace TerminalJoin
 {
-[[nodiscard]] int run(TerminalConversion::Request request, std::FILE *out);
+[[nodiscard]] int run(TerminalRequest request, std::FILE *out);
 }

@@ -13,6 +13,11 @@
 #include <memory>
 #include <optional>
 
+// Its waits (batchwake.h).
+struct BatchWake;
+struct BatchInWork;
+struct BatchNamed;
+
 // Converts the queued files one at a time: names each file's output, runs the engine, keeps a
 // quick success in view for a moment, and writes every outcome into the file's status. Stop
 // answers at once. Confined to the main thread.
@@ -57,9 +62,9 @@ Q_SIGNALS:
     void currentIndexChanged();
 
 private:
-    struct Wake;
-    struct InWork;
-    struct Named;
+    using Wake = BatchWake; // batchwake.h
+    using InWork = BatchInWork;
+    using Named = BatchNamed;
 
     void setConverting(bool converting);
     void setCurrentIndex(int index);

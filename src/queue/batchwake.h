@@ -1,6 +1,10 @@
 #pragma once
 
-#include "queue/batchdriver.h"
+#include "engine/ffmpegrunner.h"
+
+#include <QString>
+#include <QUrl>
+#include <QUuid>
 
 #include <coroutine>
 #include <optional>
@@ -9,7 +13,7 @@
 // One wait of the driver. Whatever comes first ends it: the step it waits for, Stop, or the
 // driver's end. So no wait outlives the model: a driver that is woken by Stop or by quitting
 // finds its batch stale and returns, and no frame of it is left suspended.
-struct BatchDriver::Wake {
+struct BatchWake {
     bool ended = false;
     std::coroutine_handle<> driver;
 
@@ -21,7 +25,7 @@ struct BatchDriver::Wake {
         }
     }
     struct Ended {
-        Wake *wake;
+        BatchWake *wake;
         [[nodiscard]] bool await_ready() const noexcept { return wake->ended; }
         void await_suspend(std::coroutine_handle<> handle) const noexcept { wake->driver = handle; }
         void await_resume() const noexcept { }
@@ -29,7 +33,7 @@ struct BatchDriver::Wake {
 };
 
 // The run of the file in work, as Stop finds it.
-struct BatchDriver::InWork : Wake {
+struct BatchInWork : BatchWake {
     QUuid id;
     QUrl output;
     std::optional<FFmpegRunner::RemuxOutcome> outcome;
@@ -38,6 +42,6 @@ struct BatchDriver::InWork : Wake {
     bool saving = false;
 };
 
-struct BatchDriver::Named : Wake {
+struct BatchNamed : BatchWake {
     std::optional<QString> path; // none: the disk did not answer in time
 };
