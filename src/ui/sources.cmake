@@ -20,6 +20,7 @@ list(APPEND KESTRUNE_QML_FILES
   ${CMAKE_CURRENT_LIST_DIR}/qml/BatchStatus.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FilesArea.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FileListEntry.qml
+  ${CMAKE_CURRENT_LIST_DIR}/qml/PartOrderDrag.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FileRowView.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/FileRowTracks.qml
   ${CMAKE_CURRENT_LIST_DIR}/qml/ConvertingReadout.qml

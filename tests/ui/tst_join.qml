@@ -76,6 +76,37 @@ ViewTestCase {
             tryCompare(view.Window.activeFocusItem, "fileName", data.focused)
     }
 
+    // Dragging a row and dropping it between two others moves that part there, with a line
+    // marking the gap while it is held; not while the switch is off, not during a batch.
+    function test_dragRows_data() {
+        return [
+            { tag: "first below the last", from: 0, gap: 3, order: ["b.mov", "c.mov", "a.mov"], marked: true },
+            { tag: "last above the first", from: 2, gap: 0, order: ["c.mov", "a.mov", "b.mov"], marked: true },
+            { tag: "onto its own place", from: 1, gap: 1, order: ["a.mov", "b.mov", "c.mov"], marked: false },
+            { tag: "switch off", off: true, from: 0, gap: 3, order: ["a.mov", "b.mov", "c.mov"], marked: false },
+            { tag: "during a batch", converting: true, from: 0, gap: 3, order: ["a.mov", "b.mov", "c.mov"], marked: false },
+        ]
+    }
+
+    function test_dragRows(data) {
+        const view = makeView()
+        driver.addFiles(["a.mov", "b.mov", "c.mov"])
+        vm.join.on = !data.off
+        tryCompare(vm.join, "checking", false)
+        const shown = rows(view)
+        if (data.converting)
+            driver.convert()
+        const at = (row, y) => row.mapToItem(view, 60, y)
+        const start = at(shown[data.from], shown[data.from].height / 2)
+        const end = data.gap < shown.length ? at(shown[data.gap], 3) : at(shown[shown.length - 1], shown[shown.length - 1].height - 3)
+        mousePress(view, start.x, start.y)
+        for (let step = 1; step <= 8; ++step)
+            mouseMove(view, start.x, start.y + (end.y - start.y) * step / 8)
+        compare(find(view, "dropMarker").visible, data.marked)
+        mouseRelease(view, end.x, end.y)
+        compare(listed(), data.order)
+    }
+
     // Join runs over every part at once: one progress, every row done, one file in the banner.
     function test_joined() {
         const view = makeView()

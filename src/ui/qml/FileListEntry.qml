@@ -14,6 +14,8 @@ FocusScope {
     property bool groupOpen: false
     property int fileCount: 0
     property var openTracks: ({})
+    // Takes this row's drags while joining.
+    property PartOrderDrag reorder
     required property int index
     required property string fileId
     required property string fileName
@@ -36,6 +38,8 @@ FocusScope {
     readonly property bool inGroup: index >= 1
     readonly property bool rowShown: index === 0 || entry.groupOpen
     readonly property real entryBottom: y + height
+    // Where the row starts below the group's label, for the drop line between parts.
+    readonly property real rowTop: fileRow.y
 
     // Where the first two entries end: the list's height while the group is closed.
     signal bottomReported(int index, real bottom)
@@ -108,6 +112,7 @@ FocusScope {
             visible: entry.inGroup && entry.rowShown
         }
         FileRowView {
+            id: fileRow
             objectName: "fileRow"
             visible: entry.rowShown
             height: visible ? implicitHeight : 0
@@ -139,6 +144,21 @@ FocusScope {
             onTracksToggled: entry.tracksToggled(entry.fileId)
             onTrackKeptToggled: (key, kept) => entry.vm.tracks.setTrackKept(entry.fileId, key, kept)
             onFollowRuleRequested: entry.vm.tracks.followTrackRule(entry.fileId)
+
+            // A press and a move past the drag distance on the row picks the part up; the row's
+            // buttons keep their clicks, and the keyboard's moves are not touched.
+            DragHandler {
+                objectName: "partDrag"
+                target: null
+                enabled: entry.reorder !== null && entry.reorder.allowed && entry.groupOpen
+                onActiveChanged: if (active)
+                    entry.reorder.begin(entry.index);
+                else
+                    entry.reorder.finish()
+                onCentroidChanged: if (active)
+                    entry.reorder.moveTo(centroid.scenePosition)
+                onCanceled: entry.reorder.cancel()
+            }
         }
     }
 

@@ -115,6 +115,7 @@ Item {
                 groupOpen: area.queueExpanded
                 fileCount: area.fileCount
                 openTracks: area.openTracks
+                reorder: partDrag
                 onGroupToggled: area.queueExpanded = !area.queueExpanded
                 onTracksToggled: fileId => {
                     const open = Object.assign({}, area.openTracks);
@@ -138,6 +139,17 @@ Item {
             width: Units.hairline
             height: 6
         }
+    }
+
+    // The line between rows where a dragged part would land, over the list.
+    PartOrderDrag {
+        id: partDrag
+        list: rows
+        vm: area.vm
+        x: rows.x
+        y: content.y + rows.y
+        width: rows.width
+        height: rows.height
     }
 
     RoundedOutline {
