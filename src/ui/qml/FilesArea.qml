@@ -150,6 +150,8 @@ Item {
         y: content.y + rows.y
         width: rows.width
         height: rows.height
+        // A gap scrolled out of the list is not marked over the controls around it.
+        clip: true
     }
 
     RoundedOutline {
