@@ -40,6 +40,8 @@ ViewTestCase {
         tryCompare(vm.join, "checking", false)
         compare(view.convertButton.text, data.button)
         compare(view.convertButton.enabled, data.enabled)
+        // A removed row's delegate may linger until it is deleted: wait for the list to settle.
+        tryVerify(() => rows(view).length === data.details.length, 2000, "rows shown")
         const shown = rows(view)
         compare(shown.map(row => find(row, "detail").text.replace(driver.root, "")), data.details)
         if (data.on && !data.off)
