@@ -151,7 +151,9 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(windows("\"Add Files\": ").size(), 1, launchTimeoutMs);
         const QString dialog = windows("\"Add Files\": ").constFirst().section(u' ', 0, 0);
         const QString window = windows("\"Kestrune\": \\(" + ours).value(0).section(u' ', 0, 0);
-        QCOMPARE(run("xprop", { "-id", dialog, "WM_TRANSIENT_FOR" }, m_env), "WM_TRANSIENT_FOR(WINDOW): window id # " + window + "\n\nexit 0");
+        // A slow machine may show the dialog a moment before its owner is set on it.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            run("xprop", { "-id", dialog, "WM_TRANSIENT_FOR" }, m_env), "WM_TRANSIENT_FOR(WINDOW): window id # " + window + "\n\nexit 0", launchTimeoutMs);
     }
 
     // On a Wayland session the window is Wayland's own, and takes keys: inside a compositor that
